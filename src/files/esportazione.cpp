@@ -6,16 +6,11 @@
 namespace spintaro {
 
 std::vector<std::string> VociStrato(const Strato& s, int numero, std::string_view decimale) {
-    return {FormaStampa(numero, decimale),
-            FormaStampa(s.Potenza, decimale),
-            FormaStampa(s.Gamma, decimale),
-            FormaStampa(s.Coesione, decimale),
-            FormaStampa(s.AttritoInterno, decimale),
-            s.Falda != 0 ? "Si" : "No",
-            FormatoDisplay(s.Ka, 2, decimale),
-            FormatoDisplay(s.Sv, 2, decimale),
-            FormatoDisplay(s.Sa1, 2, decimale),
-            FormatoDisplay(s.Sa2, 2, decimale)};
+    return {FormaStampa(numero, decimale),           FormaStampa(s.Potenza, decimale),
+            FormaStampa(s.Gamma, decimale),          FormaStampa(s.Coesione, decimale),
+            FormaStampa(s.AttritoInterno, decimale), s.Falda != 0 ? "Si" : "No",
+            FormatoDisplay(s.Ka, 2, decimale),       FormatoDisplay(s.Sv, 2, decimale),
+            FormatoDisplay(s.Sa1, 2, decimale),      FormatoDisplay(s.Sa2, 2, decimale)};
 }
 
 const std::vector<std::string>& IntestazioneEsportazione() {

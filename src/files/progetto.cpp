@@ -11,8 +11,8 @@ std::string ScriviProgetto(Modulo1& m) {
     const long long n = m.NumStrati;
     percorri(m, 0, n, [&](int i) {
         const Strato& s = m.Strati(i);
-        for (double v : {s.Potenza, s.Gamma, s.Coesione, s.AttritoInterno,
-                         static_cast<double>(s.Falda)}) {
+        for (double v :
+             {s.Potenza, s.Gamma, s.Coesione, s.AttritoInterno, static_cast<double>(s.Falda)}) {
             out += FormaStampa(v, ".");
             out += "\r\n";
         }

@@ -15,7 +15,9 @@ void richiediFinito(double v) {
 
 } // namespace
 
-double Radianti(double gradi) { return gradi * PiGreco / 180.0; }
+double Radianti(double gradi) {
+    return gradi * PiGreco / 180.0;
+}
 
 Strato CalcolaKa(Strato& s) {
     const double fi = Radianti(s.AttritoInterno);

@@ -7,9 +7,9 @@ namespace spintaro {
 
 // Numeric error codes reported to the user, as in the "Nuovo" error message.
 enum CodiceErrore : int {
-    ErroreOverflow = 6,           // 16-bit overflow, or a real result that is not finite
-    ErroreIndice = 9,             // table index outside 0..50
-    ErroreTipo = 13,              // text that is not a number
+    ErroreOverflow = 6, // 16-bit overflow, or a real result that is not finite
+    ErroreIndice = 9,   // table index outside 0..50
+    ErroreTipo = 13,    // text that is not a number
 };
 
 // A failing step of a command. Earlier steps of the same command stay done.

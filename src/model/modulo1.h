@@ -34,9 +34,9 @@ public:
     Strato& Strati(long long i);
     const Strato& Strati(long long i) const;
 
-    Intero16 NumStrati = 0;   // layers (during entry: the number of the layer being typed)
+    Intero16 NumStrati = 0;    // layers (during entry: the number of the layer being typed)
     Intero16 IndiceStrato = 0; // shown layer, and the cursor of every walk over the table
-    double SpintaTotale = 0;  // total thrust, kN/m
+    double SpintaTotale = 0;   // total thrust, kN/m
 
     bool operator==(const Modulo1&) const = default;
 

@@ -19,9 +19,11 @@ QString motivoCartella(const QString& percorso) {
     if (percorso.isEmpty())
         return QStringLiteral("il nome del file è vuoto");
     if (!cartella.exists())
-        return QStringLiteral("la cartella «%1» non esiste").arg(QDir::toNativeSeparators(cartella.filePath()));
+        return QStringLiteral("la cartella «%1» non esiste")
+            .arg(QDir::toNativeSeparators(cartella.filePath()));
     if (!cartella.isDir())
-        return QStringLiteral("«%1» non è una cartella").arg(QDir::toNativeSeparators(cartella.filePath()));
+        return QStringLiteral("«%1» non è una cartella")
+            .arg(QDir::toNativeSeparators(cartella.filePath()));
     if (file.isDir())
         return QStringLiteral("esiste già una cartella con questo nome");
     if (!cartella.isWritable())
@@ -32,6 +34,27 @@ QString motivoCartella(const QString& percorso) {
     return {};
 }
 
+QString motivoDiscoPieno(const QFileDevice& file) {
+    return QStringLiteral("scrittura non riuscita (disco pieno?): %1").arg(file.errorString());
+}
+
+// A device or a pipe cannot be replaced by renaming a temporary over it: write into it directly.
+EsitoFile scriviDiretto(const QString& percorso, const std::string& byte) {
+    EsitoFile esito;
+    QFile file(percorso);
+    if (!file.open(QIODevice::WriteOnly)) {
+        esito.messaggio = file.errorString();
+        return esito;
+    }
+    const auto scritti = file.write(byte.data(), static_cast<qint64>(byte.size()));
+    if (scritti != static_cast<qint64>(byte.size()) || !file.flush()) {
+        esito.messaggio = motivoDiscoPieno(file);
+        return esito;
+    }
+    esito.ok = true;
+    return esito;
+}
+
 } // namespace
 
 EsitoFile scriviFileAtomico(const QString& percorso, const std::string& byte) {
@@ -40,6 +63,8 @@ EsitoFile scriviFileAtomico(const QString& percorso, const std::string& byte) {
         esito.messaggio = motivo;
         return esito;
     }
+    if (const QFileInfo info(percorso); info.exists() && !info.isFile())
+        return scriviDiretto(percorso, byte);
     QSaveFile file(percorso);
     if (!file.open(QIODevice::WriteOnly)) {
         const QString motivo = motivoCartella(percorso);
@@ -48,13 +73,12 @@ EsitoFile scriviFileAtomico(const QString& percorso, const std::string& byte) {
     }
     const auto scritti = file.write(byte.data(), static_cast<qint64>(byte.size()));
     if (scritti != static_cast<qint64>(byte.size())) {
-        esito.messaggio = QStringLiteral("scrittura non riuscita (disco pieno?): %1").arg(file.errorString());
+        esito.messaggio = motivoDiscoPieno(file);
         file.cancelWriting();
         return esito;
     }
     if (!file.commit()) {
-        esito.messaggio =
-            QStringLiteral("scrittura non riuscita (disco pieno?): %1").arg(file.errorString());
+        esito.messaggio = motivoDiscoPieno(file);
         return esito;
     }
     esito.ok = true;

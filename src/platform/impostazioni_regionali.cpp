@@ -9,6 +9,8 @@ Separatori separatoriDi(const QLocale& locale) {
     return s;
 }
 
-Separatori separatoriUtente() { return separatoriDi(QLocale::system()); }
+Separatori separatoriUtente() {
+    return separatoriDi(QLocale::system());
+}
 
 } // namespace spintaro

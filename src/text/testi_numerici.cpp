@@ -4,8 +4,10 @@
 
 #include <array>
 #include <charconv>
+#include <clocale>
 #include <cmath>
 #include <cstdlib>
+#include <locale.h>
 
 namespace spintaro {
 
@@ -19,6 +21,10 @@ struct Cifre {
 };
 
 Cifre cifreSignificative(double modulo, int significative) {
+    // Near the largest double, 15 digits rounded up would name a value no double can hold and
+    // the text could not be read back; those few values are cut to 15 digits instead.
+    if (significative == 15 && modulo > 1.797693134862315e308)
+        return {"179769313486231", 308};
     std::array<char, 64> buf{};
     const auto r = std::to_chars(buf.data(), buf.data() + buf.size(), modulo,
                                  std::chars_format::scientific, significative - 1);
@@ -93,7 +99,9 @@ std::string FormaStampa(double v, std::string_view decimale) {
     return out;
 }
 
-std::string TestoIntero(long long v) { return std::to_string(v); }
+std::string TestoIntero(long long v) {
+    return std::to_string(v);
+}
 
 std::string FormatoDisplay(double v, int decimali, std::string_view decimale) {
     if (std::isnan(v))
@@ -103,8 +111,8 @@ std::string FormatoDisplay(double v, int decimali, std::string_view decimale) {
     const double modulo = std::fabs(v);
     // The value is first taken to 15 significant digits, as it is shown everywhere else, so that
     // 2.675 rounds to 2.68 as a reader expects and not by the binary value 2.67499999...
-    std::string intere;  // integer digits, no leading zeros
-    std::string decimi;  // all decimal digits
+    std::string intere; // integer digits, no leading zeros
+    std::string decimi; // all decimal digits
     if (modulo != 0.0) {
         const Cifre c = cifreSignificative(modulo, 15);
         const int nIntere = c.esponente + 1;
@@ -153,26 +161,27 @@ std::string FormatoDisplay(double v, int decimali, std::string_view decimale) {
 
 namespace {
 
-bool cifra(char c) { return c >= '0' && c <= '9'; }
+bool cifra(char c) {
+    return c >= '0' && c <= '9';
+}
 
-bool spazio(char c) { return c == ' ' || c == '\t'; }
+bool spazio(char c) {
+    return c == ' ' || c == '\t';
+}
 
-// Converts a plain ASCII number "[-]digits[.digits][e[+-]digits]" to a double. Code 6 when it is
-// too large; a value too small for a double reads as 0.
-double convertiAscii(const std::string& testo, int esponenteDecimale) {
-    double v = 0;
-    const auto r = std::from_chars(testo.data(), testo.data() + testo.size(), v);
-    if (r.ec == std::errc::result_out_of_range) {
-        if (esponenteDecimale > 0)
-            throw Errore(ErroreOverflow);
-        return 0.0;
-    }
-    if (r.ec != std::errc() || r.ptr != testo.data() + testo.size() || !std::isfinite(v))
+// Converts a plain ASCII number "[-]digits[.digits][e[+-]digits]" to a double, always with a
+// period whatever the process locale says. Code 6 when it is too large for a double; a value too
+// small for one reads as the nearest representable value (subnormal, or 0).
+double convertiAscii(const std::string& testo) {
+    static const locale_t localeC = newlocale(LC_ALL_MASK, "C", locale_t{});
+    char* fine = nullptr;
+    const double v = strtod_l(testo.c_str(), &fine, localeC);
+    if (fine != testo.c_str() + testo.size() || !std::isfinite(v))
         throw Errore(ErroreOverflow);
     return v;
 }
 
-// Builds the ASCII form and the rough decimal exponent of digits "intere.decimali e esp".
+// Reads digits "intere.decimali" with an exponent text such as "+15".
 double componi(bool negativo, const std::string& intere, const std::string& decimali,
                const std::string& esponente) {
     std::string testo = negativo ? "-" : "";
@@ -195,14 +204,7 @@ double componi(bool negativo, const std::string& intere, const std::string& deci
             esp = -esp;
         testo += "e" + std::to_string(esp);
     }
-    // Rough decimal exponent of the leading significant digit, to tell overflow from underflow.
-    const auto primo = intere.find_first_not_of('0');
-    long long grandezza = esp;
-    if (primo != std::string::npos)
-        grandezza += static_cast<long long>(intere.size() - primo);
-    else
-        grandezza -= static_cast<long long>(decimali.find_first_not_of('0') + 1);
-    return convertiAscii(testo, grandezza > 0 ? 1 : -1);
+    return convertiAscii(testo);
 }
 
 } // namespace
@@ -250,7 +252,9 @@ double LeggiValoreCasella(std::string_view t, const Separatori& sep) {
     if (t.empty())
         throw Errore(ErroreTipo);
 
-    auto inizia = [&](std::string_view s) { return !s.empty() && t.substr(0, s.size()) == s; };
+    auto inizia = [&](std::string_view s) {
+        return !s.empty() && t.substr(0, s.size()) == s;
+    };
     bool negativo = false;
     if (t.front() == '-' || t.front() == '+') {
         negativo = t.front() == '-';

@@ -1,0 +1,104 @@
+// The layer table and the 16-bit integers: range checks and the cursor of the walks.
+#include "model/errore.h"
+#include "model/intero16.h"
+#include "model/modulo1.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+#include <utility>
+#include <vector>
+
+namespace spintaro {
+namespace {
+
+int codiceDi(auto&& azione) {
+    try {
+        azione();
+    } catch (const Errore& e) {
+        return e.codice();
+    }
+    return 0;
+}
+
+TEST(Tabella, StartsAllZero) {
+    const Modulo1 m;
+    EXPECT_EQ(m.NumStrati, 0);
+    EXPECT_EQ(m.IndiceStrato, 0);
+    EXPECT_EQ(m.SpintaTotale, 0.0);
+    for (int i = 0; i <= 50; ++i)
+        EXPECT_EQ(m.Strati(i), Strato{}) << i;
+}
+
+TEST(Tabella, IndexOutside0To50FailsWithCode9AndTouchesNothing) {
+    Modulo1 m;
+    m.Strati(50).Potenza = 7;
+    const Modulo1 prima = m;
+    for (long long i : {-1LL, 51LL, 32767LL, -32768LL}) {
+        EXPECT_EQ(codiceDi([&] { m.Strati(i).Potenza = 1; }), ErroreIndice) << i;
+        EXPECT_EQ(codiceDi([&] { (void)std::as_const(m).Strati(i); }), ErroreIndice) << i;
+    }
+    EXPECT_EQ(m, prima);
+}
+
+struct CasoArrotonda {
+    double x;
+    int atteso; // 0 with codice 6 means overflow
+    int codice;
+};
+
+TEST(Intero16, RoundsHalvesToEvenAndDetectsOverflow) {
+    const std::vector<CasoArrotonda> casi = {
+        {2.5, 2, 0},           {3.5, 4, 0},      {-2.5, -2, 0},       {-3.5, -4, 0},
+        {4.5, 4, 0},           {0.5, 0, 0},      {1.5, 2, 0},         {2.4999, 2, 0},
+        {2.5001, 3, 0},        {-0.4, 0, 0},     {32767.4, 32767, 0}, {32767.5, 0, 6},
+        {-32768.5, -32768, 0}, {-32768.6, 0, 6}, {1e300, 0, 6},       {std::nan(""), 0, 6},
+    };
+    for (const auto& c : casi) {
+        if (c.codice == 0)
+            EXPECT_EQ(arrotondaIntero16(c.x), c.atteso) << c.x;
+        else
+            EXPECT_EQ(codiceDi([&] { arrotondaIntero16(c.x); }), c.codice) << c.x;
+    }
+}
+
+TEST(Intero16, SumsOutsideTheRangeFailWithCode6) {
+    EXPECT_EQ(somma16(32766, 1), 32767);
+    EXPECT_EQ(codiceDi([] { somma16(32767, 1); }), ErroreOverflow);
+    EXPECT_EQ(codiceDi([] { somma16(-32768, -1); }), ErroreOverflow);
+    EXPECT_EQ(codiceDi([] { aIntero16(40000); }), ErroreOverflow);
+    EXPECT_EQ(codiceDi([] { somma16(0, 1LL << 40); }), ErroreOverflow);
+}
+
+TEST(Percorso, LeavesTheCursorOnePastTheLastIndexVisited) {
+    Modulo1 m;
+    std::vector<int> visti;
+    percorri(m, 1, 3, [&](int i) { visti.push_back(i); });
+    EXPECT_EQ(visti, (std::vector<int>{1, 2, 3}));
+    EXPECT_EQ(m.IndiceStrato, 4);
+
+    visti.clear();
+    percorri(m, 1, 0, [&](int i) { visti.push_back(i); });
+    EXPECT_TRUE(visti.empty());
+    EXPECT_EQ(m.IndiceStrato, 1);
+
+    // The cursor is the shared one: the body sees it equal to the index.
+    percorri(m, 0, 2, [&](int i) { EXPECT_EQ(m.IndiceStrato, i); });
+    EXPECT_EQ(m.IndiceStrato, 3);
+}
+
+TEST(Percorso, AWalkToRecord51StopsWithCode9AtThatRecord) {
+    Modulo1 m;
+    int visitati = 0;
+    EXPECT_EQ(codiceDi([&] {
+                  percorri(m, 1, 51, [&](int i) {
+                      m.Strati(i).Potenza = 1;
+                      ++visitati;
+                  });
+              }),
+              ErroreIndice);
+    EXPECT_EQ(visitati, 50);
+    EXPECT_EQ(m.IndiceStrato, 51);
+}
+
+} // namespace
+} // namespace spintaro
