@@ -1,0 +1,365 @@
+#include "cli/calcolatore.h"
+
+#include "files/esportazione.h"
+#include "files/progetto.h"
+#include "model/calcolo.h"
+#include "model/errore.h"
+#include "platform/file_system.h"
+#include "text/zone_stampa.h"
+
+#include <QFile>
+#include <array>
+#include <charconv>
+#include <iomanip>
+#include <optional>
+#include <sstream>
+
+namespace spintaro {
+
+namespace {
+
+constexpr const char* Programma = "spintaro-calcola";
+
+const char* const Uso =
+    "Uso: spintaro-calcola [--sovraccarico KPA] [--formato tabella|csv|json] [--esporta FILE] "
+    "PROGETTO.spt...\n";
+
+const char* const Aiuto =
+    "Calcola la spinta attiva delle terre per i progetti di Spintaro (file .spt).\n"
+    "\n"
+    "Per ogni progetto calcola, strato per strato, Ka, la tensione verticale Sv, le pressioni\n"
+    "attive Sa1 (in alto) e Sa2 (alla base), la profondità z0 delle trazioni e la spinta totale.\n"
+    "\n"
+    "Opzioni:\n"
+    "  --sovraccarico KPA   sovraccarico sul piano campagna in kPa (predefinito 0);\n"
+    "                       il separatore decimale può essere il punto o la virgola\n"
+    "  --formato FORMATO    tabella (predefinito), csv oppure json (un oggetto per riga)\n"
+    "  --esporta FILE       scrive in FILE la tabella di esportazione del progetto (uno solo),\n"
+    "                       con il separatore decimale delle impostazioni regionali\n"
+    "  --help               mostra questo aiuto\n"
+    "  --version            mostra la versione\n"
+    "\n"
+    "Codici di uscita: 0 riuscito, 1 file illeggibile o non valido, 2 uso errato.\n";
+
+enum class Formato { Tabella, Csv, Json };
+
+struct Opzioni {
+    double sovraccarico = 0;
+    Formato formato = Formato::Tabella;
+    std::optional<std::string> esporta;
+    std::vector<std::string> progetti;
+};
+
+// The shortest text that reads back to the same double.
+std::string breve(double v) {
+    std::array<char, 32> buf{};
+    const auto r = std::to_chars(buf.data(), buf.data() + buf.size(), v);
+    return std::string(buf.data(), r.ptr);
+}
+
+// A fixed-point text with the given separator, for the terminal table.
+std::string fisso(double v, int decimali, std::string_view sep) {
+    std::array<char, 400> buf{};
+    const auto r =
+        std::to_chars(buf.data(), buf.data() + buf.size(), v, std::chars_format::fixed, decimali);
+    std::string s(buf.data(), r.ptr);
+    if (const auto p = s.find('.'); p != std::string::npos)
+        s.replace(p, 1, sep);
+    return s;
+}
+
+// The surcharge accepts a period or a comma as decimal separator and no grouping.
+std::optional<double> leggiSovraccarico(const std::string& testo) {
+    for (const char* decimale : {".", ","}) {
+        try {
+            if (testo.empty())
+                return std::nullopt;
+            return LeggiValoreCasella(testo, Separatori{decimale, ""});
+        } catch (const Errore&) {
+        }
+    }
+    return std::nullopt;
+}
+
+std::string jsonTesto(std::string_view s) {
+    std::string out = "\"";
+    for (unsigned char c : s) {
+        switch (c) {
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        default:
+            if (c < 0x20) {
+                std::ostringstream hex;
+                hex << "\\u" << std::hex << std::setw(4) << std::setfill('0') << int(c);
+                out += hex.str();
+            } else {
+                out += static_cast<char>(c);
+            }
+        }
+    }
+    return out + "\"";
+}
+
+std::string csvCampo(std::string_view s) {
+    if (s.find_first_of(",\"\r\n") == std::string_view::npos)
+        return std::string(s);
+    std::string out = "\"";
+    for (char c : s) {
+        if (c == '"')
+            out += '"';
+        out += c;
+    }
+    return out + "\"";
+}
+
+// z0 where it means something: a tension at the top and a divisor that is not zero.
+std::optional<double> z0Di(const Strato& s) {
+    if (s.Sa1 < 0)
+        return ProfonditaTrazione(s);
+    return std::nullopt;
+}
+
+void scriviJson(std::ostream& out, const std::string& file, const Modulo1& m) {
+    out << "{\"file\":" << jsonTesto(file) << ",\"sovraccarico\":" << breve(m.Strati(0).Sv)
+        << ",\"num_strati\":" << m.NumStrati << ",\"spinta_totale\":" << breve(m.SpintaTotale)
+        << ",\"strati\":[";
+    for (int i = 1; i <= m.NumStrati; ++i) {
+        const Strato& s = m.Strati(i);
+        const auto z0 = z0Di(s);
+        out << (i > 1 ? "," : "") << "{\"strato\":" << i << ",\"potenza\":" << breve(s.Potenza)
+            << ",\"gamma\":" << breve(s.Gamma) << ",\"coesione\":" << breve(s.Coesione)
+            << ",\"attrito_interno\":" << breve(s.AttritoInterno)
+            << ",\"falda\":" << (s.Falda != 0 ? 1 : 0) << ",\"ka\":" << breve(s.Ka)
+            << ",\"sv\":" << breve(s.Sv) << ",\"sa1\":" << breve(s.Sa1)
+            << ",\"sa2\":" << breve(s.Sa2) << ",\"z0\":" << (z0 ? breve(*z0) : "null") << "}";
+    }
+    out << "]}\n";
+}
+
+void scriviCsv(std::ostream& out, const std::string& file, const Modulo1& m) {
+    for (int i = 1; i <= m.NumStrati; ++i) {
+        const Strato& s = m.Strati(i);
+        const auto z0 = z0Di(s);
+        out << csvCampo(file) << ',' << i << ',' << breve(s.Potenza) << ',' << breve(s.Gamma) << ','
+            << breve(s.Coesione) << ',' << breve(s.AttritoInterno) << ',' << (s.Falda != 0 ? 1 : 0)
+            << ',' << breve(s.Ka) << ',' << breve(s.Sv) << ',' << breve(s.Sa1) << ','
+            << breve(s.Sa2) << ',' << (z0 ? breve(*z0) : "") << ',' << breve(m.Strati(0).Sv) << ','
+            << breve(m.SpintaTotale) << "\r\n";
+    }
+}
+
+void scriviTabella(std::ostream& out, const std::string& file, const Modulo1& m,
+                   std::string_view sep) {
+    out << "Progetto: " << file << "\n"
+        << "Sovraccarico: " << TestoGenerale(m.Strati(0).Sv, sep)
+        << " kPa   Strati: " << m.NumStrati << "\n";
+    const std::array<const char*, 11> titoli = {"Strato",  "Potenza", "Gamma", "Coesione",
+                                                "Attrito", "Falda",   "Ka",    "Sv",
+                                                "Sa1",     "Sa2",     "z0"};
+    const std::array<const char*, 11> unita = {"", "m",   "kN/m³", "kPa", "°", "",
+                                               "", "kPa", "kPa",   "kPa", "m"};
+    std::vector<std::array<std::string, 11>> righe;
+    righe.push_back({});
+    righe.push_back({});
+    for (std::size_t k = 0; k < titoli.size(); ++k) {
+        righe[0][k] = titoli[k];
+        righe[1][k] = unita[k];
+    }
+    for (int i = 1; i <= m.NumStrati; ++i) {
+        const Strato& s = m.Strati(i);
+        const auto z0 = z0Di(s);
+        righe.push_back({std::to_string(i), TestoGenerale(s.Potenza, sep),
+                         TestoGenerale(s.Gamma, sep), TestoGenerale(s.Coesione, sep),
+                         TestoGenerale(s.AttritoInterno, sep), s.Falda != 0 ? "Si" : "No",
+                         fisso(s.Ka, 6, sep), fisso(s.Sv, 3, sep), fisso(s.Sa1, 3, sep),
+                         fisso(s.Sa2, 3, sep), z0 ? fisso(*z0, 3, sep) : "-"});
+    }
+    std::array<std::size_t, 11> larghezza{};
+    for (const auto& r : righe)
+        for (std::size_t k = 0; k < r.size(); ++k)
+            larghezza[k] = std::max(larghezza[k], colonne(r[k]));
+    for (const auto& r : righe) {
+        std::string linea;
+        for (std::size_t k = 0; k < r.size(); ++k) {
+            linea.append(larghezza[k] - colonne(r[k]) + (k ? 2 : 0), ' ');
+            linea += r[k];
+        }
+        out << linea << "\n";
+    }
+    out << "Spinta totale: " << fisso(m.SpintaTotale, 3, sep) << " kN/m\n";
+}
+
+struct Analisi {
+    bool ok = true;
+    bool fine = false; // --help or --version answered
+    Opzioni opzioni;
+};
+
+Analisi analizza(const std::vector<std::string>& a, std::ostream& out, std::ostream& err) {
+    Analisi r;
+    auto errore = [&](const std::string& messaggio) {
+        err << Programma << ": " << messaggio << "\n"
+            << Uso << "Per maggiori informazioni: spintaro-calcola --help\n";
+        r.ok = false;
+    };
+    bool soloFile = false;
+    for (std::size_t k = 0; k < a.size() && r.ok; ++k) {
+        std::string arg = a[k];
+        if (soloFile || arg.size() < 2 || arg.rfind("--", 0) != 0) {
+            if (!soloFile && arg.size() > 1 && arg[0] == '-') {
+                errore("opzione sconosciuta: " + arg);
+                break;
+            }
+            r.opzioni.progetti.push_back(arg);
+            continue;
+        }
+        if (arg == "--") {
+            soloFile = true;
+            continue;
+        }
+        if (arg == "--help") {
+            out << Uso << "\n" << Aiuto;
+            r.fine = true;
+            return r;
+        }
+        if (arg == "--version") {
+            out << Programma << " " << SPINTARO_VERSIONE << "\n";
+            r.fine = true;
+            return r;
+        }
+        std::string valore;
+        bool haValore = false;
+        if (const auto uguale = arg.find('='); uguale != std::string::npos) {
+            valore = arg.substr(uguale + 1);
+            arg = arg.substr(0, uguale);
+            haValore = true;
+        }
+        if (arg != "--sovraccarico" && arg != "--formato" && arg != "--esporta") {
+            errore("opzione sconosciuta: " + a[k]);
+            break;
+        }
+        if (!haValore) {
+            if (k + 1 >= a.size()) {
+                errore("manca il valore dell'opzione " + arg);
+                break;
+            }
+            valore = a[++k];
+        }
+        if (arg == "--sovraccarico") {
+            const auto q = leggiSovraccarico(valore);
+            if (!q)
+                errore("il sovraccarico \"" + valore +
+                       "\" non è un numero (esempi validi: 10, 12.5, 12,5)");
+            else
+                r.opzioni.sovraccarico = *q;
+        } else if (arg == "--formato") {
+            if (valore == "tabella")
+                r.opzioni.formato = Formato::Tabella;
+            else if (valore == "csv")
+                r.opzioni.formato = Formato::Csv;
+            else if (valore == "json")
+                r.opzioni.formato = Formato::Json;
+            else
+                errore("formato sconosciuto: \"" + valore + "\" (tabella, csv o json)");
+        } else {
+            if (valore.empty())
+                errore("il nome del file di esportazione è vuoto");
+            r.opzioni.esporta = valore;
+        }
+    }
+    if (r.ok && r.opzioni.progetti.empty())
+        errore("nessun file di progetto indicato");
+    if (r.ok && r.opzioni.esporta && r.opzioni.progetti.size() != 1)
+        errore("--esporta richiede un solo file di progetto");
+    return r;
+}
+
+} // namespace
+
+int eseguiCalcola(const std::vector<std::string>& argomenti, std::ostream& out, std::ostream& err,
+                  const Separatori& sep) {
+    const Analisi analisi = analizza(argomenti, out, err);
+    if (!analisi.ok)
+        return UscitaUso;
+    if (analisi.fine)
+        return UscitaOk;
+    const Opzioni& o = analisi.opzioni;
+
+    int esito = UscitaOk;
+    if (o.formato == Formato::Csv)
+        out << "file,strato,potenza,gamma,coesione,attrito_interno,falda,ka,sv,sa1,sa2,z0,"
+               "sovraccarico,spinta_totale\r\n";
+    bool primo = true;
+    for (const std::string& file : o.progetti) {
+        const LetturaFile letto = leggiFile(QFile::decodeName(QByteArray::fromStdString(file)));
+        if (!letto.ok) {
+            err << Programma << ": " << file << ": " << letto.messaggio.toStdString() << "\n";
+            esito = UscitaFile;
+            continue;
+        }
+        Modulo1 m;
+        m.Strati(0).Sv = o.sovraccarico;
+        const EsitoApertura aperto = ApriProgetto(m, letto.byte);
+        if (!aperto.ok) {
+            err << Programma << ": " << file;
+            if (aperto.riga > 0)
+                err << ", riga " << aperto.riga;
+            err << ": " << aperto.messaggio << "\n";
+            esito = UscitaFile;
+            continue;
+        }
+        try {
+            CalcolaSpinta(m);
+        } catch (const Errore& e) {
+            err << Programma << ": " << file << ": spinta totale non calcolabile: " << e.what()
+                << "\n";
+            esito = UscitaFile;
+            continue;
+        }
+        switch (o.formato) {
+        case Formato::Json:
+            scriviJson(out, file, m);
+            break;
+        case Formato::Csv:
+            scriviCsv(out, file, m);
+            break;
+        case Formato::Tabella:
+            if (!primo)
+                out << "\n";
+            scriviTabella(out, file, m, sep.decimale);
+            break;
+        }
+        primo = false;
+        if (o.esporta) {
+            const auto scritto =
+                scriviFileAtomico(QFile::decodeName(QByteArray::fromStdString(*o.esporta)),
+                                  TestoEsportazione(m, sep.decimale));
+            if (!scritto.ok) {
+                err << Programma << ": " << *o.esporta
+                    << ": esportazione non riuscita: " << scritto.messaggio.toStdString() << "\n";
+                esito = UscitaFile;
+            }
+        }
+    }
+    out.flush();
+    if (!out) {
+        err << Programma << ": errore di scrittura dei risultati\n";
+        return UscitaFile;
+    }
+    return esito;
+}
+
+} // namespace spintaro
