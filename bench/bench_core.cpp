@@ -1,0 +1,66 @@
+// Time per call of the core's work on a job of 1, 10 and 50 layers.
+#include "files/esportazione.h"
+#include "files/progetto.h"
+#include "model/calcolo.h"
+
+#include <benchmark/benchmark.h>
+
+namespace spintaro {
+namespace {
+
+// A profile of n layers alternating dry sand and submerged cohesive clay, under 10 kPa.
+Modulo1 profilo(int n) {
+    Modulo1 m;
+    m.Strati(0).Sv = 10;
+    for (int i = 1; i <= n; ++i)
+        m.Strati(i) = i % 2 ? Strato{1.5, 18, 0, 32, 0, 0, 0, 0, 0}
+                            : Strato{2.25, 19.5, 12, 24, 0, 0, 0, 0, 1};
+    m.NumStrati = static_cast<Intero16>(n);
+    CalcolaStrati(m, n);
+    return m;
+}
+
+void CalcoloESpinta(benchmark::State& stato) {
+    Modulo1 m = profilo(static_cast<int>(stato.range(0)));
+    for (auto _ : stato) {
+        CalcolaStrati(m, m.NumStrati);
+        benchmark::DoNotOptimize(CalcolaSpinta(m));
+    }
+}
+BENCHMARK(CalcoloESpinta)->Arg(1)->Arg(10)->Arg(50);
+
+void Spinta(benchmark::State& stato) {
+    Modulo1 m = profilo(static_cast<int>(stato.range(0)));
+    for (auto _ : stato)
+        benchmark::DoNotOptimize(CalcolaSpinta(m));
+}
+BENCHMARK(Spinta)->Arg(1)->Arg(10)->Arg(50);
+
+void ScritturaProgetto(benchmark::State& stato) {
+    Modulo1 m = profilo(static_cast<int>(stato.range(0)));
+    for (auto _ : stato)
+        benchmark::DoNotOptimize(ScriviProgetto(m));
+}
+BENCHMARK(ScritturaProgetto)->Arg(1)->Arg(50);
+
+void AperturaProgetto(benchmark::State& stato) {
+    Modulo1 m = profilo(static_cast<int>(stato.range(0)));
+    const std::string testo = ScriviProgetto(m);
+    for (auto _ : stato) {
+        auto esito = ApriProgetto(m, testo);
+        benchmark::DoNotOptimize(esito);
+    }
+}
+BENCHMARK(AperturaProgetto)->Arg(1)->Arg(50);
+
+void Esportazione(benchmark::State& stato) {
+    Modulo1 m = profilo(static_cast<int>(stato.range(0)));
+    for (auto _ : stato)
+        benchmark::DoNotOptimize(TestoEsportazione(m, ","));
+}
+BENCHMARK(Esportazione)->Arg(1)->Arg(50);
+
+} // namespace
+} // namespace spintaro
+
+BENCHMARK_MAIN();
