@@ -1,0 +1,51 @@
+#pragma once
+
+#include "model/modulo1.h"
+
+#include <string>
+#include <vector>
+
+namespace spintaro {
+
+// Colours of the diagrams: the window's foreground (axes, ticks, labels), bright red (layer
+// lines, RGB 255,0,0) and dark red (the pressure diagram's steps, RGB 128,0,0).
+enum class Colore { PrimoPiano, Rosso, RossoScuro };
+
+// One drawing operation in user coordinates (x grows to the right, y upward; depth d is at
+// y = −d). Coordinates are single precision, as the canvas takes them.
+struct Primitiva {
+    enum class Tipo {
+        Scala,  // the user rectangle: a = top-left corner, b = bottom-right corner
+        Linea,  // a line from a to b; the current position moves to b
+        LineaA, // a line from the current position to b
+        Testo,  // testo with its top-left corner at a; the current position moves to a
+    };
+    Tipo tipo = Tipo::Linea;
+    float ax = 0, ay = 0, bx = 0, by = 0;
+    Colore colore = Colore::PrimoPiano;
+    std::string testo;
+
+    bool operator==(const Primitiva&) const = default;
+};
+
+using Disegno = std::vector<Primitiva>;
+
+// What the canvas measures of the one-character text "X", in device pixels, and the size of its
+// client area in pixels; the label offsets are these extents taken into user units (the width
+// along x, the height along y).
+struct MisuraX {
+    double larghezza = 0;
+    double altezza = 0;
+    double clientLarghezza = 1;
+    double clientAltezza = 1;
+};
+
+// The vertical-stress diagram of layers 1..NumStrati (at most 50), read from the table without
+// changing it. Ticks whose limit falls outside the 16-bit range are left out.
+Disegno DisegnoSv(const Modulo1& m, const MisuraX& x);
+
+// The active-pressure diagram; a layer in tension at its top starts its segment at the depth
+// that the thrust uses for it (InizioTrazione).
+Disegno DisegnoSa(const Modulo1& m, const MisuraX& x);
+
+} // namespace spintaro
