@@ -9,6 +9,7 @@ pacchetti=(
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation2 fonts-dejavu-core
     xvfb xauth
+    clang-14 libclang-rt-14-dev
 )
 
 mancanti=()

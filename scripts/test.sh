@@ -6,6 +6,9 @@ cd "$(dirname "$0")/.."
 bash scripts/dipendenze.sh
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+# Fuzzing of the core's readers and writers, bounded in time.
+bash scripts/fuzz.sh
+
 cmake --preset default "${launcher[@]}"
 cmake --build --preset default
 ctest --preset default
