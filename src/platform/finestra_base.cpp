@@ -1,0 +1,63 @@
+#include "platform/finestra_base.h"
+
+#include "platform/servizi.h"
+#include "platform/servizio_messaggi.h"
+
+#include <QCloseEvent>
+
+namespace spintaro {
+
+QString nomeFinestra(IdFinestra id) {
+    switch (id) {
+    case IdFinestra::Spintaro:
+        return QStringLiteral("Spintaro");
+    case IdFinestra::Sv:
+        return QStringLiteral("Sv");
+    case IdFinestra::Sa:
+        return QStringLiteral("Sa");
+    case IdFinestra::stampa1:
+        return QStringLiteral("stampa1");
+    case IdFinestra::Apri:
+        return QStringLiteral("Apri");
+    case IdFinestra::Salva:
+        return QStringLiteral("Salva");
+    case IdFinestra::Esporta:
+        return QStringLiteral("Esporta");
+    case IdFinestra::salvaimmagine:
+        return QStringLiteral("salvaimmagine");
+    case IdFinestra::Attenzione:
+        return QStringLiteral("Attenzione");
+    case IdFinestra::Nuovolavoro:
+        return QStringLiteral("Nuovolavoro");
+    case IdFinestra::frmSplash:
+        return QStringLiteral("frmSplash");
+    case IdFinestra::grazie1:
+        return QStringLiteral("grazie1");
+    }
+    return {};
+}
+
+FinestraBase::FinestraBase(IdFinestra id, Servizi& servizi, const QString& titolo)
+    : QWidget(nullptr, Qt::Window), m_id(id), m_servizi(servizi) {
+    setObjectName(nomeFinestra(id));
+    setWindowTitle(titolo);
+}
+
+void FinestraBase::closeEvent(QCloseEvent* evento) {
+    evento->accept();
+    Q_EMIT chiusaDalBordo(m_id);
+}
+
+void FinestraBase::segnalaErroreImprevisto(const char* cosa) noexcept {
+    try {
+        QString testo = QStringLiteral("Si è verificato un errore imprevisto");
+        if (cosa != nullptr && *cosa != '\0')
+            testo += QStringLiteral(": ") + QString::fromUtf8(cosa);
+        testo += QStringLiteral(".\r\nI dati in memoria non sono stati persi.");
+        m_servizi.messaggi.mostra(TitoloApplicazione, testo, Pulsanti::Ok);
+    } catch (...) {
+        // Nothing is left to tell the user with; the event loop must go on.
+    }
+}
+
+} // namespace spintaro

@@ -1,0 +1,82 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <array>
+
+namespace spintaro {
+
+struct Servizi;
+class ServizioMessaggi;
+
+// The twelve windows of the program. Each has at most one instance at a time.
+enum class IdFinestra {
+    Spintaro,
+    Sv,
+    Sa,
+    stampa1,
+    Apri,
+    Salva,
+    Esporta,
+    salvaimmagine,
+    Attenzione,
+    Nuovolavoro,
+    frmSplash,
+    grazie1,
+};
+
+inline constexpr std::array<IdFinestra, 12> TutteLeFinestre = {
+    IdFinestra::Spintaro,   IdFinestra::Sv,
+    IdFinestra::Sa,         IdFinestra::stampa1,
+    IdFinestra::Apri,       IdFinestra::Salva,
+    IdFinestra::Esporta,    IdFinestra::salvaimmagine,
+    IdFinestra::Attenzione, IdFinestra::Nuovolavoro,
+    IdFinestra::frmSplash,  IdFinestra::grazie1,
+};
+
+// The window's name, which is also its objectName.
+QString nomeFinestra(IdFinestra id);
+
+// The common ground of every window: a top-level widget with no owner, the window's name as
+// objectName, the program's icon, the services, and a load step that the registry runs once per
+// instance. The frame's close box unloads the window (the registry hears chiusaDalBordo).
+class FinestraBase : public QWidget {
+    Q_OBJECT
+
+public:
+    FinestraBase(IdFinestra id, Servizi& servizi, const QString& titolo);
+
+    IdFinestra id() const { return m_id; }
+
+    // The window's load step, run once by the registry after creating the instance.
+    virtual void caricamento() {}
+
+Q_SIGNALS:
+    void chiusaDalBordo(spintaro::IdFinestra id);
+
+protected:
+    Servizi& servizi() const { return m_servizi; }
+
+    // Runs a command handler so that nothing it throws reaches the event loop: a failure that the
+    // handler did not deal with itself is reported as a message.
+    template <typename Corpo> void comando(Corpo&& corpo) noexcept;
+    void segnalaErroreImprevisto(const char* cosa) noexcept;
+
+    void closeEvent(QCloseEvent* evento) override;
+
+private:
+    IdFinestra m_id;
+    Servizi& m_servizi;
+};
+
+template <typename Corpo> void FinestraBase::comando(Corpo&& corpo) noexcept {
+    try {
+        corpo();
+    } catch (const std::exception& e) {
+        segnalaErroreImprevisto(e.what());
+    } catch (...) {
+        segnalaErroreImprevisto(nullptr);
+    }
+}
+
+} // namespace spintaro

@@ -1,0 +1,11 @@
+#include "platform/fonte_separatori.h"
+
+#include "platform/impostazioni_regionali.h"
+
+namespace spintaro {
+
+Separatori SeparatoriDelSistema::separatori() const {
+    return separatoriUtente();
+}
+
+} // namespace spintaro

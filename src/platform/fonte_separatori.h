@@ -1,0 +1,35 @@
+#pragma once
+
+#include "text/testi_numerici.h"
+
+namespace spintaro {
+
+// Where the windows take the decimal and grouping separators from. The program asks the user's
+// regional settings; tests fix a comma or a period.
+class FonteSeparatori {
+public:
+    virtual ~FonteSeparatori() = default;
+    virtual Separatori separatori() const = 0;
+};
+
+// The user's regional settings, read at each use.
+class SeparatoriDelSistema final : public FonteSeparatori {
+public:
+    Separatori separatori() const override;
+};
+
+// Fixed separators.
+class SeparatoriFissi final : public FonteSeparatori {
+public:
+    explicit SeparatoriFissi(Separatori s) : m_separatori(std::move(s)) {}
+    static SeparatoriFissi italiani() { return SeparatoriFissi(Separatori{",", "."}); }
+    static SeparatoriFissi inglesi() { return SeparatoriFissi(Separatori{".", ","}); }
+
+    Separatori separatori() const override { return m_separatori; }
+    void imposta(Separatori s) { m_separatori = std::move(s); }
+
+private:
+    Separatori m_separatori;
+};
+
+} // namespace spintaro

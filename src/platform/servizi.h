@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+namespace spintaro {
+
+class Modulo1;
+class ServizioMessaggi;
+class FonteSeparatori;
+class ServizioStampa;
+class RegistroFinestre;
+
+// The title that message boxes without a title of their own carry.
+inline const QString TitoloApplicazione = QStringLiteral("Spintaro");
+
+// What every window receives at construction: the one job in memory and the platform services.
+// The application owns all of them and outlives every window.
+struct Servizi {
+    Modulo1& modulo;
+    ServizioMessaggi& messaggi;
+    const FonteSeparatori& separatori;
+    ServizioStampa& stampa;
+    RegistroFinestre& finestre;
+};
+
+} // namespace spintaro
