@@ -1,0 +1,77 @@
+#include "app/applicazione.h"
+
+#include "diagrams/sa_window.h"
+#include "diagrams/stampa1_window.h"
+#include "diagrams/sv_window.h"
+#include "files/apri_window.h"
+#include "files/attenzione_window.h"
+#include "files/esporta_window.h"
+#include "files/nuovolavoro_window.h"
+#include "files/salva_window.h"
+#include "files/salvaimmagine_window.h"
+#include "info/frm_splash_window.h"
+#include "info/grazie1_window.h"
+#include "ui/main/spintaro_window.h"
+
+#include <QPainter>
+#include <QPixmap>
+#include <QSvgRenderer>
+
+// The resources live in a static library: make sure the linker keeps them.
+static void inizializzaRisorse() {
+    Q_INIT_RESOURCE(spintaro);
+}
+
+namespace spintaro {
+
+namespace {
+
+template <typename Finestra> RegistroFinestre::Fabbrica fabbrica(Servizi& servizi) {
+    return [&servizi] {
+        return std::make_unique<Finestra>(servizi);
+    };
+}
+
+} // namespace
+
+Applicazione::Applicazione(ServizioMessaggi& messaggi, const FonteSeparatori& separatori,
+                           ServizioStampa& stampa, std::function<void()> fineProgramma)
+    : m_finestre(stampa, std::move(fineProgramma)), m_servizi{m_modulo, messaggi, separatori,
+                                                              stampa, m_finestre} {
+    inizializzaRisorse();
+    m_finestre.registra(IdFinestra::Spintaro, fabbrica<SpintaroWindow>(m_servizi));
+    m_finestre.registra(IdFinestra::Sv, fabbrica<SvWindow>(m_servizi));
+    m_finestre.registra(IdFinestra::Sa, fabbrica<SaWindow>(m_servizi));
+    m_finestre.registra(IdFinestra::stampa1, fabbrica<Stampa1Window>(m_servizi));
+    m_finestre.registra(IdFinestra::Apri, fabbrica<ApriWindow>(m_servizi));
+    m_finestre.registra(IdFinestra::Salva, fabbrica<SalvaWindow>(m_servizi));
+    m_finestre.registra(IdFinestra::Esporta, fabbrica<EsportaWindow>(m_servizi));
+    m_finestre.registra(IdFinestra::salvaimmagine, fabbrica<SalvaimmagineWindow>(m_servizi));
+    m_finestre.registra(IdFinestra::Attenzione, fabbrica<AttenzioneWindow>(m_servizi));
+    m_finestre.registra(IdFinestra::Nuovolavoro, fabbrica<NuovolavoroWindow>(m_servizi));
+    m_finestre.registra(IdFinestra::frmSplash, fabbrica<FrmSplashWindow>(m_servizi));
+    m_finestre.registra(IdFinestra::grazie1, fabbrica<Grazie1Window>(m_servizi));
+}
+
+SpintaroWindow* Applicazione::avvia() {
+    return qobject_cast<SpintaroWindow*>(m_finestre.apri(IdFinestra::Spintaro));
+}
+
+QIcon iconaProgramma() {
+    inizializzaRisorse();
+    QSvgRenderer svg(QStringLiteral(":/spintaro/spintaro.svg"));
+    QIcon icona;
+    if (!svg.isValid())
+        return icona;
+    for (int lato : {16, 24, 32, 48, 64, 128, 256}) {
+        QPixmap pm(lato, lato);
+        pm.fill(Qt::transparent);
+        QPainter p(&pm);
+        svg.render(&p);
+        p.end();
+        icona.addPixmap(pm);
+    }
+    return icona;
+}
+
+} // namespace spintaro

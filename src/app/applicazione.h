@@ -1,0 +1,40 @@
+#pragma once
+
+#include "model/modulo1.h"
+#include "platform/registro_finestre.h"
+#include "platform/servizi.h"
+
+#include <QIcon>
+#include <functional>
+
+namespace spintaro {
+
+class SpintaroWindow;
+
+// The program as a whole: the one job in memory, the window registry with the twelve windows,
+// and the services every window receives. The services come from outside, so that tests pass
+// their own (answered message boxes, fixed separators, recorded printing).
+class Applicazione {
+public:
+    Applicazione(ServizioMessaggi& messaggi, const FonteSeparatori& separatori,
+                 ServizioStampa& stampa, std::function<void()> fineProgramma);
+    Applicazione(const Applicazione&) = delete;
+    Applicazione& operator=(const Applicazione&) = delete;
+
+    // Start: opens the main window (whose load step sets IndiceStrato to 0), and no other.
+    SpintaroWindow* avvia();
+
+    Modulo1& modulo() { return m_modulo; }
+    RegistroFinestre& finestre() { return m_finestre; }
+    Servizi& servizi() { return m_servizi; }
+
+private:
+    Modulo1 m_modulo;
+    RegistroFinestre m_finestre;
+    Servizi m_servizi;
+};
+
+// The program's icon, drawn from its SVG at the usual sizes.
+QIcon iconaProgramma();
+
+} // namespace spintaro

@@ -1,0 +1,56 @@
+#include "app/applicazione.h"
+#include "platform/fonte_separatori.h"
+#include "platform/servizio_messaggi.h"
+#include "platform/servizio_stampa.h"
+#include "ui/main/spintaro_window.h"
+
+#include <QApplication>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+// Without a display the toolkit would stop with a terse message of its own: say what is wrong
+// and how to start the program, and end with a failure code.
+bool schermoDisponibile(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "-platform") == 0 || std::strncmp(argv[i], "--platform", 10) == 0)
+            return true;
+    auto impostata = [](const char* nome) {
+        const char* v = std::getenv(nome);
+        return v != nullptr && *v != '\0';
+    };
+    return impostata("QT_QPA_PLATFORM") || impostata("DISPLAY") || impostata("WAYLAND_DISPLAY");
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (!schermoDisponibile(argc, argv)) {
+        std::fputs("spintaro: nessuno schermo disponibile (DISPLAY e WAYLAND_DISPLAY non sono "
+                   "impostate).\n"
+                   "Avviare il programma in una sessione grafica, oppure con un server X "
+                   "virtuale: xvfb-run -a spintaro\n",
+                   stderr);
+        return 2;
+    }
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Spintaro"));
+    QApplication::setApplicationVersion(QStringLiteral("1.1"));
+    QApplication::setOrganizationDomain(QStringLiteral("example.org"));
+    QApplication::setWindowIcon(spintaro::iconaProgramma());
+    // The program ends when the main window is unloaded ("&Chiudi" or its close box), never
+    // because of which windows happen to be visible.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    spintaro::MessaggiQt messaggi;
+    spintaro::SeparatoriDelSistema separatori;
+    spintaro::StampaPredefinita stampa(messaggi);
+    spintaro::Applicazione applicazione(messaggi, separatori, stampa,
+                                        [] { QCoreApplication::quit(); });
+    if (applicazione.avvia() == nullptr)
+        return 1;
+    return QApplication::exec();
+}

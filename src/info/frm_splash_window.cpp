@@ -1,0 +1,8 @@
+#include "info/frm_splash_window.h"
+
+namespace spintaro {
+
+FrmSplashWindow::FrmSplashWindow(Servizi& servizi)
+    : FinestraBase(IdFinestra::frmSplash, servizi, QStringLiteral("")) {}
+
+} // namespace spintaro

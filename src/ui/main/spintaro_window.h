@@ -1,0 +1,145 @@
+#pragma once
+
+#include "model/intero16.h"
+#include "platform/finestra_base.h"
+#include "platform/twips.h"
+
+class QAction;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QMenuBar;
+class QPushButton;
+class QRadioButton;
+
+namespace spintaro {
+
+class PulsanteImmagine;
+struct Separatori;
+
+// The main window "Spintaro 1.1": layer entry and browsing, the total thrust, the menus and the
+// toolbar that open every other window. Controls keep the program's names as member names and
+// objectNames; every position is in twips from the top-left corner of the client area (the
+// surface below the menu bar).
+class SpintaroWindow final : public FinestraBase {
+    Q_OBJECT
+
+public:
+    explicit SpintaroWindow(Servizi& servizi);
+
+    // Window load: IndiceStrato = 0.
+    void caricamento() override;
+
+    // Boxes → Strati(NumStrati), then the boxes are cleared. A failing step leaves the earlier
+    // steps done. Throws Errore.
+    void LeggiDati();
+    // Fills the "Visualizza" frame from Strati(n). Never throws: a record outside the table, or
+    // a z0 that has no value, shows as an empty box.
+    void MostraStrato(Intero16 n) noexcept;
+
+    // The command handlers, as the controls trigger them.
+    void nuovo_Click();
+    void Fine_Click();
+    void precedente_Click();
+    void successivo_Click();
+    void Command2_Click();
+    void btn_Chiudi_Click();
+
+    // The surface below the menu bar that holds every control.
+    QWidget* areaClient() const { return m_client; }
+    QMenuBar* barraMenu() const { return m_barraMenu; }
+
+    // Entry panel.
+    QGroupBox* Frame1 = nullptr;
+    QLineEdit* txt_sovraccarico = nullptr;
+    QLineEdit* txt_strato = nullptr;
+    QLineEdit* txt_potenza = nullptr;
+    QLineEdit* txt_gamma = nullptr;
+    QLineEdit* txt_coesione = nullptr;
+    QLineEdit* txt_attrint = nullptr;
+    QRadioButton* OptSi = nullptr;
+    QRadioButton* OptNo = nullptr;
+    QPushButton* nuovo = nullptr;
+    QPushButton* Fine = nullptr;
+
+    // Display panel.
+    QGroupBox* Frame2 = nullptr;
+    QLineEdit* txt_strat = nullptr;
+    QLineEdit* txt_pot = nullptr;
+    QLineEdit* txt_gam = nullptr;
+    QLineEdit* txt_coes = nullptr;
+    QLineEdit* txt_attritint = nullptr;
+    QLineEdit* txt_ka = nullptr;
+    QLineEdit* txt_Sv = nullptr;
+    QLineEdit* txt_sa1 = nullptr;
+    QLineEdit* txt_sa2 = nullptr;
+    QLineEdit* txt_z0 = nullptr;
+    QPushButton* precedente = nullptr;
+    QPushButton* successivo = nullptr;
+
+    // Toolbar.
+    QGroupBox* Frame3 = nullptr;
+    PulsanteImmagine* Picture1 = nullptr;
+    PulsanteImmagine* Picture4 = nullptr;
+    PulsanteImmagine* Picture2 = nullptr;
+    PulsanteImmagine* Picture7 = nullptr;
+
+    // Diagrams, thrust, exit.
+    QPushButton* Grafico = nullptr;
+    QPushButton* Command1 = nullptr;
+    QGroupBox* Frame4 = nullptr;
+    QPushButton* Command2 = nullptr;
+    QLineEdit* txt_spinta = nullptr;
+    QPushButton* btn_Chiudi = nullptr;
+    QLabel* lab_contatto = nullptr;
+
+    // Menus ("new" is a C++ keyword: the member is new_, its objectName "new").
+    QMenu* File = nullptr;
+    QAction* new_ = nullptr;
+    QAction* Open = nullptr;
+    QAction* Save = nullptr;
+    QAction* esportamenu = nullptr;
+    QAction* stampa = nullptr;
+    QMenu* Immagini = nullptr;
+    QAction* Salva_Sv = nullptr;
+    QAction* stampasv = nullptr;
+    QAction* Salva_Sa = nullptr;
+    QAction* stampasa = nullptr;
+    QMenu* info = nullptr;
+    QAction* info_programma = nullptr;
+    QAction* grazie = nullptr;
+
+private:
+    void costruisciControlli();
+    void costruisciMenu();
+    void collegaComandi();
+    void impostaOrdineTab();
+
+    // Places w, a child of a frame or of the client area, at a rectangle given in client twips.
+    void posiziona(QWidget* w, int sinistra, int alto, int larghezza, int altezza);
+    QLabel* etichetta(QWidget* genitore, const char* nome, const QString& testo, const QFont& f,
+                      int sinistra, int alto, int larghezza, int altezza);
+    QLineEdit* casella(QWidget* genitore, const char* nome, const QString& nomeAccessibile,
+                       bool visualizzazione, const QFont& f, int sinistra, int alto, int larghezza,
+                       int altezza);
+    QPushButton* pulsante(QWidget* genitore, const char* nome, const QString& testo,
+                          const QString& suggerimento, const QFont& f, int sinistra, int alto,
+                          int larghezza, int altezza);
+
+    void apri(IdFinestra id);
+    void stampaFinestra(IdFinestra id);
+
+    Separatori separatori() const;
+    QString testoDisplay(double v) const;
+    // The error trap of "Nuovo": beep, the message for the code, the question when it applies.
+    void trappolaNuovo(int codice);
+    void segnalaErroreOk(int codice);
+    void svuotaVisualizza();
+
+    Twips m_twips;
+    QMenuBar* m_barraMenu = nullptr;
+    QWidget* m_client = nullptr;
+};
+
+} // namespace spintaro
