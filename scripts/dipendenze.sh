@@ -8,7 +8,7 @@ pacchetti=(
     qt6-base-dev qt6-svg-dev qt6-image-formats-plugins libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation2 fonts-dejavu-core
-    xvfb xauth
+    xvfb xauth openbox
     clang-14 libclang-rt-14-dev
 )
 
