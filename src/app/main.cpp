@@ -41,6 +41,8 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion(QStringLiteral("1.1"));
     QApplication::setOrganizationDomain(QStringLiteral("example.org"));
     QApplication::setWindowIcon(spintaro::iconaProgramma());
+    // The desktop matches the running program to its menu entry and icon by this id.
+    QGuiApplication::setDesktopFileName(QStringLiteral(SPINTARO_APP_ID));
     // The program ends when the main window is unloaded ("&Chiudi" or its close box), never
     // because of which windows happen to be visible.
     QApplication::setQuitOnLastWindowClosed(false);
