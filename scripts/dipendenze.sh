@@ -10,6 +10,7 @@ pacchetti=(
     fonts-liberation2 fonts-dejavu-core
     xvfb xauth openbox
     clang-14 libclang-rt-14-dev
+    desktop-file-utils shared-mime-info libxml2-utils file dpkg-dev
 )
 
 mancanti=()

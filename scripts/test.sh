@@ -11,4 +11,6 @@ bash scripts/fuzz.sh
 
 cmake --preset default "${launcher[@]}"
 cmake --build --preset default
+# The Debian package builds and installs with apt-get.
+bash scripts/pacchetto.sh
 ctest --preset default
