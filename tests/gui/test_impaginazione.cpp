@@ -2,6 +2,7 @@
 // to the pixel), captions, tooltips, names, fonts, menus, tab order and the start state.
 
 #include "ambiente_prova.h"
+#include "platform/caratteri.h"
 #include "platform/pulsante_immagine.h"
 
 #include <QAction>
@@ -360,7 +361,11 @@ TEST_F(FinestraPrincipale, Caratteri) {
         const QWidget* w = controllo(c.nome);
         ASSERT_NE(w, nullptr);
         ASSERT_FALSE(w->font().families().isEmpty());
-        EXPECT_EQ(w->font().families().first(), c.famiglia);
+        // The family named is the first installed one of the font's list (Arial's or MS Sans
+        // Serif's), never the other list's.
+        const bool arial = QString(c.famiglia) == "Arial";
+        EXPECT_EQ(w->font().families().first(),
+                  (arial ? fontArial(8.25) : fontMsSansSerif(8.25)).families().first());
         EXPECT_DOUBLE_EQ(w->font().pointSizeF(), c.punti);
         EXPECT_EQ(w->font().bold(), c.grassetto);
         const QString reale = QFontInfo(w->font()).family();
