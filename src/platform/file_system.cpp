@@ -66,7 +66,10 @@ EsitoFile scriviFileAtomico(const QString& percorso, const std::string& byte) {
     if (const QFileInfo info(percorso); info.exists() && !info.isFile())
         return scriviDiretto(percorso, byte);
     QSaveFile file(percorso);
-    if (!file.open(QIODevice::WriteOnly)) {
+    // Unbuffered: every byte reaches the temporary file inside write(), so a disk that fills up
+    // shows as a short write here. Through the buffer, a small content would only be written by
+    // commit(), which renames the truncated temporary over the old file all the same.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         const QString motivo = motivoCartella(percorso);
         esito.messaggio = motivo.isEmpty() ? file.errorString() : motivo;
         return esito;
@@ -102,7 +105,9 @@ LetturaFile leggiFile(const QString& percorso) {
     }
     QFile file(percorso);
     if (!file.open(QIODevice::ReadOnly)) {
-        esito.messaggio = file.error() == QFileDevice::PermissionsError
+        // QFile reports a refused open as a generic open error with the system's English text:
+        // the file's own permissions tell the user's reason.
+        esito.messaggio = file.error() == QFileDevice::PermissionsError || !info.isReadable()
                               ? QStringLiteral("non si hanno i permessi per leggere il file")
                               : file.errorString();
         return esito;

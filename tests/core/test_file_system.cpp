@@ -77,26 +77,33 @@ TEST(ScriviFileAtomico, AFullDeviceIsAFailureAndStaysADevice) {
 }
 
 // A disk that fills up while the new content is written: the file size limit makes the write of
-// the temporary fail the same way.
+// the temporary fail the same way. A small content is the harder case: it would sit in a write
+// buffer until the commit, which must not rename a truncated temporary over the old file.
 TEST(ScriviFileAtomico, AWriteThatRunsOutOfSpaceKeepsTheOldFileAndLeavesNothingBehind) {
-    QTemporaryDir dir;
-    const QString p = dir.filePath("a.spt");
-    ASSERT_TRUE(scriviFileAtomico(p, "vecchio").ok);
+    struct Caso {
+        rlim_t limite;
+        std::size_t byte;
+    };
+    for (const Caso c : {Caso{4096, std::size_t{1} << 20}, Caso{64, 100}}) {
+        QTemporaryDir dir;
+        const QString p = dir.filePath("a.spt");
+        ASSERT_TRUE(scriviFileAtomico(p, "vecchio").ok);
 
-    const auto gestore = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limite{};
-    getrlimit(RLIMIT_FSIZE, &limite);
-    rlimit piccolo = limite;
-    piccolo.rlim_cur = 4096;
-    setrlimit(RLIMIT_FSIZE, &piccolo);
-    const auto esito = scriviFileAtomico(p, std::string(1 << 20, 'x'));
-    setrlimit(RLIMIT_FSIZE, &limite);
-    std::signal(SIGXFSZ, gestore);
+        const auto gestore = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limite{};
+        getrlimit(RLIMIT_FSIZE, &limite);
+        rlimit piccolo = limite;
+        piccolo.rlim_cur = c.limite;
+        setrlimit(RLIMIT_FSIZE, &piccolo);
+        const auto esito = scriviFileAtomico(p, std::string(c.byte, 'x'));
+        setrlimit(RLIMIT_FSIZE, &limite);
+        std::signal(SIGXFSZ, gestore);
 
-    EXPECT_FALSE(esito.ok);
-    EXPECT_TRUE(esito.messaggio.contains("disco pieno")) << esito.messaggio.toStdString();
-    EXPECT_EQ(contenuto(p), "vecchio");
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"a.spt"});
+        EXPECT_FALSE(esito.ok) << c.byte;
+        EXPECT_TRUE(esito.messaggio.contains("disco pieno")) << esito.messaggio.toStdString();
+        EXPECT_EQ(contenuto(p), "vecchio") << c.byte;
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"a.spt"});
+    }
 }
 
 TEST(ScriviFileAtomico, AFolderInThePlaceOfTheFileIsRefused) {
