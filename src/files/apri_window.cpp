@@ -1,8 +1,72 @@
 #include "files/apri_window.h"
 
+#include "files/progetto.h"
+#include "platform/file_system.h"
+#include "platform/liste_file.h"
+#include "platform/registro_finestre.h"
+#include "platform/servizi.h"
+#include "platform/servizio_messaggi.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
 namespace spintaro {
 
 ApriWindow::ApriWindow(Servizi& servizi)
-    : FinestraBase(IdFinestra::Apri, servizi, QStringLiteral("Apri")) {}
+    : FinestraSceltaFile(IdFinestra::Apri, servizi, QStringLiteral("Apri"), 6660, 4050) {
+    Dir1 = creaListaCartelle(0, 480, 3015, 3465);
+    File1 = creaListaFile(QStringLiteral("*.spt"), 3120, 240, 3495, 2235);
+    Apri = creaPulsante("Apri", QStringLiteral("Apri"), 5040, 3000, 1455, 375);
+    txt_apri = creaCasellaNome("txt_apri", QString(), 3240, 3240, 1695, 285);
+    Annulla = creaPulsante("Annulla", QStringLiteral("Annulla"), 5040, 3600, 1455, 375);
+    Drive1 = creaListaDischi(0, 120, 3015, 315);
+
+    collegaListe(Drive1, Dir1, File1, txt_apri);
+    impostaOrdineTab({Dir1, File1, Apri, txt_apri, Annulla, Drive1});
+
+    QObject::connect(Apri, &QPushButton::clicked, this,
+                     [this] { comando([this] { Apri_Click(); }); });
+    QObject::connect(Annulla, &QPushButton::clicked, this,
+                     [this] { comando([this] { Annulla_Click(); }); });
+}
+
+void ApriWindow::Apri_Click() {
+    // The name is used exactly as typed or picked: no extension is added or tested.
+    const QString nome = txt_apri->text();
+    if (nome.isEmpty()) {
+        avvisa(QStringLiteral("inserisci nome file"));
+        return;
+    }
+    if (!apriProgetto(servizi(), nome))
+        return;
+    servizi().finestre.scarica(IdFinestra::Apri);
+}
+
+bool apriProgetto(Servizi& servizi, const QString& nome) {
+    const QString nonAperto = QStringLiteral("Il progetto «%1» non è stato aperto:\r\n%2.\r\n"
+                                             "I dati in memoria non sono stati modificati.");
+    auto avvisa = [&](const QString& motivo) {
+        servizi.messaggi.mostra(TitoloApplicazione,
+                                nonAperto.arg(percorsoPerMessaggio(nome), motivo),
+                                Pulsanti::Ok);
+        return false;
+    };
+    const LetturaFile letto = leggiFile(nome);
+    if (!letto.ok)
+        return avvisa(letto.messaggio);
+    // Commits only when the whole file has been read and every layer computed.
+    const EsitoApertura esito = ApriProgetto(servizi.modulo, letto.byte);
+    if (!esito.ok) {
+        QString motivo = QString::fromStdString(esito.messaggio);
+        if (esito.riga > 0)
+            motivo = QStringLiteral("riga %1: %2").arg(esito.riga).arg(motivo);
+        return avvisa(motivo);
+    }
+    return true;
+}
+
+void ApriWindow::Annulla_Click() {
+    servizi().finestre.scarica(IdFinestra::Apri);
+}
 
 } // namespace spintaro

@@ -1,15 +1,41 @@
 #pragma once
 
-#include "platform/finestra_base.h"
+#include "platform/finestra_scelta_file.h"
+
+class QLineEdit;
+class QPushButton;
 
 namespace spintaro {
 
-// The chooser that opens a project (placeholder).
-class ApriWindow final : public FinestraBase {
+struct Servizi;
+class ListaCartelle;
+class ListaDischi;
+class ListaFile;
+
+// "Apri": reads a project file from the working directory into the job. Every layer is
+// recomputed from the surcharge in effect; the main window is not refreshed. A file that cannot
+// be read, or is not a project, is named in a message and the job stays exactly as it was.
+// Both Annulla and an open that succeeds unload the window.
+class ApriWindow final : public FinestraSceltaFile {
     Q_OBJECT
 
 public:
     explicit ApriWindow(Servizi& servizi);
+
+    // The command handlers.
+    void Apri_Click();
+    void Annulla_Click();
+
+    ListaCartelle* Dir1 = nullptr;
+    ListaFile* File1 = nullptr;
+    QPushButton* Apri = nullptr;
+    QLineEdit* txt_apri = nullptr;
+    QPushButton* Annulla = nullptr;
+    ListaDischi* Drive1 = nullptr;
 };
+
+// Reads the project file into the job, as the Open command does. On failure the user is told
+// which file and why, the job stays exactly as it was, and false is returned.
+bool apriProgetto(Servizi& servizi, const QString& nome);
 
 } // namespace spintaro

@@ -88,6 +88,12 @@ EsitoFile scriviFileAtomico(const QString& percorso, const std::string& byte) {
     return esito;
 }
 
+QString percorsoPerMessaggio(const QString& nome) {
+    if (nome.isEmpty())
+        return nome;
+    return QDir::toNativeSeparators(QFileInfo(nome).absoluteFilePath());
+}
+
 LetturaFile leggiFile(const QString& percorso) {
     LetturaFile esito;
     if (percorso.isEmpty()) {

@@ -17,6 +17,9 @@ struct EsitoFile {
 // no partial file stays behind.
 EsitoFile scriviFileAtomico(const QString& percorso, const std::string& byte);
 
+// A file's full path as a user should read it in a message (empty for an empty name).
+QString percorsoPerMessaggio(const QString& nome);
+
 // Reads a whole file (up to a limit far above any project file).
 struct LetturaFile {
     bool ok = false;
