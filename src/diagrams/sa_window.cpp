@@ -3,6 +3,15 @@
 namespace spintaro {
 
 SaWindow::SaWindow(Servizi& servizi)
-    : FinestraBase(IdFinestra::Sa, servizi, QStringLiteral("Sa")) {}
+    : FinestraDiagramma(IdFinestra::Sa, servizi, QStringLiteral("Sa"), 10305, 6345, &DisegnoSa) {
+    const VociMenu v = costruisciMenu(
+        "image", QStringLiteral("&Immagine"), "save", QStringLiteral("&Salva Immagine"), "print",
+        QStringLiteral("S&tampa Immagine"), "close", QStringLiteral("&Chiudi"));
+    image = v.menu;
+    save = v.salva;
+    print = v.stampa;
+    close = v.chiudi;
+    move(m_twips.px(4590), m_twips.px(4800));
+}
 
 } // namespace spintaro

@@ -1,15 +1,23 @@
 #pragma once
 
-#include "platform/finestra_base.h"
+#include "diagrams/finestra_diagramma.h"
 
 namespace spintaro {
 
-// The active-pressure diagram window (placeholder until the diagram is drawn).
-class SaWindow final : public FinestraBase {
+// The active-pressure diagram "Sa": resizable, client area 10305 × 6345 twips, placed at 4590,
+// 4800 twips. Drawn once by its load step.
+class SaWindow final : public FinestraDiagramma {
     Q_OBJECT
 
 public:
     explicit SaWindow(Servizi& servizi);
+
+    // Menu "&Immagine". The member close hides QWidget::close() in this class: reach that
+    // through a QWidget pointer.
+    QMenu* image = nullptr;
+    QAction* save = nullptr;
+    QAction* print = nullptr;
+    QAction* close = nullptr;
 };
 
 } // namespace spintaro

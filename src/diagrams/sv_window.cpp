@@ -3,6 +3,15 @@
 namespace spintaro {
 
 SvWindow::SvWindow(Servizi& servizi)
-    : FinestraBase(IdFinestra::Sv, servizi, QStringLiteral("Sigma v")) {}
+    : FinestraDiagramma(IdFinestra::Sv, servizi, QStringLiteral("Sigma v"), 10320, 6150,
+                        &DisegnoSv) {
+    const VociMenu v = costruisciMenu(
+        "immagine", QStringLiteral("&Immagine"), "salva", QStringLiteral("&Salva immagine"),
+        "stampa", QStringLiteral("&Stampa immagine"), "chiudi", QStringLiteral("&Chiudi"));
+    immagine = v.menu;
+    salva = v.salva;
+    stampa = v.stampa;
+    chiudi = v.chiudi;
+}
 
 } // namespace spintaro

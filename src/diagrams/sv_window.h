@@ -1,15 +1,22 @@
 #pragma once
 
-#include "platform/finestra_base.h"
+#include "diagrams/finestra_diagramma.h"
 
 namespace spintaro {
 
-// The vertical-stress diagram window (placeholder until the diagram is drawn).
-class SvWindow final : public FinestraBase {
+// The vertical-stress diagram "Sigma v": resizable, client area 10320 × 6150 twips, placed where
+// the windowing system puts new windows. Drawn once by its load step.
+class SvWindow final : public FinestraDiagramma {
     Q_OBJECT
 
 public:
     explicit SvWindow(Servizi& servizi);
+
+    // Menu "&Immagine".
+    QMenu* immagine = nullptr;
+    QAction* salva = nullptr;
+    QAction* stampa = nullptr;
+    QAction* chiudi = nullptr;
 };
 
 } // namespace spintaro

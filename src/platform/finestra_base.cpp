@@ -4,6 +4,9 @@
 #include "platform/servizio_messaggi.h"
 
 #include <QCloseEvent>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <algorithm>
 
 namespace spintaro {
 
@@ -41,6 +44,17 @@ FinestraBase::FinestraBase(IdFinestra id, Servizi& servizi, const QString& titol
     : QWidget(nullptr, Qt::Window), m_id(id), m_servizi(servizi) {
     setObjectName(nomeFinestra(id));
     setWindowTitle(titolo);
+}
+
+void FinestraBase::stampaSu(QPainter& pittore, QPagedPaintDevice& pagine) {
+    // Screen pixels scaled to the device's dots, and down to the page when the window is larger.
+    const double scala = pagine.logicalDpiX() / double(std::max(1, logicalDpiX()));
+    const double adatta = std::min({scala, pagine.width() / double(std::max(1, width())),
+                                    pagine.height() / double(std::max(1, height()))});
+    pittore.save();
+    pittore.scale(adatta, adatta);
+    render(&pittore);
+    pittore.restore();
 }
 
 void FinestraBase::closeEvent(QCloseEvent* evento) {

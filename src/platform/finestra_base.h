@@ -4,6 +4,9 @@
 #include <QWidget>
 #include <array>
 
+class QPagedPaintDevice;
+class QPainter;
+
 namespace spintaro {
 
 struct Servizi;
@@ -50,6 +53,11 @@ public:
 
     // The window's load step, run once by the registry after creating the instance.
     virtual void caricamento() {}
+
+    // Paints the window's content for printing with a painter open on a printer or a PDF file.
+    // The default paints the window as it stands, at its on-screen size; windows with a retained
+    // drawing or text paint that instead, so the page is vector output, and may add pages.
+    virtual void stampaSu(QPainter& pittore, QPagedPaintDevice& pagine);
 
 Q_SIGNALS:
     void chiusaDalBordo(spintaro::IdFinestra id);

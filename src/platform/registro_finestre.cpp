@@ -107,4 +107,10 @@ bool RegistroFinestre::stampa(IdFinestra id) {
     return m_stampa.stampa(*finestra);
 }
 
+FinestraBase* RegistroFinestre::carica(IdFinestra id) {
+    if (m_terminato)
+        return nullptr;
+    return assicura(id);
+}
+
 } // namespace spintaro

@@ -41,6 +41,9 @@ public:
     void scarica(IdFinestra id);
     // False when nothing was printed (the print service has told the user why).
     bool stampa(IdFinestra id);
+    // The instance, created and loaded without showing it when there is none (as stampa does);
+    // null only once the program has ended.
+    FinestraBase* carica(IdFinestra id);
 
     // The instance, or null when the window is not loaded.
     FinestraBase* istanza(IdFinestra id) const;

@@ -1,0 +1,91 @@
+#include "diagrams/finestra_diagramma.h"
+
+#include "files/salvaimmagine_window.h"
+#include "model/modulo1.h"
+#include "platform/caratteri.h"
+#include "platform/registro_finestre.h"
+#include "platform/servizi.h"
+#include "platform/tela.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QVBoxLayout>
+
+namespace spintaro {
+
+FinestraDiagramma::FinestraDiagramma(IdFinestra id, Servizi& servizi, const QString& titolo,
+                                     int larghezzaClient, int altezzaClient,
+                                     Costruzione costruzione)
+    : FinestraBase(id, servizi, titolo), m_twips(Twips::delloSchermo()),
+      m_costruzione(std::move(costruzione)) {
+    // The program's window font: the labels of the diagram and the menu.
+    setFont(fontArial(8.25));
+    auto* impaginazione = new QVBoxLayout(this);
+    impaginazione->setContentsMargins(0, 0, 0, 0);
+    impaginazione->setSpacing(0);
+
+    m_barraMenu = new QMenuBar(this);
+    m_barraMenu->setObjectName(QStringLiteral("barraMenu"));
+    impaginazione->setMenuBar(m_barraMenu);
+
+    m_tela = new Tela(this);
+    m_tela->impostaDimensioneIniziale(m_twips.dimensione(larghezzaClient, altezzaClient));
+    impaginazione->addWidget(m_tela);
+}
+
+FinestraDiagramma::VociMenu
+FinestraDiagramma::costruisciMenu(const char* nomeMenu, const QString& testoMenu,
+                                  const char* nomeSalva, const QString& testoSalva,
+                                  const char* nomeStampa, const QString& testoStampa,
+                                  const char* nomeChiudi, const QString& testoChiudi) {
+    VociMenu v;
+    v.menu = m_barraMenu->addMenu(testoMenu);
+    v.menu->setObjectName(QLatin1String(nomeMenu));
+    auto voce = [this, &v](const char* nome, const QString& testo, auto azione) {
+        QAction* a = v.menu->addAction(testo);
+        a->setObjectName(QLatin1String(nome));
+        QObject::connect(a, &QAction::triggered, this, [this, azione] { comando(azione); });
+        return a;
+    };
+    v.salva = voce(nomeSalva, testoSalva, [this] { salvaImmagine_Click(); });
+    v.stampa = voce(nomeStampa, testoStampa, [this] { stampaImmagine_Click(); });
+    v.chiudi = voce(nomeChiudi, testoChiudi, [this] { chiudi_Click(); });
+
+    // The initial client size is known only now that the menu bar has its items: the window is
+    // as large as the bar plus the canvas's initial size, and the canvas gets that size at once
+    // (the load step measures it before the window is ever shown).
+    resize(sizeHint());
+    layout()->activate();
+    return v;
+}
+
+void FinestraDiagramma::caricamento() {
+    m_tela->impostaDisegno(m_costruzione(servizi().modulo, m_tela->misuraX()));
+}
+
+void FinestraDiagramma::stampaSu(QPainter& pittore, QPagedPaintDevice& /*pagine*/) {
+    m_tela->stampaSu(pittore);
+}
+
+QImage FinestraDiagramma::immagine() const {
+    return m_tela->immagine();
+}
+
+void FinestraDiagramma::salvaImmagine_Click() {
+    // The dialog saves the diagram whose save command opened it last.
+    auto* dialogo =
+        qobject_cast<SalvaimmagineWindow*>(servizi().finestre.apri(IdFinestra::salvaimmagine));
+    if (dialogo != nullptr)
+        dialogo->impostaDiagramma(id());
+}
+
+void FinestraDiagramma::stampaImmagine_Click() {
+    servizi().finestre.stampa(id());
+}
+
+void FinestraDiagramma::chiudi_Click() {
+    servizi().finestre.nascondi(id());
+}
+
+} // namespace spintaro
