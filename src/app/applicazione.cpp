@@ -1,6 +1,7 @@
 #include "app/applicazione.h"
 
 #include "diagrams/sa_window.h"
+#include "diagrams/salva_immagine.h"
 #include "diagrams/stampa1_window.h"
 #include "diagrams/sv_window.h"
 #include "files/apri_window.h"
@@ -13,6 +14,8 @@
 #include "info/grazie1_window.h"
 #include "ui/main/spintaro_window.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QPainter>
 #include <QPixmap>
 #include <QSvgRenderer>
@@ -46,7 +49,15 @@ Applicazione::Applicazione(ServizioMessaggi& messaggi, const FonteSeparatori& se
     m_finestre.registra(IdFinestra::Apri, fabbrica<ApriWindow>(m_servizi));
     m_finestre.registra(IdFinestra::Salva, fabbrica<SalvaWindow>(m_servizi));
     m_finestre.registra(IdFinestra::Esporta, fabbrica<EsportaWindow>(m_servizi));
-    m_finestre.registra(IdFinestra::salvaimmagine, fabbrica<SalvaimmagineWindow>(m_servizi));
+    // The image dialog's Salva writes the diagram it was opened for; the hook is set on every
+    // new instance, because the frame's close box discards the old one.
+    m_finestre.registra(IdFinestra::salvaimmagine, [this] {
+        auto f = std::make_unique<SalvaimmagineWindow>(m_servizi);
+        f->impostaSalvataggio([this](IdFinestra diagramma, const QString& nome) {
+            salvaImmagineDiagramma(m_servizi, diagramma, nome); // tells the user on failure
+        });
+        return f;
+    });
     m_finestre.registra(IdFinestra::Attenzione, fabbrica<AttenzioneWindow>(m_servizi));
     m_finestre.registra(IdFinestra::Nuovolavoro, fabbrica<NuovolavoroWindow>(m_servizi));
     m_finestre.registra(IdFinestra::frmSplash, fabbrica<FrmSplashWindow>(m_servizi));
@@ -55,6 +66,16 @@ Applicazione::Applicazione(ServizioMessaggi& messaggi, const FonteSeparatori& se
 
 SpintaroWindow* Applicazione::avvia() {
     return qobject_cast<SpintaroWindow*>(m_finestre.apri(IdFinestra::Spintaro));
+}
+
+bool Applicazione::apriAllAvvio(const QString& progetto) {
+    if (progetto.isEmpty())
+        return true;
+    if (!apriProgetto(m_servizi, progetto))
+        return false;
+    // The file windows start in the project's folder, so that saving it again goes there.
+    QDir::setCurrent(QFileInfo(progetto).absolutePath());
+    return true;
 }
 
 QIcon iconaProgramma() {

@@ -24,6 +24,11 @@ public:
     // Start: opens the main window (whose load step sets IndiceStrato to 0), and no other.
     SpintaroWindow* avvia();
 
+    // A project named on the command line (a file manager passes it so), opened after the start
+    // as the Open command opens it; a file that cannot be opened is reported and the program
+    // goes on with an empty job. True when there was nothing to open or it opened.
+    bool apriAllAvvio(const QString& progetto);
+
     Modulo1& modulo() { return m_modulo; }
     RegistroFinestre& finestre() { return m_finestre; }
     Servizi& servizi() { return m_servizi; }

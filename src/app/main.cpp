@@ -27,6 +27,17 @@ bool schermoDisponibile(int argc, char** argv) {
 } // namespace
 
 int main(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::puts("spintaro 1.1");
+            return 0;
+        }
+        if (std::strcmp(argv[i], "--help") == 0) {
+            std::puts("Uso: spintaro [PROGETTO.spt]\n"
+                      "Avvia Spintaro; se è indicato un progetto, lo apre come il comando Apri.");
+            return 0;
+        }
+    }
     if (!schermoDisponibile(argc, argv)) {
         std::fputs("spintaro: nessuno schermo disponibile (DISPLAY e WAYLAND_DISPLAY non sono "
                    "impostate).\n"
@@ -54,5 +65,9 @@ int main(int argc, char** argv) {
                                         [] { QCoreApplication::quit(); });
     if (applicazione.avvia() == nullptr)
         return 1;
+    // The first argument that Qt left, if any, is a project to open.
+    const QStringList argomenti = QCoreApplication::arguments();
+    if (argomenti.size() > 1)
+        applicazione.apriAllAvvio(argomenti.at(1));
     return QApplication::exec();
 }

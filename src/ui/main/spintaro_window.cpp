@@ -1,5 +1,7 @@
 #include "ui/main/spintaro_window.h"
 
+#include "files/salvaimmagine_window.h"
+
 #include "model/calcolo.h"
 #include "model/errore.h"
 #include "model/modulo1.h"
@@ -418,9 +420,9 @@ void SpintaroWindow::collegaComandi() {
     suVoce(esportamenu, apre(IdFinestra::Esporta));
     suClic(Picture7, apre(IdFinestra::stampa1));
     suVoce(stampa, apre(IdFinestra::stampa1));
-    suVoce(Salva_Sv, apre(IdFinestra::salvaimmagine));
+    suVoce(Salva_Sv, [this] { apriSalvaImmagine(IdFinestra::Sv); });
     suVoce(stampasv, [this] { stampaFinestra(IdFinestra::Sv); });
-    suVoce(Salva_Sa, apre(IdFinestra::salvaimmagine));
+    suVoce(Salva_Sa, [this] { apriSalvaImmagine(IdFinestra::Sa); });
     suVoce(stampasa, [this] { stampaFinestra(IdFinestra::Sa); });
     suVoce(info_programma, apre(IdFinestra::frmSplash));
     suVoce(grazie, apre(IdFinestra::grazie1));
@@ -468,6 +470,12 @@ QString SpintaroWindow::testoDisplay(double v) const {
 
 void SpintaroWindow::apri(IdFinestra id) {
     servizi().finestre.apri(id);
+}
+
+void SpintaroWindow::apriSalvaImmagine(IdFinestra diagramma) {
+    // The image dialog saves the diagram that opened it last.
+    if (auto* d = qobject_cast<SalvaimmagineWindow*>(servizi().finestre.apri(IdFinestra::salvaimmagine)))
+        d->impostaDiagramma(diagramma);
 }
 
 void SpintaroWindow::stampaFinestra(IdFinestra id) {
@@ -615,6 +623,17 @@ void SpintaroWindow::svuotaVisualizza() {
     for (QLineEdit* c :
          {txt_pot, txt_gam, txt_coes, txt_attritint, txt_ka, txt_Sv, txt_sa1, txt_sa2, txt_z0})
         c->clear();
+}
+
+void SpintaroWindow::PulisciVisualizza() {
+    ricominciaNumerazione();
+    for (QLineEdit* c :
+         {txt_strat, txt_pot, txt_gam, txt_coes, txt_attritint, txt_ka, txt_Sv, txt_sa1, txt_sa2})
+        c->clear();
+}
+
+void SpintaroWindow::ricominciaNumerazione() {
+    txt_strato->setText(QStringLiteral("1"));
 }
 
 void SpintaroWindow::MostraStrato(Intero16 n) noexcept {

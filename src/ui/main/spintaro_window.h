@@ -37,6 +37,12 @@ public:
     // Fills the "Visualizza" frame from Strati(n). Never throws: a record outside the table, or
     // a z0 that has no value, shows as an empty box.
     void MostraStrato(Intero16 n) noexcept;
+    // Puts "1" into txt_strato and empties the "Visualizza" boxes of the layer shown (txt_strat,
+    // txt_pot, txt_gam, txt_coes, txt_attritint, txt_ka, txt_Sv, txt_sa1, txt_sa2); txt_z0 keeps
+    // its text. Used when the job is discarded.
+    void PulisciVisualizza();
+    // Puts "1" into txt_strato: entry starts again from the first layer.
+    void ricominciaNumerazione();
 
     // The command handlers, as the controls trigger them.
     void nuovo_Click();
@@ -129,6 +135,7 @@ private:
 
     void apri(IdFinestra id);
     void stampaFinestra(IdFinestra id);
+    void apriSalvaImmagine(IdFinestra diagramma);
 
     Separatori separatori() const;
     QString testoDisplay(double v) const;
