@@ -7,6 +7,8 @@
 #include "info/immagine_svg.h"
 #include "platform/registro_finestre.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
@@ -157,6 +159,47 @@ TEST(FinestraGrazie, TheCloseBoxUnloadsIt) {
     ASSERT_NE(g, nullptr);
     g->close();
     EXPECT_EQ(a.registro().istanza(IdFinestra::grazie1), nullptr);
+}
+
+} // namespace
+} // namespace spintaro
+
+namespace spintaro {
+namespace {
+
+// "spintaro PROGETTO.spt", as a file manager starts it: the project opens as the Open command
+// opens it, and the file windows start in its folder.
+TEST(AperturaAllAvvio, OpensTheProjectNamedOnTheCommandLine) {
+    AmbienteProva a;
+    a.avvia();
+    const QString iniziale = QDir::currentPath();
+    const QString esempio = QStringLiteral(SPINTARO_EXAMPLES "/due_strati.spt");
+    EXPECT_TRUE(a.app.apriAllAvvio(esempio));
+    EXPECT_EQ(a.m().NumStrati, 2);
+    EXPECT_EQ(a.m().Strati(1).Potenza, 2.5);
+    EXPECT_EQ(a.m().Strati(2).Falda, 1);
+    EXPECT_EQ(a.m().IndiceStrato, 0);
+    EXPECT_EQ(QDir::currentPath(), QFileInfo(esempio).absolutePath());
+    EXPECT_TRUE(a.messaggi.messaggi().empty());
+    QDir::setCurrent(iniziale);
+}
+
+TEST(AperturaAllAvvio, AFileThatCannotBeOpenedIsReportedAndTheJobStaysEmpty) {
+    AmbienteProva a;
+    a.avvia();
+    const QString iniziale = QDir::currentPath();
+    for (const QString nome : {QStringLiteral(SPINTARO_TEST_DATA "/manca.spt"),
+                               QStringLiteral(SPINTARO_TEST_DATA "/troncato.spt")}) {
+        a.messaggi.azzera();
+        EXPECT_FALSE(a.app.apriAllAvvio(nome));
+        ASSERT_EQ(a.messaggi.messaggi().size(), 1u);
+        EXPECT_TRUE(a.messaggi.messaggi()[0].testo.contains(QFileInfo(nome).fileName()));
+        EXPECT_TRUE(a.messaggi.messaggi()[0].testo.contains("non è stato aperto"));
+        EXPECT_EQ(a.m(), Modulo1{});
+        EXPECT_EQ(QDir::currentPath(), iniziale);
+        EXPECT_TRUE(a.finestra->isVisible());
+    }
+    EXPECT_TRUE(a.app.apriAllAvvio(QString())); // no argument: nothing to open
 }
 
 } // namespace
