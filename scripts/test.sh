@@ -14,3 +14,5 @@ cmake --build --preset default
 # The Debian package builds and installs with apt-get.
 bash scripts/pacchetto.sh
 ctest --preset default
+# Printing through a real CUPS server with a PDF queue (root only; otherwise it says why and skips).
+bash tests/gui/cups_pdf.sh build/default
