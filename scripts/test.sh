@@ -1,18 +1,26 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and runs every test.
+# Installs what is missing, builds everything and runs every test: fuzzing of the core, the full
+# suite in the normal build (with the Debian package and printing on a real CUPS queue), then the
+# full suite again under AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/dipendenze.sh
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-# Fuzzing of the core's readers and writers, bounded in time.
+export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
+
+echo "== Fuzzing (libFuzzer, bounded in time)"
 bash scripts/fuzz.sh
 
-cmake --preset default "${launcher[@]}"
+echo "== Normal build"
+cmake --preset default "${launcher[@]}" >/dev/null
 cmake --build --preset default
-# The Debian package builds and installs with apt-get.
 bash scripts/pacchetto.sh
-ctest --preset default
-# Printing through a real CUPS server with a PDF queue (root only; otherwise it says why and skips).
 bash tests/gui/cups_pdf.sh build/default
+ctest --preset default -j2
+
+echo "== Sanitizers"
+cmake --preset asan "${launcher[@]}" >/dev/null
+cmake --build --preset asan
+ctest --preset asan -j2
