@@ -84,7 +84,9 @@ QIcon iconaProgramma() {
     QIcon icona;
     if (!svg.isValid())
         return icona;
-    for (int lato : {16, 24, 32, 48, 64, 128, 256}) {
+    // The sizes a window manager shows (title bar, task list, switcher); the desktop takes larger
+    // ones from the installed icon theme. Every size goes to the display with each window.
+    for (int lato : {16, 24, 32, 48, 64}) {
         QPixmap pm(lato, lato);
         pm.fill(Qt::transparent);
         QPainter p(&pm);

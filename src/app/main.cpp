@@ -1,7 +1,9 @@
 #include "app/applicazione.h"
+#include "platform/caratteri.h"
 #include "platform/fonte_separatori.h"
 #include "platform/servizio_messaggi.h"
 #include "platform/servizio_stampa.h"
+#include "platform/stile.h"
 #include "ui/main/spintaro_window.h"
 
 #include <QApplication>
@@ -48,6 +50,9 @@ int main(int argc, char** argv) {
     }
 
     QApplication app(argc, argv);
+    QApplication::setStyle(new spintaro::StileSpintaro); // the application takes ownership
+    // Arial 8.25 pt is the font of every window and of the controls that name none.
+    QApplication::setFont(spintaro::fontArial(8.25));
     QApplication::setApplicationName(QStringLiteral("Spintaro"));
     QApplication::setApplicationVersion(QStringLiteral("1.1"));
     QApplication::setOrganizationDomain(QStringLiteral("example.org"));
