@@ -8,9 +8,9 @@
 #include "platform/tela.h"
 
 #include <QAction>
+#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
-#include <QVBoxLayout>
 
 namespace spintaro {
 
@@ -21,17 +21,9 @@ FinestraDiagramma::FinestraDiagramma(IdFinestra id, Servizi& servizi, const QStr
       m_costruzione(std::move(costruzione)) {
     // The program's window font: the labels of the diagram and the menu.
     setFont(fontArial(8.25));
-    auto* impaginazione = new QVBoxLayout(this);
-    impaginazione->setContentsMargins(0, 0, 0, 0);
-    impaginazione->setSpacing(0);
-
-    m_barraMenu = new QMenuBar(this);
-    m_barraMenu->setObjectName(QStringLiteral("barraMenu"));
-    impaginazione->setMenuBar(m_barraMenu);
-
     m_tela = new Tela(this);
     m_tela->impostaDimensioneIniziale(m_twips.dimensione(larghezzaClient, altezzaClient));
-    impaginazione->addWidget(m_tela);
+    m_barraMenu = impaginaConMenu(m_tela, false);
 }
 
 FinestraDiagramma::VociMenu

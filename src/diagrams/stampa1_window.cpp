@@ -11,12 +11,12 @@
 
 #include <QAction>
 #include <QFontMetricsF>
+#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QScrollArea>
-#include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
 
@@ -39,15 +39,6 @@ Stampa1Window::Stampa1Window(Servizi& servizi)
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFont(fontArial(8.25));
 
-    auto* impaginazione = new QVBoxLayout(this);
-    impaginazione->setContentsMargins(0, 0, 0, 0);
-    impaginazione->setSpacing(0);
-    impaginazione->setSizeConstraint(QLayout::SetFixedSize);
-
-    m_barraMenu = new QMenuBar(this);
-    m_barraMenu->setObjectName(QStringLiteral("barraMenu"));
-    impaginazione->setMenuBar(m_barraMenu);
-
     // The client area: the text on the highlight-text colour (white), scrolling when the table
     // is larger than the window.
     QPalette sfondo = palette();
@@ -64,7 +55,7 @@ Stampa1Window::Stampa1Window(Servizi& servizi)
     m_testo = new TestoAZone;
     m_testo->setPalette(sfondo);
     m_area->setWidget(m_testo);
-    impaginazione->addWidget(m_area);
+    m_barraMenu = impaginaConMenu(m_area, true);
 
     filw = m_barraMenu->addMenu(QStringLiteral("&File"));
     filw->setObjectName(QStringLiteral("filw"));
@@ -81,7 +72,7 @@ Stampa1Window::Stampa1Window(Servizi& servizi)
     QObject::connect(Stampa, &QAction::triggered, this,
                      [this] { comando([this] { Stampa_Click(); }); });
 
-    impaginazione->activate();
+    layout()->activate();
     move(m_twips.px(Sinistra), m_twips.px(Alto));
 }
 

@@ -4,8 +4,10 @@
 #include "platform/servizio_messaggi.h"
 
 #include <QCloseEvent>
+#include <QMenuBar>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QVBoxLayout>
 #include <algorithm>
 
 namespace spintaro {
@@ -55,6 +57,19 @@ void FinestraBase::stampaSu(QPainter& pittore, QPagedPaintDevice& pagine) {
     pittore.scale(adatta, adatta);
     render(&pittore);
     pittore.restore();
+}
+
+QMenuBar* FinestraBase::impaginaConMenu(QWidget* client, bool dimensioneFissa) {
+    auto* impaginazione = new QVBoxLayout(this);
+    impaginazione->setContentsMargins(0, 0, 0, 0);
+    impaginazione->setSpacing(0);
+    if (dimensioneFissa)
+        impaginazione->setSizeConstraint(QLayout::SetFixedSize);
+    auto* barra = new QMenuBar(this);
+    barra->setObjectName(QStringLiteral("barraMenu"));
+    impaginazione->setMenuBar(barra);
+    impaginazione->addWidget(client);
+    return barra;
 }
 
 void FinestraBase::closeEvent(QCloseEvent* evento) {

@@ -7,6 +7,8 @@
 class QPagedPaintDevice;
 class QPainter;
 
+class QMenuBar;
+
 namespace spintaro {
 
 struct Servizi;
@@ -64,6 +66,9 @@ Q_SIGNALS:
 
 protected:
     Servizi& servizi() const { return m_servizi; }
+    // Lays the window out as a menu bar above its client area, which fills the rest; with
+    // dimensioneFissa the window takes the client area's size and keeps it. Returns the menu bar.
+    QMenuBar* impaginaConMenu(QWidget* client, bool dimensioneFissa);
 
     // Runs a command handler so that nothing it throws reaches the event loop: a failure that the
     // handler did not deal with itself is reported as a message.

@@ -1,7 +1,6 @@
 #include "ui/main/spintaro_window.h"
 
 #include "files/salvaimmagine_window.h"
-
 #include "model/calcolo.h"
 #include "model/errore.h"
 #include "model/modulo1.h"
@@ -16,12 +15,12 @@
 #include <QAction>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QVBoxLayout>
 #include <string>
 
 #ifndef SPINTARO_CONTACT
@@ -73,26 +72,17 @@ SpintaroWindow::SpintaroWindow(Servizi& servizi)
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFont(fontArial(8.25));
 
-    auto* impaginazione = new QVBoxLayout(this);
-    impaginazione->setContentsMargins(0, 0, 0, 0);
-    impaginazione->setSpacing(0);
-    impaginazione->setSizeConstraint(QLayout::SetFixedSize);
-
-    m_barraMenu = new QMenuBar(this);
-    m_barraMenu->setObjectName(QStringLiteral("barraMenu"));
-    impaginazione->setMenuBar(m_barraMenu);
-
     m_client = new QWidget(this);
     m_client->setObjectName(QStringLiteral("areaClient"));
     m_client->setFixedSize(m_twips.dimensione(LarghezzaClient, AltezzaClient));
-    impaginazione->addWidget(m_client);
+    m_barraMenu = impaginaConMenu(m_client, true);
 
     costruisciMenu();
     costruisciControlli();
     collegaComandi();
     impostaOrdineTab();
 
-    impaginazione->activate();
+    layout()->activate();
     // Near the top-left corner of the screen, not centred: the client area's corner at its place.
     setGeometry(QRect(
         QPoint(m_twips.px(ClientSinistra), m_twips.px(ClientAlto) - m_client->geometry().top()),
@@ -474,7 +464,8 @@ void SpintaroWindow::apri(IdFinestra id) {
 
 void SpintaroWindow::apriSalvaImmagine(IdFinestra diagramma) {
     // The image dialog saves the diagram that opened it last.
-    if (auto* d = qobject_cast<SalvaimmagineWindow*>(servizi().finestre.apri(IdFinestra::salvaimmagine)))
+    if (auto* d =
+            qobject_cast<SalvaimmagineWindow*>(servizi().finestre.apri(IdFinestra::salvaimmagine)))
         d->impostaDiagramma(diagramma);
 }
 
