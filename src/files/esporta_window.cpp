@@ -3,7 +3,6 @@
 #include "files/esportazione.h"
 #include "files/nomi_file.h"
 #include "model/modulo1.h"
-#include "platform/file_system.h"
 #include "platform/fonte_separatori.h"
 #include "platform/liste_file.h"
 #include "platform/registro_finestre.h"
@@ -39,18 +38,12 @@ void EsportaWindow::Salva_Click() {
         avvisa(QStringLiteral("inserisci nome file"));
         return;
     }
-    const QString nomeFile = QString::fromStdString(*nome);
     Modulo1& m = servizi().modulo;
     const Intero16 indice = m.IndiceStrato;
     const std::string testo = TestoEsportazione(m, servizi().separatori.separatori().decimale);
-    const auto esito = scriviFileAtomico(nomeFile, testo);
-    if (!esito.ok) {
-        m.IndiceStrato = indice;
-        avvisa(QStringLiteral("La tabella non è stata esportata nel file «%1»:\r\n%2.\r\n"
-                              "Un file che esisteva con questo nome non è stato modificato.")
-                   .arg(percorsoPerMessaggio(nomeFile), esito.messaggio));
+    if (!scriviOAvvisa(QString::fromStdString(*nome), testo, indice,
+                       QStringLiteral("La tabella non è stata esportata nel file")))
         return;
-    }
     servizi().finestre.nascondi(IdFinestra::Esporta);
 }
 

@@ -3,7 +3,6 @@
 #include "files/nomi_file.h"
 #include "files/progetto.h"
 #include "model/modulo1.h"
-#include "platform/file_system.h"
 #include "platform/liste_file.h"
 #include "platform/registro_finestre.h"
 #include "platform/servizi.h"
@@ -42,19 +41,13 @@ void SalvaWindow::Salva_Click() {
         avvisa(QStringLiteral("inserisci nome file"));
         return;
     }
-    const QString nomeFile = QString::fromStdString(*nome);
     Modulo1& m = servizi().modulo;
-    // The writer walks the table with IndiceStrato; a save that fails leaves even that as it was.
+    // The writer walks the table with IndiceStrato; a save that fails leaves even that as it was,
+    // and the window stays open, so that another folder or name can be chosen.
     const Intero16 indice = m.IndiceStrato;
-    const auto esito = scriviFileAtomico(nomeFile, ScriviProgetto(m));
-    if (!esito.ok) {
-        m.IndiceStrato = indice;
-        // The window stays open, so that another folder or name can be chosen.
-        avvisa(QStringLiteral("Il progetto non è stato salvato nel file «%1»:\r\n%2.\r\n"
-                              "Un file che esisteva con questo nome non è stato modificato.")
-                   .arg(percorsoPerMessaggio(nomeFile), esito.messaggio));
+    if (!scriviOAvvisa(QString::fromStdString(*nome), ScriviProgetto(m), indice,
+                       QStringLiteral("Il progetto non è stato salvato nel file")))
         return;
-    }
     servizi().finestre.scarica(IdFinestra::Salva);
     servizi().finestre.apri(IdFinestra::Nuovolavoro);
 }

@@ -1,6 +1,8 @@
 #include "platform/finestra_scelta_file.h"
 
+#include "model/modulo1.h"
 #include "platform/caratteri.h"
+#include "platform/file_system.h"
 #include "platform/liste_file.h"
 #include "platform/servizi.h"
 #include "platform/servizio_messaggi.h"
@@ -159,6 +161,18 @@ void FinestraSceltaFile::posizionaSulloSchermo(int sinistra, int alto) {
 
 void FinestraSceltaFile::avvisa(const QString& testo) {
     servizi().messaggi.mostra(TitoloApplicazione, testo, Pulsanti::Ok);
+}
+
+bool FinestraSceltaFile::scriviOAvvisa(const QString& nomeFile, const std::string& byte,
+                                       Intero16 indicePrima, const QString& nonRiuscito) {
+    const EsitoFile esito = scriviFileAtomico(nomeFile, byte);
+    if (esito.ok)
+        return true;
+    servizi().modulo.IndiceStrato = indicePrima;
+    avvisa(QStringLiteral("%1 «%2»:\r\n%3.\r\nUn file che esisteva con questo nome non è stato "
+                          "modificato.")
+               .arg(nonRiuscito, percorsoPerMessaggio(nomeFile), esito.messaggio));
+    return false;
 }
 
 void FinestraSceltaFile::showEvent(QShowEvent* evento) {

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "model/intero16.h"
 #include "platform/finestra_base.h"
 #include "platform/twips.h"
 
 #include <QList>
 #include <QStringList>
+#include <string>
 
 class QComboBox;
 class QLineEdit;
@@ -58,6 +60,11 @@ protected:
 
     // A message box with OK alone and the application title.
     void avvisa(const QString& testo);
+    // Writes a file made by a walk over the table (which moved IndiceStrato from indicePrima).
+    // On failure the cursor is put back and the user told "<nonRiuscito> «file»: reason"; the
+    // old file stays intact. True when the file was written.
+    bool scriviOAvvisa(const QString& nomeFile, const std::string& byte, Intero16 indicePrima,
+                       const QString& nonRiuscito);
 
     // The lists show the directory's contents as they are now, also after being hidden.
     void showEvent(QShowEvent* evento) override;
