@@ -1,5 +1,6 @@
 // Geometry of the two diagrams: the canvas, the axes and labels, the ticks and the layer lines.
 #include "diagrams/geometria.h"
+#include "profili.h"
 #include "model/calcolo.h"
 
 #include <cmath>
@@ -44,20 +45,8 @@ Primitiva scala(double x1, double y1, double x2, double y2) {
     return p;
 }
 
-Modulo1 profilo(double q, std::initializer_list<Strato> strati) {
-    Modulo1 m;
-    m.Strati(0).Sv = q;
-    int i = 0;
-    for (const Strato& s : strati)
-        m.Strati(++i) = s;
-    m.NumStrati = static_cast<Intero16>(i);
-    CalcolaStrati(m, i);
-    return m;
-}
-
-Strato strato(double h, double gamma, double c, double fi) {
-    return {h, gamma, c, fi, 0, 0, 0, 0, 0};
-}
+using prova::profilo;
+using prova::strato;
 
 // The x positions of the vertical ticks (lines from y 0.3 to −0.3).
 std::vector<float> taccheX(const Disegno& d) {

@@ -1,4 +1,5 @@
 // The layer table and the 16-bit integers: range checks and the cursor of the walks.
+#include "codice_errore.h"
 #include "model/errore.h"
 #include "model/intero16.h"
 #include "model/modulo1.h"
@@ -11,14 +12,7 @@
 namespace spintaro {
 namespace {
 
-int codiceDi(auto&& azione) {
-    try {
-        azione();
-    } catch (const Errore& e) {
-        return e.codice();
-    }
-    return 0;
-}
+using prova::codiceDi;
 
 TEST(Tabella, StartsAllZero) {
     const Modulo1 m;

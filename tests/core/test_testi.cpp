@@ -1,5 +1,6 @@
 // Number texts: the display patterns, the print form, the general conversion, and the readers of
 // value boxes and of leading numbers.
+#include "codice_errore.h"
 #include "model/errore.h"
 #include "text/testi_numerici.h"
 #include "text/zone_stampa.h"
@@ -10,6 +11,8 @@
 
 namespace spintaro {
 namespace {
+
+using prova::codiceDi;
 
 struct CasoTesto {
     double v;
@@ -135,14 +138,11 @@ struct CasoLettura {
 
 void verifica(const std::vector<CasoLettura>& casi, const Separatori& sep) {
     for (const auto& c : casi) {
-        try {
-            const double v = LeggiValoreCasella(c.testo, sep);
-            EXPECT_EQ(c.codice, 0) << '"' << c.testo << "\" read as " << v;
-            if (c.codice == 0) {
-                EXPECT_EQ(v, c.valore) << '"' << c.testo << '"';
-            }
-        } catch (const Errore& e) {
-            EXPECT_EQ(e.codice(), c.codice) << '"' << c.testo << '"';
+        double v = 0;
+        EXPECT_EQ(codiceDi([&] { v = LeggiValoreCasella(c.testo, sep); }), c.codice)
+            << '"' << c.testo << '"';
+        if (c.codice == 0) {
+            EXPECT_EQ(v, c.valore) << '"' << c.testo << '"';
         }
     }
 }
@@ -191,14 +191,8 @@ TEST(LeggiIntero16, WholeNumberConversionOfAText) {
     EXPECT_EQ(LeggiIntero16("3,5", italiano), 4);
     EXPECT_EQ(LeggiIntero16("51", italiano), 51);
     for (const auto& [testo, codice] :
-         std::vector<std::pair<const char*, int>>{{"", 13}, {"x", 13}, {"40000", 6}, {" ", 13}}) {
-        try {
-            LeggiIntero16(testo, italiano);
-            ADD_FAILURE() << '"' << testo << '"';
-        } catch (const Errore& e) {
-            EXPECT_EQ(e.codice(), codice) << '"' << testo << '"';
-        }
-    }
+         std::vector<std::pair<const char*, int>>{{"", 13}, {"x", 13}, {"40000", 6}, {" ", 13}})
+        EXPECT_EQ(codiceDi([&] { LeggiIntero16(testo, italiano); }), codice) << '"' << testo << '"';
 }
 
 TEST(LeggiNumeroIniziale, ReadsTheLeadingNumberOnly) {
@@ -221,12 +215,7 @@ TEST(LeggiNumeroIniziale, ReadsTheLeadingNumberOnly) {
     };
     for (const auto& c : casi)
         EXPECT_EQ(LeggiNumeroIniziale(c.atteso), c.v) << '"' << c.atteso << '"';
-    try {
-        LeggiNumeroIniziale("1e999");
-        ADD_FAILURE();
-    } catch (const Errore& e) {
-        EXPECT_EQ(e.codice(), ErroreOverflow);
-    }
+    EXPECT_EQ(codiceDi([] { LeggiNumeroIniziale("1e999"); }), ErroreOverflow);
 }
 
 TEST(ZoneStampa, PadsToTheNextZoneAndNeverCuts) {
