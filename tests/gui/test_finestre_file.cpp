@@ -1,560 +1,704 @@
-// Saving and opening projects through the "Salva" and "Apri" windows: the name rules, the file's
-// bytes, reading back, and every failure leaving both the job and the files on disk as they were.
+// The file windows: saving, opening and exporting (names, bytes, reading back, every failure
+// leaving the job and the files as they were); the questions before a new job and the resets; the
+// four choosers' lists, their shared working directory, hidden windows and the image's Salva.
 
-#include "ambiente_prova.h"
 #include "files/apri_window.h"
+#include "files/attenzione_window.h"
+#include "files/esporta_window.h"
 #include "files/nuovolavoro_window.h"
 #include "files/salva_window.h"
+#include "files/salvaimmagine_window.h"
 #include "finestre_file_prova.h"
-#include "model/modulo1.h"
+#include "platform/pulsante_immagine.h"
 
 #include <QAction>
-#include <QLineEdit>
-#include <QRadioButton>
+#include <QComboBox>
+#include <QImage>
+#include <QLabel>
+#include <QStorageInfo>
 #include <algorithm>
-#include <gtest/gtest.h>
+#include <tuple>
+#include <vector>
 
 namespace spintaro {
 namespace {
 
+using namespace prova;
 using prova::PrintTo;
-
-using prova::AmbienteProva;
-using prova::CartellaDiLavoro;
-using prova::clic;
-using prova::clicFile;
-using prova::eliminaScaricate;
-using prova::leggi;
-using prova::scrivi;
-using prova::scriviFile;
 
 // The two-layer job written by hand: layer 1 h 2.5, γ 18, c 0, φ 30, dry; layer 2 h 3, γ 20,
 // c 10, φ 28, submerged; record 0 all zero. 15 lines, 82 bytes.
 const std::string FileEsempio = " 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n"
                                 " 2.5 \r\n 18 \r\n 0 \r\n 30 \r\n 0 \r\n"
                                 " 3 \r\n 20 \r\n 10 \r\n 28 \r\n 1 \r\n";
+const std::string Vecchio(500, 'x'); // an old file, longer than the new ones
 
-// The two-layer example with known results: surcharge 10 gives layer 1 Sv 46, Sa1 3.329248,
-// Sa2 15.314543 and layer 2 Sv 106, Sa1 18.645809, Sa2 60.806119.
-const std::string FileDueStrati = " 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n"
-                                  " 2 \r\n 18 \r\n 0 \r\n 30 \r\n 0 \r\n"
-                                  " 3 \r\n 20 \r\n 5 \r\n 25 \r\n 1 \r\n";
+// Those layers, layer 1 with the results Ka 0.3333, Sv 45, Sa1 0, Sa2 15; n of them in use.
+Modulo1 esempio(int n) {
+    Modulo1 m;
+    m.Strati(1) = Strato{2.5, 18, 0, 30, 0.3333, 45, 0, 15, 0};
+    m.Strati(2) = Strato{3, 20, 10, 28, 0, 0, 0, 0, 1};
+    m.NumStrati = static_cast<Intero16>(n);
+    return m;
+}
 
-const QString InserisciNome = QStringLiteral("inserisci nome file");
-
-class FileProgetto : public ::testing::Test {
-protected:
-    void SetUp() override {
-        f = a.avvia();
-        ASSERT_NE(f, nullptr);
-    }
-
-    // Types the example job into the main window and closes the entry with Ok.
-    void inserisciEsempio() {
-        auto strato = [this](const QString& h, const QString& g, const QString& c,
-                             const QString& fi, bool sottoFalda) {
-            scrivi(f->txt_potenza, h);
-            scrivi(f->txt_gamma, g);
-            scrivi(f->txt_coesione, c);
-            scrivi(f->txt_attrint, fi);
-            QRadioButton* o = sottoFalda ? f->OptSi : f->OptNo;
-            QTest::mouseClick(o, Qt::LeftButton, {}, QPoint(5, o->height() / 2));
-        };
-        strato("2,5", "18", "0", "30", false);
-        clic(f->nuovo);
-        strato("3", "20", "10", "28", true);
-        clic(f->Fine);
-        ASSERT_EQ(a.m().NumStrati, 2);
-    }
-
-    SalvaWindow* apriSalva() {
-        f->Save->trigger();
-        return a.registro().istanzaDi<SalvaWindow>(IdFinestra::Salva);
-    }
-    ApriWindow* apriApri() {
-        f->Open->trigger();
-        return a.registro().istanzaDi<ApriWindow>(IdFinestra::Apri);
-    }
-
-    // Saves the job under the name typed, through a fresh "Salva" window.
-    void salvaCome(const QString& nome) {
-        SalvaWindow* s = apriSalva();
-        ASSERT_NE(s, nullptr);
-        scrivi(s->txt_salva, nome);
-        clic(s->Salva);
-        eliminaScaricate();
-    }
-    // Opens the file named through a fresh "Apri" window.
-    void apriFile(const QString& nome) {
-        ApriWindow* w = apriApri();
-        ASSERT_NE(w, nullptr);
-        scrivi(w->txt_apri, nome);
-        clic(w->Apri);
-        eliminaScaricate();
-    }
-
-    bool caricata(IdFinestra id) { return a.registro().istanza(id) != nullptr; }
-    bool visibile(IdFinestra id) {
-        FinestraBase* w = a.registro().istanza(id);
-        return w != nullptr && w->isVisible();
-    }
-
-    // Declared first: the folder is the working directory before any window exists, and the old
-    // one comes back after every window has gone.
-    CartellaDiLavoro cartella;
-    AmbienteProva a;
-    SpintaroWindow* f = nullptr;
-};
-
-// --- Names ------------------------------------------------------------------------------------
+// --- Saving and reading back ------------------------------------------------------------------
 
 struct CasoNome {
     std::string nome;
-    QString digitato;   // typed into txt_salva; null: the design text is kept
-    QString dallaLista; // picked from the file list instead (the file is made first)
-    QString scritto;    // the file that must appear
+    QString digitato;  // typed into txt_salva; null: the design text "Nuovo" is kept
+    QString esistente; // a file made first
+    bool dallaLista;   // the name is picked by clicking that file
+    QString scritto;   // the file that must appear
 };
 
-class NomiProgetto : public FileProgetto, public ::testing::WithParamInterface<CasoNome> {};
+class NomiProgetto : public ProvaFile, public ::testing::WithParamInterface<CasoNome> {};
 
 TEST_P(NomiProgetto, ScriveIlFileColNomeGiustoEChiedeNuovoLavoro) {
     const CasoNome& c = GetParam();
-    inserisciEsempio();
-    if (!c.dallaLista.isEmpty())
-        scriviFile(cartella.file(c.dallaLista), "altro");
-    const QStringList prima = cartella.contenuto();
-
-    SalvaWindow* s = apriSalva();
-    ASSERT_NE(s, nullptr);
-    EXPECT_EQ(s->txt_salva->text(), "Nuovo") << "the design text";
-    if (!c.dallaLista.isEmpty()) {
-        clicFile(s->File1, c.dallaLista);
-        EXPECT_EQ(s->txt_salva->text(), c.dallaLista) << "the click copies the bare name";
-    } else if (!c.digitato.isNull()) {
+    a.m() = esempio(2);
+    if (!c.esistente.isEmpty())
+        scriviFile(cartella.file(c.esistente), Vecchio);
+    QStringList atteso = cartella.contenuto() << c.scritto;
+    atteso.removeDuplicates();
+    atteso.sort();
+    f->Save->trigger();
+    auto* s = istanza<SalvaWindow>(IdFinestra::Salva);
+    if (c.dallaLista)
+        clicFile(s->File1, c.esistente);
+    else if (!c.digitato.isNull())
         scrivi(s->txt_salva, c.digitato);
-    }
     clic(s->Salva);
     eliminaScaricate();
 
-    QStringList atteso = prima;
-    atteso.append(c.scritto);
-    atteso.sort();
     EXPECT_EQ(cartella.contenuto(), atteso);
-    EXPECT_EQ(leggi(cartella.file(c.scritto)), FileEsempio);
-    if (!c.dallaLista.isEmpty()) {
-        EXPECT_EQ(leggi(cartella.file(c.dallaLista)), "altro") << "the picked file is untouched";
-    }
+    ASSERT_EQ(FileEsempio.size(), 82u);
+    EXPECT_EQ(leggi(cartella.file(c.scritto)), FileEsempio) << "an old file is replaced whole";
+    EXPECT_TRUE(!c.dallaLista || leggi(cartella.file(c.esistente)) == Vecchio) << "picked, kept";
     EXPECT_TRUE(a.messaggi.messaggi().empty());
-    EXPECT_FALSE(caricata(IdFinestra::Salva)) << "a save unloads the window";
-    EXPECT_TRUE(visibile(IdFinestra::Nuovolavoro)) << "then asks \"Nuovo Lavoro?\"";
-    EXPECT_EQ(a.m().NumStrati, 2) << "the job stays in memory until the question is answered";
-    EXPECT_EQ(a.m().IndiceStrato, 3) << "the writer's walk ends one past the last record";
+    EXPECT_EQ(istanza(IdFinestra::Salva), nullptr) << "a save unloads the window";
+    EXPECT_TRUE(istanza(IdFinestra::Nuovolavoro)->isVisible()) << "then asks \"Nuovo Lavoro?\"";
+    EXPECT_EQ(std::tuple(a.m().NumStrati, a.m().IndiceStrato), std::tuple(2, 3))
+        << "the job stays until the question is answered; the walk ends one past the last record";
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Casi, NomiProgetto,
-    ::testing::Values(CasoNome{"Nuovo", QString(), {}, "Nuovo.spt"},
-                      CasoNome{"GiaConEstensione", "prova.spt", {}, "prova.spt"},
-                      CasoNome{"EstensioneMaiuscola", "prova.SPT", {}, "prova.SPT.spt"},
-                      CasoNome{"DatDallaLista", QString(), "dati.dat", "dati.dat.spt"},
-                      CasoNome{"SoloEstensione", ".spt", {}, ".spt.spt"},
-                      CasoNome{"DueCaratteri", "ab", {}, "ab.spt"},
-                      CasoNome{"QuattroCaratteri", "abcd", {}, "abcd.spt"},
-                      CasoNome{"CinqueCaratteriConEstensione", "a.spt", {}, "a.spt"}),
-    prova::NomeCaso{});
+    ::testing::Values(CasoNome{"Nuovo", {}, {}, false, "Nuovo.spt"},
+                      CasoNome{"GiaConEstensione", "prova.spt", "prova.spt", false, "prova.spt"},
+                      CasoNome{"EstensioneMaiuscola", "prova.SPT", {}, false, "prova.SPT.spt"},
+                      CasoNome{"DatDallaLista", {}, "dati.dat", true, "dati.dat.spt"},
+                      CasoNome{"SoloEstensione", ".spt", {}, false, ".spt.spt"},
+                      CasoNome{"DueCaratteri", "ab", {}, false, "ab.spt"},
+                      CasoNome{"CinqueCaratteriConEstensione", "a.spt", {}, false, "a.spt"}),
+    NomeCaso{});
 
-TEST_F(FileProgetto, IlFileDiEsempioByteperByte) {
-    inserisciEsempio();
-    salvaCome("esempio");
-    const std::string scritto = leggi(cartella.file("esempio.spt"));
-    EXPECT_EQ(scritto, FileEsempio);
-    EXPECT_EQ(scritto.size(), 82u);
-    EXPECT_EQ(std::count(scritto.begin(), scritto.end(), '\n'), 15);
-    // Line 6: 20 32 2E 35 20 0D 0A.
-    EXPECT_EQ(scritto.substr(25, 7), std::string("\x20\x32\x2E\x35\x20\x0D\x0A"));
-}
+// Fifty layers, 1/3 and 0.5 among them, saved and read back under a surcharge of 10.
+TEST_F(ProvaFile, CinquantaStratiDanno255RigheERitornanoInteri) {
+    Modulo1 originale;
+    originale.Strati(0).Potenza = 0.75; // record 0 is written and read like the others
+    for (int i = 1; i <= 50; ++i)
+        originale.Strati(i) = Strato{i * 0.5, 15.0 + i % 10,  (i % 4) * 2.5, 20.0 + i % 15, 0, 0, 0,
+                                     0,       Intero16(i % 2)};
+    originale.Strati(1).Potenza = 1.0 / 3.0;
+    originale.Strati(1).Gamma = 0.5;
+    originale.NumStrati = 50;
+    a.m() = originale;
+    clic(apri<SalvaWindow>(IdFinestra::Salva)->Salva);
+    const std::string scritto = leggi(cartella.file("Nuovo.spt"));
+    EXPECT_EQ(std::count(scritto.begin(), scritto.end(), '\n'), 255);
+    EXPECT_EQ(scritto.substr(0, 53),
+              " .75 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n .333333333333333 \r\n .5 \r\n");
 
-TEST_F(FileProgetto, SalvareDueVolteSostituisceIlFileConGliStessiByte) {
-    inserisciEsempio();
-    scriviFile(cartella.file("doppio.spt"), std::string(500, 'x'));
-    salvaCome("doppio");
-    const std::string primo = leggi(cartella.file("doppio.spt"));
-    a.registro().nascondi(IdFinestra::Nuovolavoro);
-    salvaCome("doppio.spt");
-    EXPECT_EQ(leggi(cartella.file("doppio.spt")), primo);
-    EXPECT_EQ(primo, FileEsempio) << "the longer old content is replaced whole";
-    EXPECT_EQ(cartella.contenuto(), QStringList{"doppio.spt"});
-}
-
-TEST_F(FileProgetto, NomeVuotoChiedeIlNomeENonScriveNulla) {
-    inserisciEsempio();
-    SalvaWindow* s = apriSalva();
-    ASSERT_NE(s, nullptr);
-    scrivi(s->txt_salva, "");
-    clic(s->Salva);
-    eliminaScaricate();
-    ASSERT_EQ(a.messaggi.messaggi().size(), 1u);
-    EXPECT_EQ(a.messaggi.messaggi()[0].testo, InserisciNome);
-    EXPECT_EQ(a.messaggi.messaggi()[0].titolo, TitoloApplicazione);
-    EXPECT_EQ(a.messaggi.messaggi()[0].pulsanti, Pulsanti::Ok);
-    EXPECT_TRUE(cartella.contenuto().isEmpty());
-    EXPECT_TRUE(visibile(IdFinestra::Salva)) << "the window stays open for the name";
-    EXPECT_FALSE(caricata(IdFinestra::Nuovolavoro));
-}
-
-TEST_F(FileProgetto, UnLavoroSenzaStratiScriveSoloIlRecordZero) {
-    salvaCome("vuoto");
-    EXPECT_EQ(leggi(cartella.file("vuoto.spt")), " 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n");
-    a.m().NumStrati = 7;
-    apriFile("vuoto.spt");
-    EXPECT_EQ(a.m().NumStrati, 0);
-    EXPECT_EQ(a.m().IndiceStrato, 0);
-}
-
-// --- Reading back -----------------------------------------------------------------------------
-
-Modulo1 cinquantaStrati() {
-    Modulo1 m;
-    m.Strati(0).Potenza = 0.75; // record 0 is written and read like the others
-    for (int i = 1; i <= 50; ++i) {
-        Strato& s = m.Strati(i);
-        s.Potenza = i * 0.5;
-        s.Gamma = 15 + i % 10;
-        s.Coesione = (i % 4) * 2.5;
-        s.AttritoInterno = 20 + i % 15;
-        s.Falda = static_cast<Intero16>(i % 2);
+    // Another job in memory, with a surcharge of 10; the main window shows something else.
+    a.m() = Modulo1{};
+    a.m().Strati(0).Sv = 10;
+    a.m().IndiceStrato = 2;
+    f->txt_strat->setText("7");
+    auto* ap = apri<ApriWindow>(IdFinestra::Apri);
+    clicFile(ap->File1, "Nuovo.spt"); // the name picked from the list
+    clic(ap->Apri);
+    EXPECT_TRUE(a.messaggi.messaggi().empty());
+    EXPECT_EQ(istanza(IdFinestra::Apri), nullptr) << "an open unloads the window";
+    EXPECT_EQ(std::tuple(a.m().NumStrati, a.m().IndiceStrato), std::tuple(50, 0));
+    EXPECT_EQ(a.m().Strati(1).Potenza, 0.333333333333333) << "15 significant digits";
+    originale.Strati(1).Potenza = 0.333333333333333;
+    double sv = 10; // every layer recomputed: Sv accumulates γ·h from the surcharge down
+    for (int i = 0; i <= 50; ++i) {
+        const Strato& l = a.m().Strati(i);
+        const Strato& o = originale.Strati(i);
+        EXPECT_EQ(std::tie(l.Potenza, l.Gamma, l.Coesione, l.AttritoInterno, l.Falda),
+                  std::tie(o.Potenza, o.Gamma, o.Coesione, o.AttritoInterno, o.Falda))
+            << i;
+        sv += i > 0 ? o.Gamma * o.Potenza : 0;
+        EXPECT_NEAR(l.Sv, sv, 1e-9) << i << ": record 0 keeps the surcharge, not in the file";
     }
-    m.NumStrati = 50;
+    EXPECT_EQ(std::tuple(f->txt_strato->text(), f->txt_strat->text()),
+              std::tuple(QStringLiteral("1"), QStringLiteral("7")))
+        << "the main window is not refreshed";
+}
+
+TEST_F(ProvaFile, UnaVirgolaSpezzaIlValoreEFaScorrereIlResto) {
+    scriviFile(cartella.file("virgola.spt"),
+               " 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 2,5 \r\n 18 \r\n 0 \r\n 30 \r\n");
+    scrivi(apri<ApriWindow>(IdFinestra::Apri)->txt_apri, "virgola.spt");
+    clic(istanza<ApriWindow>(IdFinestra::Apri)->Apri);
+    const Strato& s = a.m().Strati(1);
+    EXPECT_EQ(std::tie(a.m().NumStrati, s.Potenza, s.Gamma, s.Coesione, s.AttritoInterno, s.Falda),
+              std::tuple(1, 2.0, 5.0, 18.0, 0.0, 30))
+        << "any non-zero flag counts as below the water table";
+    EXPECT_TRUE(a.messaggi.messaggi().empty());
+}
+
+// The lines as written out by hand, with "·" standing for a space.
+std::string spazi(std::string s) {
+    for (std::size_t i = s.find("\xC2\xB7"); i != std::string::npos; i = s.find("\xC2\xB7", i))
+        s.replace(i, 2, " ");
+    return s;
+}
+
+TEST_F(ProvaFile, EsportazioneByteperByteConIlSeparatoreDellUtente) {
+    const std::string intestazione =
+        spazi("Strato········Potenza·······Gamma·········Coesione······Attr.int.·····S.falda·······"
+              "Ka············Sv············Sa1···········Sa2\r\n");
+    const std::string virgola =
+        spazi("·1·············2,5···········18············0·············30···········No··········"
+              "··,33···········45,···········,·············15,\r\n");
+    const std::string punto =
+        spazi("·1·············2.5···········18············0·············30···········No··········"
+              "··.33···········45.···········.·············15.\r\n");
+    a.m() = esempio(1);
+    auto* e = apri<EsportaWindow>(IdFinestra::Esporta);
+    scrivi(e->txt_salva, "risultati");
+    clic(e->Salva);
+    eliminaScaricate();
+    EXPECT_EQ(leggi(cartella.file("risultati.dat")), intestazione + virgola);
+    EXPECT_EQ(istanza(IdFinestra::Esporta), e) << "the export hides the window, not unloads it";
+    EXPECT_FALSE(e->isVisible());
+    EXPECT_EQ(std::tuple(a.m().IndiceStrato, a.m().NumStrati), std::tuple(2, 1))
+        << "the walk ends one past the last layer";
+
+    // With a period, to the name picked from the list: ".dat" comes once more.
+    a.separatori.imposta(Separatori{".", ","});
+    f->esportamenu->trigger();
+    clicFile(e->File1, "risultati.dat");
+    clic(e->Salva);
+    EXPECT_EQ(leggi(cartella.file("risultati.dat.dat")), intestazione + punto);
+    EXPECT_EQ(cartella.contenuto(), QStringList({"risultati.dat", "risultati.dat.dat"}));
+    EXPECT_TRUE(a.messaggi.messaggi().empty());
+}
+
+enum class Ostacolo { Niente, DatiProva, Cartella, DevFull, DiscoPieno, SolaLettura, Illeggibile };
+using enum Ostacolo;
+
+struct CasoFallimento {
+    std::string nome;
+    std::vector<IdFinestra> finestre;
+    QString digitato; // in the name box (Salva and Esporta add ".spt" and ".dat"); test data
+    Ostacolo ostacolo;
+    QString parole; // "|"-separated; the message holds them and the file's full path
+};
+
+class Fallimento : public ProvaFile, public ::testing::WithParamInterface<CasoFallimento> {};
+
+TEST_P(Fallimento, DiceCosaNonVaELasciaTuttoComEra) {
+    const CasoFallimento& c = GetParam();
+    if (c.ostacolo == DevFull && !QFileInfo::exists(QStringLiteral("/dev/full")))
+        GTEST_SKIP() << "no /dev/full";
+    a.m() = esempio(1);
+    a.m().IndiceStrato = 7;
+    for (const IdFinestra id : c.finestre) {
+        const bool apre = id == IdFinestra::Apri;
+        const QString estensione = apre ? "" : id == IdFinestra::Salva ? ".spt" : ".dat";
+        const QString file =
+            c.digitato.isEmpty() ? QString() : cartella.file(c.digitato + estensione);
+        SCOPED_TRACE(file.toStdString());
+        a.messaggi.azzera();
+        ASSERT_TRUE(c.ostacolo != DatiProva ||
+                    QFile::copy(QStringLiteral(SPINTARO_TEST_DATA "/") + c.digitato, file));
+        if (c.ostacolo == DiscoPieno || c.ostacolo == SolaLettura || c.ostacolo == Illeggibile)
+            scriviFile(file, c.ostacolo == Illeggibile ? FileEsempio : Vecchio);
+        if (c.ostacolo == Illeggibile)
+            QFile::setPermissions(file, QFileDevice::Permissions{});
+        if (c.ostacolo == Cartella)
+            QDir().mkpath(file);
+        ASSERT_TRUE(c.ostacolo != DevFull || QFile::link(QStringLiteral("/dev/full"), file));
+        // The folder's files, and what stands under the name (a /dev/full link is not read).
+        auto stato = [&, file = file] {
+            const QFileInfo i(file);
+            return std::tuple(cartella.contenuto(), i.isDir(), i.symLinkTarget(),
+                              i.isSymLink() ? std::string() : leggi(file));
+        };
+        const auto intatto = stato();
+        const Modulo1 prima = a.m();
+        FinestraBase* w = apri(id);
+        QLineEdit* nome = in(w, apre ? "txt_apri" : "txt_salva");
+        scrivi(nome, c.digitato);
+        auto prova = [&, id = id]() -> std::string {
+            clic(in<QPushButton>(w, apre ? "Apri" : "Salva"));
+            if (a.m() != prima)
+                return "the job changed, or the cursor";
+            if (istanza(id) != w || !w->isVisible() || nome->text() != c.digitato)
+                return "the window did not stay as it was, for another try";
+            if (istanza(IdFinestra::Nuovolavoro) != nullptr)
+                return "\"Nuovo Lavoro?\" after a failed save";
+            return unMessaggio(a.messaggi, c.parole.split('|') << file);
+        };
+        // Root reads and writes anything: those cases run in a child that has given up root.
+        QFile::setPermissions(cartella.percorso(), c.ostacolo == SolaLettura
+                                                       ? CartellaPubblica & ~QFileDevice::WriteOwner
+                                                       : CartellaPubblica);
+        EXPECT_EQ(c.ostacolo == SolaLettura || c.ostacolo == Illeggibile
+                      ? comeUtenteSenzaPrivilegi(prova)
+                  : c.ostacolo == DiscoPieno ? conLimiteDimensione(32, prova)
+                                             : prova(),
+                  "");
+        QFile::setPermissions(cartella.percorso(), CartellaPubblica);
+        EXPECT_EQ(stato(), intatto) << "the old file intact, nothing half-written behind";
+        EXPECT_TRUE(!c.digitato.isEmpty() || a.messaggi.testi() == QStringList{c.parole});
+    }
+}
+
+const std::vector<IdFinestra> Scritture = {IdFinestra::Salva, IdFinestra::Esporta};
+const std::vector<IdFinestra> Apertura = {IdFinestra::Apri};
+const std::vector<IdFinestra> Tutte = {IdFinestra::Salva, IdFinestra::Esporta, IdFinestra::Apri};
+
+INSTANTIATE_TEST_SUITE_P(
+    Casi, Fallimento,
+    ::testing::Values(
+        CasoFallimento{"NomeVuoto", Tutte, "", Niente, "inserisci nome file"},
+        CasoFallimento{"CartellaMancante", Scritture, "manca/prova", Niente, "non esiste"},
+        CasoFallimento{"FileMancante", Apertura, "manca.spt", Niente,
+                       "non esiste|non è stato aperto"},
+        CasoFallimento{"UnaCartellaAlPostoDelFile", Tutte, "occupato", Cartella, "cartella"},
+        CasoFallimento{"DevFull", Scritture, "pieno", DevFull, "disco pieno"},
+        CasoFallimento{"IlDiscoSiRiempieAMeta", Scritture, "grande", DiscoPieno, "disco pieno"},
+        CasoFallimento{"CartellaProtetta", Scritture, "protetto", SolaLettura, "permessi"},
+        CasoFallimento{"FileIlleggibile", Apertura, "segreto.spt", Illeggibile, "permessi"},
+        CasoFallimento{"FileVuoto", Apertura, "vuoto.spt", DatiProva, "vuoto"},
+        CasoFallimento{"FileTroncato", Apertura, "troncato.spt", DatiProva,
+                       "riga 8|termina a metà del record 1|coesione"},
+        CasoFallimento{"PiuDi51Record", Apertura, "troppi_record.spt", DatiProva,
+                       "riga 256|più di 51 record"},
+        CasoFallimento{"FaldaFuoriIntervallo", Apertura, "falda_enorme.spt", DatiProva,
+                       "riga 10|falda"}),
+    NomeCaso{});
+
+// --- The questions before a job is thrown away ------------------------------------------------
+
+enum class Tasto { Nessuno, Si, No, Annulla, Bordo };
+using enum Tasto;
+
+struct CasoDomanda {
+    std::string nome;
+    Tasto attenzione;  // the answer to "Salvare il Lavoro?"
+    Tasto nuovolavoro; // after "&Si": Nessuno is Annulla in Salva, else the save and this answer
+};
+
+class Domande : public ProvaFile, public ::testing::WithParamInterface<CasoDomanda> {
+protected:
+    // Three layers, a surcharge of 10, the entry closed and the thrust computed; layer 1 is
+    // cohesive (h 4, γ 19, c 10, φ 20), so z0 is shown. Then half-typed values in two boxes.
+    void SetUp() override {
+        ProvaFile::SetUp();
+        scrivi(f->txt_sovraccarico, "10");
+        strato("4", "19", "10", "20");
+        clic(f->nuovo);
+        strato("2", "18", "0", "30");
+        clic(f->nuovo);
+        strato("3", "20", "5", "25", true);
+        clic(f->Fine);
+        clic(f->Command2);
+        ASSERT_FALSE(f->txt_z0->text().isEmpty() || f->txt_spinta->text().isEmpty());
+        scrivi(f->txt_potenza, "7");
+        scrivi(f->txt_gamma, "abc");
+        prima = a.m();
+        mostrate = caselle();
+    }
+    // The "Visualizza" boxes with z0 last, then those that no answer touches.
+    QStringList caselle() const {
+        QStringList t;
+        for (const QLineEdit* c :
+             {f->txt_strat, f->txt_pot, f->txt_gam, f->txt_coes, f->txt_attritint, f->txt_ka,
+              f->txt_Sv, f->txt_sa1, f->txt_sa2, f->txt_z0, f->txt_sovraccarico, f->txt_potenza,
+              f->txt_gamma, f->txt_coesione, f->txt_attrint, f->txt_spinta})
+            t.append(c->text());
+        return t;
+    }
+    void rispondi(FinestraBase* w, Tasto t, const char* si, const char* no) {
+        if (t == Bordo)
+            w->close();
+        else
+            clic(in<QPushButton>(w, t == Si ? si : t == No ? no : "Command3"));
+    }
+
+    Modulo1 prima;
+    QStringList mostrate;
+};
+
+// The job after a reset: inputs of layers 1..n zero, the computed fields and record 0 kept.
+Modulo1 azzerato(Modulo1 m, int n) {
+    for (int i = 1; i <= n; ++i) {
+        Strato& s = m.Strati(i);
+        s.Potenza = s.Gamma = s.Coesione = s.AttritoInterno = 0;
+        s.Falda = 0;
+    }
+    m.NumStrati = 0;
+    m.IndiceStrato = static_cast<Intero16>(n + 1);
     return m;
 }
 
-TEST_F(FileProgetto, CinquantaStratiDanno255RigheERitornanoInteri) {
-    const Modulo1 originale = cinquantaStrati();
-    a.m() = originale;
-    salvaCome("cinquanta");
-    const std::string scritto = leggi(cartella.file("cinquanta.spt"));
-    EXPECT_EQ(std::count(scritto.begin(), scritto.end(), '\n'), 255);
-    EXPECT_EQ(scritto.substr(0, 7), " .75 \r\n");
-
-    // Another job in memory, with a surcharge of 10.
-    a.m() = Modulo1{};
-    a.m().Strati(0).Sv = 10;
-    a.m().NumStrati = 3;
-    a.m().IndiceStrato = 2;
-    apriFile("cinquanta.spt");
-    EXPECT_TRUE(a.messaggi.messaggi().empty());
-    EXPECT_FALSE(caricata(IdFinestra::Apri)) << "an open unloads the window";
-    EXPECT_EQ(a.m().NumStrati, 50);
-    EXPECT_EQ(a.m().IndiceStrato, 0);
-    double sv = 10;
-    for (int i = 0; i <= 50; ++i) {
-        const Strato& letto = a.m().Strati(i);
-        const Strato& atteso = originale.Strati(i);
-        EXPECT_EQ(letto.Potenza, atteso.Potenza) << i;
-        EXPECT_EQ(letto.Gamma, atteso.Gamma) << i;
-        EXPECT_EQ(letto.Coesione, atteso.Coesione) << i;
-        EXPECT_EQ(letto.AttritoInterno, atteso.AttritoInterno) << i;
-        EXPECT_EQ(letto.Falda, atteso.Falda) << i;
-        if (i > 0) {
-            // Every layer recomputed: Sv accumulates γ·h from the surcharge down.
-            sv += atteso.Gamma * atteso.Potenza;
-            EXPECT_NEAR(letto.Sv, sv, 1e-9) << i;
+TEST_P(Domande, SoloNoEIlSiDopoIlSalvataggioCancellano) {
+    const CasoDomanda& c = GetParam();
+    const bool scarta = c.attenzione == No, nuovo = c.nuovolavoro == Si;
+    clic(f->Picture1);
+    IdFinestra id = IdFinestra::Attenzione;
+    FinestraBase* w = istanza(id);
+    ASSERT_TRUE(w != nullptr && w->isVisible());
+    EXPECT_EQ(a.m(), prima) << "nothing is cleared before the answer";
+    rispondi(w, c.attenzione, "Command2", "Command1");
+    if (c.attenzione == Si) {
+        auto* s = istanza<SalvaWindow>(IdFinestra::Salva);
+        ASSERT_TRUE(s != nullptr && s->isVisible());
+        if (c.nuovolavoro == Nessuno) {
+            clic(s->Annulla);
+        } else {
+            scrivi(s->txt_salva, "lavoro");
+            clic(s->Salva);
+            EXPECT_EQ(leggi(cartella.file("lavoro.spt")), " 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n"
+                                                          " 4 \r\n 19 \r\n 10 \r\n 20 \r\n 0 \r\n"
+                                                          " 2 \r\n 18 \r\n 0 \r\n 30 \r\n 0 \r\n"
+                                                          " 3 \r\n 20 \r\n 5 \r\n 25 \r\n 1 \r\n");
+            w = istanza(id = IdFinestra::Nuovolavoro);
+            ASSERT_TRUE(w != nullptr && w->isVisible());
+            EXPECT_EQ(a.m(), prima) << "the save's walk ends one past the last record, as before";
+            rispondi(w, c.nuovolavoro, "Command1", "Command2");
         }
     }
-    EXPECT_EQ(a.m().Strati(0).Sv, 10) << "the surcharge is not in the file";
-}
-
-TEST_F(FileProgetto, UnTerzoRitornaA15CifreEMezzoSenzaZero) {
-    a.m().Strati(1).Potenza = 1.0 / 3.0;
-    a.m().Strati(1).Gamma = 0.5;
-    a.m().NumStrati = 1;
-    salvaCome("terzo");
-    const std::string scritto = leggi(cartella.file("terzo.spt"));
-    EXPECT_EQ(scritto.substr(25), " .333333333333333 \r\n .5 \r\n 0 \r\n 0 \r\n 0 \r\n");
-    a.m().Strati(1).Potenza = 9;
-    apriFile("terzo.spt");
-    EXPECT_EQ(a.m().Strati(1).Potenza, 0.333333333333333);
-    EXPECT_NE(a.m().Strati(1).Potenza, 1.0 / 3.0);
-    EXPECT_EQ(a.m().Strati(1).Gamma, 0.5);
-}
-
-TEST_F(FileProgetto, UnaVirgolaSpezzaIlValoreEFaScorrereIlResto) {
-    scriviFile(cartella.file("virgola.spt"), " 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n"
-                                             " 2,5 \r\n 18 \r\n 0 \r\n 30 \r\n");
-    apriFile("virgola.spt");
-    ASSERT_TRUE(a.messaggi.messaggi().empty()) << a.messaggi.testi().join("|").toStdString();
-    EXPECT_EQ(a.m().NumStrati, 1);
-    const Strato& s = a.m().Strati(1);
-    EXPECT_EQ(s.Potenza, 2);
-    EXPECT_EQ(s.Gamma, 5);
-    EXPECT_EQ(s.Coesione, 18);
-    EXPECT_EQ(s.AttritoInterno, 0);
-    EXPECT_EQ(s.Falda, 30) << "any non-zero flag counts as below the water table";
-}
-
-TEST_F(FileProgetto, AprireTieneIlSovraccaricoInVigoreENonAggiornaLaFinestra) {
-    scriviFile(cartella.file("due.spt"), FileDueStrati);
-    // The surcharge in effect is 10; the file carries none.
-    a.m().Strati(0).Sv = 10;
-    f->txt_strat->setText("7");
-    apriFile("due.spt");
-    ASSERT_EQ(a.m().NumStrati, 2);
-    const Strato& s1 = a.m().Strati(1);
-    const Strato& s2 = a.m().Strati(2);
-    EXPECT_NEAR(s1.Ka, 0.332925, 1e-6);
-    EXPECT_NEAR(s1.Sv, 46, 1e-9);
-    EXPECT_NEAR(s1.Sa1, 3.329248, 1e-6);
-    EXPECT_NEAR(s1.Sa2, 15.314543, 1e-6);
-    EXPECT_NEAR(s2.Ka, 0.405344, 1e-6);
-    EXPECT_NEAR(s2.Sv, 106, 1e-9);
-    EXPECT_NEAR(s2.Sa1, 18.645809, 1e-6);
-    EXPECT_NEAR(s2.Sa2, 60.806119, 1e-6);
-    EXPECT_EQ(a.m().Strati(0).Sv, 10);
-    // The main window is not refreshed.
-    EXPECT_EQ(f->txt_strato->text(), "1");
-    EXPECT_EQ(f->txt_strat->text(), "7");
-
-    // The same file with no surcharge: 18·2 = 36 and 36 + 20·3 = 96; a dry sand layer from the
-    // surface has no pressure at its top.
-    a.m().Strati(0).Sv = 0;
-    apriFile("due.spt");
-    EXPECT_NEAR(a.m().Strati(1).Sv, 36, 1e-9);
-    EXPECT_EQ(a.m().Strati(1).Sa1, 0);
-    EXPECT_NEAR(a.m().Strati(2).Sv, 96, 1e-9);
-}
-
-TEST_F(FileProgetto, UnClicNellElencoMetteIlNomeEApriUsaQuelNome) {
-    scriviFile(cartella.file("prova.spt"), FileEsempio);
-    scriviFile(cartella.file("altro.SPT"), FileDueStrati);
-    scriviFile(cartella.file("tabella.dat"), "x");
-    ApriWindow* w = apriApri();
-    ASSERT_NE(w, nullptr);
-    EXPECT_EQ(w->txt_apri->text(), "") << "the design text";
-    EXPECT_EQ(w->File1->nomi(), QStringList({"altro.SPT", "prova.spt"}));
-    clicFile(w->File1, "prova.spt");
-    EXPECT_EQ(w->txt_apri->text(), "prova.spt");
-    clic(w->Apri);
-    eliminaScaricate();
-    EXPECT_EQ(a.m().NumStrati, 2);
-    EXPECT_EQ(a.m().Strati(1).Potenza, 2.5);
-    EXPECT_EQ(a.m().Strati(2).Falda, 1);
-    EXPECT_FALSE(caricata(IdFinestra::Apri));
-}
-
-// --- Failures of Open -------------------------------------------------------------------------
-
-struct CasoApertura {
-    std::string nome;
-    QString digitato;      // the name typed into txt_apri
-    const char* datiProva; // copied from the test data under the typed name, or null
-    bool cartella;         // a folder under the typed name instead
-    QStringList parole;    // the message must hold each of these
-};
-
-class AperturaFallita : public FileProgetto, public ::testing::WithParamInterface<CasoApertura> {};
-
-TEST_P(AperturaFallita, DiceCosaNonVaELasciaIlLavoroComEra) {
-    const CasoApertura& c = GetParam();
-    if (c.datiProva != nullptr) {
-        ASSERT_TRUE(QFile::copy(QStringLiteral(SPINTARO_TEST_DATA "/") + c.datiProva,
-                                cartella.file(c.digitato)));
-    }
-    if (c.cartella)
-        cartella.sottocartella(c.digitato);
-    inserisciEsempio();
-    clic(f->successivo);
-    const Modulo1 prima = a.m();
-
-    ApriWindow* w = apriApri();
-    ASSERT_NE(w, nullptr);
-    scrivi(w->txt_apri, c.digitato);
-    clic(w->Apri);
     eliminaScaricate();
 
-    EXPECT_EQ(a.m(), prima) << "the job in memory is untouched";
-    ASSERT_EQ(a.messaggi.messaggi().size(), 1u);
-    const auto& msg = a.messaggi.messaggi()[0];
-    EXPECT_EQ(msg.titolo, TitoloApplicazione);
-    EXPECT_EQ(msg.pulsanti, Pulsanti::Ok);
-    for (const QString& parola : c.parole)
-        EXPECT_TRUE(msg.testo.contains(parola))
-            << msg.testo.toStdString() << " lacks " << parola.toStdString();
-    if (!c.digitato.isEmpty()) {
-        EXPECT_TRUE(msg.testo.contains(cartella.file(c.digitato))) << "names the file in full";
-    }
-    EXPECT_EQ(a.registro().istanza(IdFinestra::Apri), w) << "the window stays for another try";
-    EXPECT_TRUE(w->isVisible());
-    if (c.datiProva != nullptr) {
-        QFile originale(QStringLiteral(SPINTARO_TEST_DATA "/") + c.datiProva);
-        ASSERT_TRUE(originale.open(QIODevice::ReadOnly));
-        EXPECT_EQ(leggi(cartella.file(c.digitato)), originale.readAll().toStdString());
+    Modulo1 atteso = scarta || nuovo ? azzerato(prima, 3) : prima;
+    if (nuovo)
+        atteso.SpintaTotale = 0;
+    EXPECT_EQ(a.m(), atteso) << "inputs of 1..3 zero; computed fields and the surcharge kept";
+    EXPECT_EQ(caselle(), scarta ? QStringList(9) + mostrate.mid(9) : mostrate)
+        << "the discard empties nine boxes (not z0), the new job none";
+    EXPECT_EQ(f->txt_strato->text(), scarta || nuovo ? "1" : "3");
+    EXPECT_TRUE(a.messaggi.messaggi().empty());
+    EXPECT_EQ(istanza(IdFinestra::Salva), nullptr);
+    EXPECT_EQ(cartella.contenuto().size(), c.nuovolavoro == Nessuno ? 0 : 1);
+    const bool bordo = c.attenzione == Bordo || c.nuovolavoro == Bordo;
+    EXPECT_EQ(istanza(id), bordo ? nullptr : w) << "the buttons hide, the close box unloads";
+    EXPECT_FALSE(!bordo && w->isVisible());
+}
+
+INSTANTIATE_TEST_SUITE_P(Casi, Domande,
+                         ::testing::Values(CasoDomanda{"No", No, Nessuno},
+                                           CasoDomanda{"Annulla", Annulla, Nessuno},
+                                           CasoDomanda{"Bordo", Bordo, Nessuno},
+                                           CasoDomanda{"SiEAnnullaInSalva", Si, Nessuno},
+                                           CasoDomanda{"SiSalvaESi", Si, Si},
+                                           CasoDomanda{"SiSalvaENo", Si, No},
+                                           CasoDomanda{"SiSalvaEBordo", Si, Bordo}),
+                         NomeCaso{});
+
+// "&No" of "Salvare il Lavoro?" and "&Si" of "Nuovo Lavoro?" with no layers and with the 51st
+// being typed in (one past the table): nothing beyond the table is touched.
+TEST_F(ProvaFile, GliAzzeramentiAgliEstremi) {
+    for (const IdFinestra id : {IdFinestra::Attenzione, IdFinestra::Nuovolavoro}) {
+        SCOPED_TRACE(id == IdFinestra::Attenzione ? "Scarta" : "NuovoLavoro");
+        a.m() = Modulo1{};
+        a.m().Strati(1).Potenza = 5; // above NumStrati: kept
+        a.m().IndiceStrato = 9;
+        clic(in<QPushButton>(apri(id), "Command1"));
+        EXPECT_EQ(std::tuple(a.m().Strati(1).Potenza, a.m().NumStrati, a.m().IndiceStrato),
+                  std::tuple(5.0, 0, 1));
+        for (int i = 1; i <= 50; ++i)
+            a.m().Strati(i) = Strato{double(i), 18, 5, 30, 0, 0, 0, 0, 1};
+        a.m().NumStrati = 51;
+        f->txt_strato->setText("51");
+        clic(in<QPushButton>(apri(id), "Command1"));
+        for (int i = 1; i <= 50; ++i)
+            EXPECT_EQ(a.m().Strati(i), Strato{}) << i;
+        EXPECT_EQ(std::tuple(a.m().NumStrati, a.m().IndiceStrato, f->txt_strato->text()),
+                  std::tuple(0, 51, QStringLiteral("1")));
+        EXPECT_TRUE(a.messaggi.messaggi().empty() && a.fini == 0);
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Casi, AperturaFallita,
-    ::testing::Values(
-        CasoApertura{
-            "FileMancante", "manca.spt", nullptr, false, {"non esiste", "non è stato aperto"}},
-        CasoApertura{"NomeVuoto", "", nullptr, false, {InserisciNome}},
-        CasoApertura{"FileVuoto", "vuoto.spt", "vuoto.spt", false, {"vuoto"}},
-        CasoApertura{"FileTroncato",
-                     "troncato.spt",
-                     "troncato.spt",
-                     false,
-                     {"riga 8", "termina a metà del record 1", "coesione"}},
-        CasoApertura{"PiuDi51Record",
-                     "troppi.spt",
-                     "troppi_record.spt",
-                     false,
-                     {"riga 256", "più di 51 record"}},
-        CasoApertura{
-            "FaldaFuoriIntervallo", "falda.spt", "falda_enorme.spt", false, {"riga 10", "falda"}},
-        CasoApertura{"UnaCartella", "cartella.spt", nullptr, true, {"cartella"}}),
-    prova::NomeCaso{});
+// --- The chooser windows ------------------------------------------------------------------------
 
-// Root reads any file, so the unreadable file is opened by a child process that has given up
-// root; it reports through its exit status.
-TEST_F(FileProgetto, UnFileIlleggibileLoDiceELasciaIlLavoro) {
-    scriviFile(cartella.file("segreto.spt"), FileEsempio);
-    QFile::setPermissions(cartella.file("segreto.spt"), QFileDevice::Permissions{});
-    QFile::setPermissions(cartella.percorso(), prova::CartellaPubblica);
-    a.m().Strati(0).Sv = 10;
-    a.m().NumStrati = 4;
-    const Modulo1 prima = a.m();
-    ApriWindow* w = apriApri();
-    ASSERT_NE(w, nullptr);
-    scrivi(w->txt_apri, "segreto.spt");
-
-    const int esito = prova::comeUtenteSenzaPrivilegi([&] {
-        clic(w->Apri);
-        if (a.m() != prima)
-            return 1;
-        if (a.messaggi.messaggi().size() != 1)
-            return 2;
-        const QString& testo = a.messaggi.messaggi()[0].testo;
-        if (!testo.contains("permessi") || !testo.contains(cartella.file("segreto.spt")))
-            return 3;
-        if (a.registro().istanza(IdFinestra::Apri) != w)
-            return 4;
-        return 0;
-    });
-    EXPECT_EQ(esito, 0) << "1: job changed, 2: no message, 3: wrong message, 4: window gone, "
-                           "99: no user to switch to";
-    EXPECT_EQ(a.m(), prima);
+// Files matching the ";" patterns in any case, hidden ones left out; a click, or the keys, copies
+// the bare name, except in salvaimmagine.
+TEST_F(ProvaFile, GliElenchiFiltranoEUnClicCopiaIlNome) {
+    for (const char* nome : {"uno.spt", "Due.SPT", "tre.dat", "quattro.txt", ".nascosto.spt", "spt",
+                             "cinque.spt.bak", "foto.JPG", "c.tif", "d.gif", "e.bmp", "f.png"})
+        scriviFile(cartella.file(nome), "x");
+    cartella.sottocartella("cartella.spt");
+    const std::tuple<IdFinestra, QStringList, bool> casi[] = {
+        {IdFinestra::Salva, {"Due.SPT", "tre.dat", "uno.spt"}, true},
+        {IdFinestra::Apri, {"Due.SPT", "uno.spt"}, true},
+        {IdFinestra::Esporta, {"tre.dat"}, true},
+        {IdFinestra::salvaimmagine, {"c.tif", "d.gif", "e.bmp", "foto.JPG"}, false}};
+    for (const auto& [id, nomi, copia] : casi) {
+        FinestraBase* w = apri(id);
+        SCOPED_TRACE(w->objectName().toStdString());
+        auto* lista = w->findChild<ListaFile*>();
+        QLineEdit* casella = in(w, id == IdFinestra::Apri ? "txt_apri" : "txt_salva");
+        EXPECT_EQ(lista->nomi(), nomi);
+        const QString progetto = casella->text();
+        for (const QString& nome : nomi) {
+            clicFile(lista, nome);
+            EXPECT_EQ(casella->text(), copia ? nome : progetto);
+        }
+        QTest::keyClick(lista, Qt::Key_Home);
+        EXPECT_EQ(casella->text(), copia ? nomi.front() : progetto);
+    }
 }
 
-TEST_F(FileProgetto, AnnullaScaricaSalvaEApri) {
-    SalvaWindow* s = apriSalva();
-    ASSERT_NE(s, nullptr);
-    scrivi(s->txt_salva, "altro");
-    clic(s->Annulla);
+TEST_F(ProvaFile, LElencoCartelleMostraIlPercorsoDallaRadiceEPoiLeSottocartelle) {
+    const QString b = cartella.sottocartella("a/b");
+    for (const char* sotto : {"a/b/c", "a/b/D", "a/b/.nascosta", "a/e"})
+        cartella.sottocartella(sotto);
+    scriviFile(b + "/file.spt", "x");
+    ASSERT_TRUE(QDir::setCurrent(b));
+    ListaCartelle* d = apri<ApriWindow>(IdFinestra::Apri)->Dir1;
+    QStringList voci;
+    for (int i = 0; i < d->count(); ++i)
+        voci.append(d->item(i)->text());
+    EXPECT_EQ(voci, QStringList{QDir::rootPath()} + b.split('/', Qt::SkipEmptyParts) +
+                        QStringList({"c", "D"}))
+        << "the root, each level down to b, then its subdirectories sorted regardless of case";
+    EXPECT_EQ(d->currentItem()->text(), "b");
+    const int rigaB = d->rigaDi(b);
+
+    // A double click opens a subdirectory: the file list follows, it is the working directory.
+    apriCartella(d, b + "/c");
+    EXPECT_EQ(std::tuple(d->currentItem()->text(), d->count(), d->rigaDi(b)),
+              std::tuple(QStringLiteral("c"), rigaB + 2, rigaB));
+    EXPECT_EQ(
+        std::tuple(istanza<ApriWindow>(IdFinestra::Apri)->File1->cartella(), QDir::currentPath()),
+        std::tuple(b + "/c", b + "/c"));
+    // Enter on an ancestor goes back up.
+    d->setCurrentRow(d->rigaDi(cartella.file("a")));
+    QTest::keyClick(d, Qt::Key_Return);
+    EXPECT_EQ(std::tuple(d->cartella(), QDir::currentPath(), d->item(d->count() - 1)->text()),
+              std::tuple(cartella.file("a"), cartella.file("a"), QStringLiteral("e")));
+    // A directory that has gone since it was listed: said, and the list stays.
+    ASSERT_TRUE(QDir(cartella.file("a")).rmdir("e"));
+    apriCartella(d, cartella.file("a/e"));
+    EXPECT_EQ(std::tuple(d->cartella(), QDir::currentPath()),
+              std::tuple(cartella.file("a"), cartella.file("a")));
+    EXPECT_EQ(unMessaggio(a.messaggi, {cartella.file("a/e"), "non esiste"}), "");
+}
+
+// A directory chosen in one window is where the others start, and where Salva writes; the format
+// box of Salva changes neither its list nor the name.
+TEST_F(ProvaFile, LaCartellaDiLavoroEComuneAlleQuattroFinestre) {
+    const QString sotto = cartella.sottocartella("sotto");
+    scriviFile(sotto + "/vecchio.spt", "x");
+    scriviFile(sotto + "/b.txt", "x");
+    auto* ap = apri<ApriWindow>(IdFinestra::Apri);
+    apriCartella(ap->Dir1, sotto);
+    clic(ap->Annulla);
     eliminaScaricate();
-    EXPECT_FALSE(caricata(IdFinestra::Salva));
+    EXPECT_EQ(istanza(IdFinestra::Apri), nullptr) << "Annulla unloads Apri";
+    EXPECT_EQ(QDir::currentPath(), sotto) << "the working directory outlives the window";
+    for (const IdFinestra id : {IdFinestra::Esporta, IdFinestra::salvaimmagine, IdFinestra::Salva})
+        EXPECT_EQ(apri(id)->findChild<ListaCartelle*>()->cartella(), sotto);
+    auto* s = istanza<SalvaWindow>(IdFinestra::Salva);
+    const QString disco = s->Drive1->disco();
+    EXPECT_EQ(disco, QStorageInfo(sotto).rootPath());
+    const QStringList dischi = s->Drive1->dischi();
+    EXPECT_EQ(dischi.value(0), QDir::rootPath()) << "the drives, the root first";
+    for (const QString& d : dischi)
+        EXPECT_TRUE(QFileInfo(d).isDir()) << d.toStdString();
+    // Choosing the current drive from the open list with the keys stays in the working directory.
+    s->Drive1->setFocus();
+    s->Drive1->showPopup();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(std::tuple(s->Drive1->disco(), s->Dir1->cartella(), QDir::currentPath()),
+              std::tuple(disco, sotto, sotto));
+    scrivi(s->txt_formato->lineEdit(), "*.*");
+    EXPECT_EQ(s->File1->nomi(), QStringList{"vecchio.spt"});
+    clic(s->Salva);
+    EXPECT_EQ(cartella.contenuto("sotto"), QStringList({"Nuovo.spt", "b.txt", "vecchio.spt"}));
     EXPECT_TRUE(cartella.contenuto().isEmpty());
-    EXPECT_FALSE(caricata(IdFinestra::Nuovolavoro));
-    s = apriSalva();
-    EXPECT_EQ(s->txt_salva->text(), "Nuovo") << "each opening starts afresh";
 
-    ApriWindow* w = apriApri();
-    ASSERT_NE(w, nullptr);
-    scrivi(w->txt_apri, "x.spt");
-    clic(w->Annulla);
+    // Annulla unloads Salva: the next opening starts afresh.
+    scrivi(apri<SalvaWindow>(IdFinestra::Salva)->txt_salva, "altro");
+    clic(istanza<SalvaWindow>(IdFinestra::Salva)->Annulla);
     eliminaScaricate();
-    EXPECT_FALSE(caricata(IdFinestra::Apri));
+    EXPECT_EQ(istanza(IdFinestra::Salva), nullptr);
+    EXPECT_EQ(apri<SalvaWindow>(IdFinestra::Salva)->txt_salva->text(), "Nuovo");
+    EXPECT_EQ(cartella.contenuto("sotto").size(), 3);
+}
+
+// Esporta and salvaimmagine hidden by Annulla keep their texts and folder, but write into the
+// working directory of the moment; the close box unloads them.
+TEST_F(ProvaFile, NascosteConservanoTestiECartella) {
+    const QString sotto = cartella.sottocartella("sotto");
+    for (const auto& [id, scritto] : {std::pair{IdFinestra::Esporta, "muro.dat"},
+                                      std::pair{IdFinestra::salvaimmagine, "muro.gif"}}) {
+        SCOPED_TRACE(scritto);
+        FinestraBase* w = apri(id);
+        auto* formato = w->findChild<QComboBox*>(QStringLiteral("txt_formato"));
+        const QString progetto = in(w, "txt_salva")->text();
+        apriCartella(w->findChild<ListaCartelle*>(), sotto);
+        scrivi(in(w, "txt_salva"), "muro");
+        if (formato != nullptr)
+            scrivi(formato->lineEdit(), "gif");
+        clic(in<QPushButton>(w, "Annulla"));
+        eliminaScaricate();
+        EXPECT_FALSE(w->isVisible());
+
+        ASSERT_TRUE(QDir::setCurrent(cartella.percorso())); // as another window would
+        EXPECT_EQ(apri(id), w);
+        EXPECT_EQ(in(w, "txt_salva")->text(), "muro");
+        EXPECT_TRUE(formato == nullptr || formato->currentText() == "gif");
+        EXPECT_EQ(w->findChild<ListaCartelle*>()->cartella(), sotto);
+        EXPECT_EQ(w->findChild<ListaFile*>()->cartella(), sotto);
+        clic(in<QPushButton>(w, "Salva"));
+        w->close();
+        eliminaScaricate();
+        EXPECT_EQ(istanza(id), nullptr);
+        EXPECT_EQ(in(apri(id), "txt_salva")->text(), progetto) << "the design text again";
+    }
+    EXPECT_EQ(cartella.contenuto(), QStringList({"muro.dat", "muro.gif"}));
     EXPECT_TRUE(a.messaggi.messaggi().empty());
 }
 
-// --- Failures of Save -------------------------------------------------------------------------
+// Salva writes the diagram that opened the dialog last, in the working directory; the dialog
+// stays open and keeps its texts.
+TEST_F(ProvaFile, SalvaScriveIlDiagrammaScelto) {
+    auto* im = apri<SalvaimmagineWindow>(IdFinestra::salvaimmagine);
+    QStringList voci;
+    for (int i = 0; i < im->txt_formato->count(); ++i)
+        voci.append(im->txt_formato->itemText(i));
+    EXPECT_EQ(voci, QStringList({"bmp", "jpg", "gif", "tif"}));
+    EXPECT_EQ(im->diagramma(), IdFinestra::Sv);
+    clic(im->Salva);
+    EXPECT_EQ(cartella.contenuto(), QStringList{"Nuovo.bmp"});
+    EXPECT_EQ(QImage(cartella.file("Nuovo.bmp")).size(), QSize(688, 410)); // 10320 × 6150 twips
 
-class SalvataggioFallito : public FileProgetto {
-protected:
-    // Saves under the name; the save must fail, say why and keep everything as it was.
-    void salvaEVerificaFallimento(const QString& nome, const QString& file, const QString& parola) {
-        const Modulo1 prima = a.m();
-        SalvaWindow* s = apriSalva();
-        ASSERT_NE(s, nullptr);
-        scrivi(s->txt_salva, nome);
-        clic(s->Salva);
-        eliminaScaricate();
-        EXPECT_EQ(a.m(), prima) << "not even the cursor moves";
-        ASSERT_EQ(a.messaggi.messaggi().size(), 1u);
-        const QString& testo = a.messaggi.messaggi()[0].testo;
-        EXPECT_TRUE(testo.contains(file)) << testo.toStdString();
-        EXPECT_TRUE(testo.contains(parola)) << testo.toStdString();
-        EXPECT_EQ(a.registro().istanza(IdFinestra::Salva), s) << "stays open for another place";
-        EXPECT_TRUE(s->isVisible());
-        EXPECT_EQ(s->txt_salva->text(), nome);
-        EXPECT_FALSE(caricata(IdFinestra::Nuovolavoro)) << "no \"Nuovo Lavoro?\" after a failure";
-    }
+    // "Salva S&a" of the main window: the same dialog now saves the Sa diagram.
+    f->Salva_Sa->trigger();
+    EXPECT_EQ(im->diagramma(), IdFinestra::Sa);
+    scrivi(im->txt_salva, "pressioni");
+    clic(im->Salva);
+    EXPECT_EQ(QImage(cartella.file("pressioni.bmp")).size(), QSize(687, 423)); // 10305 × 6345
+    EXPECT_TRUE(im->isVisible());
+    EXPECT_EQ(std::tuple(im->txt_salva->text(), im->txt_formato->currentText()),
+              std::tuple(QStringLiteral("pressioni"), QStringLiteral("bmp")));
+    EXPECT_TRUE(a.messaggi.messaggi().empty());
+    f->Salva_Sv->trigger();
+    EXPECT_EQ(im->diagramma(), IdFinestra::Sv);
+}
+
+// The six windows as laid out: caption, client size, every control at its twips (15 to a pixel
+// at 96 dpi) in tab order, the design texts.
+struct Disposizione {
+    IdFinestra id;
+    const char* titolo;
+    int larghezza, altezza;
+    std::vector<std::pair<const char*, QRect>> controlli; // in tab order, twips
 };
 
-TEST_F(SalvataggioFallito, CartellaMancante) {
-    inserisciEsempio();
-    salvaEVerificaFallimento("manca/prova", cartella.file("manca/prova.spt"), "non esiste");
-    EXPECT_TRUE(cartella.contenuto().isEmpty());
-}
-
-TEST_F(SalvataggioFallito, UnaCartellaAlPostoDelFile) {
-    inserisciEsempio();
-    cartella.sottocartella("occupato.spt");
-    salvaEVerificaFallimento("occupato", cartella.file("occupato.spt"), "cartella");
-    EXPECT_TRUE(QFileInfo(cartella.file("occupato.spt")).isDir());
-}
-
-TEST_F(SalvataggioFallito, DiscoPieno) {
-    if (!QFileInfo(QStringLiteral("/dev/full")).exists())
-        GTEST_SKIP() << "no /dev/full";
-    inserisciEsempio();
-    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/full"), cartella.file("pieno.spt")));
-    salvaEVerificaFallimento("pieno", cartella.file("pieno.spt"), "disco pieno");
-    const QFileInfo dopo(cartella.file("pieno.spt"));
-    EXPECT_TRUE(dopo.isSymLink()) << "the link was not replaced by a file";
-    EXPECT_EQ(dopo.symLinkTarget(), "/dev/full");
-}
-
-// The disk fills up while the new content is written (a file size limit makes the write fail
-// the same way): the old file is kept and nothing half-written stays behind.
-TEST_F(SalvataggioFallito, IlDiscoSiRiempieAMetaELaVersionePrecedenteResta) {
-    a.m() = cinquantaStrati();
-    scriviFile(cartella.file("grande.spt"), "vecchio");
-    {
-        const prova::LimiteDimensioneFile limite(64);
-        salvaEVerificaFallimento("grande", cartella.file("grande.spt"), "disco pieno");
+TEST_F(ProvaFile, DisposizioneEOrdineDiTabulazione) {
+    const auto r = [](int l, int t, int w, int h) {
+        return QRect(l, t, w, h);
+    };
+    const std::vector<Disposizione> finestre = {
+        {IdFinestra::Salva,
+         "Salva",
+         6855,
+         4065,
+         {{"Drive1", r(120, 120, 3015, 315)},
+          {"Annulla", r(4320, 3000, 1455, 375)},
+          {"txt_formato", r(360, 3240, 2055, 315)},
+          {"txt_salva", r(360, 2880, 2055, 285)},
+          {"Salva", r(2640, 3000, 1455, 375)},
+          {"File1", r(3240, 480, 3495, 2040)},
+          {"Dir1", r(120, 480, 3015, 2115)}}},
+        {IdFinestra::Apri,
+         "Apri",
+         6660,
+         4050,
+         {{"Dir1", r(0, 480, 3015, 3465)},
+          {"File1", r(3120, 240, 3495, 2235)},
+          {"Apri", r(5040, 3000, 1455, 375)},
+          {"txt_apri", r(3240, 3240, 1695, 285)},
+          {"Annulla", r(5040, 3600, 1455, 375)},
+          {"Drive1", r(0, 120, 3015, 315)}}},
+        {IdFinestra::Esporta,
+         "Esporta",
+         5745,
+         2325,
+         {{"Dir1", r(0, 0, 2535, 1890)},
+          {"File1", r(2640, 0, 3135, 1845)},
+          {"Annulla", r(4440, 1920, 1095, 375)},
+          {"Salva", r(2880, 1920, 1095, 375)},
+          {"txt_salva", r(360, 1920, 1935, 285)}}},
+        {IdFinestra::salvaimmagine,
+         "Salva Immagine",
+         7035,
+         4500,
+         {{"Dir1", r(120, 840, 3015, 2115)},
+          {"File1", r(3240, 840, 3495, 2235)},
+          {"Salva", r(2760, 3480, 1455, 375)},
+          {"txt_salva", r(480, 3360, 2055, 285)},
+          {"txt_formato", r(480, 3720, 2055, 315)},
+          {"Annulla", r(4440, 3480, 1455, 375)},
+          {"Drive1", r(120, 480, 3015, 315)}}},
+        {IdFinestra::Attenzione,
+         "ATTENZIONE",
+         3750,
+         1410,
+         {{"Command2", r(120, 960, 1095, 315)},
+          {"Command1", r(1320, 960, 1095, 315)},
+          {"Command3", r(2520, 960, 1095, 315)},
+          {"Label1", r(1200, 360, 1455, 255)}}},
+        {IdFinestra::Nuovolavoro,
+         "",
+         4680,
+         1380,
+         {{"Command1", r(600, 840, 1335, 375)},
+          {"Command2", r(2280, 840, 1215, 375)},
+          {"Label1", r(1440, 240, 2175, 375)}}},
+    };
+    for (const Disposizione& d : finestre) {
+        QWidget* w = apri(d.id);
+        ASSERT_NE(w, nullptr);
+        SCOPED_TRACE(w->objectName().toStdString());
+        EXPECT_EQ(w->windowTitle(), d.titolo);
+        EXPECT_EQ(w->size(), QSize(d.larghezza / 15, d.altezza / 15));
+        QWidget* precedente = nullptr;
+        for (const auto& [nome, twips] : d.controlli) {
+            auto* c = w->findChild<QWidget*>(QLatin1String(nome));
+            ASSERT_NE(c, nullptr) << nome;
+            const QRect atteso(twips.x() / 15, twips.y() / 15, twips.width() / 15,
+                               twips.height() / 15);
+            EXPECT_EQ(QRect(c->mapTo(w, QPoint(0, 0)), c->size()), atteso) << nome;
+            // Tab moves from each control to the next one of the row (labels take no stop).
+            if (precedente != nullptr && c->focusPolicy() != Qt::NoFocus) {
+                precedente->setFocus();
+                QTest::keyClick(w->focusWidget(), Qt::Key_Tab);
+                QWidget* fuoco = w->focusWidget();
+                EXPECT_TRUE(fuoco == c || c->isAncestorOf(fuoco)) << "Tab to " << nome;
+            }
+            if (c->focusPolicy() != Qt::NoFocus)
+                precedente = c;
+        }
     }
-    EXPECT_EQ(leggi(cartella.file("grande.spt")), "vecchio");
-    EXPECT_EQ(cartella.contenuto(), QStringList{"grande.spt"});
-}
-
-// Root writes into any folder: the save is made by a child process that has given up root.
-TEST_F(SalvataggioFallito, CartellaProtettaLasciaIlFileEsistente) {
-    inserisciEsempio();
-    scriviFile(cartella.file("protetto.spt"), "vecchio");
-    const Modulo1 prima = a.m();
-    SalvaWindow* s = apriSalva();
-    ASSERT_NE(s, nullptr);
-    scrivi(s->txt_salva, "protetto");
-    QFile::setPermissions(cartella.percorso(), prova::CartellaSolaLettura);
-
-    const int esito = prova::comeUtenteSenzaPrivilegi([&] {
-        clic(s->Salva);
-        if (a.messaggi.messaggi().size() != 1)
-            return 2;
-        const QString& testo = a.messaggi.messaggi()[0].testo;
-        if (!testo.contains("permessi") || !testo.contains(cartella.file("protetto.spt")))
-            return 3;
-        if (a.registro().istanza(IdFinestra::Salva) != s ||
-            a.registro().istanza(IdFinestra::Nuovolavoro) != nullptr)
-            return 4;
-        if (a.m() != prima)
-            return 5;
-        return 0;
-    });
-    QFile::setPermissions(cartella.percorso(), prova::CartellaPubblica);
-    EXPECT_EQ(esito, 0) << "2: no message, 3: wrong message, 4: wrong windows, 5: job changed, "
-                           "99: no user to switch to";
-    EXPECT_EQ(leggi(cartella.file("protetto.spt")), "vecchio");
-    EXPECT_EQ(cartella.contenuto(), QStringList{"protetto.spt"});
+    auto* salva = istanza(IdFinestra::Salva);
+    EXPECT_EQ(in(salva, "txt_salva")->text(), "Nuovo");
+    EXPECT_EQ(in<QComboBox>(salva, "txt_formato")->currentText(), "spt");
+    EXPECT_EQ(in(istanza(IdFinestra::Apri), "txt_apri")->text(), "");
+    EXPECT_EQ(in(istanza(IdFinestra::Esporta), "txt_salva")->text(), "");
+    auto* immagine = istanza(IdFinestra::salvaimmagine);
+    EXPECT_EQ(in(immagine, "txt_salva")->text(), "Nuovo");
+    EXPECT_EQ(in<QLabel>(istanza(IdFinestra::Attenzione), "Label1")->text(), "Salvare il Lavoro?");
+    EXPECT_EQ(in<QLabel>(istanza(IdFinestra::Nuovolavoro), "Label1")->text(), "Nuovo Lavoro?");
 }
 
 } // namespace

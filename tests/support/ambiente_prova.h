@@ -48,6 +48,11 @@ inline void eliminaScaricate() {
     QCoreApplication::processEvents();
 }
 
+// Clicks a button, a picture or an option in its middle.
+inline void clic(QWidget* w) {
+    QTest::mouseClick(w, Qt::LeftButton);
+}
+
 // Types a text into an entry box as the user would (the box emptied first).
 inline void scrivi(QLineEdit* casella, const QString& testo) {
     casella->setFocus();
@@ -64,8 +69,7 @@ struct NomeCaso {
     }
 };
 
-// Prints a case as its name (the test lists show it instead of the case's bytes). Bring it into
-// a test file's namespace with "using prova::PrintTo;".
+// Prints a case as its name instead of its bytes ("using prova::PrintTo;" in a test file).
 template <typename Caso>
 requires requires(const Caso& c) {
     c.nome;
