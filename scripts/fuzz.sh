@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
-# Builds the libFuzzer targets with clang and runs each for a bounded time (FUZZ_SECONDS, 30 by
+# Builds the libFuzzer targets with clang and runs each for a bounded time (FUZZ_SECONDS, 60 by
 # default) starting from the committed seed corpora. Fails on any crash, leak or sanitizer report.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-secondi=${FUZZ_SECONDS:-30}
+secondi=${FUZZ_SECONDS:-60}
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 cmake --preset fuzz "${launcher[@]}" >/dev/null
