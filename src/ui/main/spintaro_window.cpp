@@ -1,6 +1,7 @@
 #include "ui/main/spintaro_window.h"
 
 #include "files/salvaimmagine_window.h"
+#include "info/indirizzi.h"
 #include "model/calcolo.h"
 #include "model/errore.h"
 #include "model/modulo1.h"
@@ -22,10 +23,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <string>
-
-#ifndef SPINTARO_CONTACT
-#define SPINTARO_CONTACT "info@example.org"
-#endif
 
 namespace spintaro {
 
@@ -356,8 +353,7 @@ void SpintaroWindow::costruisciControlli() {
                           QStringLiteral("Chiudi"), arial, 6840, 5400, 975, 375);
 
     lab_contatto = etichetta(m_client, "lab_contatto",
-                             QStringLiteral("Per suggerimenti o problemi: ") +
-                                 QStringLiteral(SPINTARO_CONTACT),
+                             QStringLiteral("Per suggerimenti o problemi: ") + indirizzoContatto(),
                              arial, 1440, 5760, 3735, AltezzaEtichetta);
 }
 
