@@ -11,7 +11,7 @@ pacchetti=(
     xvfb xauth openbox
     clang-14 libclang-rt-14-dev
     desktop-file-utils shared-mime-info libxml2-utils file dpkg-dev
-    libgif-dev cups printer-driver-cups-pdf poppler-utils
+    libgif-dev cups printer-driver-cups-pdf poppler-utils debootstrap
 )
 
 mancanti=()
