@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Measures a GUI program's start-up on an X display: the time from launch until its first
 // top-level window is mapped, and the peak memory (maximum resident set) of the process up to
 // then. Usage: avvio TITOLO PROGRAMMA [ARGOMENTI...], where TITOLO is the caption of the window

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Time per call of the core's work on a job of 1, 10 and 50 layers.
 #include "files/esportazione.h"
 #include "files/progetto.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor for start-up time and memory with this toolkit: a Qt Widgets program that shows one
 // empty window of the main window's size. With "--testo" the window holds one line of text, which
 // is the floor for any program that shows text (the font machinery starts with the first text).

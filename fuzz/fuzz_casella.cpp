@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any text in a value box, with Italian and with English separators: a number or error 13/6,
 // never anything else, and a number read is finite.
 #include "model/errore.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Random tables through the export: one line per layer plus the header, each ending in CR LF,
 // every item in its zone and nothing cut.
 #include "files/esportazione.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a project file: the reader never fails other than by its message, a failed open
 // leaves the job as it was, and what it reads writes back to a file that reads the same.
 #include "files/progetto.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Benchmarks: the core (Google Benchmark), the batch calculator over 1,000 project files, and the
 # start-up time and peak memory of Spintaro against a minimal Qt Widgets window on Xvfb.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian 12 packages that building, testing and running Spintaro need, when they are
 # missing. Safe to run again: it does nothing when everything is there.
 set -euo pipefail

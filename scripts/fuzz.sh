@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the libFuzzer targets with clang and runs each for a bounded time (FUZZ_SECONDS, 60 by
 # default) starting from the committed seed corpora. Fails on any crash, leak or sanitizer report.
 set -euo pipefail

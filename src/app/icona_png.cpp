@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Build-time tool: renders the program's SVG icon into a PNG of the given size, for the icon
 // theme folders of the desktop.
 #include <QGuiApplication>

@@ -1,4 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/applicazione.h"
+#include "model/programma.h"
 #include "platform/caratteri.h"
 #include "platform/fonte_separatori.h"
 #include "platform/servizio_messaggi.h"
@@ -31,7 +33,7 @@ bool schermoDisponibile(int argc, char** argv) {
 int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--version") == 0) {
-            std::puts("spintaro 1.1");
+            std::printf("spintaro 1.1\n%s", spintaro::AvvisoLicenza);
             return 0;
         }
         if (std::strcmp(argv[i], "--help") == 0) {

@@ -1,9 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/calcolatore.h"
 
 #include "files/esportazione.h"
 #include "files/progetto.h"
 #include "model/calcolo.h"
 #include "model/errore.h"
+#include "model/programma.h"
 #include "platform/file_system.h"
 #include "text/zone_stampa.h"
 
@@ -236,7 +238,7 @@ Analisi analizza(const std::vector<std::string>& a, std::ostream& out, std::ostr
             return r;
         }
         if (arg == "--version") {
-            out << Programma << " " << SPINTARO_VERSIONE << "\n";
+            out << Programma << " " << SPINTARO_VERSIONE << "\n" << AvvisoLicenza;
             r.fine = true;
             return r;
         }

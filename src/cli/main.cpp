@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // spintaro-calcola: the batch calculator for scripted and parametric studies.
 #include "cli/calcolatore.h"
 #include "platform/impostazioni_regionali.h"

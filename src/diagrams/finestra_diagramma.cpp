@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "diagrams/finestra_diagramma.h"
 
 #include "files/salvaimmagine_window.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "diagrams/salva_immagine.h"
 
 #include "diagrams/finestra_diagramma.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/esportazione.h"
 
 #include "text/testi_numerici.h"

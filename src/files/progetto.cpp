@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/progetto.h"
 
 #include "model/calcolo.h"

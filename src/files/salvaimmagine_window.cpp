@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/salvaimmagine_window.h"
 
 #include "files/nomi_file.h"

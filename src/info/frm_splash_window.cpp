@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "info/frm_splash_window.h"
 
 #include "info/immagine_svg.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/finestra_scelta_file.h"
 
 #include "model/modulo1.h"

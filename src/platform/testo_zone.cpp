@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/testo_zone.h"
 
 #include "text/zone_stampa.h"

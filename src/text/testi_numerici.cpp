@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "text/testi_numerici.h"
 
 #include "model/errore.h"

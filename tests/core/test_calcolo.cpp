@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The layer computation and the total thrust, against the worked numbers of the method
 // (π taken as 3.14, γw = 10) checked by hand.
 #include "model/calcolo.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The export table and the report rows: print zones of 14 columns, the print form and "#.##".
 #include "diagrams/rapporto.h"
 #include "files/esportazione.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Atomic writes and whole-file reads: a failed write leaves the old file intact and nothing
 // partial behind.
 #include "platform/file_system.h"

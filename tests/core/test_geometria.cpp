@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Geometry of the two diagrams: the canvas, the axes and labels, the ticks and the layer lines.
 #include "diagrams/geometria.h"
 #include "profili.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The layer table and the 16-bit integers: range checks and the cursor of the walks.
 #include "codice_errore.h"
 #include "model/errore.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // File names made from what the user typed in the file windows.
 #include "files/nomi_file.h"
 

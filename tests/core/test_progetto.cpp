@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The project file: the writer's bytes, the reader's rules, and a failed read that leaves the job
 // in memory as it was.
 #include "files/progetto.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Number texts: the display patterns, the print form, the general conversion, and the readers of
 // value boxes and of leading numbers.
 #include "codice_errore.h"

@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Printing through a real CUPS server: starts cupsd with a cups-pdf queue as the default printer,
 # runs the printing cases of test_diagrammi against it (SPINTARO_CUPS_PDF names the folder the
 # queue writes into), then puts everything back: the server it started is stopped, the queue is
 # removed, cups-pdf's configuration and the previous default printer are restored.
 #
 # Where CUPS cannot be started (not root, packages missing) it says why in one line and exits 0:
-# the cases then count as skipped, as they do in a plain ctest run.
+# the cases then count as skipped, as they do in a plain ctest run. Under CI (CI set) a printing
+# check that cannot run is a failure instead.
 #
 # Usage: tests/gui/cups_pdf.sh [build folder]     (default: build/default)
 set -euo pipefail
@@ -19,6 +21,7 @@ ppd=lsb/usr/cups-pdf/CUPS-PDF_opt.ppd
 
 salta() {
     echo "cups_pdf: stampa su CUPS non provata: $*"
+    [ -z "${CI:-}" ] || { echo "cups_pdf: in CI la stampa su CUPS è obbligatoria" >&2; exit 1; }
     exit 0
 }
 

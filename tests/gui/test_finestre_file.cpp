@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The file windows: saving, opening and exporting (names, bytes, reading back, every failure
 // leaving the job and the files as they were); the questions before a new job and the resets; the
 // four choosers' lists, their shared working directory, hidden windows and the image's Salva.

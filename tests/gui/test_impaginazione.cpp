@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window as laid out: every control at its place and size (twips at 96 dpi, 15 twips
 // to the pixel), captions, tooltips, names, fonts, menus, tab order and the start state.
 

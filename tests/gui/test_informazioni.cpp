@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The about and thanks windows: frames, geometry in twips at 96 dpi, texts, wrapping, pictures
 // and single instances; and the project named on the command line.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The entry workflow of the main window, driven through its controls: "Nuovo", Ok, browsing,
 // the error trap, "Spinta Totale", with a comma and with a period as decimal separator.
 

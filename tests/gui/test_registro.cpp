@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window registry: single instances, open / hide / unload / print, the close box, the end of
 // the program, the commands of the main window that open the other windows; and the small
 // platform services: twips, the message service the tests answer, the system's separators.

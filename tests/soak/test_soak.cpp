@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A long random walk of user actions over every window: texts of every kind typed into every box,
 // buttons, menu items and toolbar pictures, windows opened, hidden and closed by their frames,
 // saves, opens and exports into a temporary folder (some into places that cannot be written).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A whole program for one test: a fresh job, message boxes answered from a queue, fixed

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The entry point of the GUI test programs: one QApplication for the whole run, then GoogleTest.
 #include <QApplication>
 #include <gtest/gtest.h>
