@@ -19,18 +19,4 @@ public:
     Separatori separatori() const override;
 };
 
-// Fixed separators.
-class SeparatoriFissi final : public FonteSeparatori {
-public:
-    explicit SeparatoriFissi(Separatori s) : m_separatori(std::move(s)) {}
-    static SeparatoriFissi italiani() { return SeparatoriFissi(Separatori{",", "."}); }
-    static SeparatoriFissi inglesi() { return SeparatoriFissi(Separatori{".", ","}); }
-
-    Separatori separatori() const override { return m_separatori; }
-    void imposta(Separatori s) { m_separatori = std::move(s); }
-
-private:
-    Separatori m_separatori;
-};
-
 } // namespace spintaro

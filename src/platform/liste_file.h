@@ -87,7 +87,6 @@ public:
 
     void impostaCartella(const QString& percorso);
     QString cartella() const { return m_cartella; }
-    QStringList schemi() const { return m_schemi; }
     // Lists the directory again.
     void aggiorna();
     // The names listed, in order.

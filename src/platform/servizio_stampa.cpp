@@ -98,12 +98,6 @@ bool StampaPredefinita::offriPdf(FinestraBase& finestra, const QString& motivo) 
     return true;
 }
 
-bool StampaRegistrata::stampa(FinestraBase& finestra) {
-    m_stampate.append(finestra.objectName());
-    m_visibili.append(finestra.isVisible());
-    return true;
-}
-
 double scalaPagina(const QPaintDevice& dispositivo, double dpiSchermo, QSizeF contenuto) {
     const double dpi = dpiSchermo > 0 ? dpiSchermo : 96.0;
     double scala = dispositivo.logicalDpiX() / dpi;

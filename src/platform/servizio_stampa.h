@@ -46,18 +46,6 @@ private:
     FontePredefinita m_predefinita;
 };
 
-// For tests: records the names of the windows printed and whether each was visible then.
-class StampaRegistrata final : public ServizioStampa {
-public:
-    bool stampa(FinestraBase& finestra) override;
-    const QStringList& stampate() const { return m_stampate; }
-    const QList<bool>& visibili() const { return m_visibili; }
-
-private:
-    QStringList m_stampate;
-    QList<bool> m_visibili;
-};
-
 // The scale from screen pixels to the device's dots that keeps content of this on-screen size
 // at its physical size on paper, reduced so that it fits the printable area. Never zero.
 double scalaPagina(const QPaintDevice& dispositivo, double dpiSchermo, QSizeF contenuto);

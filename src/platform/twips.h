@@ -14,8 +14,6 @@ public:
     // The conversion for the primary screen (96 dpi when there is no screen at all).
     static Twips delloSchermo();
 
-    double dpi() const { return m_dpi; }
-
     // A length or a coordinate in pixels, rounded to the nearest pixel.
     int px(int twips) const;
 

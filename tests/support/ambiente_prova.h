@@ -5,9 +5,9 @@
 // separators, recorded printing and a counter in place of the end of the program.
 
 #include "app/applicazione.h"
-#include "platform/fonte_separatori.h"
-#include "platform/servizio_messaggi.h"
-#include "platform/servizio_stampa.h"
+#include "messaggi_registrati.h"
+#include "separatori_fissi.h"
+#include "stampa_registrata.h"
 #include "ui/main/spintaro_window.h"
 
 #include <QApplication>
