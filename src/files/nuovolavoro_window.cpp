@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/nuovolavoro_window.h"
 
-#include "files/azzeramento.h"
+#include "model/azzeramento.h"
 #include "platform/caratteri.h"
 #include "platform/registro_finestre.h"
 #include "platform/servizi.h"

@@ -48,16 +48,12 @@ double TestoAZone::altezzaRiga(const QFontMetricsF& metriche) {
 }
 
 QList<double> TestoAZone::posizioniVoci(const QStringList& voci, const QFontMetricsF& metriche) {
-    const double zona = larghezzaZona(metriche);
-    QList<double> posizioni;
-    double x = 0;
-    for (qsizetype k = 0; k < voci.size(); ++k) {
-        posizioni.append(x);
-        x += metriche.horizontalAdvance(voci[k]);
-        if (k + 1 < voci.size())
-            x = zona * (std::floor(x / zona) + 1);
-    }
-    return posizioni;
+    std::vector<double> larghezze;
+    larghezze.reserve(static_cast<std::size_t>(voci.size()));
+    for (const QString& v : voci)
+        larghezze.push_back(metriche.horizontalAdvance(v));
+    const std::vector<double> posizioni = posizioniAZone(larghezze, larghezzaZona(metriche));
+    return QList<double>(posizioni.begin(), posizioni.end());
 }
 
 double TestoAZone::larghezzaTesto(const QList<QStringList>& righe, const QFontMetricsF& metriche) {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "text/zone_stampa.h"
 
+#include <cmath>
+
 namespace spintaro {
 
 std::size_t colonne(std::string_view testo) {
@@ -11,17 +13,31 @@ std::size_t colonne(std::string_view testo) {
     return n;
 }
 
+std::vector<double> posizioniAZone(const std::vector<double>& larghezze, double zona) {
+    std::vector<double> posizioni;
+    posizioni.reserve(larghezze.size());
+    double x = 0;
+    for (std::size_t k = 0; k < larghezze.size(); ++k) {
+        posizioni.push_back(x);
+        x += larghezze[k];
+        if (k + 1 < larghezze.size())
+            x = zona * (std::floor(x / zona) + 1);
+    }
+    return posizioni;
+}
+
 std::string rigaAZone(const std::vector<std::string>& voci) {
+    std::vector<double> larghezze;
+    larghezze.reserve(voci.size());
+    for (const std::string& v : voci)
+        larghezze.push_back(static_cast<double>(colonne(v)));
+    const std::vector<double> posizioni = posizioniAZone(larghezze, LarghezzaZona);
     std::string riga;
     std::size_t p = 0;
     for (std::size_t k = 0; k < voci.size(); ++k) {
+        riga.append(static_cast<std::size_t>(posizioni[k]) - p, ' ');
         riga += voci[k];
-        p += colonne(voci[k]);
-        if (k + 1 < voci.size()) {
-            const std::size_t prossima = LarghezzaZona * (p / LarghezzaZona + 1);
-            riga.append(prossima - p, ' ');
-            p = prossima;
-        }
+        p = static_cast<std::size_t>(posizioni[k]) + colonne(voci[k]);
     }
     return riga;
 }

@@ -12,9 +12,13 @@ inline constexpr int LarghezzaZona = 14;
 // Width of a text in columns: one column per character (UTF-8 code point).
 std::size_t colonne(std::string_view testo);
 
-// One line of items in print zones of 14 columns: after every item but the last the line is
-// padded with spaces to the start of the next zone, 14·(⌊p/14⌋ + 1) with p the columns written,
-// so an item of 14 or more columns pushes the following ones to a later zone. Nothing is cut.
+// The print-zone rule, in any unit (columns of a text file, pixels of a window or a page): where
+// each item of a line starts, from 0, given the items' widths. After every item but the last the
+// next one starts at the following zone start, zona·(⌊x/zona⌋ + 1) with x the end of the item, so
+// an item as wide as a zone or wider pushes the following ones to a later zone.
+std::vector<double> posizioniAZone(const std::vector<double>& larghezze, double zona);
+
+// One line of items in print zones of 14 columns, padded with spaces; nothing is cut.
 std::string rigaAZone(const std::vector<std::string>& voci);
 
 } // namespace spintaro

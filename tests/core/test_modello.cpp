@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The layer table and the 16-bit integers: range checks and the cursor of the walks.
 #include "codice_errore.h"
+#include "model/azzeramento.h"
 #include "model/errore.h"
 #include "model/intero16.h"
 #include "model/modulo1.h"
@@ -93,6 +94,38 @@ TEST(Percorso, AWalkToRecord51StopsWithCode9AtThatRecord) {
               ErroreIndice);
     EXPECT_EQ(visitati, 50);
     EXPECT_EQ(m.IndiceStrato, 51);
+}
+
+// Both resets clear the five inputs of layers 1..NumStrati (at most 50) and nothing else; the new
+// job also zeroes the thrust. Record 0 keeps the surcharge, the computed fields stay stale.
+TEST(Azzeramento, ClearsTheInputsOfTheLayersOnly) {
+    struct Caso {
+        int numStrati;
+        bool nuovo;
+        int cursore; // IndiceStrato after the walk
+    };
+    for (const Caso c : {Caso{3, false, 4}, Caso{3, true, 4}, Caso{0, true, 1}, Caso{51, false, 51},
+                         Caso{50, true, 51}}) {
+        SCOPED_TRACE(::testing::Message() << c.numStrati << (c.nuovo ? " nuovo" : " scarta"));
+        Modulo1 m;
+        for (int i = 0; i <= 50; ++i)
+            m.Strati(i) = {1.0 + i, 18, 5, 30, 0.3, 40.0 + i, 2, 3, 1};
+        m.NumStrati = static_cast<Intero16>(c.numStrati);
+        m.SpintaTotale = 137.8;
+        const Modulo1 prima = m;
+        c.nuovo ? NuovoLavoro(m) : ScartaLavoro(m);
+        EXPECT_EQ(m.NumStrati, 0);
+        EXPECT_EQ(m.IndiceStrato, c.cursore);
+        EXPECT_EQ(m.SpintaTotale, c.nuovo ? 0.0 : 137.8);
+        for (int i = 0; i <= 50; ++i) {
+            Strato atteso = prima.Strati(i);
+            if (i >= 1 && i <= c.numStrati) {
+                atteso.Potenza = atteso.Gamma = atteso.Coesione = atteso.AttritoInterno = 0;
+                atteso.Falda = 0;
+            }
+            EXPECT_EQ(m.Strati(i), atteso) << i;
+        }
+    }
 }
 
 } // namespace

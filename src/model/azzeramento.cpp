@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "files/azzeramento.h"
+#include "model/azzeramento.h"
 
 #include <algorithm>
 
