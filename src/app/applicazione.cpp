@@ -40,8 +40,8 @@ template <typename Finestra> RegistroFinestre::Fabbrica fabbrica(Servizi& serviz
 
 Applicazione::Applicazione(ServizioMessaggi& messaggi, const FonteSeparatori& separatori,
                            ServizioStampa& stampa, std::function<void()> fineProgramma)
-    : m_finestre(stampa, std::move(fineProgramma)), m_servizi{m_modulo, messaggi, separatori,
-                                                              stampa, m_finestre} {
+    : m_finestre(stampa, std::move(fineProgramma)), m_servizi{m_modulo, messaggi,   separatori,
+                                                              stampa,   m_finestre, *this} {
     inizializzaRisorse();
     m_finestre.registra(IdFinestra::Spintaro, fabbrica<SpintaroWindow>(m_servizi));
     m_finestre.registra(IdFinestra::Sv, fabbrica<SvWindow>(m_servizi));
@@ -67,6 +67,23 @@ Applicazione::Applicazione(ServizioMessaggi& messaggi, const FonteSeparatori& se
 
 SpintaroWindow* Applicazione::avvia() {
     return qobject_cast<SpintaroWindow*>(m_finestre.apri(IdFinestra::Spintaro));
+}
+
+void Applicazione::lavoroScartato() {
+    if (auto* principale = m_finestre.istanzaDi<SpintaroWindow>(IdFinestra::Spintaro))
+        principale->PulisciVisualizza();
+}
+
+void Applicazione::lavoroNuovo() {
+    // The "Visualizza" frame keeps what it showed; only the layer number starts again.
+    if (auto* principale = m_finestre.istanzaDi<SpintaroWindow>(IdFinestra::Spintaro))
+        principale->ricominciaNumerazione();
+}
+
+void Applicazione::apriSalvaImmagine(IdFinestra diagramma) {
+    if (auto* dialogo =
+            qobject_cast<SalvaimmagineWindow*>(m_finestre.apri(IdFinestra::salvaimmagine)))
+        dialogo->impostaDiagramma(diagramma);
 }
 
 bool Applicazione::apriAllAvvio(const QString& progetto) {

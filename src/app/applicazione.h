@@ -2,6 +2,7 @@
 #pragma once
 
 #include "model/modulo1.h"
+#include "platform/collegamenti.h"
 #include "platform/registro_finestre.h"
 #include "platform/servizi.h"
 
@@ -15,7 +16,7 @@ class SpintaroWindow;
 // The program as a whole: the one job in memory, the window registry with the twelve windows,
 // and the services every window receives. The services come from outside, so that tests pass
 // their own (answered message boxes, fixed separators, recorded printing).
-class Applicazione {
+class Applicazione final : private Collegamenti {
 public:
     Applicazione(ServizioMessaggi& messaggi, const FonteSeparatori& separatori,
                  ServizioStampa& stampa, std::function<void()> fineProgramma);
@@ -35,6 +36,10 @@ public:
     Servizi& servizi() { return m_servizi; }
 
 private:
+    void lavoroScartato() override;
+    void lavoroNuovo() override;
+    void apriSalvaImmagine(IdFinestra diagramma) override;
+
     Modulo1 m_modulo;
     RegistroFinestre m_finestre;
     Servizi m_servizi;

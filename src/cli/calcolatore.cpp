@@ -7,6 +7,7 @@
 #include "model/errore.h"
 #include "model/programma.h"
 #include "platform/file_system.h"
+#include "text/testi_strato.h"
 #include "text/zone_stampa.h"
 
 #include <QFile>
@@ -127,20 +128,13 @@ std::string csvCampo(std::string_view s) {
     return out + "\"";
 }
 
-// z0 where it means something: a tension at the top and a divisor that is not zero.
-std::optional<double> z0Di(const Strato& s) {
-    if (s.Sa1 < 0)
-        return ProfonditaTrazione(s);
-    return std::nullopt;
-}
-
 void scriviJson(std::ostream& out, const std::string& file, const Modulo1& m) {
     out << "{\"file\":" << jsonTesto(file) << ",\"sovraccarico\":" << breve(m.Strati(0).Sv)
         << ",\"num_strati\":" << m.NumStrati << ",\"spinta_totale\":" << breve(m.SpintaTotale)
         << ",\"strati\":[";
     for (int i = 1; i <= m.NumStrati; ++i) {
         const Strato& s = m.Strati(i);
-        const auto z0 = z0Di(s);
+        const auto z0 = z0Mostrato(m, i);
         out << (i > 1 ? "," : "") << "{\"strato\":" << i << ",\"potenza\":" << breve(s.Potenza)
             << ",\"gamma\":" << breve(s.Gamma) << ",\"coesione\":" << breve(s.Coesione)
             << ",\"attrito_interno\":" << breve(s.AttritoInterno)
@@ -154,7 +148,7 @@ void scriviJson(std::ostream& out, const std::string& file, const Modulo1& m) {
 void scriviCsv(std::ostream& out, const std::string& file, const Modulo1& m) {
     for (int i = 1; i <= m.NumStrati; ++i) {
         const Strato& s = m.Strati(i);
-        const auto z0 = z0Di(s);
+        const auto z0 = z0Mostrato(m, i);
         out << csvCampo(file) << ',' << i << ',' << breve(s.Potenza) << ',' << breve(s.Gamma) << ','
             << breve(s.Coesione) << ',' << breve(s.AttritoInterno) << ',' << (s.Falda != 0 ? 1 : 0)
             << ',' << breve(s.Ka) << ',' << breve(s.Sv) << ',' << breve(s.Sa1) << ','
@@ -182,7 +176,7 @@ void scriviTabella(std::ostream& out, const std::string& file, const Modulo1& m,
     }
     for (int i = 1; i <= m.NumStrati; ++i) {
         const Strato& s = m.Strati(i);
-        const auto z0 = z0Di(s);
+        const auto z0 = z0Mostrato(m, i);
         righe.push_back({std::to_string(i), TestoGenerale(s.Potenza, sep),
                          TestoGenerale(s.Gamma, sep), TestoGenerale(s.Coesione, sep),
                          TestoGenerale(s.AttritoInterno, sep), s.Falda != 0 ? "Si" : "No",

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "diagrams/finestra_diagramma.h"
 
-#include "files/salvaimmagine_window.h"
 #include "model/modulo1.h"
 #include "platform/caratteri.h"
+#include "platform/collegamenti.h"
 #include "platform/registro_finestre.h"
 #include "platform/servizi.h"
 #include "platform/tela.h"
@@ -67,10 +67,7 @@ QImage FinestraDiagramma::immagine() const {
 
 void FinestraDiagramma::salvaImmagine_Click() {
     // The dialog saves the diagram whose save command opened it last.
-    auto* dialogo =
-        qobject_cast<SalvaimmagineWindow*>(servizi().finestre.apri(IdFinestra::salvaimmagine));
-    if (dialogo != nullptr)
-        dialogo->impostaDiagramma(id());
+    servizi().collegamenti.apriSalvaImmagine(id());
 }
 
 void FinestraDiagramma::stampaImmagine_Click() {

@@ -48,8 +48,7 @@ bool apriProgetto(Servizi& servizi, const QString& nome) {
                                              "I dati in memoria non sono stati modificati.");
     auto avvisa = [&](const QString& motivo) {
         servizi.messaggi.mostra(TitoloApplicazione,
-                                nonAperto.arg(percorsoPerMessaggio(nome), motivo),
-                                Pulsanti::Ok);
+                                nonAperto.arg(percorsoPerMessaggio(nome), motivo), Pulsanti::Ok);
         return false;
     };
     const LetturaFile letto = leggiFile(nome);

@@ -3,10 +3,10 @@
 
 #include "model/azzeramento.h"
 #include "platform/caratteri.h"
+#include "platform/collegamenti.h"
 #include "platform/registro_finestre.h"
 #include "platform/servizi.h"
 #include "platform/twips.h"
-#include "ui/main/spintaro_window.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -52,8 +52,7 @@ void AttenzioneWindow::Command2_Click() {
 
 void AttenzioneWindow::Command1_Click() {
     ScartaLavoro(servizi().modulo);
-    if (auto* principale = servizi().finestre.istanzaDi<SpintaroWindow>(IdFinestra::Spintaro))
-        principale->PulisciVisualizza();
+    servizi().collegamenti.lavoroScartato();
     servizi().finestre.nascondi(IdFinestra::Attenzione);
 }
 

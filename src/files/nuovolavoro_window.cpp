@@ -3,10 +3,10 @@
 
 #include "model/azzeramento.h"
 #include "platform/caratteri.h"
+#include "platform/collegamenti.h"
 #include "platform/registro_finestre.h"
 #include "platform/servizi.h"
 #include "platform/twips.h"
-#include "ui/main/spintaro_window.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -43,8 +43,7 @@ NuovolavoroWindow::NuovolavoroWindow(Servizi& servizi)
 void NuovolavoroWindow::Command1_Click() {
     NuovoLavoro(servizi().modulo);
     // The "Visualizza" frame keeps what it showed; only the layer number starts again.
-    if (auto* principale = servizi().finestre.istanzaDi<SpintaroWindow>(IdFinestra::Spintaro))
-        principale->ricominciaNumerazione();
+    servizi().collegamenti.lavoroNuovo();
     servizi().finestre.nascondi(IdFinestra::Nuovolavoro);
 }
 

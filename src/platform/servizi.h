@@ -10,6 +10,7 @@ class ServizioMessaggi;
 class FonteSeparatori;
 class ServizioStampa;
 class RegistroFinestre;
+class Collegamenti;
 
 // The title that message boxes without a title of their own carry.
 inline const QString TitoloApplicazione = QStringLiteral("Spintaro");
@@ -22,6 +23,7 @@ struct Servizi {
     const FonteSeparatori& separatori;
     ServizioStampa& stampa;
     RegistroFinestre& finestre;
+    Collegamenti& collegamenti;
 };
 
 } // namespace spintaro

@@ -3,7 +3,9 @@
 // value boxes and of leading numbers.
 #include "codice_errore.h"
 #include "model/errore.h"
+#include "profili.h"
 #include "text/testi_numerici.h"
+#include "text/testi_strato.h"
 #include "text/zone_stampa.h"
 
 #include <cmath>
@@ -227,6 +229,36 @@ TEST(ZoneStampa, PadsToTheNextZoneAndNeverCuts) {
     EXPECT_EQ(rigaAZone({"a"}), "a");
     // Columns count characters, not bytes.
     EXPECT_EQ(rigaAZone({"è", "x"}), "è             x");
+}
+
+// What the "Visualizza" frame shows for one layer computed without surcharge, as
+// strat|pot|gam|coes|attritint|ka|Sv|sa1|sa2|z0. Cohesive (a worked example): Ka
+// 0.489645, Sv 76, Sa1 -13.994922 shown as "0", Sa2 23.218070, z0 1.504305. Sand: Sa1 exactly 0
+// shows the separator alone and no z0. With γ = 0, z0 = 2c/(γ·√Ka) has no value: empty.
+TEST(TestiMostraStrato, OgniCasellaNelSuoFormato) {
+    struct Caso {
+        Strato s;
+        long long n;
+        const char* decimale;
+        const char* atteso;
+    };
+    const Caso casi[] = {
+        {prova::strato(4, 19, 10, 20), 1, ",", "1|4|19,|10,|20,|,49|76,|0|23,218|1,504"},
+        {prova::strato(4, 19, 10, 20), 1, ".", "1|4|19.|10.|20.|.49|76.|0|23.218|1.504"},
+        {prova::strato(5, 18, 0, 30), 1, ",", "1|5|18,|,|30,|,333|90,|,|29,963|"},
+        {prova::strato(0.5, 18, 0, 30), 1, ",", "1|0,5|18,|,|30,|,333|9,|,|2,996|"},
+        {prova::strato(2, 0, 10, 20), 1, ",", "1|2|,|10,|20,|,49|,|0|-13,995|"},
+        {prova::strato(2, 18, 0, 30), 51, ",", "51|||||||||"},
+        {prova::strato(2, 18, 0, 30), -1, ",", "-1|||||||||"},
+    };
+    for (const Caso& c : casi) {
+        const Modulo1 m = prova::profilo(0, {c.s});
+        const TestiStrato t = TestiMostraStrato(m, c.n, c.decimale);
+        const std::string riga = t.strat + "|" + t.pot + "|" + t.gam + "|" + t.coes + "|" +
+                                 t.attritint + "|" + t.ka + "|" + t.Sv + "|" + t.sa1 + "|" + t.sa2 +
+                                 "|" + t.z0;
+        EXPECT_EQ(riga, c.atteso);
+    }
 }
 
 } // namespace

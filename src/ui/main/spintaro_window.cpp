@@ -1,18 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/main/spintaro_window.h"
 
-#include "files/salvaimmagine_window.h"
 #include "info/indirizzi.h"
 #include "model/calcolo.h"
 #include "model/errore.h"
 #include "model/modulo1.h"
 #include "platform/caratteri.h"
+#include "platform/collegamenti.h"
 #include "platform/fonte_separatori.h"
 #include "platform/pulsante_immagine.h"
 #include "platform/registro_finestre.h"
 #include "platform/servizi.h"
 #include "platform/servizio_messaggi.h"
 #include "text/testi_numerici.h"
+#include "text/testi_strato.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -407,9 +408,9 @@ void SpintaroWindow::collegaComandi() {
     suVoce(esportamenu, apre(IdFinestra::Esporta));
     suClic(Picture7, apre(IdFinestra::stampa1));
     suVoce(stampa, apre(IdFinestra::stampa1));
-    suVoce(Salva_Sv, [this] { apriSalvaImmagine(IdFinestra::Sv); });
+    suVoce(Salva_Sv, [this] { servizi().collegamenti.apriSalvaImmagine(IdFinestra::Sv); });
     suVoce(stampasv, [this] { stampaFinestra(IdFinestra::Sv); });
-    suVoce(Salva_Sa, [this] { apriSalvaImmagine(IdFinestra::Sa); });
+    suVoce(Salva_Sa, [this] { servizi().collegamenti.apriSalvaImmagine(IdFinestra::Sa); });
     suVoce(stampasa, [this] { stampaFinestra(IdFinestra::Sa); });
     suVoce(info_programma, apre(IdFinestra::frmSplash));
     suVoce(grazie, apre(IdFinestra::grazie1));
@@ -457,13 +458,6 @@ QString SpintaroWindow::testoDisplay(double v) const {
 
 void SpintaroWindow::apri(IdFinestra id) {
     servizi().finestre.apri(id);
-}
-
-void SpintaroWindow::apriSalvaImmagine(IdFinestra diagramma) {
-    // The image dialog saves the diagram that opened it last.
-    if (auto* d =
-            qobject_cast<SalvaimmagineWindow*>(servizi().finestre.apri(IdFinestra::salvaimmagine)))
-        d->impostaDiagramma(diagramma);
 }
 
 void SpintaroWindow::stampaFinestra(IdFinestra id) {
@@ -628,30 +622,20 @@ void SpintaroWindow::MostraStrato(Intero16 n) noexcept {
     try {
         const Modulo1& m = servizi().modulo;
         txt_strato->setText(daStd(TestoIntero(m.NumStrati)));
-        txt_strat->setText(daStd(TestoIntero(n)));
-        if (n < PrimoRecord || n > UltimoRecord) {
-            // No such record (a 51st layer): nothing to show.
-            svuotaVisualizza();
-            return;
-        }
-        const Strato& s = m.Strati(n);
-        const std::string decimale = separatori().decimale;
-        txt_pot->setText(daStd(TestoGenerale(s.Potenza, decimale)));
-        txt_gam->setText(testoDisplay(s.Gamma));
-        txt_coes->setText(testoDisplay(s.Coesione));
-        txt_attritint->setText(testoDisplay(s.AttritoInterno));
-        txt_ka->setText(testoDisplay(s.Ka));
-        txt_Sv->setText(testoDisplay(s.Sv));
-        if (s.Sa1 < 0) {
-            txt_sa1->setText(daStd(TestoIntero(0)));
-            // No z0 when its divisor γ·√Ka is zero: the box stays empty.
-            const auto z0 = ProfonditaTrazione(s);
-            txt_z0->setText(z0 ? testoDisplay(*z0) : QString());
-        } else {
-            txt_sa1->setText(testoDisplay(s.Sa1));
-            txt_z0->clear();
-        }
-        txt_sa2->setText(testoDisplay(s.Sa2));
+        const TestiStrato testi = TestiMostraStrato(m, n, separatori().decimale);
+        const std::pair<QLineEdit*, const std::string*> caselle[] = {
+            {txt_strat, &testi.strat},
+            {txt_pot, &testi.pot},
+            {txt_gam, &testi.gam},
+            {txt_coes, &testi.coes},
+            {txt_attritint, &testi.attritint},
+            {txt_ka, &testi.ka},
+            {txt_Sv, &testi.Sv},
+            {txt_sa1, &testi.sa1},
+            {txt_z0, &testi.z0},
+            {txt_sa2, &testi.sa2}};
+        for (const auto& [casella, testo] : caselle)
+            casella->setText(daStd(*testo));
     } catch (...) {
         svuotaVisualizza();
     }

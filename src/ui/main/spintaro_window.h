@@ -136,7 +136,6 @@ private:
 
     void apri(IdFinestra id);
     void stampaFinestra(IdFinestra id);
-    void apriSalvaImmagine(IdFinestra diagramma);
 
     Separatori separatori() const;
     QString testoDisplay(double v) const;

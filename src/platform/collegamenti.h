@@ -1,0 +1,23 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "platform/finestra_base.h"
+
+namespace spintaro {
+
+// What a window asks of another window that it must not know by its class: the question windows
+// of the file commands tell the main window that the job was thrown away, and the diagrams and
+// the main window open the image dialog for one diagram. The composition of the program
+// (Applicazione) forwards each call to the window's instance when it is loaded.
+class Collegamenti {
+public:
+    virtual ~Collegamenti() = default;
+    // The job was discarded ("No" to "Salvare il Lavoro?"): the main window empties its display.
+    virtual void lavoroScartato() = 0;
+    // A new job starts ("Si" to "Nuovo Lavoro?"): the main window numbers layers from 1 again.
+    virtual void lavoroNuovo() = 0;
+    // Shows the image dialog, set to save this diagram.
+    virtual void apriSalvaImmagine(IdFinestra diagramma) = 0;
+};
+
+} // namespace spintaro
