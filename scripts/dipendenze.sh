@@ -10,7 +10,7 @@ pacchetti=(
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation2 fonts-dejavu-core
     xvfb xauth openbox
-    clang-14 libclang-rt-14-dev
+    clang-14 libclang-rt-14-dev clang-format clang-tidy
     desktop-file-utils shared-mime-info libxml2-utils file dpkg-dev
     libgif-dev cups printer-driver-cups-pdf poppler-utils debootstrap
 )

@@ -17,6 +17,7 @@ bash scripts/fuzz.sh
 echo "== Normal build"
 cmake --preset default "${launcher[@]}" >/dev/null
 cmake --build --preset default
+bash scripts/stile.sh build/default
 bash scripts/pacchetto.sh
 bash tests/gui/cups_pdf.sh build/default
 ctest --preset default -j2

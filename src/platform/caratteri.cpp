@@ -40,9 +40,9 @@ QFont fontArial(double punti, bool grassetto) {
 QFont fontMsSansSerif(double punti, bool grassetto) {
     // Where MS Sans Serif is missing, DejaVu Sans Condensed comes closest to its narrow letters;
     // plain DejaVu Sans is too wide for captions such as "Potenza Strato" in their labels.
-    static const QString famiglia = primaInstallata(
-        {QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans Condensed"),
-         QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    static const QString famiglia =
+        primaInstallata({QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans Condensed"),
+                         QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
     return componi(famiglia, punti, grassetto);
 }
 

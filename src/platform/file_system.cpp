@@ -11,7 +11,7 @@ namespace spintaro {
 namespace {
 
 // Largest file read: a full project is under 2 KB; anything this large is not a project.
-constexpr qint64 LimiteLettura = 16 * 1024 * 1024;
+constexpr qint64 LimiteLettura = qint64{16} * 1024 * 1024;
 
 // Why a file in that folder cannot be created or replaced, from the folder's state.
 QString motivoCartella(const QString& percorso) {

@@ -36,9 +36,10 @@ StileSpintaro::StileSpintaro() : QProxyStyle() {}
 
 QIcon StileSpintaro::standardIcon(StandardPixmap icona, const QStyleOption* opzione,
                                   const QWidget* widget) const {
-    if (icona == SP_ToolBarHorizontalExtensionButton || icona == SP_ToolBarVerticalExtensionButton) {
-        const QColor colore = opzione != nullptr ? opzione->palette.color(QPalette::ButtonText)
-                                                 : QColor(Qt::black);
+    if (icona == SP_ToolBarHorizontalExtensionButton ||
+        icona == SP_ToolBarVerticalExtensionButton) {
+        const QColor colore =
+            opzione != nullptr ? opzione->palette.color(QPalette::ButtonText) : QColor(Qt::black);
         return frecciaDiTroppo(icona == SP_ToolBarHorizontalExtensionButton, colore);
     }
     return QProxyStyle::standardIcon(icona, opzione, widget);

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The layer computation and the total thrust, against the worked numbers of the method
 // (π taken as 3.14, γw = 10) checked by hand.
-#include "model/calcolo.h"
 #include "codice_errore.h"
-#include "profili.h"
+#include "model/calcolo.h"
 #include "model/errore.h"
+#include "profili.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

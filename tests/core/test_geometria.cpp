@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Geometry of the two diagrams: the canvas, the axes and labels, the ticks and the layer lines.
 #include "diagrams/geometria.h"
-#include "profili.h"
 #include "model/calcolo.h"
+#include "profili.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

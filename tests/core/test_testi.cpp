@@ -193,9 +193,10 @@ TEST(LeggiIntero16, WholeNumberConversionOfAText) {
     EXPECT_EQ(LeggiIntero16("2,5", italiano), 2);
     EXPECT_EQ(LeggiIntero16("3,5", italiano), 4);
     EXPECT_EQ(LeggiIntero16("51", italiano), 51);
-    for (const auto& [testo, codice] :
+    for (const auto& caso :
          std::vector<std::pair<const char*, int>>{{"", 13}, {"x", 13}, {"40000", 6}, {" ", 13}})
-        EXPECT_EQ(codiceDi([&] { LeggiIntero16(testo, italiano); }), codice) << '"' << testo << '"';
+        EXPECT_EQ(codiceDi([&] { LeggiIntero16(caso.first, italiano); }), caso.second)
+            << '"' << caso.first << '"';
 }
 
 TEST(LeggiNumeroIniziale, ReadsTheLeadingNumberOnly) {

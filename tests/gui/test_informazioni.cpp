@@ -57,6 +57,8 @@ TEST(FinestraInformazioni, SenzaTitoloCentrataConTestiEGeometria) {
     EXPECT_EQ(QStringList({f->lblCompanyProduct->text(), f->Nome_Programma->text(),
                            f->lblPlatform->text(), f->Label2->text(), f->Label4->text()}),
               QStringList({"Calcolo delle spinte di", "Spintaro 1.1", "Win 95-Win 98",
+                           // Two literals make one sentence here, on purpose.
+                           // NOLINTNEXTLINE(bugprone-suspicious-missing-comma)
                            "Semplice programma per il calcolo delle spinte utilizzando il "
                            "metodo di Spintaro.",
                            "Per suggerimenti o problemi " SPINTARO_CONTACT}));
