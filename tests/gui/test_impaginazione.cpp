@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main window as laid out: every control at its place and size (twips at 96 dpi, 15 twips
-// to the pixel), captions, tooltips, names, fonts, menus, tab order and the start state.
+// The main window as built: what any layout of it must keep (each control inside its frame, no
+// overlaps but the drawn ones, installed fonts, names), a few places checked by hand, the
+// window's frame, the menus, the tab order and the start state.
 
 #include "ambiente_prova.h"
 #include "platform/caratteri.h"
@@ -8,7 +9,6 @@
 #include <QAction>
 #include <QFontInfo>
 #include <QGroupBox>
-#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
@@ -17,148 +17,115 @@
 namespace spintaro {
 namespace {
 
-// The font asked for: Arial or MS Sans Serif, points, bold. Zero points: not checked.
-struct Car {
-    bool arial = true;
-    double punti = 0;
-    bool grassetto = false;
-};
-constexpr Car X{}, A8{true, 8.25}, S8{false, 8.25}, A8b{true, 8.25, true}, S8b{false, 8.25, true},
-    A9{true, 9.75}, A12{true, 12}, A6{true, 6};
-
-// Left, top, width, height in twips from the client area's corner (-1: left open by the layout),
-// then font, caption, accessible name and tooltip (null: not checked).
-struct Controllo {
-    const char* nome;
-    int x, y, l, h;
-    Car car = X;
-    const char* testo = nullptr;
-    const char* accessibile = nullptr;
-    const char* aiuto = nullptr;
-};
-
-const Controllo Controlli[] = {
-    // Toolbar.
-    {"Frame3", 120, 0, 1455, 375, X, ""},
-    {"Picture1", 120, 120, 255, 255, X, nullptr, "Nuovo calcolo", "Nuovo calcolo"},
-    {"Picture4", 360, 120, 375, 255, X, nullptr, "Apri progetto", "Apri progetto"},
-    {"Picture2", 720, 120, 255, 255, X, nullptr, "Salva progetto", "Salva progetto"},
-    {"Picture7", 1320, 120, 255, 255, X, nullptr, "Stampa", "Stampa"},
-    // Data-entry panel: captions at 120, fields at 1200 (615 wide), units at 1920.
-    {"Frame1", 0, 600, 2655, 5055, S8b, "Inserimento dati"},
-    {"lab_sovraccarico", 120, 1560, -1, 255, A8, "Sovraccarico"},
-    {"txt_sovraccarico", 1200, 1560, 615, 315, A8, nullptr, "Sovraccarico"},
-    {"lab_sovraccarico_unita", 1920, 1680, 375, 255, X, "kPa"},
-    {"lab_strato", 120, 1920, -1, 255, S8, "Strato"},
-    {"txt_strato", 1200, 1920, 615, 285, S8, nullptr, "Strato (Inserimento dati)"},
-    {"lab_potenza", 120, 2280, 1095, 255, S8, "Potenza Strato"},
-    {"txt_potenza", 1200, 2280, 615, 285, S8, nullptr, "Potenza Strato"},
-    {"lab_potenza_unita", 1920, 2400, 375, 255, X, "m"},
-    {"lab_gamma", 240, 2640, 135, 255, A9, "γ"},
-    {"txt_gamma", 1200, 2640, 615, 285, S8, nullptr, "γ (Inserimento dati)"},
-    {"lab_gamma_unita", 1920, 2760, 495, 255, X, "kN / m"},
-    {"lab_gamma_esponente", 2400, 2760, 135, 135, X, "³"},
-    {"lab_coesione", 120, 3000, -1, 255, S8, "Coesione"},
-    {"txt_coesione", 1200, 3000, 615, 285, S8, nullptr, "Coesione (Inserimento dati)"},
-    {"lab_coesione_unita", 1920, 3120, 375, 255, X, "kPa"},
-    {"lab_attrinterno", 120, 3360, -1, 255, A8, "Attrito interno"},
-    {"txt_attrint", 1200, 3360, 615, 285, S8, nullptr, "Attrito interno (Inserimento dati)"},
-    {"lab_attrinterno_unita", 1920, 3360, 255, 255, A9, "°"},
-    {"lab_falda", 120, 3960, -1, 255, X, "Sotto Falda"},
-    {"OptSi", 1200, 3960, 495, 255, A8, "Si", "Si"},
-    {"OptNo", 1800, 3960, 615, 255, X, "No", "No"},
-    {"nuovo", 1320, 4320, 975, 495, S8, "Nuovo", "Nuovo", "Inserisci un nuovo strato"},
-    {"Fine", 1320, 4920, 975, 495, S8, "Ok", "Ok", "Fine dell'immissione dei dati"},
-    // Display panel: captions at 3000 (3120 from "Ka" down), fields at 4080, units at 5160.
-    {"Frame2", 2760, 600, 3135, 5055, A8b, "Visualizza"},
-    {"lab_strat", 3000, 1080, -1, -1, X, "Strato"},
-    {"txt_strat", 4080, 1080, 975, 285, S8, nullptr, "Strato (Visualizza)"},
-    {"lab_pot", 3000, 1440, -1, -1, X, "Potenza"},
-    {"txt_pot", 4080, 1440, 975, 315, A8, nullptr, "Potenza"},
-    {"lab_pot_unita", 5160, 1440, -1, -1, X, "m"},
-    {"lab_gam", 3000, 1800, 135, 255, X, "γ"},
-    {"txt_gam", 4080, 1800, 975, 285, S8, nullptr, "γ (Visualizza)"},
-    {"lab_gam_unita", 5160, 1920, -1, -1, X, "kN / m"},
-    {"lab_gam_esponente", 5640, 1920, 135, 135, X, "³"},
-    {"lab_coes", 3000, 2160, -1, -1, X, "Coesione"},
-    {"txt_coes", 4080, 2160, 975, 285, S8, nullptr, "Coesione (Visualizza)"},
-    {"lab_coes_unita", 5160, 2280, -1, -1, X, "kPa"},
-    {"lab_attritint", 3000, 2520, -1, -1, X, "Attrito interno"},
-    {"txt_attritint", 4080, 2520, 975, 315, A8, nullptr, "Attrito interno (Visualizza)"},
-    {"lab_attritint_unita", 5160, 2520, -1, -1, X, "°"},
-    {"lab_ka", 3120, 2880, -1, -1, X, "Ka"},
-    {"txt_ka", 4080, 2880, 975, 315, A8, nullptr, "Ka"},
-    {"lab_sv", 3120, 3240, 255, 255, A12, "σ"},
-    {"lab_sv_indice", 3240, 3360, 135, 135, X, "v"},
-    {"txt_Sv", 4080, 3240, 975, 315, X, nullptr, "σv"},
-    {"lab_sv_unita", 5160, 3360, -1, -1, X, "kPa"},
-    {"lab_sa1", 3120, 3600, 255, 255, X, "σ"},
-    {"lab_sa1_indice", 3240, 3720, 135, 135, A6, "A1"},
-    {"txt_sa1", 4080, 3600, 975, 315, X, nullptr, "σA1"},
-    {"lab_sa1_unita", 5160, 3720, -1, -1, X, "kPa"},
-    {"lab_sa2", 3120, 3960, 255, 255, X, "σ"},
-    {"lab_sa2_indice", 3240, 4080, 135, 135, X, "A2"},
-    {"txt_sa2", 4080, 3960, 975, 315, X, nullptr, "σA2"},
-    {"lab_sa2_unita", 5160, 4080, -1, -1, X, "kPa"},
-    {"lab_z0", 3120, 4440, -1, -1, X, "z0"},
-    {"txt_z0", 4080, 4320, 975, 315, X, nullptr, "z0"},
-    {"lab_z0_unita", 5160, 4440, -1, -1, X, "m"},
-    {"precedente", 3720, 4920, 975, 495, S8, "&Precedente", "Precedente",
-     "Valori Strato Precedente "},
-    {"successivo", 4680, 4920, 975, 495, S8, "&Successivo", "Successivo",
-     "Valori Strato Successivo"},
-    // Diagrams, thrust, exit, contact.
-    {"Grafico", 6120, 720, 1575, 495, S8, "Diagramma S&v", "Diagramma Sv", "Mostra Diagramma "},
-    {"Command1", 6120, 1320, 1575, 495, A8, "Diagramma S&a", "Diagramma Sa", "Mostra Diagramma "},
-    {"Frame4", 6000, 2040, 1815, 1335, X, ""},
-    {"Command2", 6120, 2280, 1575, 495, A8, "Spinta Totale", "Spinta Totale", "Calcola Spinta"},
-    {"txt_spinta", 6120, 2880, 1095, 315, A8, nullptr, "Spinta Totale (risultato)"},
-    {"lab_spinta_unita", 7320, 3000, 375, 255, X, "kPa"},
-    {"btn_Chiudi", 6840, 5400, 975, 375, A8, "&Chiudi", "Chiudi", "Chiudi"},
-    {"lab_contatto", 1440, 5760, 3735, 255, A8, "Per suggerimenti o problemi: " SPINTARO_CONTACT},
-};
-
 class FinestraPrincipale : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_NE(f = a.avvia(), nullptr); }
+    // Every control: frames, labels, fields, buttons, pictures.
+    QList<QWidget*> controlli() const { return f->areaClient()->findChildren<QWidget*>(); }
+    // A control's rectangle in twips from the client area's corner (96 dpi: 15 to the pixel).
+    QRect posto(const QWidget* w) const {
+        return {w->mapTo(f->areaClient(), QPoint(0, 0)) * 15, w->size() * 15};
+    }
+    static std::string testo(const QWidget* w) {
+        return w->property(qobject_cast<const QGroupBox*>(w) ? "title" : "text")
+            .toString()
+            .toStdString();
+    }
     prova::AmbienteProva a;
     SpintaroWindow* f = nullptr;
 };
 
-TEST_F(FinestraPrincipale, OgniControlloAlSuoPostoConTestiNomiECaratteri) {
-    const QWidget* client = f->areaClient();
-    QStringList nomi;
-    for (const Controllo& c : Controlli) {
-        SCOPED_TRACE(c.nome);
-        const QWidget* w = client->findChild<QWidget*>(QLatin1String(c.nome));
+TEST_F(FinestraPrincipale, AlcuniPostiTestiESuggerimenti) {
+    struct Posto {
+        const char* nome;
+        QRect twips;
+        const char* testo;
+        const char* suggerimento = "";
+    };
+    const Posto posti[] = {
+        {"Picture4", {360, 120, 375, 255}, "", "Apri progetto"},
+        {"txt_potenza", {1200, 2280, 615, 285}, ""},
+        {"OptNo", {1800, 3960, 615, 255}, "No"},
+        {"Frame2", {2760, 600, 3135, 5055}, "Visualizza"},
+        {"lab_sa1_indice", {3240, 3720, 135, 135}, "A1"},
+        {"precedente", {3720, 4920, 975, 495}, "&Precedente", "Valori Strato Precedente "},
+        {"Command2", {6120, 2280, 1575, 495}, "Spinta Totale", "Calcola Spinta"},
+        {"btn_Chiudi", {6840, 5400, 975, 375}, "&Chiudi", "Chiudi"},
+        {"lab_contatto", {1440, 5760, 3735, 255}, "Per suggerimenti o problemi: " SPINTARO_CONTACT},
+    };
+    for (const Posto& p : posti) {
+        SCOPED_TRACE(p.nome);
+        const QWidget* w = f->areaClient()->findChild<QWidget*>(QLatin1String(p.nome));
         ASSERT_NE(w, nullptr);
-        const QRect r(w->mapTo(client, QPoint(0, 0)), w->size());
-        EXPECT_EQ(QRect(r.topLeft() * 15, r.size() * 15),
-                  QRect(c.x, c.y, c.l < 0 ? r.width() * 15 : c.l, c.h < 0 ? r.height() * 15 : c.h));
-        EXPECT_TRUE(client->rect().contains(r.adjusted(0, 0, -1, -1)));
-        const QString testo =
-            w->property(qobject_cast<const QGroupBox*>(w) ? "title" : "text").toString();
-        EXPECT_EQ(c.testo ? testo : "", QString::fromUtf8(c.testo ? c.testo : ""));
-        EXPECT_EQ(c.aiuto ? w->toolTip() : "", c.aiuto ? c.aiuto : "");
-        EXPECT_EQ(c.accessibile ? w->accessibleName() : "",
-                  QString::fromUtf8(c.accessibile ? c.accessibile : ""));
-        if (c.accessibile)
-            nomi << w->accessibleName();
-        if (c.car.punti > 0) { // the family named is the first installed one of its list
-            const QFont atteso = c.car.arial ? fontArial(8.25) : fontMsSansSerif(8.25);
-            const QString reale = QFontInfo(w->font()).family();
-            EXPECT_EQ(w->font().families().value(0), atteso.families().value(0));
-            EXPECT_EQ(std::pair(w->font().pointSizeF(), w->font().bold()),
-                      std::pair(c.car.punti, c.car.grassetto));
-            EXPECT_TRUE(reale == "Liberation Sans" ||
-                        (!c.car.arial && reale.startsWith("DejaVu Sans")))
-                << reale.toStdString();
+        EXPECT_EQ(posto(w), p.twips);
+        EXPECT_EQ(testo(w) + "|" + w->toolTip().toStdString(),
+                  std::string(p.testo) + "|" + p.suggerimento);
+    }
+}
+
+TEST_F(FinestraPrincipale, OgniControlloNellaSuaCorniceESenzaSovrapposizioni) {
+    QStringList sovrapposti;
+    const QList<QWidget*> tutti = controlli();
+    for (const QWidget* w : tutti) {
+        EXPECT_TRUE(w->parentWidget()->rect().contains(w->geometry()))
+            << w->objectName().toStdString();
+        for (const QWidget* v : tutti)
+            if (w->objectName() < v->objectName() && !w->isAncestorOf(v) && !v->isAncestorOf(w) &&
+                posto(w).intersects(posto(v)))
+                sovrapposti << w->objectName() + "/" + v->objectName();
+    }
+    sovrapposti.sort();
+    // Drawn on purpose: each σ with its subscript, each "kN / m" with its raised ³. By one pixel
+    // as the places are given: Picture4 over both neighbours, the two browsing buttons, the
+    // caption "Potenza Strato" over its field, and the "kPa" of "Coesione" over the degree sign
+    // of the row below, in both panels.
+    EXPECT_EQ(sovrapposti.join(' ').toStdString(),
+              "Picture1/Picture4 Picture2/Picture4 lab_attrinterno_unita/lab_coesione_unita "
+              "lab_attritint_unita/lab_coes_unita lab_gam_esponente/lab_gam_unita "
+              "lab_gamma_esponente/lab_gamma_unita lab_potenza/txt_potenza lab_sa1/lab_sa1_indice "
+              "lab_sa2/lab_sa2_indice lab_sv/lab_sv_indice precedente/successivo");
+}
+
+// Points by what a control shows: σ 12, its subscripts 6, γ and the degree sign 9.75, the rest
+// 8.25 (the raised ³ is a superscript glyph, so it keeps the window's size).
+double punti(const std::string& t) {
+    if (t == "σ")
+        return 12;
+    if (t == "v" || t == "A1" || t == "A2")
+        return 6;
+    return t == "γ" || t == "°" ? 9.75 : 8.25;
+}
+
+TEST_F(FinestraPrincipale, CaratteriInstallatiNomiECampiDiSolaLettura) {
+    const QStringList msSansSerif = {
+        "Frame1",    "lab_strato",   "lab_potenza", "lab_coesione", "txt_strato", "txt_potenza",
+        "txt_gamma", "txt_coesione", "txt_attrint", "txt_strat",    "txt_gam",    "txt_coes",
+        "Grafico",   "nuovo",        "Fine",        "precedente",   "successivo"};
+    const QStringList entrata = {"txt_sovraccarico", "txt_potenza", "txt_gamma", "txt_coesione",
+                                 "txt_attrint"};
+    QStringList nomi;
+    for (const QWidget* w : controlli()) {
+        const QString nome = w->objectName();
+        SCOPED_TRACE(nome.toStdString());
+        const QFont& c = w->font();
+        const std::string reale = QFontInfo(c).family().toStdString();
+        EXPECT_EQ(reale, c.family().toStdString()) << "the family asked is installed and used";
+        EXPECT_TRUE(reale == "Liberation Sans" || reale.starts_with("DejaVu Sans")) << reale;
+        EXPECT_EQ(c.family(),
+                  (msSansSerif.contains(nome) ? fontMsSansSerif(8) : fontArial(8)).family());
+        EXPECT_EQ(c.pointSizeF(), punti(testo(w)));
+        EXPECT_EQ(c.bold(), nome == "Frame1" || nome == "Frame2");
+        if (const auto* campo = qobject_cast<const QLineEdit*>(w)) {
+            EXPECT_EQ(!campo->isReadOnly(), entrata.contains(nome));
         }
+        // Labels and frames are read by their text; the rest carry a name of their own.
+        const bool daNominare =
+            qobject_cast<const QLineEdit*>(w) || qobject_cast<const QAbstractButton*>(w);
+        EXPECT_EQ(w->accessibleName().isEmpty(), !daNominare);
+        if (daNominare)
+            nomi << w->accessibleName();
     }
     EXPECT_EQ(QSet<QString>(nomi.begin(), nomi.end()).size(), nomi.size()) << "a name used twice";
-    // Plain caption labels carry no name of their own, so their text is what is read.
-    for (const QLabel* l : client->findChildren<QLabel*>())
-        EXPECT_TRUE(l->accessibleName().isEmpty()) << l->objectName().toStdString();
 }
 
 TEST_F(FinestraPrincipale, FinestraFissaConSoloLaChiusura) {

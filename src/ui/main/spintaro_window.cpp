@@ -14,6 +14,7 @@
 #include "platform/servizio_messaggi.h"
 #include "text/testi_numerici.h"
 #include "text/testi_strato.h"
+#include "ui/main/impaginazione_principale.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -25,6 +26,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <string>
+#include <type_traits>
+#include <variant>
 
 namespace spintaro {
 
@@ -37,28 +40,12 @@ constexpr int AltezzaClient = 6015;
 constexpr int ClientSinistra = 165;
 constexpr int ClientAlto = 750;
 
-// Every entry row: caption at the left, field at 1200, unit at 1920.
-constexpr int CampoInserimento = 1200;
-constexpr int LarghezzaCampoInserimento = 615;
-constexpr int UnitaInserimento = 1920;
-// Display rows: captions at 3000 (3120 from "Ka" down), field at 4080, unit at 5160.
-constexpr int DidascaliaVisualizza = 3000;
-constexpr int DidascaliaVisualizzaBassa = 3120;
-constexpr int CampoVisualizza = 4080;
-constexpr int LarghezzaCampoVisualizza = 975;
-constexpr int UnitaVisualizza = 5160;
-constexpr int AltezzaEtichetta = 255;
-
 std::string testo(const QLineEdit* casella) {
     return casella->text().toStdString();
 }
 
 QString daStd(const std::string& s) {
     return QString::fromStdString(s);
-}
-
-QString senzaTastoDiAccesso(QString testo) {
-    return testo.remove(QLatin1Char('&'));
 }
 
 } // namespace
@@ -102,261 +89,74 @@ void SpintaroWindow::posiziona(QWidget* w, int sinistra, int alto, int larghezza
     w->setGeometry(r);
 }
 
-QLabel* SpintaroWindow::etichetta(QWidget* genitore, const char* nome, const QString& testo,
-                                  const QFont& f, int sinistra, int alto, int larghezza,
-                                  int altezza) {
-    auto* l = new QLabel(testo, genitore);
-    l->setObjectName(QLatin1String(nome));
-    l->setFont(f);
-    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    posiziona(l, sinistra, alto, larghezza, altezza);
-    return l;
+namespace {
+
+using Tipo = ControlloPrincipale::Tipo;
+
+QWidget* crea(Tipo tipo, const QString& testo, QWidget* genitore) {
+    switch (tipo) {
+    case Tipo::Cornice:
+        return new QGroupBox(testo, genitore);
+    case Tipo::Etichetta: {
+        auto* l = new QLabel(testo, genitore);
+        l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        return l;
+    }
+    case Tipo::Campo:
+    case Tipo::SolaLettura: {
+        auto* c = new QLineEdit(testo, genitore);
+        c->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        c->setReadOnly(tipo == Tipo::SolaLettura);
+        return c;
+    }
+    case Tipo::Pulsante: {
+        auto* p = new QPushButton(testo, genitore);
+        p->setAutoDefault(false);
+        return p;
+    }
+    case Tipo::Opzione:
+        return new QRadioButton(testo, genitore);
+    case Tipo::Immagine:
+        return new PulsanteImmagine(testo, QSize(16, 15), genitore);
+    }
+    return nullptr;
 }
 
-QLineEdit* SpintaroWindow::casella(QWidget* genitore, const char* nome,
-                                   const QString& nomeAccessibile, bool visualizzazione,
-                                   const QFont& f, int sinistra, int alto, int larghezza,
-                                   int altezza) {
-    auto* c = new QLineEdit(genitore);
-    c->setObjectName(QLatin1String(nome));
-    c->setAccessibleName(nomeAccessibile);
-    c->setFont(f);
-    c->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    // Display fields are written by the program only; they still take the focus, so that their
-    // text can be selected and copied.
-    c->setReadOnly(visualizzazione);
-    posiziona(c, sinistra, alto, larghezza, altezza);
-    return c;
+// The name a screen reader gives the control: the row's own, else a button's caption or a
+// picture's tooltip; labels are read by their text.
+QString nomeAccessibile(const ControlloPrincipale& c) {
+    if (*c.nomeAccessibile != '\0')
+        return QString::fromUtf8(c.nomeAccessibile);
+    if (c.tipo == Tipo::Pulsante || c.tipo == Tipo::Opzione)
+        return QString::fromUtf8(c.testo).remove(QLatin1Char('&'));
+    return c.tipo == Tipo::Immagine ? QString::fromUtf8(c.suggerimento) : QString();
 }
 
-QPushButton* SpintaroWindow::pulsante(QWidget* genitore, const char* nome, const QString& testo,
-                                      const QString& suggerimento, const QFont& f, int sinistra,
-                                      int alto, int larghezza, int altezza) {
-    auto* p = new QPushButton(testo, genitore);
-    p->setObjectName(QLatin1String(nome));
-    p->setAccessibleName(senzaTastoDiAccesso(testo));
-    p->setToolTip(suggerimento);
-    p->setFont(f);
-    p->setAutoDefault(false);
-    posiziona(p, sinistra, alto, larghezza, altezza);
-    return p;
-}
+} // namespace
 
 void SpintaroWindow::costruisciControlli() {
-    const QFont arial = fontArial(8.25);
-    const QFont msSans = fontMsSansSerif(8.25);
-    const QFont lettera = fontArial(9.75);   // γ and the degree sign
-    const QFont sigma = fontArial(12);       // σ
-    const QFont indice = fontArial(6);       // the subscripts of σ
-    const QFont esponente = fontArial(8.25); // "³" is a superscript glyph by itself
-    const QString kPa = QStringLiteral("kPa");
-    const QString kNm = QStringLiteral("kN / m");
-    const QString cubo = QString(QChar(0x00B3));
-    const QString gamma = QString(QChar(0x03B3));
-    const QString sigmaTesto = QString(QChar(0x03C3));
-    const QString gradi = QString(QChar(0x00B0));
-    const QString inserimento = QStringLiteral(" (Inserimento dati)");
-    const QString visualizza = QStringLiteral(" (Visualizza)");
-
-    // Toolbar: four picture buttons in a captionless frame.
-    Frame3 = new QGroupBox(m_client);
-    Frame3->setObjectName(QStringLiteral("Frame3"));
-    posiziona(Frame3, 120, 0, 1455, 375);
-    auto immagine = [&](const char* nome, const char* risorsa, const QString& suggerimento,
-                        int sinistra, int larghezza) {
-        auto* p = new PulsanteImmagine(QString::fromLatin1(risorsa), QSize(16, 15), Frame3);
-        p->setObjectName(QLatin1String(nome));
-        p->setToolTip(suggerimento);
-        p->setAccessibleName(suggerimento);
-        posiziona(p, sinistra, 120, larghezza, 255);
-        return p;
-    };
-    Picture1 =
-        immagine("Picture1", ":/spintaro/nuovo.svg", QStringLiteral("Nuovo calcolo"), 120, 255);
-    Picture4 =
-        immagine("Picture4", ":/spintaro/apri.svg", QStringLiteral("Apri progetto"), 360, 375);
-    Picture2 =
-        immagine("Picture2", ":/spintaro/salva.svg", QStringLiteral("Salva progetto"), 720, 255);
-    Picture7 = immagine("Picture7", ":/spintaro/stampa.svg", QStringLiteral("Stampa"), 1320, 255);
-
-    // Data-entry panel.
-    Frame1 = new QGroupBox(QStringLiteral("Inserimento dati"), m_client);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setFont(fontMsSansSerif(8.25, true));
-    posiziona(Frame1, 0, 600, 2655, 5055);
-    QWidget* f1 = Frame1;
-    const int wDid = CampoInserimento - 120;
-    etichetta(f1, "lab_sovraccarico", QStringLiteral("Sovraccarico"), arial, 120, 1560, wDid,
-              AltezzaEtichetta);
-    txt_sovraccarico = casella(f1, "txt_sovraccarico", QStringLiteral("Sovraccarico"), false, arial,
-                               CampoInserimento, 1560, LarghezzaCampoInserimento, 315);
-    etichetta(f1, "lab_sovraccarico_unita", kPa, arial, UnitaInserimento, 1680, 375,
-              AltezzaEtichetta);
-
-    etichetta(f1, "lab_strato", QStringLiteral("Strato"), msSans, 120, 1920, wDid,
-              AltezzaEtichetta);
-    txt_strato = casella(f1, "txt_strato", QStringLiteral("Strato") + inserimento, true, msSans,
-                         CampoInserimento, 1920, LarghezzaCampoInserimento, 285);
-    txt_strato->setText(QStringLiteral("1"));
-
-    etichetta(f1, "lab_potenza", QStringLiteral("Potenza Strato"), msSans, 120, 2280, 1095,
-              AltezzaEtichetta);
-    txt_potenza = casella(f1, "txt_potenza", QStringLiteral("Potenza Strato"), false, msSans,
-                          CampoInserimento, 2280, LarghezzaCampoInserimento, 285);
-    etichetta(f1, "lab_potenza_unita", QStringLiteral("m"), arial, UnitaInserimento, 2400, 375,
-              AltezzaEtichetta);
-
-    etichetta(f1, "lab_gamma", gamma, lettera, 240, 2640, 135, AltezzaEtichetta);
-    txt_gamma = casella(f1, "txt_gamma", gamma + inserimento, false, msSans, CampoInserimento, 2640,
-                        LarghezzaCampoInserimento, 285);
-    etichetta(f1, "lab_gamma_unita", kNm, arial, UnitaInserimento, 2760, 495, AltezzaEtichetta);
-    etichetta(f1, "lab_gamma_esponente", cubo, esponente, 2400, 2760, 135, 135);
-
-    etichetta(f1, "lab_coesione", QStringLiteral("Coesione"), msSans, 120, 3000, wDid,
-              AltezzaEtichetta);
-    txt_coesione = casella(f1, "txt_coesione", QStringLiteral("Coesione") + inserimento, false,
-                           msSans, CampoInserimento, 3000, LarghezzaCampoInserimento, 285);
-    etichetta(f1, "lab_coesione_unita", kPa, arial, UnitaInserimento, 3120, 375, AltezzaEtichetta);
-
-    etichetta(f1, "lab_attrinterno", QStringLiteral("Attrito interno"), arial, 120, 3360, wDid,
-              AltezzaEtichetta);
-    txt_attrint = casella(f1, "txt_attrint", QStringLiteral("Attrito interno") + inserimento, false,
-                          msSans, CampoInserimento, 3360, LarghezzaCampoInserimento, 285);
-    etichetta(f1, "lab_attrinterno_unita", gradi, lettera, UnitaInserimento, 3360, 255,
-              AltezzaEtichetta);
-
-    etichetta(f1, "lab_falda", QStringLiteral("Sotto Falda"), arial, 120, 3960, wDid,
-              AltezzaEtichetta);
-    OptSi = new QRadioButton(QStringLiteral("Si"), f1);
-    OptSi->setObjectName(QStringLiteral("OptSi"));
-    OptNo = new QRadioButton(QStringLiteral("No"), f1);
-    OptNo->setObjectName(QStringLiteral("OptNo"));
-    for (QRadioButton* o : {OptSi, OptNo}) {
-        o->setFont(arial);
-        o->setAccessibleName(o->text());
-        o->setAccessibleDescription(QStringLiteral("Sotto Falda"));
+    for (const ControlloPrincipale& c : impaginazionePrincipale()) {
+        QWidget* genitore =
+            c.cornice ? m_client->findChild<QWidget*>(QLatin1String(c.cornice)) : m_client;
+        QWidget* w = crea(c.tipo, QString::fromUtf8(c.testo), genitore);
+        w->setObjectName(QLatin1String(c.nome));
+        const ControlloPrincipale::Carattere& f = c.carattere;
+        w->setFont(f.msSansSerif ? fontMsSansSerif(f.punti, f.grassetto)
+                                 : fontArial(f.punti, f.grassetto));
+        w->setToolTip(QString::fromUtf8(c.suggerimento));
+        w->setAccessibleName(nomeAccessibile(c));
+        w->setAccessibleDescription(QString::fromUtf8(c.descrizione));
+        posiziona(w, c.sinistra, c.alto, c.larghezza, c.altezza);
+        // The window's member named in the row, if any, keeps the control.
+        std::visit(
+            [this, w]<typename M>(M membro) {
+                if constexpr (!std::is_same_v<M, std::monostate>)
+                    this->*membro =
+                        qobject_cast<std::remove_reference_t<decltype(this->*membro)>>(w);
+            },
+            c.membro);
     }
-    posiziona(OptSi, CampoInserimento, 3960, 495, 255);
-    posiziona(OptNo, 1800, 3960, 615, 255);
     OptNo->setChecked(true);
-
-    nuovo = pulsante(f1, "nuovo", QStringLiteral("Nuovo"),
-                     QStringLiteral("Inserisci un nuovo strato"), msSans, 1320, 4320, 975, 495);
-    Fine = pulsante(f1, "Fine", QStringLiteral("Ok"),
-                    QStringLiteral("Fine dell'immissione dei dati"), msSans, 1320, 4920, 975, 495);
-
-    // Display panel.
-    Frame2 = new QGroupBox(QStringLiteral("Visualizza"), m_client);
-    Frame2->setObjectName(QStringLiteral("Frame2"));
-    Frame2->setFont(fontArial(8.25, true));
-    posiziona(Frame2, 2760, 600, 3135, 5055);
-    QWidget* f2 = Frame2;
-    const int wDidV = CampoVisualizza - DidascaliaVisualizza;
-    const int wDidVB = CampoVisualizza - DidascaliaVisualizzaBassa;
-    auto campoV = [&](const char* nome, const QString& nomeAccessibile, const QFont& f, int alto,
-                      int altezza) {
-        return casella(f2, nome, nomeAccessibile, true, f, CampoVisualizza, alto,
-                       LarghezzaCampoVisualizza, altezza);
-    };
-    auto sigmaRiga = [&](const char* nome, const char* nomeIndice, const QString& testoIndice,
-                         int alto) {
-        etichetta(f2, nome, sigmaTesto, sigma, DidascaliaVisualizzaBassa, alto, 255, 255);
-        auto* l = etichetta(f2, nomeIndice, testoIndice, indice, 3240, alto + 120, 135, 135);
-        l->raise();
-    };
-
-    etichetta(f2, "lab_strat", QStringLiteral("Strato"), arial, DidascaliaVisualizza, 1080, wDidV,
-              AltezzaEtichetta);
-    txt_strat = campoV("txt_strat", QStringLiteral("Strato") + visualizza, msSans, 1080, 285);
-
-    etichetta(f2, "lab_pot", QStringLiteral("Potenza"), arial, DidascaliaVisualizza, 1440, wDidV,
-              AltezzaEtichetta);
-    txt_pot = campoV("txt_pot", QStringLiteral("Potenza"), arial, 1440, 315);
-    etichetta(f2, "lab_pot_unita", QStringLiteral("m"), arial, UnitaVisualizza, 1440, 375,
-              AltezzaEtichetta);
-
-    etichetta(f2, "lab_gam", gamma, lettera, DidascaliaVisualizza, 1800, 135, AltezzaEtichetta);
-    txt_gam = campoV("txt_gam", gamma + visualizza, msSans, 1800, 285);
-    etichetta(f2, "lab_gam_unita", kNm, arial, UnitaVisualizza, 1920, 495, AltezzaEtichetta);
-    etichetta(f2, "lab_gam_esponente", cubo, esponente, 5640, 1920, 135, 135);
-
-    etichetta(f2, "lab_coes", QStringLiteral("Coesione"), arial, DidascaliaVisualizza, 2160, wDidV,
-              AltezzaEtichetta);
-    txt_coes = campoV("txt_coes", QStringLiteral("Coesione") + visualizza, msSans, 2160, 285);
-    etichetta(f2, "lab_coes_unita", kPa, arial, UnitaVisualizza, 2280, 375, AltezzaEtichetta);
-
-    etichetta(f2, "lab_attritint", QStringLiteral("Attrito interno"), arial, DidascaliaVisualizza,
-              2520, wDidV, AltezzaEtichetta);
-    txt_attritint =
-        campoV("txt_attritint", QStringLiteral("Attrito interno") + visualizza, arial, 2520, 315);
-    etichetta(f2, "lab_attritint_unita", gradi, lettera, UnitaVisualizza, 2520, 255,
-              AltezzaEtichetta);
-
-    etichetta(f2, "lab_ka", QStringLiteral("Ka"), arial, DidascaliaVisualizzaBassa, 2880, wDidVB,
-              AltezzaEtichetta);
-    txt_ka = campoV("txt_ka", QStringLiteral("Ka"), arial, 2880, 315);
-
-    sigmaRiga("lab_sv", "lab_sv_indice", QStringLiteral("v"), 3240);
-    txt_Sv = campoV("txt_Sv", sigmaTesto + QStringLiteral("v"), arial, 3240, 315);
-    etichetta(f2, "lab_sv_unita", kPa, arial, UnitaVisualizza, 3360, 375, AltezzaEtichetta);
-
-    sigmaRiga("lab_sa1", "lab_sa1_indice", QStringLiteral("A1"), 3600);
-    txt_sa1 = campoV("txt_sa1", sigmaTesto + QStringLiteral("A1"), arial, 3600, 315);
-    etichetta(f2, "lab_sa1_unita", kPa, arial, UnitaVisualizza, 3720, 375, AltezzaEtichetta);
-
-    sigmaRiga("lab_sa2", "lab_sa2_indice", QStringLiteral("A2"), 3960);
-    txt_sa2 = campoV("txt_sa2", sigmaTesto + QStringLiteral("A2"), arial, 3960, 315);
-    etichetta(f2, "lab_sa2_unita", kPa, arial, UnitaVisualizza, 4080, 375, AltezzaEtichetta);
-
-    etichetta(f2, "lab_z0", QStringLiteral("z0"), arial, DidascaliaVisualizzaBassa, 4440, wDidVB,
-              AltezzaEtichetta);
-    txt_z0 = campoV("txt_z0", QStringLiteral("z0"), arial, 4320, 315);
-    etichetta(f2, "lab_z0_unita", QStringLiteral("m"), arial, UnitaVisualizza, 4440, 375,
-              AltezzaEtichetta);
-
-    precedente =
-        pulsante(f2, "precedente", QStringLiteral("&Precedente"),
-                 QStringLiteral("Valori Strato Precedente "), msSans, 3720, 4920, 975, 495);
-    successivo = pulsante(f2, "successivo", QStringLiteral("&Successivo"),
-                          QStringLiteral("Valori Strato Successivo"), msSans, 4680, 4920, 975, 495);
-
-    // Units' descriptions, for whoever reads the fields without seeing the labels.
-    txt_sovraccarico->setAccessibleDescription(kPa);
-    txt_potenza->setAccessibleDescription(QStringLiteral("m"));
-    txt_gamma->setAccessibleDescription(QStringLiteral("kN/m") + cubo);
-    txt_coesione->setAccessibleDescription(kPa);
-    txt_attrint->setAccessibleDescription(QStringLiteral("gradi"));
-    txt_pot->setAccessibleDescription(QStringLiteral("m"));
-    txt_gam->setAccessibleDescription(QStringLiteral("kN/m") + cubo);
-    txt_coes->setAccessibleDescription(kPa);
-    txt_attritint->setAccessibleDescription(QStringLiteral("gradi"));
-    for (QLineEdit* c : {txt_Sv, txt_sa1, txt_sa2})
-        c->setAccessibleDescription(kPa);
-    txt_z0->setAccessibleDescription(QStringLiteral("m"));
-
-    // Diagrams.
-    Grafico = pulsante(m_client, "Grafico", QStringLiteral("Diagramma S&v"),
-                       QStringLiteral("Mostra Diagramma "), msSans, 6120, 720, 1575, 495);
-    Command1 = pulsante(m_client, "Command1", QStringLiteral("Diagramma S&a"),
-                        QStringLiteral("Mostra Diagramma "), arial, 6120, 1320, 1575, 495);
-
-    // Total thrust.
-    Frame4 = new QGroupBox(m_client);
-    Frame4->setObjectName(QStringLiteral("Frame4"));
-    posiziona(Frame4, 6000, 2040, 1815, 1335);
-    Command2 = pulsante(Frame4, "Command2", QStringLiteral("Spinta Totale"),
-                        QStringLiteral("Calcola Spinta"), arial, 6120, 2280, 1575, 495);
-    txt_spinta = casella(Frame4, "txt_spinta", QStringLiteral("Spinta Totale (risultato)"), true,
-                         arial, 6120, 2880, 1095, 315);
-    txt_spinta->setAccessibleDescription(QStringLiteral("kN/m"));
-    etichetta(Frame4, "lab_spinta_unita", kPa, arial, 7320, 3000, 375, AltezzaEtichetta);
-
-    btn_Chiudi = pulsante(m_client, "btn_Chiudi", QStringLiteral("&Chiudi"),
-                          QStringLiteral("Chiudi"), arial, 6840, 5400, 975, 375);
-
-    lab_contatto = etichetta(m_client, "lab_contatto",
-                             QStringLiteral("Per suggerimenti o problemi: ") + indirizzoContatto(),
-                             arial, 1440, 5760, 3735, AltezzaEtichetta);
 }
 
 void SpintaroWindow::costruisciMenu() {

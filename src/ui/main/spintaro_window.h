@@ -118,6 +118,7 @@ public:
     QAction* grazie = nullptr;
 
 private:
+    // Creates every control from the layout table and keeps the named ones in their members.
     void costruisciControlli();
     void costruisciMenu();
     void collegaComandi();
@@ -125,14 +126,6 @@ private:
 
     // Places w, a child of a frame or of the client area, at a rectangle given in client twips.
     void posiziona(QWidget* w, int sinistra, int alto, int larghezza, int altezza);
-    QLabel* etichetta(QWidget* genitore, const char* nome, const QString& testo, const QFont& f,
-                      int sinistra, int alto, int larghezza, int altezza);
-    QLineEdit* casella(QWidget* genitore, const char* nome, const QString& nomeAccessibile,
-                       bool visualizzazione, const QFont& f, int sinistra, int alto, int larghezza,
-                       int altezza);
-    QPushButton* pulsante(QWidget* genitore, const char* nome, const QString& testo,
-                          const QString& suggerimento, const QFont& f, int sinistra, int alto,
-                          int larghezza, int altezza);
 
     void apri(IdFinestra id);
     void stampaFinestra(IdFinestra id);
