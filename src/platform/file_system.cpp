@@ -133,12 +133,22 @@ Esito scrivi(const std::string& nome, const std::string& byte) {
     }
     if (fd < 0)
         return fallito(motivoErrore(EEXIST, Operazione::Scrittura));
-    auto annulla = [&](int numero) {
+    // The temporary goes, and the reason for the user (taken before anything resets errno).
+    auto annulla = [&](std::string motivo) {
         if (fd >= 0)
             ::close(fd);
         ::unlink(temporaneo.c_str());
-        return fallito(motivoErrore(numero, Operazione::Scrittura));
+        return fallito(std::move(motivo));
     };
+    auto perche = [](int numero) {
+        return motivoErrore(numero, Operazione::Scrittura);
+    };
+    // Renaming over a file needs no right on the file itself: one protected from writing is kept,
+    // as its owner wants. (Checked once the folder has taken the temporary: a folder that cannot
+    // be written is the first reason.)
+    if (esiste && ::faccessat(AT_FDCWD, destinazione.c_str(), W_OK, AT_EACCESS) != 0)
+        return annulla(errno == EACCES ? "il file esistente è protetto da scrittura"
+                                       : perche(errno));
     if (esiste) {
         // The replaced file keeps its owner and permissions where the system allows it; a file
         // system that has no such notion (FAT) does not fail the save for it.
@@ -151,18 +161,18 @@ Esito scrivi(const std::string& nome, const std::string& byte) {
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0)
-            return annulla(n < 0 ? errno : ENOSPC);
+            return annulla(perche(n < 0 ? errno : ENOSPC));
         scritti += static_cast<std::size_t>(n); // a short write goes on with the rest
     }
     // Only data on the disk may replace the old file: a failed sync fails the save.
     if (::fdatasync(fd) != 0)
-        return annulla(errno);
+        return annulla(perche(errno));
     const int chiuso = ::close(fd);
     fd = -1;
     if (chiuso != 0)
-        return annulla(errno);
+        return annulla(perche(errno));
     if (::rename(temporaneo.c_str(), destinazione.c_str()) != 0)
-        return annulla(errno);
+        return annulla(perche(errno));
     // The new name on the disk too; a folder that cannot be synced still holds the new file.
     if (const int d = ::open(cartella.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); d >= 0) {
         (void)::fsync(d);

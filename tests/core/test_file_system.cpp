@@ -105,29 +105,38 @@ TEST(ScriviFileAtomico, OnlyPlainFilesAreWrittenAndNothingWaits) {
     EXPECT_TRUE(lstat((d + "/pipa.spt").c_str(), &st) == 0 && S_ISFIFO(st.st_mode));
 }
 
-// Root writes into any folder, so as root the attempt is made by an unprivileged child process.
-TEST(ScriviFileAtomico, ReadOnlyFolderKeepsTheOldFile) {
-    QTemporaryDir dir;
-    const QString p = dir.filePath("a.spt");
-    ASSERT_TRUE(scriviFileAtomico(p, "vecchio").ok);
-    QFile::setPermissions(p, QFileDevice::ReadOwner | QFileDevice::ReadOther);
-    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner |
-                                          QFileDevice::ReadOther | QFileDevice::ExeOther);
-    const pid_t figlio = fork();
-    ASSERT_GE(figlio, 0);
-    if (figlio == 0) {
-        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
-            _exit(3);
-        const auto esito = scriviFileAtomico(p, "nuovo");
-        _exit(esito.ok ? 1 : esito.messaggio.contains("non si hanno i permessi") ? 0 : 2);
+// A folder that cannot be written, and a file protected from writing in a folder that can: the
+// old file stays. Root writes anything, so as root the attempt is made by an unprivileged child.
+TEST(ScriviFileAtomico, NoRightToWriteKeepsTheOldFile) {
+    struct Caso {
+        mode_t cartella, file;
+        const char* motivo;
+    };
+    for (const Caso c :
+         {Caso{0555, 0666, "non si hanno i permessi per scrivere in questa cartella"},
+          Caso{0777, 0444, "il file esistente è protetto da scrittura"}}) {
+        QTemporaryDir dir;
+        const QString p = dir.filePath("a.spt");
+        ASSERT_TRUE(scriviFileAtomico(p, "vecchio").ok);
+        chmod(QFile::encodeName(p).constData(), c.file);
+        chmod(QFile::encodeName(dir.path()).constData(), c.cartella);
+        const pid_t figlio = fork();
+        ASSERT_GE(figlio, 0);
+        if (figlio == 0) {
+            if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
+                _exit(3);
+            const auto esito = scriviFileAtomico(p, "nuovo");
+            _exit(esito.ok ? 1 : esito.messaggio == QString::fromUtf8(c.motivo) ? 0 : 2);
+        }
+        int stato = 0;
+        waitpid(figlio, &stato, 0);
+        chmod(QFile::encodeName(dir.path()).constData(), 0700);
+        ASSERT_TRUE(WIFEXITED(stato));
+        EXPECT_EQ(WEXITSTATUS(stato), 0)
+            << c.motivo << "; 1: written, 2: another message, 3: no user to switch to";
+        EXPECT_EQ(contenuto(p), "vecchio");
+        EXPECT_EQ(voci(dir), QStringList{"a.spt"});
     }
-    int stato = 0;
-    waitpid(figlio, &stato, 0);
-    QFile::setPermissions(dir.path(),
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    ASSERT_TRUE(WIFEXITED(stato));
-    EXPECT_EQ(WEXITSTATUS(stato), 0) << "1: written, 2: another message, 3: no user to switch to";
-    EXPECT_EQ(contenuto(p), "vecchio");
 }
 
 // Names from a window: a name shown with U+FFFD stands for bytes that are not UTF-8, and
