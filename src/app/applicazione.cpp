@@ -15,8 +15,6 @@
 #include "info/grazie1_window.h"
 #include "ui/main/spintaro_window.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QPainter>
 #include <QPixmap>
 #include <QSvgRenderer>
@@ -86,13 +84,13 @@ void Applicazione::apriSalvaImmagine(IdFinestra diagramma) {
         dialogo->impostaDiagramma(diagramma);
 }
 
-bool Applicazione::apriAllAvvio(const QString& progetto) {
-    if (progetto.isEmpty())
+bool Applicazione::apriAllAvvio(const PercorsoFile& progetto) {
+    if (progetto.byte.empty())
         return true;
     if (!apriProgetto(m_servizi, progetto))
         return false;
     // The file windows start in the project's folder, so that saving it again goes there.
-    QDir::setCurrent(QFileInfo(progetto).absolutePath());
+    entraNellaCartellaDi(progetto);
     return true;
 }
 

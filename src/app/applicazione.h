@@ -3,6 +3,7 @@
 
 #include "model/modulo1.h"
 #include "platform/collegamenti.h"
+#include "platform/file_system.h"
 #include "platform/registro_finestre.h"
 #include "platform/servizi.h"
 
@@ -28,8 +29,9 @@ public:
 
     // A project named on the command line (a file manager passes it so), opened after the start
     // as the Open command opens it; a file that cannot be opened is reported and the program
-    // goes on with an empty job. True when there was nothing to open or it opened.
-    bool apriAllAvvio(const QString& progetto);
+    // goes on with an empty job. The name is the argument's bytes as given. True when there was
+    // nothing to open or it opened.
+    bool apriAllAvvio(const PercorsoFile& progetto);
 
     Modulo1& modulo() { return m_modulo; }
     RegistroFinestre& finestre() { return m_finestre; }

@@ -72,9 +72,9 @@ int main(int argc, char** argv) {
                                         [] { QCoreApplication::quit(); });
     if (applicazione.avvia() == nullptr)
         return 1;
-    // The first argument that Qt left, if any, is a project to open.
-    const QStringList argomenti = QCoreApplication::arguments();
-    if (argomenti.size() > 1)
-        applicazione.apriAllAvvio(argomenti.at(1));
+    // The first argument that Qt left, if any, is a project to open. Its bytes are taken as
+    // given: through QString, a name that is not UTF-8 would become another name.
+    if (argc > 1)
+        applicazione.apriAllAvvio(spintaro::PercorsoFile{argv[1]});
     return QApplication::exec();
 }

@@ -7,10 +7,10 @@
 #include "model/errore.h"
 #include "model/programma.h"
 #include "platform/file_system.h"
+#include "text/citazioni.h"
 #include "text/testi_strato.h"
 #include "text/zone_stampa.h"
 
-#include <QFile>
 #include <array>
 #include <charconv>
 #include <iomanip>
@@ -216,7 +216,7 @@ Analisi analizza(const std::vector<std::string>& a, std::ostream& out, std::ostr
         std::string arg = a[k];
         if (soloFile || arg.size() < 2 || arg.rfind("--", 0) != 0) {
             if (!soloFile && arg.size() > 1 && arg[0] == '-') {
-                errore("opzione sconosciuta: " + arg);
+                errore("opzione sconosciuta: " + citaTesto(arg));
                 break;
             }
             r.opzioni.progetti.push_back(arg);
@@ -244,7 +244,7 @@ Analisi analizza(const std::vector<std::string>& a, std::ostream& out, std::ostr
             haValore = true;
         }
         if (arg != "--sovraccarico" && arg != "--formato" && arg != "--esporta") {
-            errore("opzione sconosciuta: " + a[k]);
+            errore("opzione sconosciuta: " + citaTesto(a[k]));
             break;
         }
         if (!haValore) {
@@ -257,7 +257,7 @@ Analisi analizza(const std::vector<std::string>& a, std::ostream& out, std::ostr
         if (arg == "--sovraccarico") {
             const auto q = leggiSovraccarico(valore);
             if (!q)
-                errore("il sovraccarico \"" + valore +
+                errore("il sovraccarico \"" + citaTesto(valore) +
                        "\" non è un numero (esempi validi: 10, 12.5, 12,5)");
             else
                 r.opzioni.sovraccarico = *q;
@@ -269,7 +269,7 @@ Analisi analizza(const std::vector<std::string>& a, std::ostream& out, std::ostr
             else if (valore == "json")
                 r.opzioni.formato = Formato::Json;
             else
-                errore("formato sconosciuto: \"" + valore + "\" (tabella, csv o json)");
+                errore("formato sconosciuto: \"" + citaTesto(valore) + "\" (tabella, csv o json)");
         } else {
             if (valore.empty())
                 errore("il nome del file di esportazione è vuoto");
@@ -300,9 +300,11 @@ int eseguiCalcola(const std::vector<std::string>& argomenti, std::ostream& out, 
                "sovraccarico,spinta_totale\r\n";
     bool primo = true;
     for (const std::string& file : o.progetti) {
-        const LetturaFile letto = leggiFile(QFile::decodeName(QByteArray::fromStdString(file)));
+        // The name reaches the file system as the bytes given; messages quote it made safe.
+        const std::string nome = citaPercorso(file);
+        const LetturaFile letto = leggiFile(PercorsoFile{file});
         if (!letto.ok) {
-            err << Programma << ": " << file << ": " << letto.messaggio.toStdString() << "\n";
+            err << Programma << ": " << nome << ": " << letto.messaggio.toStdString() << "\n";
             esito = UscitaFile;
             continue;
         }
@@ -310,7 +312,7 @@ int eseguiCalcola(const std::vector<std::string>& argomenti, std::ostream& out, 
         m.Strati(0).Sv = o.sovraccarico;
         const EsitoApertura aperto = ApriProgetto(m, letto.byte);
         if (!aperto.ok) {
-            err << Programma << ": " << file;
+            err << Programma << ": " << nome;
             if (aperto.riga > 0)
                 err << ", riga " << aperto.riga;
             err << ": " << aperto.messaggio << "\n";
@@ -320,7 +322,7 @@ int eseguiCalcola(const std::vector<std::string>& argomenti, std::ostream& out, 
         try {
             CalcolaSpinta(m);
         } catch (const Errore& e) {
-            err << Programma << ": " << file << ": spinta totale non calcolabile: " << e.what()
+            err << Programma << ": " << nome << ": spinta totale non calcolabile: " << e.what()
                 << "\n";
             esito = UscitaFile;
             continue;
@@ -341,10 +343,9 @@ int eseguiCalcola(const std::vector<std::string>& argomenti, std::ostream& out, 
         primo = false;
         if (o.esporta) {
             const auto scritto =
-                scriviFileAtomico(QFile::decodeName(QByteArray::fromStdString(*o.esporta)),
-                                  TestoEsportazione(m, sep.decimale));
+                scriviFileAtomico(PercorsoFile{*o.esporta}, TestoEsportazione(m, sep.decimale));
             if (!scritto.ok) {
-                err << Programma << ": " << *o.esporta
+                err << Programma << ": " << citaPercorso(*o.esporta)
                     << ": esportazione non riuscita: " << scritto.messaggio.toStdString() << "\n";
                 esito = UscitaFile;
             }

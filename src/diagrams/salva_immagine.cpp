@@ -7,9 +7,6 @@
 #include "platform/servizi.h"
 #include "platform/servizio_messaggi.h"
 
-#include <QDir>
-#include <QFileInfo>
-
 namespace spintaro {
 
 EsitoFile salvaImmagineDiagramma(Servizi& servizi, IdFinestra diagramma, const QString& nomeFile) {
@@ -22,12 +19,9 @@ EsitoFile salvaImmagineDiagramma(Servizi& servizi, IdFinestra diagramma, const Q
         esito = scriviImmagine(nomeFile, finestra->immagine());
     }
     if (!esito.ok) {
-        const QString percorso =
-            nomeFile.isEmpty() ? nomeFile
-                               : QDir::toNativeSeparators(QFileInfo(nomeFile).absoluteFilePath());
         servizi.messaggi.mostra(TitoloApplicazione,
-                                QStringLiteral("Impossibile salvare l'immagine \"%1\":\r\n%2.")
-                                    .arg(percorso, esito.messaggio),
+                                QStringLiteral("Impossibile salvare l'immagine «%1»:\r\n%2.")
+                                    .arg(percorsoPerMessaggio(nomeFile), esito.messaggio),
                                 Pulsanti::Ok);
     }
     return esito;

@@ -43,15 +43,17 @@ void ApriWindow::Apri_Click() {
     servizi().finestre.scarica(IdFinestra::Apri);
 }
 
-bool apriProgetto(Servizi& servizi, const QString& nome) {
+namespace {
+
+// The read file (or why it could not be read) into the job; nomeNelMessaggio names it.
+bool apri(Servizi& servizi, const QString& nomeNelMessaggio, const LetturaFile& letto) {
     const QString nonAperto = QStringLiteral("Il progetto «%1» non è stato aperto:\r\n%2.\r\n"
                                              "I dati in memoria non sono stati modificati.");
     auto avvisa = [&](const QString& motivo) {
-        servizi.messaggi.mostra(TitoloApplicazione,
-                                nonAperto.arg(percorsoPerMessaggio(nome), motivo), Pulsanti::Ok);
+        servizi.messaggi.mostra(TitoloApplicazione, nonAperto.arg(nomeNelMessaggio, motivo),
+                                Pulsanti::Ok);
         return false;
     };
-    const LetturaFile letto = leggiFile(nome);
     if (!letto.ok)
         return avvisa(letto.messaggio);
     // Commits only when the whole file has been read and every layer computed.
@@ -63,6 +65,16 @@ bool apriProgetto(Servizi& servizi, const QString& nome) {
         return avvisa(motivo);
     }
     return true;
+}
+
+} // namespace
+
+bool apriProgetto(Servizi& servizi, const QString& nome) {
+    return apri(servizi, percorsoPerMessaggio(nome), leggiFile(nome));
+}
+
+bool apriProgetto(Servizi& servizi, const PercorsoFile& nome) {
+    return apri(servizi, percorsoPerMessaggio(nome), leggiFile(nome));
 }
 
 void ApriWindow::Annulla_Click() {

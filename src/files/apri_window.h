@@ -8,6 +8,7 @@ class QPushButton;
 
 namespace spintaro {
 
+struct PercorsoFile;
 struct Servizi;
 class ListaCartelle;
 class ListaDischi;
@@ -36,7 +37,9 @@ public:
 };
 
 // Reads the project file into the job, as the Open command does. On failure the user is told
-// which file and why, the job stays exactly as it was, and false is returned.
+// which file and why, the job stays exactly as it was, and false is returned. The name comes from
+// a window, or as the bytes given on the command line.
 bool apriProgetto(Servizi& servizi, const QString& nome);
+bool apriProgetto(Servizi& servizi, const PercorsoFile& nome);
 
 } // namespace spintaro

@@ -3,6 +3,7 @@
 
 #include "model/calcolo.h"
 #include "model/errore.h"
+#include "text/citazioni.h"
 #include "text/testi_numerici.h"
 
 namespace spintaro {
@@ -126,8 +127,8 @@ LetturaProgetto LeggiProgetto(std::string_view testo) {
                 else
                     s.Falda = arrotondaIntero16(v);
             } catch (const Errore&) {
-                return errore("valore fuori intervallo per " + std::string(nomiCampi[k]) + ": \"" +
-                                  std::string(campo) + "\"",
+                return errore("valore fuori intervallo per " + std::string(nomiCampi[k]) + ": «" +
+                                  citaTesto(campo) + "»",
                               lettore.rigaCampo());
             }
         }

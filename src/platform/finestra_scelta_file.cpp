@@ -111,7 +111,7 @@ void FinestraSceltaFile::collegaListe(ListaDischi* dischi, ListaCartelle* cartel
                      [this](const QString& p, const QString& motivo) {
                          comando([this, p, motivo] {
                              avvisa(QStringLiteral("Impossibile aprire la cartella «%1»: %2.")
-                                        .arg(QDir::toNativeSeparators(p), motivo));
+                                        .arg(percorsoPerMessaggio(p), motivo));
                          });
                      });
     if (m_dischi != nullptr)
@@ -131,7 +131,7 @@ void FinestraSceltaFile::scegliDisco(const QString& radice) {
         // The drive cannot be read: the lists stay where they were.
         m_dischi->mostraDiscoDi(m_cartelle->cartella());
         avvisa(QStringLiteral("Impossibile aprire l'unità «%1»: %2.")
-                   .arg(QDir::toNativeSeparators(radice), motivo));
+                   .arg(percorsoPerMessaggio(radice), motivo));
         return;
     }
     m_cartelle->impostaCartella(destinazione);
@@ -145,8 +145,7 @@ void FinestraSceltaFile::cambiaCartella(const QString& percorso) {
     if (!QDir::setCurrent(percorso))
         avvisa(QStringLiteral("La cartella «%1» non può diventare la cartella di lavoro: i file "
                               "saranno letti e scritti in «%2».")
-                   .arg(QDir::toNativeSeparators(percorso),
-                        QDir::toNativeSeparators(QDir::currentPath())));
+                   .arg(percorsoPerMessaggio(percorso), percorsoPerMessaggio(QDir::currentPath())));
 }
 
 void FinestraSceltaFile::impostaOrdineTab(const QList<QWidget*>& ordine) {

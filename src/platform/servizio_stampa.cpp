@@ -7,8 +7,6 @@
 #include "platform/servizio_messaggi.h"
 
 #include <QBuffer>
-#include <QDir>
-#include <QFileInfo>
 #include <QFontInfo>
 #include <QPageSize>
 #include <QPainter>
@@ -84,17 +82,16 @@ bool StampaPredefinita::offriPdf(FinestraBase& finestra, const QString& motivo) 
     const EsitoFile esito = scriviFileAtomico(
         nome, std::string(byte.constData(), static_cast<std::size_t>(byte.size())));
     if (!esito.ok) {
-        m_messaggi.mostra(
-            TitoloApplicazione,
-            QStringLiteral("Impossibile scrivere il file PDF \"%1\":\r\n%2.")
-                .arg(QDir::toNativeSeparators(QFileInfo(nome).absoluteFilePath()), esito.messaggio),
-            Pulsanti::Ok);
+        m_messaggi.mostra(TitoloApplicazione,
+                          QStringLiteral("Impossibile scrivere il file PDF «%1»:\r\n%2.")
+                              .arg(percorsoPerMessaggio(nome), esito.messaggio),
+                          Pulsanti::Ok);
         return false;
     }
-    m_messaggi.mostra(TitoloApplicazione,
-                      QStringLiteral("La pagina è stata salvata nel file \"%1\".")
-                          .arg(QDir::toNativeSeparators(QFileInfo(nome).absoluteFilePath())),
-                      Pulsanti::Ok);
+    m_messaggi.mostra(
+        TitoloApplicazione,
+        QStringLiteral("La pagina è stata salvata nel file «%1».").arg(percorsoPerMessaggio(nome)),
+        Pulsanti::Ok);
     return true;
 }
 

@@ -7,8 +7,16 @@
 #include <QTemporaryDir>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace spintaro {
 namespace {
@@ -258,6 +266,274 @@ TEST(ProgrammaCalcola, ExitCodesOfTheRealProgram) {
     eseguiProgramma("", "'" + dati + "/vuoto.spt' 2>/dev/null", codice);
     EXPECT_EQ(codice, 1);
 }
+
+// --- The real program against hostile files and failing writes ---------------------------------
+
+struct Uscita {
+    int codice = -1;
+    std::string out, err;
+};
+
+// A file's bytes, its name given as bytes.
+std::string leggiByte(const std::string& percorso) {
+    std::ifstream f(percorso, std::ios::binary);
+    return f ? std::string(std::istreambuf_iterator<char>(f), {}) : "<assente>";
+}
+
+std::string contenutoDi(std::FILE* f) {
+    std::rewind(f);
+    std::string testo;
+    char buf[4096];
+    while (const std::size_t n = std::fread(buf, 1, sizeof buf, f))
+        testo.append(buf, n);
+    std::fclose(f);
+    return testo;
+}
+
+// Runs the real program with the arguments as bytes (no shell, no conversion) and the extra
+// environment, under `timeout 10`: a program that hangs ends with status 124 instead of blocking
+// the suite.
+Uscita lancia(const std::vector<std::string>& argomenti,
+              const std::vector<std::string>& ambiente = {}) {
+    std::vector<std::string> comando = {"timeout", "10", "env"};
+    comando.insert(comando.end(), ambiente.begin(), ambiente.end());
+    comando.push_back(SPINTARO_CALCOLA);
+    comando.insert(comando.end(), argomenti.begin(), argomenti.end());
+    std::vector<char*> argv;
+    for (std::string& a : comando)
+        argv.push_back(a.data());
+    argv.push_back(nullptr);
+    std::FILE* out = std::tmpfile();
+    std::FILE* err = std::tmpfile();
+    const pid_t figlio = fork();
+    if (figlio == 0) {
+        dup2(fileno(out), 1);
+        dup2(fileno(err), 2);
+        execvp(argv[0], argv.data());
+        _exit(127);
+    }
+    int stato = 0;
+    waitpid(figlio, &stato, 0);
+    Uscita u;
+    u.codice = WIFEXITED(stato) ? WEXITSTATUS(stato) : 128 + WTERMSIG(stato);
+    u.out = contenutoDi(out);
+    u.err = contenutoDi(err);
+    return u;
+}
+
+// "" when the messages are short lines of text: no control character but the line ends, no byte
+// that is not UTF-8 copied from a name (0xFF), at most a few hundred bytes.
+std::string messaggiPuliti(const std::string& err) {
+    if (err.size() > 300)
+        return "too long: " + std::to_string(err.size()) + " bytes";
+    for (const unsigned char c : err)
+        if ((c < 0x20 && c != '\n') || c == 0x7F || c == 0xFF)
+            return "raw byte " + std::to_string(c);
+    return {};
+}
+
+// Empties a temporary folder before it goes: Qt neither lists nor removes names that are not
+// UTF-8.
+struct Sgombero {
+    const QTemporaryDir& dir;
+    ~Sgombero() {
+        for (const auto& voce : std::filesystem::directory_iterator(dir.path().toStdString()))
+            std::filesystem::remove_all(voce.path());
+    }
+};
+
+// What a case puts under the name before the program runs; special files cannot live in git.
+enum class Preparazione { Niente, Pipa, Socket, DevZero, Cartella, Enorme, Copia, Vuoto, Vecchio };
+using enum Preparazione;
+
+void prepara(Preparazione p, const std::string& file, const std::string& origine = esempio) {
+    auto scrivi = [&](const std::string& byte) {
+        std::FILE* f = std::fopen(file.c_str(), "wb");
+        ASSERT_NE(f, nullptr) << file;
+        std::fwrite(byte.data(), 1, byte.size(), f);
+        std::fclose(f);
+    };
+    switch (p) {
+    case Niente:
+        break;
+    case Pipa:
+        ASSERT_EQ(mkfifo(file.c_str(), 0644), 0);
+        break;
+    case Socket: {
+        const int s = socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un indirizzo{};
+        indirizzo.sun_family = AF_UNIX;
+        ASSERT_LT(file.size(), sizeof indirizzo.sun_path);
+        std::memcpy(indirizzo.sun_path, file.c_str(), file.size() + 1);
+        ASSERT_EQ(bind(s, reinterpret_cast<sockaddr*>(&indirizzo), sizeof indirizzo), 0);
+        close(s);
+        break;
+    }
+    case DevZero:
+        ASSERT_EQ(symlink("/dev/zero", file.c_str()), 0);
+        break;
+    case Cartella:
+        ASSERT_EQ(mkdir(file.c_str(), 0755), 0);
+        break;
+    case Enorme: // one line of 15 MiB: a number too large for any field
+        scrivi(std::string(15u << 20, '9') + "\r\n");
+        break;
+    case Copia:
+        scrivi(leggiByte(origine));
+        break;
+    case Vuoto:
+        scrivi("");
+        break;
+    case Vecchio:
+        scrivi("vecchio");
+        break;
+    }
+}
+
+struct CasoOstile {
+    const char* nome;
+    std::string file; // bytes, in a fresh temporary folder
+    Preparazione preparazione;
+    std::string origine; // for Copia
+    int codice;
+    std::string parola; // in the message
+};
+
+void PrintTo(const CasoOstile& c, std::ostream* os) {
+    *os << c.nome;
+}
+
+class FileOstile : public testing::TestWithParam<CasoOstile> {};
+
+TEST_P(FileOstile, RefusedAtOnceWithAShortCleanMessage) {
+    const CasoOstile& c = GetParam();
+    QTemporaryDir dir;
+    const Sgombero sgombero{dir};
+    const std::string file = dir.path().toStdString() + "/" + c.file;
+    prepara(c.preparazione, file, c.origine);
+    const Uscita u = lancia({"--formato", "json", file});
+    ASSERT_NE(u.codice, 124) << "the program hung";
+    EXPECT_EQ(u.codice, c.codice) << u.err;
+    EXPECT_NE(u.err.find(c.parola), std::string::npos) << u.err;
+    EXPECT_EQ(messaggiPuliti(u.err), "") << u.err;
+    EXPECT_EQ(std::count(u.out.begin(), u.out.end(), '\n'), c.codice == 0 ? 1 : 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Casi, FileOstile,
+    testing::Values(
+        CasoOstile{"PipaSenzaScrittore", "p.spt", Pipa, "", 1, "non è un file normale (è una pipe"},
+        CasoOstile{"Socket", "s.spt", Socket, "", 1, "(è un socket)"},
+        CasoOstile{"DispositivoACaratteri", "zero.spt", DevZero, "", 1, "(è un dispositivo"},
+        CasoOstile{"Cartella", "c.spt", Cartella, "", 1, "è una cartella"},
+        CasoOstile{"RigaDi15MiB", "g.spt", Enorme, "", 1,
+                   "riga 1: valore fuori intervallo per la potenza: «" + std::string(39, '9') +
+                       "…»"},
+        // ESC [2J (clear screen), an OSC title ended by BEL and the C1 CSI, in one value.
+        CasoOstile{"CaratteriDiControllo", "k.spt", Copia, dati + "/controllo.spt", 1,
+                   "riga 5: valore fuori intervallo per l'indicatore di falda: "
+                   "«1e99999\uFFFD[2J\uFFFD]0;titolo\uFFFD\uFFFD»"},
+        CasoOstile{"NomeNonUtf8Valido", "b\xFF\x1B.spt", Copia, esempio, 0, ""},
+        CasoOstile{"NomeNonUtf8Vuoto", "v\xFF\x1B.spt", Vuoto, "", 1,
+                   "/v\uFFFD\uFFFD.spt: il file è vuoto"}),
+    [](const auto& caso) { return std::string(caso.param.nome); });
+
+// The export under faults injected into the system calls of the atomic write.
+struct CasoScrittura {
+    const char* nome;
+    std::string guasto; // SPINTARO_GUASTO, empty for none
+    bool corto;         // every write short
+    std::string file;   // the export's name (bytes)
+    Preparazione prima; // what stands there before
+    std::string parola; // in the message; empty: the export succeeds
+};
+
+void PrintTo(const CasoScrittura& c, std::ostream* os) {
+    *os << c.nome;
+}
+
+class ScritturaConGuasti : public testing::TestWithParam<CasoScrittura> {};
+
+TEST_P(ScritturaConGuasti, FailsWithTheOldFileIntactOrWritesItWhole) {
+    const CasoScrittura& c = GetParam();
+    if (!QFile::exists(SPINTARO_GUASTI)) {
+        if (std::getenv("CI") != nullptr)
+            FAIL() << "fault library missing: " SPINTARO_GUASTI;
+        GTEST_SKIP() << "fault library missing: " SPINTARO_GUASTI;
+    }
+    QTemporaryDir dir, altrove;
+    const Sgombero sgombero{dir};
+    const std::string cartella = dir.path().toStdString();
+    const std::string file = cartella + "/" + c.file;
+    const QString traccia = altrove.filePath("traccia");
+    prepara(c.prima, file);
+    std::vector<std::string> ambiente = {"LD_PRELOAD=" SPINTARO_GUASTI,
+                                         "SPINTARO_GUASTO=" + c.guasto,
+                                         "SPINTARO_GUASTO_TRACCIA=" + traccia.toStdString(),
+                                         "ASAN_OPTIONS=verify_asan_link_order=0"};
+    if (c.corto)
+        ambiente.push_back("SPINTARO_GUASTO_CORTO=1");
+    const Uscita u = lancia({"--esporta", file, esempio}, ambiente);
+    ASSERT_NE(u.codice, 124) << "the program hung";
+    EXPECT_EQ(messaggiPuliti(u.err), "") << u.err;
+    if (!c.guasto.empty()) {
+        EXPECT_EQ(leggi(traccia), c.guasto.substr(0, c.guasto.find(':')) + " " +
+                                      c.guasto.substr(c.guasto.rfind(':') + 1) + "\n")
+            << "the fault was not made: is the library loaded?";
+    }
+    // Only the file itself (when there is one) in the folder: no temporary left behind.
+    std::vector<std::string> nomi;
+    for (const auto& voce : std::filesystem::directory_iterator(cartella))
+        nomi.push_back(voce.path().filename().string());
+    const bool esiste = c.prima != Niente || c.parola.empty();
+    EXPECT_EQ(nomi, esiste ? std::vector<std::string>{c.file} : std::vector<std::string>{});
+    struct stat st {};
+    if (!c.parola.empty()) {
+        EXPECT_EQ(u.codice, UscitaFile);
+        EXPECT_NE(u.err.find("esportazione non riuscita: " + c.parola), std::string::npos) << u.err;
+        EXPECT_EQ(u.err.find("permessi"), std::string::npos) << u.err;
+        if (c.prima == Pipa) {
+            EXPECT_TRUE(lstat(file.c_str(), &st) == 0 && S_ISFIFO(st.st_mode));
+        } else if (c.prima == Vecchio) {
+            EXPECT_EQ(leggiByte(file), "vecchio");
+        }
+        return;
+    }
+    EXPECT_EQ(u.codice, UscitaOk) << u.err;
+    // Recoverable faults change nothing: the same bytes as an export written without them.
+    const QString riferimento = altrove.filePath("riferimento.dat");
+    ASSERT_EQ(lancia({"--esporta", riferimento.toStdString(), esempio}).codice, 0);
+    const std::string scritto = leggiByte(file);
+    EXPECT_EQ(scritto, leggi(riferimento));
+    EXPECT_EQ(scritto.rfind(intestazione, 0), 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Casi, ScritturaConGuasti,
+    testing::Values(CasoScrittura{"SyncFallito", "fdatasync:1:EIO", false, "e.dat", Vecchio,
+                                  "errore di scrittura sul disco"},
+                    CasoScrittura{"RinominaFallita", "rename:1:EXDEV", false, "e.dat", Vecchio,
+                                  "il file e la sua cartella si trovano su dischi diversi"},
+                    CasoScrittura{"ChiusuraFallita", "close:1:EIO", false, "e.dat", Vecchio,
+                                  "errore di scrittura sul disco"},
+                    CasoScrittura{"DiscoPieno", "write:1:ENOSPC", false, "e.dat", Vecchio,
+                                  "non c'è più spazio sul disco"},
+                    CasoScrittura{"CortaPoiDiscoPieno", "write:3:ENOSPC", true, "e.dat", Vecchio,
+                                  "non c'è più spazio sul disco"},
+                    CasoScrittura{"QuotaEsaurita", "write:1:EDQUOT", false, "e.dat", Niente,
+                                  "è esaurito lo spazio disco assegnato all'utente (quota)"},
+                    CasoScrittura{"DiscoInSolaLettura", "open:1:EROFS", false, "e.dat", Vecchio,
+                                  "il disco è in sola lettura"},
+                    CasoScrittura{"ErroreSenzaFrase", "fdatasync:1:EBADE", false, "e.dat", Vecchio,
+                                  "scrittura non riuscita per un errore del sistema n. " +
+                                      std::to_string(EBADE) + " (" + std::strerror(EBADE) + ")"},
+                    CasoScrittura{"PipaConIlNomePredefinito", "", false, "Nuovo.dat", Pipa,
+                                  "non è un file normale (è una pipe con nome)"},
+                    CasoScrittura{"SoloScrittureCorte", "", true, "e.dat", Vecchio, ""},
+                    CasoScrittura{"NomeDi250Byte", "", false, std::string(246, 'n') + ".dat",
+                                  Vecchio, ""},
+                    CasoScrittura{"NomeNonUtf8", "", false, "e\xFF.dat", Niente, ""}),
+    [](const auto& caso) { return std::string(caso.param.nome); });
 
 } // namespace
 } // namespace spintaro

@@ -80,14 +80,21 @@ inline void clicFile(ListaFile* lista, const QString& nome) {
     clicVoce(lista, trovati.size() == 1 ? trovati.front() : nullptr);
 }
 
-// "" when exactly one OK box with the program's title was shown and its text holds every word;
-// otherwise what is wrong.
+// "" when exactly one OK box with the program's title was shown and its text holds every word and
+// reads as a short message (a few lines, no control character but the line ends); otherwise what
+// is wrong.
 inline std::string unMessaggio(const MessaggiRegistrati& m, const QStringList& parole) {
     if (m.messaggi().size() != 1)
         return "messages: " + m.testi().join('|').toStdString();
     const auto& msg = m.messaggi().front();
     if (msg.titolo != TitoloApplicazione || msg.pulsanti != Pulsanti::Ok)
         return "not an OK box with the program's title";
+    if (msg.testo.size() > 400)
+        return "a message of " + std::to_string(msg.testo.size()) + " characters";
+    for (const QChar c : msg.testo)
+        if ((c.category() == QChar::Other_Control && c != u'\r' && c != u'\n') ||
+            c.category() == QChar::Other_Format)
+            return "a control character in " + msg.testo.toStdString();
     for (const QString& parola : parole)
         if (!msg.testo.contains(parola))
             return msg.testo.toStdString() + " lacks " + parola.toStdString();
@@ -114,7 +121,7 @@ template <typename Corpo> std::string comeUtenteSenzaPrivilegi(Corpo&& corpo) {
 }
 
 // Runs the body while no file can grow beyond the size given: a write past it fails as on a full
-// disk (the signal that the system would send is ignored meanwhile).
+// disk, with EFBIG (the signal that the system would send is ignored meanwhile).
 template <typename Corpo> std::string conLimiteDimensione(rlim_t byte, Corpo&& corpo) {
     const auto gestore = std::signal(SIGXFSZ, SIG_IGN);
     rlimit limite{}, piccolo{};

@@ -14,7 +14,11 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QTemporaryDir>
+#include <filesystem>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace spintaro {
 namespace {
@@ -118,11 +122,17 @@ TEST(FinestraGrazie, TitoloGeometriaEtichetteEChiusura) {
 // leaves the job empty; no argument opens nothing.
 TEST(AperturaAllAvvio, ApreIlProgettoOSegnalaELasciaIlLavoroVuoto) {
     const QString iniziale = QDir::currentPath();
-    for (const QString& nome : {QStringLiteral(SPINTARO_TEST_DATA "/manca.spt"),
-                                QStringLiteral(SPINTARO_TEST_DATA "/troncato.spt"), QString()}) {
+    QTemporaryDir dir;
+    const QString pipa = dir.filePath("pipa.spt"); // nobody at its other end
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipa).constData(), 0644), 0);
+    alarm(60); // should it wait on the pipe, the test program ends instead of the suite
+    for (const QString& nome :
+         {QStringLiteral(SPINTARO_TEST_DATA "/manca.spt"),
+          QStringLiteral(SPINTARO_TEST_DATA "/troncato.spt"), pipa, QString()}) {
         AmbienteProva a;
         a.avvia();
-        EXPECT_EQ(a.app.apriAllAvvio(nome), nome.isEmpty());
+        EXPECT_EQ(a.app.apriAllAvvio(PercorsoFile{QFile::encodeName(nome).toStdString()}),
+                  nome.isEmpty());
         EXPECT_EQ(a.m(), Modulo1{});
         EXPECT_EQ(QDir::currentPath(), iniziale);
         EXPECT_TRUE(a.finestra->isVisible());
@@ -132,15 +142,19 @@ TEST(AperturaAllAvvio, ApreIlProgettoOSegnalaELasciaIlLavoroVuoto) {
                         m.testo.contains("non è stato aperto"))
                 << m.testo.toStdString();
     }
+    alarm(0);
+    // A name that is not UTF-8 reaches the file system as its bytes.
+    const std::string nonUtf8 = QFile::encodeName(dir.path()).toStdString() + "/b\xFF.spt";
+    ASSERT_TRUE(std::filesystem::copy_file(SPINTARO_EXAMPLES "/due_strati.spt", nonUtf8));
     AmbienteProva a;
     a.avvia();
-    const QString esempio = QStringLiteral(SPINTARO_EXAMPLES "/due_strati.spt");
-    EXPECT_TRUE(a.app.apriAllAvvio(esempio));
+    EXPECT_TRUE(a.app.apriAllAvvio(PercorsoFile{nonUtf8}));
+    std::filesystem::remove(nonUtf8); // Qt neither lists nor removes it
     EXPECT_EQ(a.m().NumStrati, 2);
     EXPECT_EQ(a.m().Strati(1).Potenza, 2.5);
     EXPECT_EQ(a.m().Strati(2).Falda, 1);
     EXPECT_EQ(a.m().IndiceStrato, 0);
-    EXPECT_EQ(QDir::currentPath(), QFileInfo(esempio).absolutePath());
+    EXPECT_EQ(QDir::currentPath(), dir.path());
     EXPECT_TRUE(a.messaggi.messaggi().empty());
     QDir::setCurrent(iniziale);
 }

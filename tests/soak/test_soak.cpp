@@ -26,6 +26,7 @@
 #include <map>
 #include <memory>
 #include <random>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace spintaro {
@@ -57,6 +58,10 @@ public:
     explicit Passeggiata(unsigned long long seme) : m_caso(seme) {
         m_radice = QDir(m_dir.path()).canonicalPath();
         QDir(m_radice).mkdir(QStringLiteral("sotto"));
+        // Named pipes with nobody at their other end, under the names the windows make of
+        // "pipa": opening one for reading or writing would wait for ever.
+        for (const char* pipa : {"pipa", "pipa.spt", "pipa.dat", "pipa.bmp", "sotto/pipa.spt"})
+            mkfifo(QFile::encodeName(m_radice + '/' + QLatin1String(pipa)).constData(), 0644);
         QDir::setCurrent(m_radice);
         avvia();
     }
@@ -195,9 +200,13 @@ private:
     }
 
     QString nomeACaso() {
-        static const char* const nomi[] = {"Nuovo",   "prova.spt", "prova.SPT", "dati.dat",
-                                           "ab",      ".spt",      "",          "sotto/lavoro",
-                                           "manca/x", "muro",      "a b",       "prova"};
+        static const char* const nomi[] = {"Nuovo", "prova.spt", "prova.SPT",    "dati.dat", "ab",
+                                           ".spt",  "",          "sotto/lavoro", "manca/x",  "muro",
+                                           "a b",   "prova",     "pipa",         "pipa.spt"};
+        // Names near the system's limit of 255 bytes with the extension the window adds, and
+        // beyond it.
+        if (scegli(8) == 0)
+            return QString(scegli(2) ? 251 : 300, QLatin1Char('l'));
         return QString::fromLatin1(nomi[scegli(std::size(nomi))]);
     }
 
@@ -279,9 +288,12 @@ private:
             "azione " + std::to_string(k) + " (" + m_ultima.toStdString() + ")";
 
         conteggi["messaggi"] += static_cast<long>(m_a->messaggi.messaggi().size());
-        for (const QString& t : m_a->messaggi.testi())
+        for (const QString& t : m_a->messaggi.testi()) {
             ASSERT_FALSE(t.contains(QLatin1String("imprevisto")))
                 << dove << ": " << t.toStdString();
+            conteggi["pipe rifiutate"] += t.contains(QLatin1String("pipe con nome"));
+            conteggi["nomi troppo lunghi"] += t.contains(QLatin1String("troppo lungo"));
+        }
         m_a->messaggi.azzera();
 
         if (m_a->fini > 0) { // "&Chiudi" or the main window's close box ended the program
