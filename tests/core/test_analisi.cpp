@@ -55,6 +55,13 @@ TEST_P(Analisi, MomentArmAndWaterPartFromTheSameShares) {
 
 const Strato sabbiaAsciutta = strato(2, 18, 0, 30);
 
+// 2 m of dry sand over 3 m of submerged sand (γ 20, φ 30) entered as n equal layers.
+std::vector<Strato> sabbiaSommersa(int n) {
+    std::vector<Strato> strati(static_cast<std::size_t>(n) + 1, strato(3.0 / n, 20, 0, 30, 1));
+    strati[0] = sabbiaAsciutta;
+    return strati;
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Profili, Analisi,
     testing::Values(
@@ -76,40 +83,22 @@ INSTANTIATE_TEST_SUITE_P(
                     45,
                     217.726674,
                     1.579771},
-        // 2 m of dry sand over 3 m of submerged sand (γ 20, φ 30), entered as one, two or three
-        // layers: the same ground, the same results. Layer 2 as one: Sa1 46·Ka = 15.314543,
-        // Sa2 76·Ka + 30 = 55.302288, share 105.925247, centroid 85.931374 / 70.616831 =
-        // 1.216868; M = 18.643791 × 3.785714 + 105.925247 × 1.216868 = 199.477129,
-        // arm 199.477129 / 124.569038 = 1.601338.
-        CasoAnalisi{"SubmergedSandAsOneLayer",
-                    10,
-                    {sabbiaAsciutta, strato(3, 20, 0, 30, 1)},
-                    124.569038,
-                    45,
-                    199.477129,
+        // The same ground entered as one, two or three submerged layers, the same results.
+        // Layer 2 as one: Sa1 46·Ka = 15.314543, Sa2 76·Ka + 30 = 55.302288, share 105.925247,
+        // centroid 85.931374 / 70.616831 = 1.216868; M = 18.643791 × 3.785714 + 105.925247 ×
+        // 1.216868 = 199.477129, arm 199.477129 / 124.569038 = 1.601338.
+        CasoAnalisi{"SubmergedSandAsOne", 10, sabbiaSommersa(1), 124.569038, 45, 199.477129,
                     1.601338},
-        CasoAnalisi{"SubmergedSandAsTwoLayers",
-                    10,
-                    {sabbiaAsciutta, strato(1.5, 20, 0, 30, 1), strato(1.5, 20, 0, 30, 1)},
-                    124.569038,
-                    45,
-                    199.477129,
+        CasoAnalisi{"SubmergedSandAsTwo", 10, sabbiaSommersa(2), 124.569038, 45, 199.477129,
                     1.601338},
-        CasoAnalisi{"SubmergedSandAsThreeLayers",
-                    10,
-                    {sabbiaAsciutta, strato(1, 20, 0, 30, 1), strato(1, 20, 0, 30, 1),
-                     strato(1, 20, 0, 30, 1)},
-                    124.569038,
-                    45,
-                    199.477129,
+        CasoAnalisi{"SubmergedSandAsThree", 10, sabbiaSommersa(3), 124.569038, 45, 199.477129,
                     1.601338}),
     [](const auto& caso) { return std::string(caso.param.nome); });
 
 // The two 1.5 m layers meet at 3.5 m with σv 76 and u 15: (76 − 15) × Ka + 15 = 35.308416 on both
 // sides (before the water head was carried over, the lower layer started at 76 × Ka = 25.30).
 TEST(Analisi, SubmergedLayersWithEqualKaMeetWithoutAStep) {
-    const Modulo1 m =
-        profilo(10, {sabbiaAsciutta, strato(1.5, 20, 0, 30, 1), strato(1.5, 20, 0, 30, 1)});
+    const Modulo1 m = profilo(10, sabbiaSommersa(2));
     EXPECT_EQ(m.Strati(2).Sa2, m.Strati(3).Sa1);
     EXPECT_NEAR(m.Strati(3).Sa1, 35.308416, 5e-7);
 }
