@@ -30,6 +30,31 @@ void CalcoloESpinta(benchmark::State& stato) {
 }
 BENCHMARK(CalcoloESpinta)->Arg(1)->Arg(10)->Arg(50);
 
+// The whole of a profile's results: every layer, the total thrust, and the analysis with the
+// moment, its arm and the water part.
+void CalcoloSpintaMomento(benchmark::State& stato) {
+    Modulo1 m = profilo(static_cast<int>(stato.range(0)));
+    for (auto _ : stato) {
+        CalcolaStrati(m, m.NumStrati);
+        benchmark::DoNotOptimize(CalcolaSpinta(m));
+        benchmark::DoNotOptimize(AnalizzaSpinta(m));
+    }
+}
+BENCHMARK(CalcoloSpintaMomento)->Arg(1)->Arg(10)->Arg(50);
+
+// The same with every layer below the water table: one run of 50 layers, the longest water head.
+void CalcoloSpintaMomentoSommerso(benchmark::State& stato) {
+    Modulo1 m = profilo(static_cast<int>(stato.range(0)));
+    for (int i = 1; i <= m.NumStrati; ++i)
+        m.Strati(i).Falda = 1;
+    for (auto _ : stato) {
+        CalcolaStrati(m, m.NumStrati);
+        benchmark::DoNotOptimize(CalcolaSpinta(m));
+        benchmark::DoNotOptimize(AnalizzaSpinta(m));
+    }
+}
+BENCHMARK(CalcoloSpintaMomentoSommerso)->Arg(50);
+
 void Spinta(benchmark::State& stato) {
     Modulo1 m = profilo(static_cast<int>(stato.range(0)));
     for (auto _ : stato)

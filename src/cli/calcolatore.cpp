@@ -13,6 +13,7 @@
 
 #include <array>
 #include <charconv>
+#include <cmath>
 #include <iomanip>
 #include <optional>
 #include <sstream>
@@ -23,20 +24,37 @@ namespace {
 
 constexpr const char* Programma = "spintaro-calcola";
 
-const char* const Uso =
-    "Uso: spintaro-calcola [--sovraccarico KPA] [--formato tabella|csv|json] [--esporta FILE] "
-    "PROGETTO.spt...\n";
+const char* const Uso = "Uso: spintaro-calcola [--sovraccarico KPA] [--formato tabella|csv|json] "
+                        "[--separatore-csv ,|;] [--esporta FILE] PROGETTO.spt...\n";
 
 const char* const Aiuto =
     "Calcola la spinta attiva delle terre per i progetti di Spintaro (file .spt).\n"
     "\n"
-    "Per ogni progetto calcola, strato per strato, Ka, la tensione verticale Sv, le pressioni\n"
-    "attive Sa1 (in alto) e Sa2 (alla base), la profondità z0 delle trazioni e la spinta totale.\n"
+    "Risultati di ogni strato (colonne della tabella e del CSV, chiavi del JSON):\n"
+    "  ka              coefficiente di spinta attiva Ka (adimensionale)\n"
+    "  sv              tensione verticale totale alla base dello strato, kPa\n"
+    "  sa1, sa2        pressione attiva in alto e alla base dello strato, kPa\n"
+    "  z0              profondità delle trazioni dal piano campagna, m (solo se sa1 < 0)\n"
+    "  u1, u2          pressione dell'acqua in alto e alla base dello strato, kPa\n"
+    "                  (0 per uno strato asciutto)\n"
+    "Risultati del progetto:\n"
+    "  spinta_totale   spinta attiva totale sul muro, kN/m\n"
+    "  spinta_acqua    la parte della spinta totale dovuta all'acqua, kN/m\n"
+    "  momento         momento ribaltante della spinta rispetto alla base del profilo, kN·m/m\n"
+    "  braccio         altezza del punto di applicazione della spinta sopra la base, m\n"
+    "                  (vuoto, o null nel JSON, quando la spinta è nulla)\n"
+    "Un risultato del progetto che i valori estremi rendono non finito resta vuoto (null nel\n"
+    "JSON, - nella tabella) e un avviso su stderr dice quale.\n"
     "\n"
     "Opzioni:\n"
     "  --sovraccarico KPA   sovraccarico sul piano campagna in kPa (predefinito 0);\n"
     "                       il separatore decimale può essere il punto o la virgola\n"
     "  --formato FORMATO    tabella (predefinito), csv oppure json (un oggetto per riga)\n"
+    "  --separatore-csv SEP\n"
+    "                       separatore dei campi del CSV: , (predefinito; RFC 4180, punto\n"
+    "                       decimale) oppure ; (per LibreOffice Calc ed Excel con impostazioni\n"
+    "                       italiane: decimali con il separatore delle impostazioni regionali,\n"
+    "                       la virgola se queste usano il punto)\n"
     "  --esporta FILE       scrive in FILE la tabella di esportazione del progetto (uno solo),\n"
     "                       con il separatore decimale delle impostazioni regionali\n"
     "  --help               mostra questo aiuto\n"
@@ -49,6 +67,7 @@ enum class Formato { Tabella, Csv, Json };
 struct Opzioni {
     double sovraccarico = 0;
     Formato formato = Formato::Tabella;
+    std::optional<char> separatoreCsv; // as given; ',' when not given
     std::optional<std::string> esporta;
     std::vector<std::string> progetti;
 };
@@ -116,8 +135,23 @@ std::string jsonTesto(std::string_view s) {
     return out + "\"";
 }
 
-std::string csvCampo(std::string_view s) {
-    if (s.find_first_of(",\"\r\n") == std::string_view::npos)
+// How CSV is written: RFC 4180 with a period, or semicolons with a decimal comma (or the regional
+// decimal separator) for spreadsheets set up for Italian.
+struct FormaCsv {
+    char campo = ',';
+    std::string decimale = ".";
+
+    std::string numero(double v) const {
+        std::string s = breve(v);
+        if (const auto p = s.find('.'); p != std::string::npos && decimale != ".")
+            s.replace(p, 1, decimale);
+        return s;
+    }
+    std::string numero(std::optional<double> v) const { return v ? numero(*v) : ""; }
+};
+
+std::string csvCampo(std::string_view s, char separatore) {
+    if (s.find_first_of(std::string{separatore, '"', '\r', '\n'}) == std::string_view::npos)
         return std::string(s);
     std::string out = "\"";
     for (char c : s) {
@@ -128,46 +162,80 @@ std::string csvCampo(std::string_view s) {
     return out + "\"";
 }
 
-void scriviJson(std::ostream& out, const std::string& file, const Modulo1& m) {
+// A derived result that extreme inputs can push out of range: empty then.
+std::optional<double> finito(double v) {
+    if (std::isfinite(v))
+        return v;
+    return std::nullopt;
+}
+
+std::string jsonNumero(std::optional<double> v) {
+    return v ? breve(*v) : "null";
+}
+
+// The results of the whole profile beyond the total thrust, each empty where it is undefined.
+struct Derivati {
+    std::optional<double> acqua;
+    std::optional<double> momento;
+    std::optional<double> braccio;
+};
+
+Derivati derivati(const AnalisiSpinta& a) {
+    return {finito(a.spintaAcqua), finito(a.momento), a.braccio};
+}
+
+void scriviJson(std::ostream& out, const std::string& file, const Modulo1& m,
+                const AnalisiSpinta& a) {
+    const Derivati d = derivati(a);
     out << "{\"file\":" << jsonTesto(file) << ",\"sovraccarico\":" << breve(m.Strati(0).Sv)
         << ",\"num_strati\":" << m.NumStrati << ",\"spinta_totale\":" << breve(m.SpintaTotale)
-        << ",\"strati\":[";
+        << ",\"spinta_acqua\":" << jsonNumero(d.acqua) << ",\"momento\":" << jsonNumero(d.momento)
+        << ",\"braccio\":" << jsonNumero(d.braccio) << ",\"strati\":[";
     for (int i = 1; i <= m.NumStrati; ++i) {
         const Strato& s = m.Strati(i);
         const auto z0 = z0Mostrato(m, i);
+        const Acqua& u = a.strati[static_cast<std::size_t>(i - 1)];
         out << (i > 1 ? "," : "") << "{\"strato\":" << i << ",\"potenza\":" << breve(s.Potenza)
             << ",\"gamma\":" << breve(s.Gamma) << ",\"coesione\":" << breve(s.Coesione)
             << ",\"attrito_interno\":" << breve(s.AttritoInterno)
             << ",\"falda\":" << (s.Falda != 0 ? 1 : 0) << ",\"ka\":" << breve(s.Ka)
             << ",\"sv\":" << breve(s.Sv) << ",\"sa1\":" << breve(s.Sa1)
-            << ",\"sa2\":" << breve(s.Sa2) << ",\"z0\":" << (z0 ? breve(*z0) : "null") << "}";
+            << ",\"sa2\":" << breve(s.Sa2) << ",\"z0\":" << jsonNumero(z0)
+            << ",\"u1\":" << breve(u.u1) << ",\"u2\":" << breve(u.u2) << "}";
     }
     out << "]}\n";
 }
 
-void scriviCsv(std::ostream& out, const std::string& file, const Modulo1& m) {
+void scriviCsv(std::ostream& out, const std::string& file, const Modulo1& m, const AnalisiSpinta& a,
+               const FormaCsv& f) {
+    const Derivati d = derivati(a);
+    const char c = f.campo;
     for (int i = 1; i <= m.NumStrati; ++i) {
         const Strato& s = m.Strati(i);
         const auto z0 = z0Mostrato(m, i);
-        out << csvCampo(file) << ',' << i << ',' << breve(s.Potenza) << ',' << breve(s.Gamma) << ','
-            << breve(s.Coesione) << ',' << breve(s.AttritoInterno) << ',' << (s.Falda != 0 ? 1 : 0)
-            << ',' << breve(s.Ka) << ',' << breve(s.Sv) << ',' << breve(s.Sa1) << ','
-            << breve(s.Sa2) << ',' << (z0 ? breve(*z0) : "") << ',' << breve(m.Strati(0).Sv) << ','
-            << breve(m.SpintaTotale) << "\r\n";
+        const Acqua& u = a.strati[static_cast<std::size_t>(i - 1)];
+        out << csvCampo(file, c) << c << i << c << f.numero(s.Potenza) << c << f.numero(s.Gamma)
+            << c << f.numero(s.Coesione) << c << f.numero(s.AttritoInterno) << c
+            << (s.Falda != 0 ? 1 : 0) << c << f.numero(s.Ka) << c << f.numero(s.Sv) << c
+            << f.numero(s.Sa1) << c << f.numero(s.Sa2) << c << f.numero(z0) << c
+            << f.numero(m.Strati(0).Sv) << c << f.numero(m.SpintaTotale) << c << f.numero(u.u1) << c
+            << f.numero(u.u2) << c << f.numero(d.acqua) << c << f.numero(d.momento) << c
+            << f.numero(d.braccio) << "\r\n";
     }
 }
 
 void scriviTabella(std::ostream& out, const std::string& file, const Modulo1& m,
-                   std::string_view sep) {
+                   const AnalisiSpinta& a, std::string_view sep) {
     out << "Progetto: " << file << "\n"
         << "Sovraccarico: " << TestoGenerale(m.Strati(0).Sv, sep)
         << " kPa   Strati: " << m.NumStrati << "\n";
-    const std::array<const char*, 11> titoli = {"Strato",  "Potenza", "Gamma", "Coesione",
-                                                "Attrito", "Falda",   "Ka",    "Sv",
-                                                "Sa1",     "Sa2",     "z0"};
-    const std::array<const char*, 11> unita = {"", "m",   "kN/m³", "kPa", "°", "",
-                                               "", "kPa", "kPa",   "kPa", "m"};
-    std::vector<std::array<std::string, 11>> righe;
+    constexpr std::size_t colonneTabella = 13;
+    const std::array<const char*, colonneTabella> titoli = {
+        "Strato", "Potenza", "Gamma", "Coesione", "Attrito", "Falda", "Ka",
+        "Sv",     "Sa1",     "Sa2",   "z0",       "u1",      "u2"};
+    const std::array<const char*, colonneTabella> unita = {
+        "", "m", "kN/m³", "kPa", "°", "", "", "kPa", "kPa", "kPa", "m", "kPa", "kPa"};
+    std::vector<std::array<std::string, colonneTabella>> righe;
     righe.push_back({});
     righe.push_back({});
     for (std::size_t k = 0; k < titoli.size(); ++k) {
@@ -177,13 +245,15 @@ void scriviTabella(std::ostream& out, const std::string& file, const Modulo1& m,
     for (int i = 1; i <= m.NumStrati; ++i) {
         const Strato& s = m.Strati(i);
         const auto z0 = z0Mostrato(m, i);
+        const Acqua& u = a.strati[static_cast<std::size_t>(i - 1)];
         righe.push_back({std::to_string(i), TestoGenerale(s.Potenza, sep),
                          TestoGenerale(s.Gamma, sep), TestoGenerale(s.Coesione, sep),
                          TestoGenerale(s.AttritoInterno, sep), s.Falda != 0 ? "Si" : "No",
                          fisso(s.Ka, 6, sep), fisso(s.Sv, 3, sep), fisso(s.Sa1, 3, sep),
-                         fisso(s.Sa2, 3, sep), z0 ? fisso(*z0, 3, sep) : "-"});
+                         fisso(s.Sa2, 3, sep), z0 ? fisso(*z0, 3, sep) : "-", fisso(u.u1, 3, sep),
+                         fisso(u.u2, 3, sep)});
     }
-    std::array<std::size_t, 11> larghezza{};
+    std::array<std::size_t, colonneTabella> larghezza{};
     for (const auto& r : righe)
         for (std::size_t k = 0; k < r.size(); ++k)
             larghezza[k] = std::max(larghezza[k], colonne(r[k]));
@@ -195,7 +265,30 @@ void scriviTabella(std::ostream& out, const std::string& file, const Modulo1& m,
         }
         out << linea << "\n";
     }
-    out << "Spinta totale: " << fisso(m.SpintaTotale, 3, sep) << " kN/m\n";
+    const Derivati d = derivati(a);
+    auto valore = [&](std::optional<double> v, const char* misura) {
+        return v ? fisso(*v, 3, sep) + " " + misura : std::string("-");
+    };
+    out << "Spinta totale: " << fisso(m.SpintaTotale, 3, sep) << " kN/m\n"
+        << "Spinta dell'acqua: " << valore(d.acqua, "kN/m") << "\n"
+        << "Momento ribaltante rispetto alla base: " << valore(d.momento, "kN·m/m") << "\n"
+        << "Punto di applicazione sopra la base: " << valore(d.braccio, "m") << "\n";
+}
+
+// Extreme inputs can make a derived result overflow while the thrust is still finite: say which,
+// on one line; the output leaves them empty and the exit status does not change for it.
+void avvisaNonFiniti(std::ostream& err, const std::string& file, const AnalisiSpinta& a) {
+    std::string nomi;
+    auto aggiungi = [&](bool manca, const char* nome) {
+        if (manca)
+            nomi += (nomi.empty() ? "" : ", ") + std::string(nome);
+    };
+    aggiungi(!std::isfinite(a.spintaAcqua), "spinta dell'acqua");
+    aggiungi(!std::isfinite(a.momento), "momento ribaltante");
+    aggiungi(a.spinta != 0 && !a.braccio, "punto di applicazione");
+    if (!nomi.empty())
+        err << Programma << ": " << file << ": valori troppo grandi, risultati non finiti (" << nomi
+            << ") lasciati senza valore\n";
 }
 
 struct Analisi {
@@ -243,7 +336,8 @@ Analisi analizza(const std::vector<std::string>& a, std::ostream& out, std::ostr
             arg = arg.substr(0, uguale);
             haValore = true;
         }
-        if (arg != "--sovraccarico" && arg != "--formato" && arg != "--esporta") {
+        if (arg != "--sovraccarico" && arg != "--formato" && arg != "--separatore-csv" &&
+            arg != "--esporta") {
             errore("opzione sconosciuta: " + citaTesto(a[k]));
             break;
         }
@@ -270,6 +364,11 @@ Analisi analizza(const std::vector<std::string>& a, std::ostream& out, std::ostr
                 r.opzioni.formato = Formato::Json;
             else
                 errore("formato sconosciuto: \"" + citaTesto(valore) + "\" (tabella, csv o json)");
+        } else if (arg == "--separatore-csv") {
+            if (valore == "," || valore == ";")
+                r.opzioni.separatoreCsv = valore[0];
+            else
+                errore("separatore CSV sconosciuto: \"" + citaTesto(valore) + "\" (, oppure ;)");
         } else {
             if (valore.empty())
                 errore("il nome del file di esportazione è vuoto");
@@ -280,6 +379,8 @@ Analisi analizza(const std::vector<std::string>& a, std::ostream& out, std::ostr
         errore("nessun file di progetto indicato");
     if (r.ok && r.opzioni.esporta && r.opzioni.progetti.size() != 1)
         errore("--esporta richiede un solo file di progetto");
+    if (r.ok && r.opzioni.separatoreCsv && r.opzioni.formato != Formato::Csv)
+        errore("--separatore-csv vale solo con --formato csv");
     return r;
 }
 
@@ -294,10 +395,28 @@ int eseguiCalcola(const std::vector<std::string>& argomenti, std::ostream& out, 
         return UscitaOk;
     const Opzioni& o = analisi.opzioni;
 
+    // With semicolons, the decimal separator of the regional settings; a semicolon CSV is what a
+    // spreadsheet with a decimal comma expects, so a regional period becomes a comma.
+    FormaCsv csv;
+    if (o.separatoreCsv == ';') {
+        csv.campo = ';';
+        csv.decimale =
+            sep.decimale.empty() || sep.decimale == "." || sep.decimale == ";" ? "," : sep.decimale;
+    }
     int esito = UscitaOk;
-    if (o.formato == Formato::Csv)
-        out << "file,strato,potenza,gamma,coesione,attrito_interno,falda,ka,sv,sa1,sa2,z0,"
-               "sovraccarico,spinta_totale\r\n";
+    if (o.formato == Formato::Csv) {
+        bool primaColonna = true;
+        for (const char* colonna :
+             {"file", "strato", "potenza", "gamma", "coesione", "attrito_interno", "falda", "ka",
+              "sv", "sa1", "sa2", "z0", "sovraccarico", "spinta_totale", "u1", "u2", "spinta_acqua",
+              "momento", "braccio"}) {
+            if (!primaColonna)
+                out << csv.campo;
+            out << colonna;
+            primaColonna = false;
+        }
+        out << "\r\n";
+    }
     bool primo = true;
     for (const std::string& file : o.progetti) {
         // The name reaches the file system as the bytes given; messages quote it made safe.
@@ -319,25 +438,28 @@ int eseguiCalcola(const std::vector<std::string>& argomenti, std::ostream& out, 
             esito = UscitaFile;
             continue;
         }
+        AnalisiSpinta analisiSpinta;
         try {
             CalcolaSpinta(m);
+            analisiSpinta = AnalizzaSpinta(m);
         } catch (const Errore& e) {
             err << Programma << ": " << nome << ": spinta totale non calcolabile: " << e.what()
                 << "\n";
             esito = UscitaFile;
             continue;
         }
+        avvisaNonFiniti(err, file, analisiSpinta);
         switch (o.formato) {
         case Formato::Json:
-            scriviJson(out, file, m);
+            scriviJson(out, file, m, analisiSpinta);
             break;
         case Formato::Csv:
-            scriviCsv(out, file, m);
+            scriviCsv(out, file, m, analisiSpinta, csv);
             break;
         case Formato::Tabella:
             if (!primo)
                 out << "\n";
-            scriviTabella(out, file, m, sep.decimale);
+            scriviTabella(out, file, m, analisiSpinta, sep.decimale);
             break;
         }
         primo = false;

@@ -3,6 +3,7 @@
 
 #include "model/errore.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace spintaro {
@@ -12,6 +13,46 @@ namespace {
 void richiediFinito(double v) {
     if (!std::isfinite(v))
         throw Errore(ErroreOverflow);
+}
+
+// The water rule in one place. Fed the layers in order from the top of a run (or from layer 1),
+// it carries the water head: a submerged layer starts at the head the layer above ended with, a
+// dry layer has none and ends the run. The head is summed from the top of the run down, so the
+// head at the base of a layer and at the top of the next are the same number.
+class FaldaContinua {
+public:
+    Acqua prossimo(const Strato& s) {
+        if (s.Falda == 0) {
+            m_altezza = 0;
+            return {};
+        }
+        const double sopra = m_altezza;
+        m_altezza = m_altezza + s.Potenza;
+        return {GammaAcqua * sopra, GammaAcqua * m_altezza};
+    }
+
+private:
+    double m_altezza = 0; // m of water above the next layer's top
+};
+
+void calcolaStratoCon(Modulo1& m, long long i, Acqua u) {
+    Strato s = m.Strati(i);
+    const double svSopra = m.Strati(i - 1).Sv;
+
+    s = CalcolaKa(s);
+    s.Sv = s.Gamma * s.Potenza + svSopra;
+    if (s.Falda != 0) {
+        // Below the water table: effective stress times Ka plus the pore pressure, cohesion unused.
+        s.Sa1 = (svSopra - u.u1) * s.Ka + u.u1;
+        s.Sa2 = (s.Sv - u.u2) * s.Ka + u.u2;
+    } else {
+        const double r = std::sqrt(s.Ka);
+        s.Sa1 = svSopra * s.Ka - (s.Coesione + s.Coesione) * r;
+        s.Sa2 = s.Sv * s.Ka - (s.Coesione + s.Coesione) * r;
+    }
+    for (double v : {s.Ka, s.Sv, s.Sa1, s.Sa2})
+        richiediFinito(v);
+    m.Strati(i) = s;
 }
 
 } // namespace
@@ -28,30 +69,27 @@ Strato CalcolaKa(Strato& s) {
     return s;
 }
 
-void CalcolaStrato(Modulo1& m, long long i) {
+Acqua PressioneAcqua(const Modulo1& m, long long i) {
     if (i < 1)
         throw Errore(ErroreIndice);
-    Strato s = m.Strati(i);
-    const double svSopra = m.Strati(i - 1).Sv;
+    const Strato& strato = m.Strati(i);
+    long long inizio = i; // the top layer of the run that layer i would continue
+    while (inizio > 1 && m.Strati(inizio - 1).Falda != 0)
+        --inizio;
+    FaldaContinua falda;
+    for (long long j = inizio; j < i; ++j)
+        falda.prossimo(m.Strati(j));
+    return falda.prossimo(strato);
+}
 
-    s = CalcolaKa(s);
-    s.Sv = s.Gamma * s.Potenza + svSopra;
-    if (s.Falda != 0) {
-        // Below the water table: effective stress on this layer's own water head, cohesion unused.
-        s.Sa1 = svSopra * s.Ka;
-        s.Sa2 = (s.Sv - GammaAcqua * s.Potenza) * s.Ka + GammaAcqua * s.Potenza;
-    } else {
-        const double r = std::sqrt(s.Ka);
-        s.Sa1 = svSopra * s.Ka - (s.Coesione + s.Coesione) * r;
-        s.Sa2 = s.Sv * s.Ka - (s.Coesione + s.Coesione) * r;
-    }
-    for (double v : {s.Ka, s.Sv, s.Sa1, s.Sa2})
-        richiediFinito(v);
-    m.Strati(i) = s;
+void CalcolaStrato(Modulo1& m, long long i) {
+    calcolaStratoCon(m, i, PressioneAcqua(m, i));
 }
 
 void CalcolaStrati(Modulo1& m, long long n) {
-    percorri(m, 1, n, [&](int i) { CalcolaStrato(m, i); });
+    // The pass carries the water head from layer to layer instead of walking back up each run.
+    FaldaContinua falda;
+    percorri(m, 1, n, [&](int i) { calcolaStratoCon(m, i, falda.prossimo(m.Strati(i))); });
 }
 
 std::optional<double> ProfonditaTrazione(const Strato& s) {
@@ -86,17 +124,23 @@ double InizioTrazione(const Strato& s, double zBase) {
     return zTop + frazione * s.Potenza;
 }
 
-double QuotaSpinta(const Strato& s, double zBase) {
+Quota QuotaSpinta(const Strato& s, double zBase) {
     switch (classificaPressione(s)) {
-    case CasoPressione::Trazione:
-        return (zBase - InizioTrazione(s, zBase)) * s.Sa2 / 2.0;
-    case CasoPressione::Trapezio:
-        return (s.Sa1 + s.Sa2) * s.Potenza / 2.0;
+    case CasoPressione::Trazione: {
+        // The triangle from zero at its start to Sa2 at the base: centroid a third of the way up.
+        const double altezza = zBase - InizioTrazione(s, zBase);
+        return {altezza * s.Sa2 / 2.0, altezza / 3.0};
+    }
+    case CasoPressione::Trapezio: {
+        // Sa1 >= 0 and Sa2 > 0, so the sum is positive.
+        const double somma = s.Sa1 + s.Sa2;
+        return {somma * s.Potenza / 2.0, s.Potenza * (2.0 * s.Sa1 + s.Sa2) / (3.0 * somma)};
+    }
     case CasoPressione::TuttoInTrazione:
     case CasoPressione::Nessuno:
         break;
     }
-    return 0.0;
+    return {};
 }
 
 double CalcolaSpinta(Modulo1& m) {
@@ -105,11 +149,42 @@ double CalcolaSpinta(Modulo1& m) {
     percorri(m, 1, m.NumStrati, [&](int i) {
         const Strato& s = m.Strati(i);
         z = z + s.Potenza;
-        totale = totale + QuotaSpinta(s, z);
+        totale = totale + QuotaSpinta(s, z).area;
         richiediFinito(totale);
     });
     m.SpintaTotale = totale;
     return totale;
+}
+
+AnalisiSpinta AnalizzaSpinta(const Modulo1& m) {
+    AnalisiSpinta a;
+    const int n = m.NumStrati;
+    if (n > UltimoRecord)
+        throw Errore(ErroreIndice);
+    // The depth of the profile's base, summed in the order z is summed below, so that the lowest
+    // layer's base lies exactly on it.
+    double altezza = 0.0;
+    for (int i = 1; i <= n; ++i)
+        altezza = altezza + m.Strati(i).Potenza;
+    a.strati.reserve(static_cast<std::size_t>(std::max(n, 0)));
+    FaldaContinua falda;
+    double z = 0.0;
+    for (int i = 1; i <= n; ++i) {
+        const Strato& s = m.Strati(i);
+        z = z + s.Potenza;
+        const Quota q = QuotaSpinta(s, z);
+        a.spinta = a.spinta + q.area;
+        a.momento = a.momento + q.area * (q.braccio + (altezza - z));
+        const Acqua u = falda.prossimo(s);
+        a.spintaAcqua = a.spintaAcqua + (u.u1 + u.u2) * s.Potenza / 2.0;
+        a.strati.push_back(u);
+    }
+    if (a.spinta != 0.0) {
+        const double braccio = a.momento / a.spinta;
+        if (std::isfinite(braccio))
+            a.braccio = braccio;
+    }
+    return a;
 }
 
 } // namespace spintaro

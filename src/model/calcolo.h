@@ -4,6 +4,7 @@
 #include "model/modulo1.h"
 
 #include <optional>
+#include <vector>
 
 namespace spintaro {
 
@@ -18,7 +19,21 @@ double Radianti(double gradi);
 // Sets s.Ka = tan²(3.14/4 − φ/2) and returns a copy of s.
 Strato CalcolaKa(Strato& s);
 
-// Computes Ka, Sv, Sa1, Sa2 of record i from its inputs and Sv of record i − 1.
+// Pore-water pressure at the top and at the base of one layer, kPa.
+struct Acqua {
+    double u1 = 0; // at the top
+    double u2 = 0; // at the base
+};
+
+// The pore pressure of layer i: γw times the water head measured from the top of the run of
+// consecutive submerged layers that layer i belongs to. A dry layer ends a run, and the surface
+// record 0 never belongs to one; a dry layer has no pore pressure. Reads only the inputs
+// (Potenza, Falda) of layers 1..i. Code 9 for i outside 1..50.
+Acqua PressioneAcqua(const Modulo1& m, long long i);
+
+// Computes Ka, Sv, Sa1, Sa2 of record i from its inputs, Sv of record i − 1 and the pore pressure
+// of the layer (PressioneAcqua). Below the water table the cohesion is not used and the pressure
+// is the effective vertical stress times Ka plus the pore pressure: Sa = (Sv − u)·Ka + u.
 // Code 9 for i outside 1..50; code 6 when a result is not finite (nothing is stored then).
 void CalcolaStrato(Modulo1& m, long long i);
 
@@ -45,11 +60,33 @@ CasoPressione classificaPressione(const Strato& s);
 // zBase is the depth of the layer's base.
 double InizioTrazione(const Strato& s, double zBase);
 
-// The area of one layer's pressure segment (its share of the thrust); zBase as above.
-double QuotaSpinta(const Strato& s, double zBase);
+// One layer's share of the thrust: the area of its pressure segment (the trapezoid between its top
+// and base, or the triangle from InizioTrazione to its base), and the height of that area's
+// centroid above the layer's base, which is the share's lever arm within the layer.
+struct Quota {
+    double area = 0;    // kN/m
+    double braccio = 0; // m above the layer's base
+};
+Quota QuotaSpinta(const Strato& s, double zBase); // zBase as above
 
 // Total thrust of layers 1..NumStrati, stored in SpintaTotale and returned. IndiceStrato is the
 // cursor. Code 6 when the sum is not finite (SpintaTotale then keeps its old value).
 double CalcolaSpinta(Modulo1& m);
+
+// What the thrust is made of and where it acts, from the same shares that CalcolaSpinta adds.
+struct AnalisiSpinta {
+    double spinta = 0;             // total thrust, kN/m: the sum CalcolaSpinta makes
+    double spintaAcqua = 0;        // its water part, the sum of ∫u dz over the layers, kN/m
+    double momento = 0;            // overturning moment about the base of the profile, kN·m/m
+    std::optional<double> braccio; // height of the point of application above the base,
+                                   // momento / spinta, m; empty when the thrust is 0 or the
+                                   // quotient is not finite
+    std::vector<Acqua> strati;     // the pore pressures of layers 1..NumStrati, in order
+};
+
+// Reads layers 1..NumStrati as they stand and changes nothing, IndiceStrato included. Results that
+// overflow with extreme inputs are left as they come out (not finite); code 9 when NumStrati
+// exceeds 50.
+AnalisiSpinta AnalizzaSpinta(const Modulo1& m);
 
 } // namespace spintaro

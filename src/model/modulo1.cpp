@@ -5,16 +5,8 @@
 
 namespace spintaro {
 
-Strato& Modulo1::Strati(long long i) {
-    if (i < PrimoRecord || i > UltimoRecord)
-        throw Errore(ErroreIndice);
-    return m_strati[static_cast<std::size_t>(i)];
-}
-
-const Strato& Modulo1::Strati(long long i) const {
-    if (i < PrimoRecord || i > UltimoRecord)
-        throw Errore(ErroreIndice);
-    return m_strati[static_cast<std::size_t>(i)];
+void Modulo1::fuoriTabella() {
+    throw Errore(ErroreIndice);
 }
 
 } // namespace spintaro

@@ -4,6 +4,7 @@
 #include "model/intero16.h"
 
 #include <array>
+#include <cstddef>
 
 namespace spintaro {
 
@@ -31,9 +32,18 @@ inline constexpr int NumeroRecord = 51;
 // and every window works on it in place.
 class Modulo1 {
 public:
-    // Record i; code 9 when i lies outside 0..50 (the table is not touched).
-    Strato& Strati(long long i);
-    const Strato& Strati(long long i) const;
+    // Record i; code 9 when i lies outside 0..50 (the table is not touched). Inline, because every
+    // walk over the table goes through it.
+    Strato& Strati(long long i) {
+        if (i < PrimoRecord || i > UltimoRecord)
+            fuoriTabella();
+        return m_strati[static_cast<std::size_t>(i)];
+    }
+    const Strato& Strati(long long i) const {
+        if (i < PrimoRecord || i > UltimoRecord)
+            fuoriTabella();
+        return m_strati[static_cast<std::size_t>(i)];
+    }
 
     Intero16 NumStrati = 0;    // layers (during entry: the number of the layer being typed)
     Intero16 IndiceStrato = 0; // shown layer, and the cursor of every walk over the table
@@ -42,6 +52,8 @@ public:
     bool operator==(const Modulo1&) const = default;
 
 private:
+    [[noreturn]] static void fuoriTabella(); // throws code 9
+
     std::array<Strato, NumeroRecord> m_strati{};
 };
 

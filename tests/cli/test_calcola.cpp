@@ -77,7 +77,9 @@ INSTANTIATE_TEST_SUITE_P(
         CasoUso{"MissingValue", {esempio, "--sovraccarico"}, "manca il valore"},
         CasoUso{"ExportWithTwoProjects", {"--esporta", "x.dat", esempio, esempio}, "un solo file"},
         CasoUso{"UnknownLongOption", {"--colore", esempio}, "--colore"},
-        CasoUso{"UnknownShortOption", {"-x", esempio}, "-x"}),
+        CasoUso{"UnknownShortOption", {"-x", esempio}, "-x"},
+        CasoUso{"UnknownCsvSeparator", {"--separatore-csv", "\t", esempio}, "separatore CSV"},
+        CasoUso{"CsvSeparatorWithoutCsv", {"--separatore-csv", ";", esempio}, "--formato csv"}),
     [](const auto& caso) { return std::string(caso.param.nome); });
 
 TEST(Calcola, HelpAndVersion) {
@@ -89,6 +91,8 @@ TEST(Calcola, HelpAndVersion) {
     EXPECT_EQ(h.codice, 0);
     EXPECT_NE(h.out.find("--sovraccarico KPA"), std::string::npos);
     EXPECT_NE(h.out.find("--formato tabella|csv|json"), std::string::npos);
+    for (const char* voce : {"--separatore-csv", "u1, u2", "spinta_acqua", "kN·m/m", "braccio"})
+        EXPECT_NE(h.out.find(voce), std::string::npos) << voce;
 }
 
 TEST(Calcola, JsonOfTheTwoLayerExampleWithSurchargeGivenEitherWay) {
@@ -116,6 +120,13 @@ TEST(Calcola, JsonOfTheTwoLayerExampleWithSurchargeGivenEitherWay) {
         EXPECT_NEAR(numeroJson(r.out, "sa2", secondo), 60.806119, 5e-7);
         EXPECT_NE(r.out.find("\"z0\":null"), std::string::npos);
         EXPECT_EQ(r.out.rfind("{\"file\":\"", 0), 0u);
+        // Water from 0 to 30 kPa over the 3 m of layer 2: 45 kN/m. Moment about the base:
+        // 18.643791 × 3.785714 + 119.177893 × 1.234680 = 217.726674, arm 1.579771 m.
+        EXPECT_EQ(numeroJson(r.out, "u1", secondo), 0);
+        EXPECT_EQ(numeroJson(r.out, "u2", secondo), 30);
+        EXPECT_EQ(numeroJson(r.out, "spinta_acqua"), 45);
+        EXPECT_NEAR(numeroJson(r.out, "momento"), 217.726674, 5e-6);
+        EXPECT_NEAR(numeroJson(r.out, "braccio"), 1.579771, 5e-7);
     }
 }
 
@@ -140,12 +151,89 @@ TEST(Calcola, CsvHasAHeaderAndOneRowPerLayerWithTheFileName) {
     std::getline(righe, due);
     EXPECT_FALSE(std::getline(righe, resto));
     EXPECT_EQ(intestazione, "file,strato,potenza,gamma,coesione,attrito_interno,falda,ka,sv,sa1,"
-                            "sa2,z0,sovraccarico,spinta_totale\r");
+                            "sa2,z0,sovraccarico,spinta_totale,u1,u2,spinta_acqua,momento,"
+                            "braccio\r");
     // RFC 4180: the name is quoted and its quotes doubled; a period whatever the locale.
     const std::string nome = "\"" + dir.path().toStdString() + "/a,\"\"b\"\".spt\"";
     EXPECT_EQ(uno.rfind(nome + ",1,2.5,18,0,30,0,0.33292484606633277,45,0,", 0), 0u) << uno;
     EXPECT_EQ(due.rfind(nome + ",2,3,20,10,28,1,", 0), 0u) << due;
     EXPECT_EQ(uno.back(), '\r');
+}
+
+struct CasoCsv {
+    const char* nome;
+    std::vector<std::string> opzioni;
+    Separatori sep;
+    bool puntoEVirgola;
+};
+
+class CsvItaliano : public testing::TestWithParam<CasoCsv> {};
+
+// The two-layer example under 10 kPa, in a file whose name holds a semicolon: Ka
+// 0.33292484606633277, Sv 46, Sa1 10·Ka, Sa2 46·Ka, thrust 137.821684, water 45, moment 217.726674,
+// arm 1.579771.
+TEST_P(CsvItaliano, SemicolonsAndDecimalCommas) {
+    QTemporaryDir dir;
+    const QString nome = dir.filePath("a;b.spt");
+    ASSERT_TRUE(QFile::copy(QString::fromStdString(dati + "/esempio_calcolo.spt"), nome));
+    std::vector<std::string> a = {"--sovraccarico", "10", "--formato", "csv"};
+    a.insert(a.end(), GetParam().opzioni.begin(), GetParam().opzioni.end());
+    a.push_back(nome.toStdString());
+    const Risultato r = esegui(a, GetParam().sep);
+    ASSERT_EQ(r.codice, 0) << r.err;
+    const bool pv = GetParam().puntoEVirgola;
+    const std::string righe[] = {
+        pv ? "file;strato;potenza;gamma;coesione;attrito_interno;falda;ka;sv;sa1;sa2;z0;"
+             "sovraccarico;spinta_totale;u1;u2;spinta_acqua;momento;braccio"
+           : "file,strato,potenza,gamma,coesione,attrito_interno,falda,ka,sv,sa1,sa2,z0,"
+             "sovraccarico,spinta_totale,u1,u2,spinta_acqua,momento,braccio",
+        pv ? "\"" + nome.toStdString() +
+                 "\";1;2;18;0;30;0;0,33292484606633277;46;3,3292484606633277;15,314542919051307;;"
+                 "10;137,82168398137983;0;0;45;217,72667357163436;1,579770811689182"
+           : nome.toStdString() +
+                 ",1,2,18,0,30,0,0.33292484606633277,46,3.3292484606633277,15.314542919051307,,"
+                 "10,137.82168398137983,0,0,45,217.72667357163436,1.579770811689182",
+        pv ? "\"" + nome.toStdString() + "\";2;3;20;5;25;1;0,4053436754189356;106;"
+           : nome.toStdString() + ",2,3,20,5,25,1,0.4053436754189356,106,"};
+    std::istringstream testo(r.out);
+    std::string riga;
+    for (const std::string& attesa : righe) {
+        ASSERT_TRUE(std::getline(testo, riga));
+        EXPECT_EQ(riga.substr(0, attesa.size()), attesa);
+        EXPECT_EQ(riga.back(), '\r');
+    }
+    EXPECT_FALSE(std::getline(testo, riga));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Casi, CsvItaliano,
+    testing::Values(CasoCsv{"SemicolonWithRegionalComma", {"--separatore-csv", ";"}, virgola, true},
+                    CasoCsv{"SemicolonWithRegionalPeriod", {"--separatore-csv=;"}, punto, true},
+                    CasoCsv{"CommaIsRfc4180", {"--separatore-csv", ","}, virgola, false}),
+    [](const auto& caso) { return std::string(caso.param.nome); });
+
+// 1e100 m of γ 3e100: a finite thrust of 4.99e299 kN/m whose moment overflows.
+TEST(Calcola, AnOverflowingMomentIsLeftEmptyAndTheRunGoesOn) {
+    QTemporaryDir dir;
+    const QString nome = dir.filePath("estremo.spt");
+    QFile f(nome);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(" 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 1E+100 \r\n 3E+100 \r\n 0 \r\n 30 \r\n 0 \r\n");
+    f.close();
+    struct Caso {
+        const char* formato;
+        const char* vuoto;
+    };
+    for (const Caso& c : {Caso{"json", "\"momento\":null,\"braccio\":null,"}, Caso{"csv", ",,\r\n"},
+                          Caso{"tabella", "base: -\n"}}) {
+        const Risultato r = esegui({"--formato", c.formato, nome.toStdString(), esempio});
+        EXPECT_EQ(r.codice, 0) << c.formato;
+        EXPECT_NE(r.out.find(c.vuoto), std::string::npos) << r.out;
+        EXPECT_NE(r.out.find("due_strati.spt"), std::string::npos) << c.formato;
+        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+        EXPECT_NE(r.err.find("estremo.spt: valori troppo grandi"), std::string::npos) << r.err;
+        EXPECT_NE(r.err.find("momento ribaltante"), std::string::npos) << r.err;
+    }
 }
 
 TEST(Calcola, TableUsesTheRegionalSeparator) {
@@ -157,6 +245,14 @@ TEST(Calcola, TableUsesTheRegionalSeparator) {
     EXPECT_NE(r.out.find("18,311"), std::string::npos);
     // (3.329 + 18.311) × 2.5 / 2 + (19.832 + 60.650) × 3 / 2 = 27.050 + 120.723
     EXPECT_NE(r.out.find("Spinta totale: 147,773 kN/m"), std::string::npos) << r.out;
+    // Water 0 to 30 kPa over 3 m. Arms above the base: 2.5·(2·10 + 55) / (3·65) + 3 = 3.961538
+    // and 3·(2·19.832 + 60.650) / (3·80.482) = 1.246418; 27.050 × 3.961538 + 120.723 × 1.246418.
+    EXPECT_NE(r.out.find("  0,000  30,000\n"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("Spinta dell'acqua: 45,000 kN/m\n"
+                         "Momento ribaltante rispetto alla base: 257,631 kN·m/m\n"
+                         "Punto di applicazione sopra la base: 1,743 m\n"),
+              std::string::npos)
+        << r.out;
 }
 
 const std::string intestazione = "Strato        Potenza       Gamma         Coesione      "

@@ -84,12 +84,34 @@ TEST(CalcolaStrato, CohesionlessLayerWithoutSurchargeHasExactlyZeroAtTheTop) {
     EXPECT_NEAR(m.Strati(1).Sa2, 29.963236, 5e-7);
 }
 
-TEST(CalcolaStrato, SecondSubmergedLayerUsesItsOwnWaterHeadOnly) {
+// The water head accumulates down a run of submerged layers: the second of two submerged layers
+// (2 m and 3 m, γ 20) has u 20 kPa at its top and 50 at its base, not 0 and 30.
+TEST(CalcolaStrato, SecondSubmergedLayerCarriesTheWaterHeadOfTheRun) {
     const Modulo1 m = profilo(0, {strato(2, 20, 0, 30, 1), strato(3, 20, 0, 30, 1)});
     const Strato& b = m.Strati(2);
     EXPECT_EQ(b.Sv, 100);
-    EXPECT_EQ(b.Sa1, 40 * b.Ka);
-    EXPECT_EQ(b.Sa2, (100 - 30) * b.Ka + 30); // not (100 - 50) × Ka + 50
+    EXPECT_EQ(b.Sa1, (40 - 20) * b.Ka + 20);
+    EXPECT_NEAR(b.Sa1, 26.658497, 5e-7);
+    EXPECT_EQ(b.Sa1, m.Strati(1).Sa2); // same Ka: no step at the interface
+    EXPECT_EQ(b.Sa2, (100 - 50) * b.Ka + 50);
+    EXPECT_NEAR(b.Sa2, 66.646242, 5e-7);
+}
+
+// Runs: 2 m and 3 m submerged, 1 m dry (ends the run), 1.5 m submerged (a new run from 0).
+TEST(PressioneAcqua, AccumulatesOverARunAndRestartsAfterADryLayer) {
+    Modulo1 m = profilo(10, {strato(2, 20, 0, 30, 1), strato(3, 20, 0, 30, 1), strato(1, 18, 0, 30),
+                             strato(1.5, 20, 0, 30, 1)});
+    const double attesi[][2] = {{0, 20}, {20, 50}, {0, 0}, {0, 15}};
+    for (int i = 1; i <= 4; ++i) {
+        EXPECT_EQ(PressioneAcqua(m, i).u1, attesi[i - 1][0]) << i;
+        EXPECT_EQ(PressioneAcqua(m, i).u2, attesi[i - 1][1]) << i;
+        // A layer computed on its own agrees with the pass.
+        const Strato calcolato = m.Strati(i);
+        CalcolaStrato(m, i);
+        EXPECT_EQ(m.Strati(i), calcolato) << i;
+    }
+    EXPECT_EQ(codiceDi([&] { PressioneAcqua(m, 0); }), ErroreIndice);
+    EXPECT_EQ(codiceDi([&] { PressioneAcqua(m, 51); }), ErroreIndice);
 }
 
 TEST(CalcolaStrato, EmptyLayerCarriesTheStressOfTheLayerAbove) {
@@ -214,7 +236,7 @@ class InizioFuori : public testing::TestWithParam<CasoInizio> {};
 
 TEST_P(InizioFuori, StartsAtTheZeroCrossing) {
     EXPECT_NEAR(InizioTrazione(GetParam().s, GetParam().zBase), GetParam().inizio, 1e-12);
-    const double quota = QuotaSpinta(GetParam().s, GetParam().zBase);
+    const double quota = QuotaSpinta(GetParam().s, GetParam().zBase).area;
     EXPECT_GE(quota, 0.0);
     EXPECT_LE(quota, GetParam().s.Potenza * GetParam().s.Sa2 / 2);
 }
