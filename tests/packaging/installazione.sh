@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a temporary prefix and checks every installed file: the two programs,
 # the desktop entry (desktop-file-validate), the project file type (shared-mime-info), the icons
-# at their sizes and the example project.
+# at their sizes, the manual pages and the example project.
 set -euo pipefail
 build=$1
 id=${2:-org.example.Spintaro}
@@ -25,6 +25,8 @@ share/icons/hicolor/32x32/apps/$id.png
 share/icons/hicolor/48x48/apps/$id.png
 share/icons/hicolor/64x64/apps/$id.png
 share/icons/hicolor/scalable/apps/$id.svg
+share/man/man1/spintaro-calcola.1.gz
+share/man/man1/spintaro.1.gz
 share/mime/packages/$id.xml
 LISTA
 )
@@ -47,6 +49,13 @@ desktop-file-validate "$desktop" || errore "desktop-file-validate"
 grep -qx 'Exec=spintaro %f' "$desktop" || errore "riga Exec"
 grep -qx "Icon=$id" "$desktop" || errore "riga Icon"
 grep -qx 'MimeType=application/x-spintaro-project;' "$desktop" || errore "riga MimeType"
+
+# Compressed without name and time (gzip -9n), so every build gives the same bytes.
+for gz in share/man/man1/spintaro.1.gz share/man/man1/spintaro-calcola.1.gz; do
+    gzip -t "$prefisso/$gz" || errore "$gz non è un gzip valido"
+    [ "$(od -An -tx1 -j3 -N5 "$prefisso/$gz" | tr -d ' ')" = 0000000000 ] ||
+        errore "$gz porta nome o data del file"
+done
 
 mime="$prefisso/share/mime"
 xmllint --noout "$mime/packages/$id.xml" || errore "XML del tipo di file"
