@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a temporary prefix and checks every installed file: the two programs,
 # the desktop entry (desktop-file-validate), the project file type (shared-mime-info), the icons
-# at their sizes, the manual pages and the example project.
+# at their sizes, the manual pages, the Debian copyright and changelog, and the example project.
 set -euo pipefail
 build=$1
 id=${2:-org.example.Spintaro}
@@ -17,6 +17,8 @@ atteso=$(cat <<LISTA
 bin/spintaro
 bin/spintaro-calcola
 share/applications/$id.desktop
+share/doc/spintaro/changelog.gz
+share/doc/spintaro/copyright
 share/doc/spintaro/esempi/due_strati.spt
 share/icons/hicolor/128x128/apps/$id.png
 share/icons/hicolor/16x16/apps/$id.png
@@ -51,7 +53,8 @@ grep -qx "Icon=$id" "$desktop" || errore "riga Icon"
 grep -qx 'MimeType=application/x-spintaro-project;' "$desktop" || errore "riga MimeType"
 
 # Compressed without name and time (gzip -9n), so every build gives the same bytes.
-for gz in share/man/man1/spintaro.1.gz share/man/man1/spintaro-calcola.1.gz; do
+for gz in share/man/man1/spintaro.1.gz share/man/man1/spintaro-calcola.1.gz \
+          share/doc/spintaro/changelog.gz; do
     gzip -t "$prefisso/$gz" || errore "$gz non è un gzip valido"
     [ "$(od -An -tx1 -j3 -N5 "$prefisso/$gz" | tr -d ' ')" = 0000000000 ] ||
         errore "$gz porta nome o data del file"
