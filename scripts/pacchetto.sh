@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Builds the Debian package from the default build and, as root, installs it with apt-get on a
-# clean Debian 12 made with debootstrap: the batch calculator and the program must run from it.
+# Builds the Debian package from the default build, checks it with lintian (any error or warning
+# fails) and, as root, installs it with apt-get on a clean Debian 12 made with debootstrap: the
+# batch calculator and the program must run from it and man must show their manual pages.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -9,6 +10,24 @@ cd "$(dirname "$0")/.."
 deb=$(ls build/default/spintaro_*.deb | head -1)
 echo "pacchetto: $deb"
 dpkg-deb --info "$deb" | grep -E '^ (Package|Version|Depends):'
+id=$(sed -n 's/^SPINTARO_APP_ID:STRING=//p' build/default/CMakeCache.txt)
+
+# Debian's own checks of the package; informational tags are shown but do not fail.
+if command -v lintian >/dev/null; then
+    stato=0
+    rapporto=$(lintian --fail-on error,warning --display-info "$deb" 2>&1) || stato=$?
+    grep -v 'running with root privileges is not recommended' <<<"$rapporto" || true
+    if [ "$stato" -ne 0 ]; then
+        echo "pacchetto: lintian trova errori o avvisi (stato $stato)" >&2
+        exit 1
+    fi
+    echo "pacchetto: lintian senza errori né avvisi"
+elif [ -n "${CI:-}" ]; then
+    echo "pacchetto: manca lintian, in CI è obbligatorio" >&2
+    exit 1
+else
+    echo "pacchetto: manca lintian: controllo saltato"
+fi
 
 # Under CI a check that cannot run is a failure, never a silent pass.
 saltato() {
@@ -51,24 +70,33 @@ if ! debootstrap --variant=minbase bookworm "$sistema" "$mirror" >"$sistema.log"
 fi
 rm -f "$sistema.log"
 cp "$deb" "$sistema/tmp/"
-chroot "$sistema" /bin/bash -euo pipefail -c '
+SPINTARO_APP_ID=$id chroot "$sistema" /bin/bash -euo pipefail -c '
     export DEBIAN_FRONTEND=noninteractive
+    id=$SPINTARO_APP_ID
     apt-get update -qq
-    apt-get install -y -qq /tmp/spintaro_*.deb >/tmp/installazione.log 2>&1 ||
+    # man-db as a user who reads the manual would have it; the package does not need it.
+    apt-get install -y -qq /tmp/spintaro_*.deb man-db >/tmp/installazione.log 2>&1 ||
         { tail -20 /tmp/installazione.log; exit 1; }
     versione=$(spintaro-calcola --version | head -1)
     [ "$versione" = "spintaro-calcola 1.1.0" ] || { echo "versione inattesa: $versione"; exit 1; }
     spintaro-calcola --formato json /usr/share/doc/spintaro/esempi/due_strati.spt |
         grep -q "\"num_strati\":2" || { echo "l'"'"'esempio non si calcola"; exit 1; }
-    for f in /usr/bin/spintaro /usr/share/applications/org.example.Spintaro.desktop \
-             /usr/share/mime/packages/org.example.Spintaro.xml \
-             /usr/share/icons/hicolor/scalable/apps/org.example.Spintaro.svg \
-             /usr/share/icons/hicolor/32x32/apps/org.example.Spintaro.png; do
+    for f in /usr/bin/spintaro /usr/share/applications/$id.desktop \
+             /usr/share/mime/packages/$id.xml /usr/share/metainfo/$id.metainfo.xml \
+             /usr/share/icons/hicolor/scalable/apps/$id.svg \
+             /usr/share/icons/hicolor/32x32/apps/$id.png /usr/share/doc/spintaro/copyright; do
         [ -e "$f" ] || { echo "manca $f"; exit 1; }
     done
+    pagina=$(man -P cat spintaro-calcola 2>&1 || true)
+    grep -q "calcolo della spinta attiva delle terre" <<<"$pagina" ||
+        { echo "man spintaro-calcola non mostra la pagina: ${pagina:0:200}"; exit 1; }
+    pagina=$(man -P cat spintaro 2>&1 || true)
+    grep -q "spinta attiva delle terre su muri di sostegno" <<<"$pagina" ||
+        { echo "man spintaro non mostra la pagina: ${pagina:0:200}"; exit 1; }
     # The program starts and keeps running (no missing library or plugin) until stopped.
     stato=0
     XDG_RUNTIME_DIR=/tmp QT_QPA_PLATFORM=offscreen timeout 5 spintaro >/dev/null 2>&1 || stato=$?
     [ "$stato" -eq 124 ] || { echo "spintaro si è fermato con lo stato $stato"; exit 1; }
-    echo "pacchetto: installato con apt-get su una Debian 12 pulita: $versione, spintaro si avvia"
+    echo "pacchetto: installato con apt-get su una Debian 12 pulita: $versione, spintaro si avvia," \
+         "man mostra le due pagine"
 '

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds everything and runs every test: fuzzing of the core, the full
-# suite in the normal build (with the Debian package and printing on a real CUPS queue), then the
-# full suite again under AddressSanitizer and UndefinedBehaviorSanitizer.
+# suite in the normal build (with the Debian package checked by lintian and installed on a clean
+# system, and printing on a real CUPS queue), then the full suite again under AddressSanitizer and
+# UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
