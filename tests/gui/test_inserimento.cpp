@@ -113,12 +113,20 @@ TEST_F(Inserimento, TreStratiSfogliatiPercorsiEOkDiNuovo) {
     EXPECT_TRUE(a.messaggi.eventi().isEmpty());
 }
 
-// The box wiring of the tension case: Sa1 -13.994922 shown as "0" and z0 1.504305 in txt_z0 (the
-// texts themselves are checked in the core).
+// The tension case in the boxes: Sa1 shown as "0" and txt_z0 where the thrust starts the tension
+// triangle. One cohesive layer: Sa1 -13.994922, z0 1.504305 within the layer. Light sand over
+// heavier clay: the clay's own z0 1.429 lies above its top at 2, so the zero crossing 2.429090 is
+// shown (the texts themselves are checked in the core).
 TEST_F(Inserimento, StratoInTrazioneMostraZeroEZ0) {
     strato(f, "4|19|10|20");
     clic(f->Fine);
     EXPECT_EQ(visualizza(f), "1|4|19,|10,|20,|,49|76,|0|23,218|1,504");
+    strato(f, "2|10||30");
+    clic(f->nuovo);
+    strato(f, "2|20|10|20");
+    clic(f->Fine);
+    clic(f->successivo);
+    EXPECT_EQ(visualizza(f), "2|2|20,|10,|20,|,49|60,|0|15,384|2,429");
     EXPECT_TRUE(a.messaggi.eventi().isEmpty());
 }
 
