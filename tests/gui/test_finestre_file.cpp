@@ -137,8 +137,17 @@ TEST_F(ProvaFile, CinquantaStratiDanno255RigheERitornanoInteri) {
         EXPECT_NEAR(l.Sv, sv, 1e-9) << i << ": record 0 keeps the surcharge, not in the file";
     }
     EXPECT_EQ(std::tuple(f->txt_strato->text(), f->txt_strat->text()),
-              std::tuple(QStringLiteral("1"), QStringLiteral("7")))
-        << "the main window is not refreshed";
+              std::tuple(QStringLiteral("50"), QStringLiteral("7")))
+        << "txt_strato numbers the layers read; the layer shown stays until browsing";
+    // Ok, the natural next click, keeps the fifty layers as they were read (recomputed from the
+    // surcharge in its box, the same 10).
+    const Modulo1 aperto = a.m();
+    scrivi(f->txt_sovraccarico, "10");
+    clic(f->Fine);
+    EXPECT_EQ(a.m().NumStrati, 50);
+    for (int i = 0; i <= 50; ++i)
+        EXPECT_EQ(a.m().Strati(i), aperto.Strati(i)) << i;
+    EXPECT_TRUE(a.messaggi.messaggi().empty());
 }
 
 TEST_F(ProvaFile, UnaVirgolaSpezzaIlValoreEFaScorrereIlResto) {

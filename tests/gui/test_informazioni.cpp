@@ -154,6 +154,7 @@ TEST(AperturaAllAvvio, ApreIlProgettoOSegnalaELasciaIlLavoroVuoto) {
     EXPECT_EQ(a.m().Strati(1).Potenza, 2.5);
     EXPECT_EQ(a.m().Strati(2).Falda, 1);
     EXPECT_EQ(a.m().IndiceStrato, 0);
+    EXPECT_EQ(a.finestra->txt_strato->text(), "2") << "the layers read, as the Open command shows";
     EXPECT_EQ(QDir::currentPath(), dir.path());
     EXPECT_TRUE(a.messaggi.messaggi().empty());
     QDir::setCurrent(iniziale);
