@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds Spintaro and starts it (extra arguments go to the program).
+# Without a display it runs on a virtual one and first writes build/spintaro_esempio.png, a picture
+# of the main window with the bundled example computed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -8,7 +10,7 @@ bash scripts/dipendenze.sh
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 cmake --preset default "${launcher[@]}" >/dev/null
-cmake --build --preset default --target spintaro
+cmake --build --preset default --target spintaro spintaro-fotografia
 
 programma=build/default/src/app/spintaro
 if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
@@ -21,7 +23,7 @@ if ! command -v xvfb-run >/dev/null; then
 fi
 echo "Nessuno schermo grafico disponibile (DISPLAY non impostato): avvio Spintaro su uno schermo" \
      "virtuale con xvfb-run; per vederlo, eseguire questo comando in una sessione grafica."
-# A window manager lets the program's windows be activated on the virtual display.
+# On the virtual display: the window manager first (it lets the windows be mapped and activated),
+# then a picture of the main window with the example computed, then the program.
 exec xvfb-run -a -s "-screen 0 1024x768x24" \
-    sh -c 'command -v openbox >/dev/null && { openbox >/dev/null 2>&1 & }; exec "$0" "$@"' \
-    "$programma" "$@"
+    bash scripts/schermo_virtuale.sh "$programma" "$PWD/build/spintaro_esempio.png" "$@"

@@ -78,6 +78,11 @@ void Applicazione::lavoroNuovo() {
         principale->ricominciaNumerazione();
 }
 
+void Applicazione::progettoAperto() {
+    if (auto* principale = m_finestre.istanzaDi<SpintaroWindow>(IdFinestra::Spintaro))
+        principale->progettoAperto();
+}
+
 void Applicazione::apriSalvaImmagine(IdFinestra diagramma) {
     if (auto* dialogo =
             qobject_cast<SalvaimmagineWindow*>(m_finestre.apri(IdFinestra::salvaimmagine)))

@@ -40,6 +40,7 @@ public:
 private:
     void lavoroScartato() override;
     void lavoroNuovo() override;
+    void progettoAperto() override;
     void apriSalvaImmagine(IdFinestra diagramma) override;
 
     Modulo1 m_modulo;

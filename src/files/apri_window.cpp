@@ -2,6 +2,7 @@
 #include "files/apri_window.h"
 
 #include "files/progetto.h"
+#include "platform/collegamenti.h"
 #include "platform/file_system.h"
 #include "platform/liste_file.h"
 #include "platform/registro_finestre.h"
@@ -64,6 +65,8 @@ bool apri(Servizi& servizi, const QString& nomeNelMessaggio, const LetturaFile& 
             motivo = QStringLiteral("riga %1: %2").arg(esito.riga).arg(motivo);
         return avvisa(motivo);
     }
+    // The main window numbers the layers read, so that Ok keeps them all.
+    servizi.collegamenti.progettoAperto();
     return true;
 }
 

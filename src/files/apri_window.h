@@ -36,8 +36,9 @@ public:
     ListaDischi* Drive1 = nullptr;
 };
 
-// Reads the project file into the job, as the Open command does. On failure the user is told
-// which file and why, the job stays exactly as it was, and false is returned. The name comes from
+// Reads the project file into the job, as the Open command does, and tells the main window
+// (Collegamenti::progettoAperto). On failure the user is told which file and why, the job stays
+// exactly as it was, and false is returned. The name comes from
 // a window, or as the bytes given on the command line.
 bool apriProgetto(Servizi& servizi, const QString& nome);
 bool apriProgetto(Servizi& servizi, const PercorsoFile& nome);

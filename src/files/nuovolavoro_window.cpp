@@ -14,7 +14,9 @@
 namespace spintaro {
 
 NuovolavoroWindow::NuovolavoroWindow(Servizi& servizi)
-    : FinestraBase(IdFinestra::Nuovolavoro, servizi, QString()) {
+    // No caption, yet not the empty text: under X an empty title is shown as the program's name.
+    // One space shows an empty title bar.
+    : FinestraBase(IdFinestra::Nuovolavoro, servizi, QStringLiteral(" ")) {
     const Twips twips = Twips::delloSchermo();
     setFont(fontMsSansSerif(8.25));
     resize(twips.dimensione(4680, 1380));

@@ -6,9 +6,10 @@
 namespace spintaro {
 
 // What a window asks of another window that it must not know by its class: the question windows
-// of the file commands tell the main window that the job was thrown away, and the diagrams and
-// the main window open the image dialog for one diagram. The composition of the program
-// (Applicazione) forwards each call to the window's instance when it is loaded.
+// of the file commands tell the main window that the job was thrown away, the open command that a
+// project was read, and the diagrams and the main window open the image dialog for one diagram. The
+// composition of the program (Applicazione) forwards each call to the window's instance when it is
+// loaded.
 class Collegamenti {
 public:
     virtual ~Collegamenti() = default;
@@ -16,6 +17,9 @@ public:
     virtual void lavoroScartato() = 0;
     // A new job starts ("Si" to "Nuovo Lavoro?"): the main window numbers layers from 1 again.
     virtual void lavoroNuovo() = 0;
+    // A project was read into the job (Open, or a file named at start): the main window shows the
+    // number of layers read in txt_strato, so that Ok keeps them all.
+    virtual void progettoAperto() = 0;
     // Shows the image dialog, set to save this diagram.
     virtual void apriSalvaImmagine(IdFinestra diagramma) = 0;
 };

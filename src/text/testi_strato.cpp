@@ -4,15 +4,25 @@
 #include "model/calcolo.h"
 #include "text/testi_numerici.h"
 
+#include <cmath>
+
 namespace spintaro {
 
 std::optional<double> z0Mostrato(const Modulo1& m, long long n) {
-    if (n < PrimoRecord || n > UltimoRecord)
+    if (n < 1 || n > UltimoRecord)
         return std::nullopt;
     const Strato& s = m.Strati(n);
-    if (!(s.Sa1 < 0))
+    if (classificaPressione(s) != CasoPressione::Trazione)
         return std::nullopt;
-    return ProfonditaTrazione(s);
+    // The depth of the layer's base, summed from the top in the order the thrust sums it, so that
+    // the depth shown is the very number the thrust and the diagram use.
+    double zBase = 0.0;
+    for (long long i = 1; i <= n; ++i)
+        zBase = zBase + m.Strati(i).Potenza;
+    const double inizio = InizioTrazione(s, zBase);
+    if (!std::isfinite(inizio))
+        return std::nullopt;
+    return inizio;
 }
 
 TestiStrato TestiMostraStrato(const Modulo1& m, long long n, std::string_view decimale) {

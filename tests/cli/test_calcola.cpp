@@ -104,7 +104,7 @@ TEST(Calcola, JsonOfTheTwoLayerExampleWithSurchargeGivenEitherWay) {
             a.push_back("--sovraccarico");
             a.push_back(q);
         }
-        a.push_back(dati + "/esempio_calcolo.spt");
+        a.push_back(esempio);
         const Risultato r = esegui(a);
         ASSERT_EQ(r.codice, 0) << r.err;
         ASSERT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 1);
@@ -155,8 +155,8 @@ TEST(Calcola, CsvHasAHeaderAndOneRowPerLayerWithTheFileName) {
                             "braccio\r");
     // RFC 4180: the name is quoted and its quotes doubled; a period whatever the locale.
     const std::string nome = "\"" + dir.path().toStdString() + "/a,\"\"b\"\".spt\"";
-    EXPECT_EQ(uno.rfind(nome + ",1,2.5,18,0,30,0,0.33292484606633277,45,0,", 0), 0u) << uno;
-    EXPECT_EQ(due.rfind(nome + ",2,3,20,10,28,1,", 0), 0u) << due;
+    EXPECT_EQ(uno.rfind(nome + ",1,2,18,0,30,0,0.33292484606633277,36,0,", 0), 0u) << uno;
+    EXPECT_EQ(due.rfind(nome + ",2,3,20,5,25,1,", 0), 0u) << due;
     EXPECT_EQ(uno.back(), '\r');
 }
 
@@ -175,7 +175,7 @@ class CsvItaliano : public testing::TestWithParam<CasoCsv> {};
 TEST_P(CsvItaliano, SemicolonsAndDecimalCommas) {
     QTemporaryDir dir;
     const QString nome = dir.filePath("a;b.spt");
-    ASSERT_TRUE(QFile::copy(QString::fromStdString(dati + "/esempio_calcolo.spt"), nome));
+    ASSERT_TRUE(QFile::copy(QString::fromStdString(esempio), nome));
     std::vector<std::string> a = {"--sovraccarico", "10", "--formato", "csv"};
     a.insert(a.end(), GetParam().opzioni.begin(), GetParam().opzioni.end());
     a.push_back(nome.toStdString());
@@ -239,20 +239,40 @@ TEST(Calcola, AnOverflowingMomentIsLeftEmptyAndTheRunGoesOn) {
 TEST(Calcola, TableUsesTheRegionalSeparator) {
     const Risultato r = esegui({"--sovraccarico", "10", esempio}, virgola);
     ASSERT_EQ(r.codice, 0) << r.err;
-    // Layer 1: 2.5 m of 18 kN/m³ over 10 kPa: Sv 55; Sa2 = 55 × 0.332925 = 18.311.
-    EXPECT_NE(r.out.find("2,5"), std::string::npos);
-    EXPECT_NE(r.out.find("55,000"), std::string::npos);
-    EXPECT_NE(r.out.find("18,311"), std::string::npos);
-    // (3.329 + 18.311) × 2.5 / 2 + (19.832 + 60.650) × 3 / 2 = 27.050 + 120.723
-    EXPECT_NE(r.out.find("Spinta totale: 147,773 kN/m"), std::string::npos) << r.out;
-    // Water 0 to 30 kPa over 3 m. Arms above the base: 2.5·(2·10 + 55) / (3·65) + 3 = 3.961538
-    // and 3·(2·19.832 + 60.650) / (3·80.482) = 1.246418; 27.050 × 3.961538 + 120.723 × 1.246418.
+    // Layer 1: 2 m of 18 kN/m³ over 10 kPa: Sv 46; Sa2 = 46 × 0.332925 = 15.315.
+    EXPECT_NE(r.out.find("0,332925"), std::string::npos);
+    EXPECT_NE(r.out.find("46,000"), std::string::npos);
+    EXPECT_NE(r.out.find("15,315"), std::string::npos);
+    // (3.329248 + 15.314543) × 2 / 2 + (18.645809 + 60.806119) × 3 / 2 = 18.644 + 119.178
+    EXPECT_NE(r.out.find("Spinta totale: 137,822 kN/m"), std::string::npos) << r.out;
+    // Water 0 to 30 kPa over the 3 m below the table. Arms above the base: 3 + 2·(2·3.329248 +
+    // 15.314543) / (3·18.643791) = 3.785717 and 3·(2·18.645809 + 60.806119) / (3·79.451928) =
+    // 1.234680; 18.643791 × 3.785717 + 119.177893 × 1.234680 = 217.727; 217.727 / 137.822 = 1.580.
     EXPECT_NE(r.out.find("  0,000  30,000\n"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("Spinta dell'acqua: 45,000 kN/m\n"
-                         "Momento ribaltante rispetto alla base: 257,631 kN·m/m\n"
-                         "Punto di applicazione sopra la base: 1,743 m\n"),
+                         "Momento ribaltante rispetto alla base: 217,727 kN·m/m\n"
+                         "Punto di applicazione sopra la base: 1,580 m\n"),
               std::string::npos)
         << r.out;
+}
+
+// The README shows the example command with what it prints (regional settings of "C").
+TEST(Calcola, TheReadmeShowsWhatTheExampleCommandPrints) {
+    std::ifstream in(SPINTARO_SORGENTE "/README.md");
+    std::stringstream ss;
+    ss << in.rdbuf();
+    const std::string readme = ss.str();
+    const std::string comando = "spintaro-calcola --sovraccarico 10 examples/due_strati.spt\n";
+    const auto inizio = readme.find(comando);
+    ASSERT_NE(inizio, std::string::npos) << "README.md lacks the example command";
+    const auto fine = readme.find("```", inizio);
+    ASSERT_NE(fine, std::string::npos);
+    const std::string mostrato =
+        readme.substr(inizio + comando.size(), fine - inizio - comando.size());
+    std::filesystem::current_path(SPINTARO_SORGENTE);
+    const Risultato r = esegui({"--sovraccarico", "10", "examples/due_strati.spt"});
+    ASSERT_EQ(r.codice, 0) << r.err;
+    EXPECT_EQ(mostrato, r.out);
 }
 
 const std::string intestazione = "Strato        Potenza       Gamma         Coesione      "
@@ -265,14 +285,14 @@ TEST(Calcola, ExportWritesTheExportTableByteForByte) {
     const Risultato r =
         esegui({"--sovraccarico", "10", "--esporta", file.toStdString(), esempio}, virgola);
     ASSERT_EQ(r.codice, 0) << r.err;
-    // Layer 1: Ka .33, Sv 55, Sa1 10 × 0.332925 = 3.33, Sa2 18.31. Layer 2 (φ 28, submerged):
-    // Ka .36, Sv 115, Sa1 55 × 0.360585 = 19.83, Sa2 (115 − 30) × 0.360585 + 30 = 60.65.
+    // Layer 1: Ka .33, Sv 46, Sa1 10 × 0.332925 = 3.33, Sa2 15.31. Layer 2 (φ 25, submerged):
+    // Ka .41, Sv 106, Sa1 46 × 0.405344 = 18.65, Sa2 (106 − 30) × 0.405344 + 30 = 60.81.
     EXPECT_EQ(leggi(file),
               intestazione +
-                  " 1             2,5           18            0             30       "
-                  "    No            ,33           55,           3,33          18,31\r\n"
-                  " 2             3             20            10            28       "
-                  "    Si            ,36           115,          19,83         60,65\r\n");
+                  " 1             2             18            0             30       "
+                  "    No            ,33           46,           3,33          15,31\r\n"
+                  " 2             3             20            5             25       "
+                  "    Si            ,41           106,          18,65         60,81\r\n");
 }
 
 struct CasoFile {
@@ -288,7 +308,9 @@ TEST_P(FileRotto, ExitsWith1NamingTheFileAndLeavesNoExport) {
     const QString esporta = dir.filePath("x.dat");
     const Risultato r = esegui({"--esporta", esporta.toStdString(), GetParam().file});
     EXPECT_EQ(r.codice, UscitaFile);
-    EXPECT_NE(r.err.find(GetParam().file), std::string::npos) << r.err;
+    // A long path is quoted by its end, which holds the file's own name.
+    const std::string& file = GetParam().file;
+    EXPECT_NE(r.err.find(file.substr(file.rfind('/') + 1)), std::string::npos) << r.err;
     EXPECT_NE(r.err.find(GetParam().messaggio), std::string::npos) << r.err;
     EXPECT_FALSE(QFile::exists(esporta));
 }
@@ -347,7 +369,8 @@ TEST(ProgrammaCalcola, ExportSeparatorFollowsTheRegionalSettings) {
                         codice);
         EXPECT_EQ(codice, 0) << c.ambiente;
         const std::string testo = leggi(file);
-        EXPECT_NE(testo.find(std::string(" 2") + c.separatore + "5 "), std::string::npos)
+        // Ka of 30°, 0.332925, with two decimals.
+        EXPECT_NE(testo.find(std::string(" ") + c.separatore + "33 "), std::string::npos)
             << c.ambiente << "\n"
             << testo;
     }

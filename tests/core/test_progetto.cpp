@@ -4,9 +4,7 @@
 #include "files/progetto.h"
 #include "model/calcolo.h"
 
-#include <fstream>
 #include <gtest/gtest.h>
-#include <sstream>
 #include <string>
 
 namespace spintaro {
@@ -38,13 +36,6 @@ TEST(ScriviProgetto, TwoLayerExampleByteForByte) {
     EXPECT_EQ(byte, fileEsempio);
     EXPECT_EQ(byte.substr(25, 7), std::string("\x20\x32\x2E\x35\x20\x0D\x0A")); // line 6
     EXPECT_EQ(m.IndiceStrato, 3);
-}
-
-TEST(ScriviProgetto, TheBundledExampleIsThatFile) {
-    std::ifstream in(SPINTARO_EXAMPLES "/due_strati.spt", std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    EXPECT_EQ(ss.str(), fileEsempio);
 }
 
 TEST(ScriviProgetto, NoLayersWritesRecordZeroOnly) {

@@ -232,28 +232,46 @@ TEST(ZoneStampa, PadsToTheNextZoneAndNeverCuts) {
     EXPECT_EQ(rigaAZone({"è", "x"}), "è             x");
 }
 
-// What the "Visualizza" frame shows for one layer computed without surcharge, as
-// strat|pot|gam|coes|attritint|ka|Sv|sa1|sa2|z0. Cohesive (a worked example): Ka
-// 0.489645, Sv 76, Sa1 -13.994922 shown as "0", Sa2 23.218070, z0 1.504305. Sand: Sa1 exactly 0
-// shows the separator alone and no z0. With γ = 0, z0 = 2c/(γ·√Ka) has no value: empty.
+// What the "Visualizza" frame shows for layer n of a profile computed without surcharge, as
+// strat|pot|gam|coes|attritint|ka|Sv|sa1|sa2|z0. Cohesive (a worked example): Ka 0.489645, Sv 76,
+// Sa1 -13.994922 shown as "0", Sa2 23.218070, z0 1.504305. Sand: Sa1 exactly 0 shows the
+// separator alone and no z0. z0 is where the thrust starts the tension triangle: the layer's own
+// 2c/(γ·√Ka) when it lies within the layer, else the depth where Sa1..Sa2 crosses zero; a layer in
+// tension all through has no triangle and shows none.
 TEST(TestiMostraStrato, OgniCasellaNelSuoFormato) {
+    using prova::strato;
     struct Caso {
-        Strato s;
+        std::vector<Strato> strati;
         long long n;
         const char* decimale;
         const char* atteso;
     };
     const Caso casi[] = {
-        {prova::strato(4, 19, 10, 20), 1, ",", "1|4|19,|10,|20,|,49|76,|0|23,218|1,504"},
-        {prova::strato(4, 19, 10, 20), 1, ".", "1|4|19.|10.|20.|.49|76.|0|23.218|1.504"},
-        {prova::strato(5, 18, 0, 30), 1, ",", "1|5|18,|,|30,|,333|90,|,|29,963|"},
-        {prova::strato(0.5, 18, 0, 30), 1, ",", "1|0,5|18,|,|30,|,333|9,|,|2,996|"},
-        {prova::strato(2, 0, 10, 20), 1, ",", "1|2|,|10,|20,|,49|,|0|-13,995|"},
-        {prova::strato(2, 18, 0, 30), 51, ",", "51|||||||||"},
-        {prova::strato(2, 18, 0, 30), -1, ",", "-1|||||||||"},
+        {{strato(4, 19, 10, 20)}, 1, ",", "1|4|19,|10,|20,|,49|76,|0|23,218|1,504"},
+        {{strato(4, 19, 10, 20)}, 1, ".", "1|4|19.|10.|20.|.49|76.|0|23.218|1.504"},
+        {{strato(5, 18, 0, 30)}, 1, ",", "1|5|18,|,|30,|,333|90,|,|29,963|"},
+        {{strato(0.5, 18, 0, 30)}, 1, ",", "1|0,5|18,|,|30,|,333|9,|,|2,996|"},
+        // γ = 0: no z0 can be computed, and both pressures are -13.994922.
+        {{strato(2, 0, 10, 20)}, 1, ",", "1|2|,|10,|20,|,49|,|0|-13,995|"},
+        // Tension all through: Sa2 = 19 × 0.489645 − 13.994922 = -4.691674; own z0 1.504 unused.
+        {{strato(1, 19, 10, 20)}, 1, ",", "1|1|19,|10,|20,|,49|19,|0|-4,692|"},
+        // Dry sand over dry clay: Sa1 -19.176241, Sa2 8.733503; z0 3.008610 lies in 1..4.
+        {{strato(1, 18, 0, 30), strato(3, 19, 20, 20)},
+         2,
+         ",",
+         "2|3|19,|20,|20,|,49|75,|0|8,734|3,009"},
+        // Light sand over heavier clay: Sa1 = 20 × 0.489645 − 13.994922 = -4.202030, Sa2 =
+        // 60 × 0.489645 − 13.994922 = 15.383755; own z0 20/(0.699746 × 20) = 1.429 lies above the
+        // top at 2, so the zero crossing 2 + 2 × 4.202030 / 19.585786 = 2.429090 is shown.
+        {{strato(2, 10, 0, 30), strato(2, 20, 10, 20)},
+         2,
+         ",",
+         "2|2|20,|10,|20,|,49|60,|0|15,384|2,429"},
+        {{strato(2, 18, 0, 30)}, 51, ",", "51|||||||||"},
+        {{strato(2, 18, 0, 30)}, -1, ",", "-1|||||||||"},
     };
     for (const Caso& c : casi) {
-        const Modulo1 m = prova::profilo(0, {c.s});
+        const Modulo1 m = prova::profilo(0, c.strati);
         const TestiStrato t = TestiMostraStrato(m, c.n, c.decimale);
         const std::string riga = t.strat + "|" + t.pot + "|" + t.gam + "|" + t.coes + "|" +
                                  t.attritint + "|" + t.ka + "|" + t.Sv + "|" + t.sa1 + "|" + t.sa2 +

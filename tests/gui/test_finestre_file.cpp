@@ -17,6 +17,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QStorageInfo>
+#include <QWindow>
 #include <algorithm>
 #include <fstream>
 #include <sys/stat.h>
@@ -137,8 +138,17 @@ TEST_F(ProvaFile, CinquantaStratiDanno255RigheERitornanoInteri) {
         EXPECT_NEAR(l.Sv, sv, 1e-9) << i << ": record 0 keeps the surcharge, not in the file";
     }
     EXPECT_EQ(std::tuple(f->txt_strato->text(), f->txt_strat->text()),
-              std::tuple(QStringLiteral("1"), QStringLiteral("7")))
-        << "the main window is not refreshed";
+              std::tuple(QStringLiteral("50"), QStringLiteral("7")))
+        << "txt_strato numbers the layers read; the layer shown stays until browsing";
+    // Ok, the natural next click, keeps the fifty layers as they were read (recomputed from the
+    // surcharge in its box, the same 10).
+    const Modulo1 aperto = a.m();
+    scrivi(f->txt_sovraccarico, "10");
+    clic(f->Fine);
+    EXPECT_EQ(a.m().NumStrati, 50);
+    for (int i = 0; i <= 50; ++i)
+        EXPECT_EQ(a.m().Strati(i), aperto.Strati(i)) << i;
+    EXPECT_TRUE(a.messaggi.messaggi().empty());
 }
 
 TEST_F(ProvaFile, UnaVirgolaSpezzaIlValoreEFaScorrereIlResto) {
@@ -708,7 +718,7 @@ TEST_F(ProvaFile, DisposizioneEOrdineDiTabulazione) {
           {"Command3", r(2520, 960, 1095, 315)},
           {"Label1", r(1200, 360, 1455, 255)}}},
         {IdFinestra::Nuovolavoro,
-         "",
+         " ", // an empty title bar
          4680,
          1380,
          {{"Command1", r(600, 840, 1335, 375)},
@@ -720,6 +730,9 @@ TEST_F(ProvaFile, DisposizioneEOrdineDiTabulazione) {
         ASSERT_NE(w, nullptr);
         SCOPED_TRACE(w->objectName().toStdString());
         EXPECT_EQ(w->windowTitle(), d.titolo);
+        // The title the window system is told is never empty: under X an empty one is shown as
+        // the program's name.
+        EXPECT_FALSE(w->windowHandle()->title().isEmpty());
         EXPECT_EQ(w->size(), QSize(d.larghezza / 15, d.altezza / 15));
         QWidget* precedente = nullptr;
         for (const auto& [nome, twips] : d.controlli) {

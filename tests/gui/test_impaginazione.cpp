@@ -50,6 +50,7 @@ TEST_F(FinestraPrincipale, AlcuniPostiTestiESuggerimenti) {
         {"lab_sa1_indice", {3240, 3720, 135, 135}, "A1"},
         {"precedente", {3720, 4920, 975, 495}, "&Precedente", "Valori Strato Precedente "},
         {"Command2", {6120, 2280, 1575, 495}, "Spinta Totale", "Calcola Spinta"},
+        {"lab_spinta_unita", {7320, 3000, 495, 255}, "kN/m"},
         {"btn_Chiudi", {6840, 5400, 975, 375}, "&Chiudi", "Chiudi"},
         {"lab_contatto", {1440, 5760, 3735, 255}, "Per suggerimenti o problemi: " SPINTARO_CONTACT},
     };

@@ -151,9 +151,10 @@ TEST(AperturaAllAvvio, ApreIlProgettoOSegnalaELasciaIlLavoroVuoto) {
     EXPECT_TRUE(a.app.apriAllAvvio(PercorsoFile{nonUtf8}));
     std::filesystem::remove(nonUtf8); // Qt neither lists nor removes it
     EXPECT_EQ(a.m().NumStrati, 2);
-    EXPECT_EQ(a.m().Strati(1).Potenza, 2.5);
+    EXPECT_EQ(a.m().Strati(1).Potenza, 2);
     EXPECT_EQ(a.m().Strati(2).Falda, 1);
     EXPECT_EQ(a.m().IndiceStrato, 0);
+    EXPECT_EQ(a.finestra->txt_strato->text(), "2") << "the layers read, as the Open command shows";
     EXPECT_EQ(QDir::currentPath(), dir.path());
     EXPECT_TRUE(a.messaggi.messaggi().empty());
     QDir::setCurrent(iniziale);

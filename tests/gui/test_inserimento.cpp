@@ -2,11 +2,14 @@
 // The entry workflow of the main window, driven through its controls: "Nuovo", Ok, browsing,
 // the error trap, "Spinta Totale", with a comma and with a period as decimal separator.
 
-#include "ambiente_prova.h"
+#include "files/esporta_window.h"
+#include "files/salva_window.h"
+#include "finestre_file_prova.h"
 #include "model/modulo1.h"
 
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <string>
 
@@ -102,30 +105,55 @@ TEST_F(Inserimento, TreStratiSfogliatiPercorsiEOkDiNuovo) {
         EXPECT_EQ(a.m().IndiceStrato, 3);
         EXPECT_EQ(visualizza(f), strati[2]);
     }
-    // Ok again: layer 3 (shown in txt_strato) overwritten with zeros and everything recomputed.
+    // Ok again with the boxes empty: layer 3 (shown in txt_strato) is kept, everything recomputed
+    // from the surcharge now typed (20: layer 1 Sv 56, Sa2 56 × 0.332925 = 18.643791).
+    scrivi(f->txt_sovraccarico, "20");
     clic(f->Fine);
     const Strato& s = a.m().Strati(3);
-    EXPECT_EQ(s.Potenza + s.Gamma + s.AttritoInterno, 0);
-    EXPECT_NEAR(s.Ka, 0.9984086138418382, 1e-15);
-    EXPECT_EQ(s.Sv, 106);
+    EXPECT_EQ(std::tuple(s.Potenza, s.Gamma, s.AttritoInterno, s.Sv),
+              std::tuple(1., 18., 30., 134.))
+        << "empty boxes never wipe a stored layer";
     EXPECT_EQ(a.m().NumStrati, 3);
-    EXPECT_EQ(visualizza(f), "1|2|18,|,|30,|,333|46,|3,329|15,315|");
+    EXPECT_EQ(visualizza(f), "1|2|18,|,|30,|,333|56,|6,658|18,644|");
+    // "Nuovo" after Ok with the boxes empty keeps layer 3 too and goes on at layer 4; a new layer
+    // left empty is stored as zeros.
+    clic(f->nuovo);
+    EXPECT_EQ(a.m().Strati(3).Potenza, 1);
+    EXPECT_EQ(f->txt_strato->text(), "4");
+    a.m().Strati(4).Gamma = 5; // left from an earlier job
+    clic(f->Fine);
+    EXPECT_EQ(a.m().NumStrati, 4);
+    EXPECT_EQ(a.m().Strati(4).Potenza + a.m().Strati(4).Gamma + a.m().Strati(4).AttritoInterno, 0);
     EXPECT_TRUE(a.messaggi.eventi().isEmpty());
 }
 
-// The box wiring of the tension case: Sa1 -13.994922 shown as "0" and z0 1.504305 in txt_z0 (the
-// texts themselves are checked in the core).
+// The tension case in the boxes: Sa1 shown as "0" and txt_z0 where the thrust starts the tension
+// triangle. One cohesive layer: Sa1 -13.994922, z0 1.504305 within the layer. Light sand over
+// heavier clay: the clay's own z0 1.429 lies above its top at 2, so the zero crossing 2.429090 is
+// shown (the texts themselves are checked in the core).
 TEST_F(Inserimento, StratoInTrazioneMostraZeroEZ0) {
     strato(f, "4|19|10|20");
     clic(f->Fine);
     EXPECT_EQ(visualizza(f), "1|4|19,|10,|20,|,49|76,|0|23,218|1,504");
+    strato(f, "2|10||30");
+    clic(f->nuovo);
+    strato(f, "2|20|10|20");
+    clic(f->Fine);
+    clic(f->successivo);
+    EXPECT_EQ(visualizza(f), "2|2|20,|10,|20,|,49|60,|0|15,384|2,429");
     EXPECT_TRUE(a.messaggi.eventi().isEmpty());
 }
 
 TEST_F(Inserimento, LettereNelPesoDiVolume) {
+    a.m().Strati(1).Potenza = 9;
     a.m().Strati(1).Gamma = 7;
     strato(f, "2|abc|5|30");
-    for (const Risposta r : {Risposta::Annulla, Risposta::Ok}) {
+    // Annulla cancels the command: layer 1 and NumStrati as before. OK keeps the steps done: the
+    // thickness was stored before the failing step. Either way the boxes keep their text, the
+    // bad one is selected for retyping, and the program goes on.
+    const std::tuple<Risposta, double, int> risposte[] = {{Risposta::Annulla, 9, 0},
+                                                          {Risposta::Ok, 2, 1}};
+    for (const auto& [r, potenza, numStrati] : risposte) {
         a.messaggi.azzera();
         a.messaggi.setNextAnswer(r);
         clic(f->nuovo);
@@ -134,12 +162,13 @@ TEST_F(Inserimento, LettereNelPesoDiVolume) {
         EXPECT_EQ(a.messaggi.messaggi()[1].titolo, "Spintaro");
         EXPECT_EQ(a.messaggi.messaggi()[1].pulsanti, Pulsanti::OkAnnulla);
         EXPECT_EQ(a.messaggi.risposteInAttesa(), 0u);
-        // The thickness was stored before the failing step, the rest was not; the boxes keep
-        // their text, and with either answer the program goes on.
-        EXPECT_EQ(a.m().Strati(1).Potenza, 2);
+        EXPECT_EQ(a.m().Strati(1).Potenza, potenza);
         EXPECT_EQ(a.m().Strati(1).Gamma, 7);
+        EXPECT_EQ(a.m().NumStrati, numStrati);
         EXPECT_EQ(caselle(f), "2|abc|5|30");
         EXPECT_EQ(f->txt_strato->text(), "1");
+        EXPECT_EQ(f->focusWidget(), f->txt_gamma);
+        EXPECT_EQ(f->txt_gamma->selectedText(), "abc");
         EXPECT_TRUE(a.fini == 0 && f->isVisible());
     }
     // The user corrects the box and presses "Nuovo" again.
@@ -167,7 +196,10 @@ TEST(SeparatoreNelleCaselle, NuovoLeggeConIlSeparatoreDellUtente) {
     }
 }
 
-TEST_F(Inserimento, CinquantaStratiEPoiIlCinquantunesimoRifiutato) {
+// After the fiftieth "Nuovo" txt_strato shows 51, which only says that the table is full: every
+// command works on layers 1..50, and Ok closes the entry with them.
+TEST_F(Inserimento, CinquantaStratiRiempionoLaTabella) {
+    const prova::CartellaDiLavoro cartella;
     a.m().Strati(1).Potenza = 9; // left from an earlier job
     a.m().Strati(1).Falda = 1;
     // Browsing before any layer shows nothing.
@@ -182,50 +214,70 @@ TEST_F(Inserimento, CinquantaStratiEPoiIlCinquantunesimoRifiutato) {
     strato(f, "1|17||");
     clic(f->nuovo);
     EXPECT_EQ(a.m().Strati(50).Gamma, 17);
-    EXPECT_EQ(a.m().NumStrati, 51);
+    EXPECT_EQ(std::pair(a.m().NumStrati, f->txt_strato->text()),
+              std::pair(Intero16{50}, QStringLiteral("51")));
     ASSERT_TRUE(a.messaggi.eventi().isEmpty());
     EXPECT_EQ(visualizza(f), Vuota) << "nothing computed or shown while entering";
     strato(f, "2|18||30");
     const Modulo1 prima = a.m();
     clic(f->nuovo);
     EXPECT_EQ(a.messaggi.eventi().join('|'),
-              MessaggiRegistrati::Beep +
-                  "|avvisate l'operatore che \r\nsi è verificato l'errore 9");
-    EXPECT_EQ(a.messaggi.messaggi().at(0).titolo, "Spintaro");
+              MessaggiRegistrati::Beep + "|La tabella contiene al massimo 50 strati: premi Ok per "
+                                         "chiudere l'immissione dei dati con quelli inseriti.");
     EXPECT_TRUE(a.m() == prima) << "no record was touched";
-    // "Successivo" up to the 51st layer shows empty boxes, and nothing breaks.
-    a.m().IndiceStrato = 50;
-    clic(f->successivo);
-    EXPECT_EQ(a.m().IndiceStrato, 51);
-    EXPECT_EQ(visualizza(f), "51" + Vuota);
-    // Ok and "Spinta Totale" with 51 layers fail too, report it and put everything back.
+    // Thrust, save, export, report and diagrams on the fifty layers (not computed yet: zeros).
     a.messaggi.azzera();
-    const Modulo1 primaOk = a.m();
-    clic(f->Fine);
     clic(f->Command2);
-    ASSERT_EQ(a.messaggi.messaggi().size(), 2u);
-    EXPECT_TRUE(a.messaggi.messaggi()[0].testo.contains("errore 9"));
-    EXPECT_TRUE(a.m() == primaOk);
-    EXPECT_EQ(f->txt_strato->text() + " " + caselle(f) + " " + f->txt_spinta->text(),
-              "51 2|18||30 ");
-    EXPECT_EQ(a.fini, 0) << "the job in memory is kept and the program goes on";
+    EXPECT_EQ(f->txt_spinta->text(), ",");
+    f->Save->trigger();
+    auto* salva = qobject_cast<SalvaWindow*>(a.registro().istanza(IdFinestra::Salva));
+    ASSERT_NE(salva, nullptr);
+    clic(salva->Salva);
+    f->esportamenu->trigger();
+    auto* esporta = qobject_cast<EsportaWindow*>(a.registro().istanza(IdFinestra::Esporta));
+    ASSERT_NE(esporta, nullptr);
+    scrivi(esporta->txt_salva, "tabella");
+    clic(esporta->Salva);
+    // Records 0..50, the last one 1 17 0 0 0; a header and fifty rows.
+    const std::string progetto = prova::leggi(cartella.file("Nuovo.spt"));
+    EXPECT_EQ(std::count(progetto.begin(), progetto.end(), '\n'), 255);
+    EXPECT_TRUE(progetto.ends_with(" 0 \r\n 1 \r\n 17 \r\n 0 \r\n 0 \r\n 0 \r\n"));
+    const std::string tabella = prova::leggi(cartella.file("tabella.dat"));
+    EXPECT_EQ(std::count(tabella.begin(), tabella.end(), '\n'), 51);
+    f->stampa->trigger();
+    clic(f->Grafico);
+    clic(f->Command1);
+    for (const IdFinestra id : {IdFinestra::stampa1, IdFinestra::Sv, IdFinestra::Sa})
+        EXPECT_TRUE(a.registro().istanza(id) != nullptr && a.registro().istanza(id)->isVisible());
+    EXPECT_TRUE(a.messaggi.eventi().isEmpty()) << a.messaggi.testi().join('|').toStdString();
+    // Ok: the fifty layers computed, the boxes not stored and cleared.
+    clic(f->Fine);
+    EXPECT_EQ(a.m().NumStrati, 50);
+    EXPECT_EQ(a.m().Strati(50).Potenza, 1);
+    EXPECT_EQ(a.m().Strati(50).Sv, 17);
+    EXPECT_EQ(f->txt_strato->text() + " " + caselle(f), "50 |||");
+    EXPECT_EQ(a.messaggi.testi().join('|'),
+              "La tabella contiene al massimo 50 strati: l'immissione dei dati è stata chiusa con "
+              "50 strati.\r\nI valori nelle caselle non sono stati memorizzati.");
+    EXPECT_EQ(a.fini, 0);
 }
 
 TEST(OkFallito, SegnalaERipristina) {
     const QString enorme = "1" + QString(200, '0'); // 1E+200: its square overflows
-    // Surcharge, layer typed, code in the message.
-    const std::tuple<QString, QString, const char*> casi[] = {
-        {"dieci", "2|18||30", "errore 13"},
-        {"10", "2|diciotto||30", "errore 13"},
-        {"10", enorme + "|" + enorme + "||30", "errore 6"}};
-    for (const auto& [sovraccarico, dati, codice] : casi) {
+    // Surcharge, layer typed, code and field in the message, the box selected.
+    const std::tuple<QString, QString, const char*, QLineEdit * SpintaroWindow::*> casi[] = {
+        {"dieci", "2|18||30", "errore 13) nel campo «Sovraccarico»",
+         &SpintaroWindow::txt_sovraccarico},
+        {"10", "2|diciotto|x|30", "errore 13) nel campo «γ»", &SpintaroWindow::txt_gamma},
+        {"10", enorme + "|" + enorme + "||30", "errore 6).", nullptr}};
+    for (const auto& [sovraccarico, dati, codice, casella] : casi) {
         SCOPED_TRACE(codice);
         // A computed job of two layers, then the user types a third layer and presses Ok.
         AmbienteProva a;
         SpintaroWindow* f = a.avvia();
         esempio(f);
-        clic(f->nuovo); // continues from the number shown: the last layer is overwritten
-        EXPECT_EQ(a.m().Strati(2).Potenza, 0);
+        clic(f->nuovo); // empty boxes: the last layer is kept and entry goes on at 3
+        EXPECT_EQ(a.m().Strati(2).Potenza, 3);
         ASSERT_EQ(f->txt_strato->text(), "3");
         scrivi(f->txt_sovraccarico, sovraccarico);
         strato(f, dati, true);
@@ -245,6 +297,10 @@ TEST(OkFallito, SegnalaERipristina) {
         EXPECT_TRUE(f->OptSi->isChecked());
         EXPECT_EQ(visualizza(f), mostrati);
         EXPECT_EQ(f->txt_sovraccarico->text(), sovraccarico);
+        if (casella != nullptr) {
+            EXPECT_EQ(f->focusWidget(), f->*casella);
+            EXPECT_EQ((f->*casella)->selectedText(), (f->*casella)->text());
+        }
         EXPECT_EQ(a.fini, 0);
     }
 }

@@ -60,17 +60,18 @@ TEST_P(FinestraSecondaria, UnaSolaIstanzaNascondereConservaScaricareDistrugge) {
     EXPECT_TRUE(a.finestra->isVisible() && a.finestra->isEnabled());
 }
 
-const CasoFinestra Secondarie[] = {{"Sv", IdFinestra::Sv, "Sigma v"},
-                                   {"Sa", IdFinestra::Sa, "Sa"},
-                                   {"stampa1", IdFinestra::stampa1, "stampa"},
-                                   {"Apri", IdFinestra::Apri, "Apri"},
-                                   {"Salva", IdFinestra::Salva, "Salva"},
-                                   {"Esporta", IdFinestra::Esporta, "Esporta"},
-                                   {"salvaimmagine", IdFinestra::salvaimmagine, "Salva Immagine"},
-                                   {"Attenzione", IdFinestra::Attenzione, "ATTENZIONE"},
-                                   {"Nuovolavoro", IdFinestra::Nuovolavoro, ""},
-                                   {"frmSplash", IdFinestra::frmSplash, ""},
-                                   {"grazie1", IdFinestra::grazie1, "E Grazie...."}};
+const CasoFinestra Secondarie[] = {
+    {"Sv", IdFinestra::Sv, "Sigma v"},
+    {"Sa", IdFinestra::Sa, "Sa"},
+    {"stampa1", IdFinestra::stampa1, "stampa"},
+    {"Apri", IdFinestra::Apri, "Apri"},
+    {"Salva", IdFinestra::Salva, "Salva"},
+    {"Esporta", IdFinestra::Esporta, "Esporta"},
+    {"salvaimmagine", IdFinestra::salvaimmagine, "Salva Immagine"},
+    {"Attenzione", IdFinestra::Attenzione, "ATTENZIONE"},
+    {"Nuovolavoro", IdFinestra::Nuovolavoro, " "}, // an empty title bar
+    {"frmSplash", IdFinestra::frmSplash, ""},
+    {"grazie1", IdFinestra::grazie1, "E Grazie...."}};
 INSTANTIATE_TEST_SUITE_P(Tutte, FinestraSecondaria, ::testing::ValuesIn(Secondarie),
                          prova::NomeCaso());
 

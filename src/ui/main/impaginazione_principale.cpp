@@ -145,7 +145,8 @@ constexpr ControlloPrincipale Controlli[] = {
         "Spinta Totale", "Calcola Spinta", "", "", &W::Command2},
     {"txt_spinta",             SolaLettura, F4,     6120, 2880, 1095,  315, Arial,
         "", "", "Spinta Totale (risultato)", "kN/m", &W::txt_spinta},
-    {"lab_spinta_unita",       Etichetta,   F4,     7320, 3000,  375,  255, Arial, "kPa"},
+    // The thrust is in kN per metre of wall; as wide as the "kN / m" labels, so it is not cut.
+    {"lab_spinta_unita",       Etichetta,   F4,     7320, 3000,  495,  255, Arial, "kN/m"},
     {"btn_Chiudi",             Pulsante,    Client, 6840, 5400,  975,  375, Arial,
         "&Chiudi", "Chiudi", "", "", &W::btn_Chiudi},
     {"lab_contatto",           Etichetta,   Client, 1440, 5760, 3735,  255, Arial,

@@ -25,6 +25,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
 #include <string>
 #include <type_traits>
 #include <variant>
@@ -277,6 +278,10 @@ void SpintaroWindow::LeggiDati() {
     const double attrito = LeggiValoreCasella(testo(txt_attrint), sep);
     m.Strati(m.NumStrati).AttritoInterno = attrito;
     m.Strati(m.NumStrati).Falda = OptSi->isChecked() ? Intero16{1} : Intero16{0};
+    pulisciCaselle();
+}
+
+void SpintaroWindow::pulisciCaselle() {
     txt_potenza->clear();
     txt_coesione->clear();
     txt_gamma->clear();
@@ -284,42 +289,122 @@ void SpintaroWindow::LeggiDati() {
     OptNo->setChecked(true);
 }
 
+bool SpintaroWindow::caselleVuote() const {
+    return txt_potenza->text().isEmpty() && txt_gamma->text().isEmpty() &&
+           txt_coesione->text().isEmpty() && txt_attrint->text().isEmpty() && !OptSi->isChecked();
+}
+
+bool SpintaroWindow::conservaStrato(long long n) const {
+    // A layer of zeros stays the same either way; any other stored layer is kept.
+    return m_stratoMemorizzato && n >= 1 && n <= servizi().modulo.NumStrati && caselleVuote();
+}
+
+namespace {
+
+// The captions of the value boxes, for the messages that name one.
+struct Didascalia {
+    QLineEdit* SpintaroWindow::*casella;
+    const char* testo;
+};
+constexpr Didascalia Didascalie[] = {
+    {&SpintaroWindow::txt_sovraccarico, "Sovraccarico"},
+    {&SpintaroWindow::txt_potenza, "Potenza Strato"},
+    {&SpintaroWindow::txt_gamma, "γ"},
+    {&SpintaroWindow::txt_coesione, "Coesione"},
+    {&SpintaroWindow::txt_attrint, "Attrito interno"},
+};
+
+} // namespace
+
+QLineEdit* SpintaroWindow::primaCasellaIllegibile(std::span<QLineEdit* const> caselle) const {
+    const Separatori sep = separatori();
+    for (QLineEdit* casella : caselle) {
+        try {
+            (void)LeggiValoreCasella(testo(casella), sep);
+        } catch (const Errore&) {
+            return casella;
+        }
+    }
+    return nullptr;
+}
+
+void SpintaroWindow::evidenzia(QLineEdit* casella) {
+    if (casella == nullptr)
+        return;
+    casella->setFocus(Qt::OtherFocusReason);
+    casella->selectAll();
+}
+
+void SpintaroWindow::segnalaTabellaPiena(const QString& seguito) {
+    servizi().messaggi.mostra(
+        TitoloApplicazione,
+        QStringLiteral("La tabella contiene al massimo %1 strati: ").arg(UltimoRecord) + seguito,
+        Pulsanti::Ok);
+}
+
 void SpintaroWindow::nuovo_Click() {
     Modulo1& m = servizi().modulo;
+    // "Annulla" in the trap's question puts back the job (the record and NumStrati) and the
+    // number shown as they were before the command.
+    const Modulo1 prima = m;
+    const QString stratoPrima = txt_strato->text();
     try {
-        m.NumStrati = LeggiIntero16(testo(txt_strato), separatori());
-        LeggiDati();
-        m.NumStrati = arrotondaIntero16(LeggiNumeroIniziale(testo(txt_strato)) + 1.0);
-        txt_strato->setText(daStd(TestoIntero(m.NumStrati)));
+        const Intero16 n = LeggiIntero16(testo(txt_strato), separatori());
+        if (n > UltimoRecord) {
+            // The number past the last record only says that the table is full: nothing to store.
+            servizi().messaggi.beep();
+            segnalaTabellaPiena(
+                QStringLiteral("premi Ok per chiudere l'immissione dei dati con quelli inseriti."));
+            return;
+        }
+        const bool conserva = conservaStrato(n);
+        m.NumStrati = n;
+        // Empty boxes over a stored layer (Ok, then "Nuovo" to add a layer) leave it as it is.
+        if (!conserva)
+            LeggiDati();
+        const Intero16 prossimo = arrotondaIntero16(LeggiNumeroIniziale(testo(txt_strato)) + 1.0);
+        // After the fiftieth layer the number shown is 51 while NumStrati stays at the 50 layers
+        // stored, so that every walk over the table (thrust, save, export, report, diagrams)
+        // keeps within it.
+        m.NumStrati = std::min<Intero16>(prossimo, UltimoRecord);
+        txt_strato->setText(daStd(TestoIntero(prossimo)));
+        m_stratoMemorizzato = false;
     } catch (const Errore& e) {
-        trappolaNuovo(e.codice());
+        trappolaNuovo(e.codice(), prima, stratoPrima);
     }
 }
 
-void SpintaroWindow::trappolaNuovo(int codice) {
+void SpintaroWindow::trappolaNuovo(int codice, const Modulo1& prima, const QString& stratoPrima) {
     ServizioMessaggi& messaggi = servizi().messaggi;
     messaggi.beep();
     if (codice == ErroreTipo) {
         messaggi.mostra(TitoloApplicazione,
                         QStringLiteral("Controlla che tutti i dati siano stati inseriti."),
                         Pulsanti::Ok);
-        // Whatever the answer, the user goes back to the window with the steps done so far kept
-        // (a value read before the bad one stays stored) and the boxes holding their text. Going
-        // on from the failed step would store a layer nobody has corrected, and running it again
-        // under the unchanged boxes would only fail again, for ever: the user corrects the boxes
-        // and presses "Nuovo" again. "Annulla" does not end the program: the job is kept.
-        messaggi.mostra(TitoloApplicazione,
-                        QStringLiteral("Se l'errore e' stato corretto fai click su Ok.\r\n"
-                                       "altrimenti dai click su Annulla."),
-                        Pulsanti::OkAnnulla);
+        // OK: back to the window with the steps done so far kept (a value read before the bad one
+        // stays stored) and the boxes holding their text, to correct them and press "Nuovo"
+        // again; going on from the failed step would store a layer nobody has corrected, and
+        // running it again under the unchanged boxes would only fail again, for ever.
+        // "Annulla": the command is cancelled, the job is put back as it was before it. Neither
+        // answer ends the program.
+        const Risposta risposta =
+            messaggi.mostra(TitoloApplicazione,
+                            QStringLiteral("Se l'errore e' stato corretto fai click su Ok.\r\n"
+                                           "altrimenti dai click su Annulla."),
+                            Pulsanti::OkAnnulla);
+        if (risposta == Risposta::Annulla) {
+            servizi().modulo = prima;
+            txt_strato->setText(stratoPrima);
+        }
+        evidenzia(primaCasellaIllegibile(caselleStrato()));
         return;
     }
-    // Any other code (9: a 51st layer) is reported and the user goes back to the window. The
-    // failing step has stored nothing, so the job in memory is kept as it was.
+    // Any other code (6: a value too large) is reported and the user goes back to the window.
     messaggi.mostra(TitoloApplicazione,
                     QStringLiteral("avvisate l'operatore che \r\nsi è verificato l'errore ") +
                         QString::number(codice),
                     Pulsanti::Ok);
+    evidenzia(primaCasellaIllegibile(caselleStrato()));
 }
 
 void SpintaroWindow::Fine_Click() {
@@ -333,18 +418,27 @@ void SpintaroWindow::Fine_Click() {
     const QString coesione = txt_coesione->text();
     const QString attrito = txt_attrint->text();
     const bool sottoFalda = OptSi->isChecked();
+    bool piena = false;
     try {
         const Intero16 n = arrotondaIntero16(LeggiNumeroIniziale(testo(txt_strato)));
-        m.NumStrati = n;
+        // Past the fiftieth layer the entry closes with the fifty layers stored; the boxes are
+        // not stored. Empty boxes over a stored layer (Ok pressed again) only recompute.
+        piena = n > UltimoRecord;
+        const bool conserva = !piena && conservaStrato(n);
+        m.NumStrati = piena ? Intero16{UltimoRecord} : n;
         txt_strato->clear();
         const QString sovraccarico = txt_sovraccarico->text();
         m.Strati(0).Sv = sovraccarico.isEmpty()
                              ? 0.0
                              : LeggiValoreCasella(sovraccarico.toStdString(), separatori());
-        LeggiDati();
-        CalcolaStrati(m, n);
+        if (piena)
+            pulisciCaselle();
+        else if (!conserva)
+            LeggiDati();
+        CalcolaStrati(m, m.NumStrati);
         m.IndiceStrato = 1;
         MostraStrato(1);
+        m_stratoMemorizzato = true;
     } catch (const Errore& e) {
         m = copia;
         txt_strato->setText(strato);
@@ -353,18 +447,38 @@ void SpintaroWindow::Fine_Click() {
         txt_coesione->setText(coesione);
         txt_attrint->setText(attrito);
         (sottoFalda ? OptSi : OptNo)->setChecked(true);
-        segnalaErroreOk(e.codice());
+        // The boxes in the order Ok reads them; past the table only the surcharge is read.
+        const std::array<QLineEdit*, 5> lette = {txt_sovraccarico, txt_potenza, txt_gamma,
+                                                 txt_coesione, txt_attrint};
+        segnalaErroreOk(e.codice(),
+                        primaCasellaIllegibile(std::span(lette).first(piena ? 1 : lette.size())));
+        return;
+    }
+    if (piena) {
+        const bool conDati = !(potenza.isEmpty() && gammaTesto.isEmpty() && coesione.isEmpty() &&
+                               attrito.isEmpty() && !sottoFalda);
+        segnalaTabellaPiena(QStringLiteral("l'immissione dei dati è stata chiusa con %1 strati.")
+                                .arg(UltimoRecord) +
+                            (conDati ? QStringLiteral("\r\nI valori nelle caselle non sono stati "
+                                                      "memorizzati.")
+                                     : QString()));
     }
 }
 
-void SpintaroWindow::segnalaErroreOk(int codice) {
+void SpintaroWindow::segnalaErroreOk(int codice, QLineEdit* casella) {
+    QString campo;
+    for (const Didascalia& d : Didascalie)
+        if (this->*d.casella == casella)
+            campo = QStringLiteral(" nel campo «%1»").arg(QString::fromUtf8(d.testo));
     servizi().messaggi.beep();
     servizi().messaggi.mostra(
         TitoloApplicazione,
         QStringLiteral("Immissione dei dati non completata: ") + daStd(descrizioneErrore(codice)) +
+            campo +
             QStringLiteral(".\r\nI dati sono rimasti come prima di Ok: correggili e premi di "
                            "nuovo Ok."),
         Pulsanti::Ok);
+    evidenzia(casella);
 }
 
 void SpintaroWindow::successivo_Click() {
@@ -416,6 +530,18 @@ void SpintaroWindow::PulisciVisualizza() {
 
 void SpintaroWindow::ricominciaNumerazione() {
     txt_strato->setText(QStringLiteral("1"));
+    m_stratoMemorizzato = false;
+}
+
+void SpintaroWindow::progettoAperto() {
+    const Intero16 n = servizi().modulo.NumStrati;
+    if (n < 1) {
+        ricominciaNumerazione();
+        return;
+    }
+    // Ok right after the open closes the entry with every layer read, as they are.
+    txt_strato->setText(daStd(TestoIntero(n)));
+    m_stratoMemorizzato = true;
 }
 
 void SpintaroWindow::MostraStrato(Intero16 n) noexcept {

@@ -5,6 +5,9 @@
 #include "platform/finestra_base.h"
 #include "platform/twips.h"
 
+#include <array>
+#include <span>
+
 class QAction;
 class QGroupBox;
 class QLabel;
@@ -16,6 +19,7 @@ class QRadioButton;
 
 namespace spintaro {
 
+class Modulo1;
 class PulsanteImmagine;
 struct Separatori;
 
@@ -44,6 +48,9 @@ public:
     void PulisciVisualizza();
     // Puts "1" into txt_strato: entry starts again from the first layer.
     void ricominciaNumerazione();
+    // A project was opened: txt_strato shows the number of layers read ("1" when there are none),
+    // and those layers count as stored, so that empty boxes never overwrite the last one.
+    void progettoAperto();
 
     // The command handlers, as the controls trigger them.
     void nuovo_Click();
@@ -132,14 +139,36 @@ private:
 
     Separatori separatori() const;
     QString testoDisplay(double v) const;
-    // The error trap of "Nuovo": beep, the message for the code, the question when it applies.
-    void trappolaNuovo(int codice);
-    void segnalaErroreOk(int codice);
+    // The error trap of "Nuovo": beep, the message for the code, the question when it applies;
+    // "Annulla" puts back the job as it was before the command (prima).
+    void trappolaNuovo(int codice, const Modulo1& prima, const QString& stratoPrima);
+    // The message of a failed Ok; casella is the box whose text could not be read, if any.
+    void segnalaErroreOk(int codice, QLineEdit* casella);
+    // "La tabella contiene al massimo 50 strati..." with the sentence given after it.
+    void segnalaTabellaPiena(const QString& seguito);
     void svuotaVisualizza();
+    // Empties the four value boxes and sets "No" (the last steps of LeggiDati).
+    void pulisciCaselle();
+    // True when the four value boxes are empty and "No" is set.
+    bool caselleVuote() const;
+    // True when the layer numbered n is one of the job's stored layers (entry closed by Ok, or
+    // the job opened from a file) and the boxes are empty: storing them would wipe that layer.
+    bool conservaStrato(long long n) const;
+    // The first of the boxes whose text is not a number a value box can hold; null when every
+    // one reads. caselleStrato(): the four value boxes in the order LeggiDati reads them.
+    QLineEdit* primaCasellaIllegibile(std::span<QLineEdit* const> caselle) const;
+    std::array<QLineEdit*, 4> caselleStrato() const {
+        return {txt_potenza, txt_gamma, txt_coesione, txt_attrint};
+    }
+    // Puts the focus into the box and selects its text, so that the user can retype it.
+    static void evidenzia(QLineEdit* casella);
 
     Twips m_twips;
     QMenuBar* m_barraMenu = nullptr;
     QWidget* m_client = nullptr;
+    // The layer numbered in txt_strato is already stored: set by a successful Ok and by Open,
+    // cleared when "Nuovo" moves on to a new number and when numbering starts again.
+    bool m_stratoMemorizzato = false;
 };
 
 } // namespace spintaro
