@@ -115,7 +115,7 @@ void FinestraSceltaFile::collegaListe(ListaDischi* dischi, ListaCartelle* cartel
 void FinestraSceltaFile::scegliDisco(const QString& radice) {
     // A drive's current directory: the working directory when it lies on that drive.
     const QString lavoro = QDir::currentPath();
-    const QString destinazione = ListaDischi::discoDi(lavoro) == radice ? lavoro : radice;
+    const QString destinazione = m_dischi->discoDi(lavoro) == radice ? lavoro : radice;
     if (destinazione == m_cartelle->cartella())
         return;
     if (const QString motivo = ListaCartelle::motivoNonApribile(destinazione); !motivo.isEmpty()) {
