@@ -5,10 +5,12 @@
 #include "platform/servizio_messaggi.h"
 
 #include <QCloseEvent>
+#include <QHideEvent>
 #include <QMenuBar>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QVBoxLayout>
+#include <QWindow>
 #include <algorithm>
 
 namespace spintaro {
@@ -71,6 +73,24 @@ QMenuBar* FinestraBase::impaginaConMenu(QWidget* client, bool dimensioneFissa) {
     impaginazione->setMenuBar(barra);
     impaginazione->addWidget(client);
     return barra;
+}
+
+void FinestraBase::setVisible(bool visibile) {
+    if (visibile && !isVisible() && m_postoLasciato) {
+        setGeometry(*m_postoLasciato);
+        // Given to the native window as well, even when the widget's place did not change: so the
+        // window manager is told that the place is the program's own and keeps it.
+        if (QWindow* finestra = windowHandle())
+            finestra->setGeometry(*m_postoLasciato);
+    }
+    QWidget::setVisible(visibile);
+}
+
+void FinestraBase::hideEvent(QHideEvent* evento) {
+    QWidget::hideEvent(evento);
+    // The window system's own hides (minimising) change nothing.
+    if (!evento->spontaneous())
+        m_postoLasciato = geometry();
 }
 
 void FinestraBase::closeEvent(QCloseEvent* evento) {

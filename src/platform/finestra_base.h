@@ -4,6 +4,7 @@
 #include <QString>
 #include <QWidget>
 #include <array>
+#include <optional>
 
 class QPagedPaintDevice;
 class QPainter;
@@ -78,9 +79,19 @@ protected:
 
     void closeEvent(QCloseEvent* evento) override;
 
+public:
+    // A window hidden by the program (its own close command) and shown again comes back with the
+    // place and size it had when it was hidden, wherever the user had dragged it: without a
+    // position of its own a window manager would place it anew.
+    void setVisible(bool visibile) override;
+
+protected:
+    void hideEvent(QHideEvent* evento) override;
+
 private:
     IdFinestra m_id;
     Servizi& m_servizi;
+    std::optional<QRect> m_postoLasciato;
 };
 
 template <typename Corpo> void FinestraBase::comando(Corpo&& corpo) noexcept {

@@ -1,0 +1,78 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Runs a test on a display of its own: a virtual X server (xvfb-run -a) managed by openbox, and
+# with --accessibilita an accessibility bus as well (a private session bus, the AT-SPI bus
+# launcher, Qt told to talk to it).
+#
+#   con_display.sh [--accessibilita] -- COMMAND [ARGUMENTS...]
+#
+# When a tool is missing the test is skipped (status 77) with a line saying which; under CI (the
+# variable CI set) it fails instead. Everything started here is stopped by its process id.
+set -euo pipefail
+
+accessibilita=0
+if [ "${1:-}" = "--accessibilita" ]; then
+    accessibilita=1
+    shift
+fi
+[ "${1:-}" = "--" ] && shift
+
+manca() {
+    echo "con_display.sh: manca $1: il test non può girare${CI:+ (CI: è un errore)}." >&2
+    if [ -n "${CI:-}" ]; then exit 1; fi
+    exit 77
+}
+
+# Waits up to five seconds for a condition (a command), checking every 50 ms.
+attendi() {
+    for _ in $(seq 100); do
+        if "$@" >/dev/null 2>&1; then return 0; fi
+        sleep 0.05
+    done
+    return 1
+}
+
+if [ "${CON_DISPLAY_DENTRO:-}" != 1 ]; then
+    strumenti=(xvfb-run xauth openbox xdotool xprop)
+    [ $accessibilita = 1 ] && strumenti+=(dbus-run-session dbus-send /usr/libexec/at-spi-bus-launcher)
+    for s in "${strumenti[@]}"; do
+        command -v "$s" >/dev/null || manca "$s"
+    done
+    if [ $accessibilita = 1 ] && ! /usr/bin/python3 -c 'import pyatspi' 2>/dev/null; then
+        manca "il modulo python3 pyatspi (pacchetto python3-pyatspi)"
+    fi
+    export CON_DISPLAY_DENTRO=1
+    interno=("$0")
+    [ $accessibilita = 1 ] && interno=(dbus-run-session -- "$0" --accessibilita)
+    exec xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" "${interno[@]}" -- "$@"
+fi
+
+# On the display: the window manager first, and the test only once it manages the screen.
+figli=()
+ferma() {
+    for p in "${figli[@]}"; do kill "$p" 2>/dev/null || true; done
+    for p in "${figli[@]}"; do wait "$p" 2>/dev/null || true; done
+}
+# Openbox as installed, but without the resistance of screen and window edges: a window dragged
+# goes exactly where the pointer takes it.
+cartella=$(mktemp -d)
+trap 'ferma; rm -rf "$cartella"' EXIT
+sed -e 's|<strength>[0-9]*</strength>|<strength>0</strength>|' \
+    -e 's|<screen_edge_strength>[0-9]*</screen_edge_strength>|<screen_edge_strength>0</screen_edge_strength>|' \
+    /etc/xdg/openbox/rc.xml >"$cartella/rc.xml"
+openbox --sm-disable --config-file "$cartella/rc.xml" >/dev/null 2>&1 &
+figli+=($!)
+gestito() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
+attendi gestito || { echo "con_display.sh: openbox non gestisce lo schermo" >&2; exit 1; }
+
+if [ $accessibilita = 1 ]; then
+    /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+    figli+=($!)
+    attendi dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
+        org.a11y.Bus.GetAddress ||
+        { echo "con_display.sh: il bus dell'accessibilità non risponde" >&2; exit 1; }
+    export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+fi
+export QT_QPA_PLATFORM=xcb
+unset WAYLAND_DISPLAY
+"$@"
