@@ -99,9 +99,10 @@ std::vector<Montaggio> LeggiMontaggi(std::string_view testo) {
         const std::vector<std::string_view> c = campi(testo.substr(0, fine));
         testo.remove_prefix(std::min(fine + 1, testo.size()));
         // id, parent, major:minor, root, mount point, options, optional fields, "-", type, ...
-        const auto trattino = std::find(c.begin() + std::min<std::size_t>(c.size(), 6), c.end(),
-                                        std::string_view("-"));
-        if (c.size() < 8 || trattino + 1 >= c.end() || c[2].find(':') == std::string_view::npos)
+        if (c.size() < 8 || c[2].find(':') == std::string_view::npos)
+            continue;
+        const auto trattino = std::find(c.begin() + 6, c.end(), std::string_view("-"));
+        if (trattino == c.end() || trattino + 1 == c.end())
             continue;
         r.push_back(
             {std::string(c[2]), decodifica(c[3]), decodifica(c[4]), decodifica(*(trattino + 1))});
