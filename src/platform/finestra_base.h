@@ -54,6 +54,8 @@ public:
     FinestraBase(IdFinestra id, Servizi& servizi, const QString& titolo);
 
     IdFinestra id() const { return m_id; }
+    // A window that asks a question or picks a file: a dialog to a screen reader, not a frame.
+    bool dialogo() const;
 
     // The window's load step, run once by the registry after creating the instance.
     virtual void caricamento() {}
