@@ -154,7 +154,11 @@ def controlla_principale(principale):
 def controlla_finestre(app, principale):
     verifica(principale.getRoleName() == "frame", f"main window: {principale.getRoleName()}")
     for ruolo_controllo, controllo, nome, ruolo in FINESTRE:
-        premi(trova(principale, ruolo_controllo, controllo))
+        comando = trova(principale, ruolo_controllo, controllo)
+        if comando is None:
+            errori.append(f"{ruolo_controllo} {controllo!r} not found")
+            continue
+        premi(comando)
         f = attendi(lambda: finestra(app, nome), 5)
         if f is None:
             errori.append(f"{controllo}: no window named {nome!r} among "
@@ -165,7 +169,10 @@ def controlla_finestre(app, principale):
             verifica(f.description == DESCRIZIONI[nome],
                      f"window {nome!r}: description {f.description!r}")
     # Saving the project unloads Salva and asks "Nuovo Lavoro?", a window without a caption.
-    premi(trova(finestra(app, "Salva"), "push button", "Salva"))
+    salva = finestra(app, "Salva")
+    if salva is None:
+        return
+    premi(trova(salva, "push button", "Salva"))
     nuovo = attendi(lambda: finestra(app, "Nuovo Lavoro?"), 5)
     verifica(nuovo is not None and nuovo.getRoleName() == "dialog",
              f"Nuovolavoro: {[(c.getRoleName(), c.name) for c in app if c is not None]}")
