@@ -65,6 +65,11 @@ public:
     // drawing or text paint that instead, so the page is vector output, and may add pages.
     virtual void stampaSu(QPainter& pittore, QPagedPaintDevice& pagine);
 
+    // A window hidden by the program (its own close command) and shown again comes back with the
+    // place and size it had when it was hidden, wherever the user had dragged it: without a
+    // position of its own a window manager would place it anew.
+    void setVisible(bool visibile) override;
+
 Q_SIGNALS:
     void chiusaDalBordo(spintaro::IdFinestra id);
 
@@ -80,14 +85,6 @@ protected:
     void segnalaErroreImprevisto(const char* cosa) noexcept;
 
     void closeEvent(QCloseEvent* evento) override;
-
-public:
-    // A window hidden by the program (its own close command) and shown again comes back with the
-    // place and size it had when it was hidden, wherever the user had dragged it: without a
-    // position of its own a window manager would place it anew.
-    void setVisible(bool visibile) override;
-
-protected:
     void hideEvent(QHideEvent* evento) override;
 
 private:
