@@ -64,7 +64,7 @@ DESCRIZIONI = {
           "spinta totale 7.325 kN/m.",
 }
 
-# The report, line by line (C locale: a period as separator): Ka .332926 and .490290, Sv 18 and
+# The report, line by line (C locale: a period as separator): Ka .332925 and .489645, Sv 18 and
 # 75, Sa1 0 and -19.176241, Sa2 5.992647 and 8.733503, by the print patterns.
 RIGHE = [
     "Strato; Potenza; Gamma; Coesione; Attrito interno; Sotto falda; Ka; Sv; Sa1; Sa2",
