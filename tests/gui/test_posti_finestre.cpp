@@ -64,36 +64,18 @@ std::string testo(const QRect& r) {
 // Holds Alt and drags with a mouse button from a point of the window by an offset: with the left
 // button openbox moves the window, with the right one it resizes it from the nearest corner.
 void trascina(QPoint da, QPoint di, const char* tasto) {
-    const QPoint a = da + di;
-    const auto x = [](int v) {
-        return QString::number(v);
-    };
     // The short pauses let the window manager take each step before the next, as a hand does.
-    xdotool({"mousemove",
-             "--sync",
-             x(da.x()),
-             x(da.y()),
-             "keydown",
-             "alt",
-             "mousedown",
-             tasto,
-             "sleep",
-             "0.05",
-             "mousemove",
-             x(da.x() + di.x() / 2),
-             x(da.y() + di.y() / 2),
-             "sleep",
-             "0.05",
-             "mousemove",
-             "--sync",
-             x(a.x()),
-             x(a.y()),
-             "sleep",
-             "0.05",
-             "mouseup",
-             tasto,
-             "keyup",
-             "alt"});
+    xdotool(QStringLiteral("mousemove --sync %1 %2 keydown alt mousedown %3 sleep 0.05 "
+                           "mousemove %4 %5 sleep 0.05 mousemove --sync %6 %7 sleep 0.05 "
+                           "mouseup %3 keyup alt")
+                .arg(da.x())
+                .arg(da.y())
+                .arg(QLatin1String(tasto))
+                .arg(da.x() + di.x() / 2)
+                .arg(da.y() + di.y() / 2)
+                .arg(da.x() + di.x())
+                .arg(da.y() + di.y())
+                .split(QLatin1Char(' ')));
 }
 
 struct CasoPosto {
