@@ -57,10 +57,14 @@ ferma() {
 # goes exactly where the pointer takes it.
 cartella=$(mktemp -d)
 trap 'ferma; rm -rf "$cartella"' EXIT
-sed -e 's|<strength>[0-9]*</strength>|<strength>0</strength>|' \
-    -e 's|<screen_edge_strength>[0-9]*</screen_edge_strength>|<screen_edge_strength>0</screen_edge_strength>|' \
-    /etc/xdg/openbox/rc.xml >"$cartella/rc.xml"
-openbox --sm-disable --config-file "$cartella/rc.xml" >/dev/null 2>&1 &
+configurazione=()
+if [ -f /etc/xdg/openbox/rc.xml ]; then
+    sed -e 's|<strength>[0-9]*</strength>|<strength>0</strength>|' \
+        -e 's|<screen_edge_strength>[0-9]*<|<screen_edge_strength>0<|' \
+        /etc/xdg/openbox/rc.xml >"$cartella/rc.xml"
+    configurazione=(--config-file "$cartella/rc.xml")
+fi
+openbox --sm-disable "${configurazione[@]}" >/dev/null 2>&1 &
 figli+=($!)
 gestito() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
 attendi gestito || { echo "con_display.sh: openbox non gestisce lo schermo" >&2; exit 1; }
