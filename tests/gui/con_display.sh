@@ -44,10 +44,23 @@ if [ "${CON_DISPLAY_DENTRO:-}" != 1 ]; then
     export CON_DISPLAY_DENTRO=1
     interno=("$0")
     [ $accessibilita = 1 ] && interno=(dbus-run-session -- "$0" --accessibilita)
-    exec xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" "${interno[@]}" -- "$@"
+    # "xvfb-run -a" takes the first display number that looks free; a server started at the same
+    # moment elsewhere, or one still shutting down, can hold it too. The display then does not
+    # answer or keeps openbox out (status 75 from inside): again, on another number.
+    for _ in 1 2 3; do
+        esito=0
+        xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" "${interno[@]}" -- "$@" || esito=$?
+        [ $esito = 75 ] || exit $esito
+        sleep 0.2
+    done
+    exit 1
 fi
 
 # On the display: the window manager first, and the test only once it manages the screen.
+if ! xprop -root -len 0 _NET_SUPPORTED >/dev/null 2>&1; then
+    echo "con_display.sh: il display $DISPLAY non risponde, se ne prova un altro" >&2
+    exit 75
+fi
 figli=()
 ferma() {
     for p in "${figli[@]}"; do kill "$p" 2>/dev/null || true; done
@@ -64,10 +77,14 @@ if [ -f /etc/xdg/openbox/rc.xml ]; then
         /etc/xdg/openbox/rc.xml >"$cartella/rc.xml"
     configurazione=(--config-file "$cartella/rc.xml")
 fi
-openbox --sm-disable "${configurazione[@]}" >/dev/null 2>&1 &
+openbox --sm-disable "${configurazione[@]}" >"$cartella/openbox.log" 2>&1 &
 figli+=($!)
 gestito() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
-attendi gestito || { echo "con_display.sh: openbox non gestisce lo schermo" >&2; exit 1; }
+if ! attendi gestito; then
+    echo "con_display.sh: openbox non gestisce lo schermo $DISPLAY:" >&2
+    cat "$cartella/openbox.log" >&2
+    exit 75
+fi
 
 if [ $accessibilita = 1 ]; then
     /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
