@@ -9,7 +9,8 @@ pacchetti=(
     qt6-base-dev qt6-svg-dev qt6-image-formats-plugins libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation2 fonts-dejavu-core
-    xvfb xauth openbox x11-utils xdotool
+    xvfb xauth openbox xdotool x11-utils
+    dbus-daemon dbus-bin at-spi2-core python3-pyatspi
     clang-14 libclang-rt-14-dev clang-format clang-tidy
     desktop-file-utils shared-mime-info libxml2-utils file dpkg-dev
     libgif-dev cups printer-driver-cups-pdf poppler-utils debootstrap

@@ -4,14 +4,17 @@
 #include "model/modulo1.h"
 #include "platform/caratteri.h"
 #include "platform/collegamenti.h"
+#include "platform/fonte_separatori.h"
 #include "platform/registro_finestre.h"
 #include "platform/servizi.h"
 #include "platform/tela.h"
+#include "text/testi_numerici.h"
 
 #include <QAction>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
+#include <cmath>
 
 namespace spintaro {
 
@@ -55,6 +58,25 @@ FinestraDiagramma::costruisciMenu(const char* nomeMenu, const QString& testoMenu
 
 void FinestraDiagramma::caricamento() {
     m_tela->impostaDisegno(m_costruzione(servizi().modulo, m_tela->misuraX()));
+    setAccessibleDescription(descrizione());
+}
+
+QString FinestraDiagramma::testoSintesi(const QString& cosa, const SintesiDiagramma& s) const {
+    if (s.strati == 0)
+        return cosa + QStringLiteral(": nessuno strato.");
+    // At most three decimals, with the user's separator.
+    const std::string decimale = servizi().separatori.separatori().decimale;
+    const auto cifra = [&decimale](double v) {
+        const double arrotondato = std::fabs(v) < 1e12 ? std::round(v * 1000) / 1000 : v;
+        return QString::fromStdString(TestoGenerale(arrotondato, decimale));
+    };
+    QString t = QStringLiteral("%1 di %2 %3, profondità totale %4 m, valore massimo %5 kPa")
+                    .arg(cosa, QString::number(s.strati),
+                         s.strati == 1 ? QStringLiteral("strato") : QStringLiteral("strati"),
+                         cifra(s.profondita), cifra(s.massimo));
+    if (s.spinta)
+        t += QStringLiteral(", spinta totale %1 kN/m").arg(cifra(*s.spinta));
+    return t + QLatin1Char('.');
 }
 
 void FinestraDiagramma::stampaSu(QPainter& pittore, QPagedPaintDevice& /*pagine*/) {

@@ -59,6 +59,11 @@ protected:
                             const QString& testoStampa, const char* nomeChiudi,
                             const QString& testoChiudi);
 
+    // What a screen reader says of the diagram: its figures, from the job at load time.
+    virtual QString descrizione() const = 0;
+    // "<cosa> di N strati, profondità totale … m, valore massimo … kPa[, spinta totale … kN/m]."
+    QString testoSintesi(const QString& cosa, const SintesiDiagramma& s) const;
+
     Twips m_twips;
 
 private:

@@ -171,4 +171,29 @@ Disegno DisegnoSa(const Modulo1& m, const MisuraX& x) {
     return c.fine();
 }
 
+SintesiDiagramma SintesiSv(const Modulo1& m) {
+    const int n = strati(m);
+    SintesiDiagramma s{n, altezzaTotale(m, n), m.Strati(0).Sv, std::nullopt};
+    for (int i = 1; i <= n; ++i)
+        s.massimo = std::max(s.massimo, m.Strati(i).Sv);
+    return s;
+}
+
+SintesiDiagramma SintesiSa(const Modulo1& m) {
+    const int n = strati(m);
+    SintesiDiagramma s{n, altezzaTotale(m, n), 0, std::nullopt};
+    for (int i = 1; i <= n; ++i) {
+        const double piu = std::max(m.Strati(i).Sa1, m.Strati(i).Sa2);
+        s.massimo = i == 1 ? piu : std::max(s.massimo, piu);
+    }
+    Modulo1 copia = m;
+    copia.NumStrati = aIntero16(n);
+    try {
+        s.spinta = CalcolaSpinta(copia);
+    } catch (const Errore&) {
+        // A sum that is not finite: no thrust to tell.
+    }
+    return s;
+}
+
 } // namespace spintaro

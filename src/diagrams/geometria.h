@@ -3,6 +3,7 @@
 
 #include "model/modulo1.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -48,5 +49,21 @@ Disegno DisegnoSv(const Modulo1& m, const MisuraX& x);
 // The active-pressure diagram; a layer in tension at its top starts its segment at the depth
 // that the thrust uses for it (InizioTrazione).
 Disegno DisegnoSa(const Modulo1& m, const MisuraX& x);
+
+// A diagram in a few figures, for a reader who cannot see it: the layers drawn, their total
+// thickness (m), the largest value drawn (kPa) and, for the pressure diagram, the total thrust
+// (kN/m) that its area makes, when it can be computed. The job is not changed.
+struct SintesiDiagramma {
+    int strati = 0;
+    double profondita = 0;
+    double massimo = 0;
+    std::optional<double> spinta;
+};
+
+// The largest vertical stress, the surcharge at the ground line included.
+SintesiDiagramma SintesiSv(const Modulo1& m);
+// The largest pressure at a layer's top or base (0 without layers), and the total thrust of the
+// layers drawn, computed on a copy of the job.
+SintesiDiagramma SintesiSa(const Modulo1& m);
 
 } // namespace spintaro

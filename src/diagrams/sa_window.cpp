@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "diagrams/sa_window.h"
 
+#include "platform/servizi.h"
+
 namespace spintaro {
 
 SaWindow::SaWindow(Servizi& servizi)
@@ -13,6 +15,10 @@ SaWindow::SaWindow(Servizi& servizi)
     print = v.stampa;
     close = v.chiudi;
     move(m_twips.px(4590), m_twips.px(4800));
+}
+
+QString SaWindow::descrizione() const {
+    return testoSintesi(QStringLiteral("Pressioni attive"), SintesiSa(servizi().modulo));
 }
 
 } // namespace spintaro

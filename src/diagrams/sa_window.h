@@ -13,6 +13,10 @@ class SaWindow final : public FinestraDiagramma {
 public:
     explicit SaWindow(Servizi& servizi);
 
+protected:
+    QString descrizione() const override;
+
+public:
     // Menu "&Immagine". The member close hides QWidget::close() in this class: reach that
     // through a QWidget pointer.
     QMenu* image = nullptr;

@@ -55,6 +55,8 @@ Stampa1Window::Stampa1Window(Servizi& servizi)
     m_area->viewport()->setAutoFillBackground(true);
     m_testo = new TestoAZone;
     m_testo->setPalette(sfondo);
+    // A screen reader reads it as a list, one item per line.
+    m_testo->setAccessibleName(QStringLiteral("Tabella degli strati"));
     m_area->setWidget(m_testo);
     m_barraMenu = impaginaConMenu(m_area, true);
 

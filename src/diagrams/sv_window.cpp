@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "diagrams/sv_window.h"
 
+#include "platform/servizi.h"
+
 namespace spintaro {
 
 SvWindow::SvWindow(Servizi& servizi)
@@ -13,6 +15,10 @@ SvWindow::SvWindow(Servizi& servizi)
     salva = v.salva;
     stampa = v.stampa;
     chiudi = v.chiudi;
+}
+
+QString SvWindow::descrizione() const {
+    return testoSintesi(QStringLiteral("Tensioni verticali"), SintesiSv(servizi().modulo));
 }
 
 } // namespace spintaro

@@ -13,6 +13,10 @@ class SvWindow final : public FinestraDiagramma {
 public:
     explicit SvWindow(Servizi& servizi);
 
+protected:
+    QString descrizione() const override;
+
+public:
     // Menu "&Immagine".
     QMenu* immagine = nullptr;
     QAction* salva = nullptr;

@@ -40,6 +40,8 @@ void SalvaimmagineWindow::Salva_Click() {
         txt_salva->text().toStdString(), txt_formato->currentText().toStdString()));
     if (m_salvataggio)
         m_salvataggio(m_diagramma, nomeFile);
+    // The new image is listed at once.
+    File1->aggiorna();
 }
 
 void SalvaimmagineWindow::Annulla_Click() {

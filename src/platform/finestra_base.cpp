@@ -1,52 +1,70 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/finestra_base.h"
 
+#include "platform/accessibilita.h"
 #include "platform/servizi.h"
 #include "platform/servizio_messaggi.h"
 
 #include <QCloseEvent>
+#include <QHideEvent>
 #include <QMenuBar>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QVBoxLayout>
+#include <QWindow>
 #include <algorithm>
+#include <iterator>
 
 namespace spintaro {
 
+namespace {
+
+struct DatiFinestra {
+    const char* nome;
+    // Asks a question or picks a file: a dialog to a screen reader; the others are frames.
+    bool dialogo;
+    // What a screen reader calls a window that has no caption.
+    const char* nomeSenzaTitolo = "";
+};
+
+// In the order of IdFinestra.
+constexpr DatiFinestra Finestre[] = {
+    {"Spintaro", false},
+    {"Sv", false},
+    {"Sa", false},
+    {"stampa1", false},
+    {"Apri", true},
+    {"Salva", true},
+    {"Esporta", true},
+    {"salvaimmagine", true},
+    {"Attenzione", true},
+    {"Nuovolavoro", true, "Nuovo Lavoro?"},
+    {"frmSplash", false, "Informazioni su Spintaro 1.1"},
+    {"grazie1", false},
+};
+static_assert(std::size(Finestre) == TutteLeFinestre.size());
+
+const DatiFinestra& dati(IdFinestra id) {
+    return Finestre[static_cast<std::size_t>(id)];
+}
+
+} // namespace
+
 QString nomeFinestra(IdFinestra id) {
-    switch (id) {
-    case IdFinestra::Spintaro:
-        return QStringLiteral("Spintaro");
-    case IdFinestra::Sv:
-        return QStringLiteral("Sv");
-    case IdFinestra::Sa:
-        return QStringLiteral("Sa");
-    case IdFinestra::stampa1:
-        return QStringLiteral("stampa1");
-    case IdFinestra::Apri:
-        return QStringLiteral("Apri");
-    case IdFinestra::Salva:
-        return QStringLiteral("Salva");
-    case IdFinestra::Esporta:
-        return QStringLiteral("Esporta");
-    case IdFinestra::salvaimmagine:
-        return QStringLiteral("salvaimmagine");
-    case IdFinestra::Attenzione:
-        return QStringLiteral("Attenzione");
-    case IdFinestra::Nuovolavoro:
-        return QStringLiteral("Nuovolavoro");
-    case IdFinestra::frmSplash:
-        return QStringLiteral("frmSplash");
-    case IdFinestra::grazie1:
-        return QStringLiteral("grazie1");
-    }
-    return {};
+    return QLatin1String(dati(id).nome);
 }
 
 FinestraBase::FinestraBase(IdFinestra id, Servizi& servizi, const QString& titolo)
     : QWidget(nullptr, Qt::Window), m_id(id), m_servizi(servizi) {
+    installaAccessibilita();
     setObjectName(nomeFinestra(id));
     setWindowTitle(titolo);
+    if (*dati(id).nomeSenzaTitolo != '\0')
+        setAccessibleName(QString::fromUtf8(dati(id).nomeSenzaTitolo));
+}
+
+bool FinestraBase::dialogo() const {
+    return dati(m_id).dialogo;
 }
 
 void FinestraBase::stampaSu(QPainter& pittore, QPagedPaintDevice& pagine) {
@@ -71,6 +89,24 @@ QMenuBar* FinestraBase::impaginaConMenu(QWidget* client, bool dimensioneFissa) {
     impaginazione->setMenuBar(barra);
     impaginazione->addWidget(client);
     return barra;
+}
+
+void FinestraBase::setVisible(bool visibile) {
+    if (visibile && !isVisible() && m_postoLasciato) {
+        setGeometry(*m_postoLasciato);
+        // Given to the native window as well, even when the widget's place did not change: so the
+        // window manager is told that the place is the program's own and keeps it.
+        if (QWindow* finestra = windowHandle())
+            finestra->setGeometry(*m_postoLasciato);
+    }
+    QWidget::setVisible(visibile);
+}
+
+void FinestraBase::hideEvent(QHideEvent* evento) {
+    QWidget::hideEvent(evento);
+    // The window system's own hides (minimising) change nothing.
+    if (!evento->spontaneous())
+        m_postoLasciato = geometry();
 }
 
 void FinestraBase::closeEvent(QCloseEvent* evento) {

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QWidget>
 #include <array>
+#include <optional>
 
 class QPagedPaintDevice;
 class QPainter;
@@ -53,6 +54,8 @@ public:
     FinestraBase(IdFinestra id, Servizi& servizi, const QString& titolo);
 
     IdFinestra id() const { return m_id; }
+    // A window that asks a question or picks a file: a dialog to a screen reader, not a frame.
+    bool dialogo() const;
 
     // The window's load step, run once by the registry after creating the instance.
     virtual void caricamento() {}
@@ -61,6 +64,11 @@ public:
     // The default paints the window as it stands, at its on-screen size; windows with a retained
     // drawing or text paint that instead, so the page is vector output, and may add pages.
     virtual void stampaSu(QPainter& pittore, QPagedPaintDevice& pagine);
+
+    // A window hidden by the program (its own close command) and shown again comes back with the
+    // place and size it had when it was hidden, wherever the user had dragged it: without a
+    // position of its own a window manager would place it anew.
+    void setVisible(bool visibile) override;
 
 Q_SIGNALS:
     void chiusaDalBordo(spintaro::IdFinestra id);
@@ -77,10 +85,12 @@ protected:
     void segnalaErroreImprevisto(const char* cosa) noexcept;
 
     void closeEvent(QCloseEvent* evento) override;
+    void hideEvent(QHideEvent* evento) override;
 
 private:
     IdFinestra m_id;
     Servizi& m_servizi;
+    std::optional<QRect> m_postoLasciato;
 };
 
 template <typename Corpo> void FinestraBase::comando(Corpo&& corpo) noexcept {

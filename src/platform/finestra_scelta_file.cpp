@@ -94,16 +94,7 @@ void FinestraSceltaFile::collegaListe(ListaDischi* dischi, ListaCartelle* cartel
     m_cartelle = cartelle;
     m_file = file;
 
-    // Start at the working directory. If it has gone (removed from under the program), the
-    // lists show the root instead, and the working directory is left to the next change.
-    QString iniziale = QDir::currentPath();
-    if (!m_cartelle->impostaCartella(iniziale)) {
-        iniziale = QDir::rootPath();
-        m_cartelle->impostaCartella(iniziale);
-    }
-    m_file->impostaCartella(m_cartelle->cartella());
-    if (m_dischi != nullptr)
-        m_dischi->mostraDiscoDi(m_cartelle->cartella());
+    mostraCartellaDiLavoro();
 
     QObject::connect(m_cartelle, &ListaCartelle::cartellaCambiata, this,
                      [this](const QString& p) { comando([this, p] { cambiaCartella(p); }); });
@@ -124,7 +115,7 @@ void FinestraSceltaFile::collegaListe(ListaDischi* dischi, ListaCartelle* cartel
 void FinestraSceltaFile::scegliDisco(const QString& radice) {
     // A drive's current directory: the working directory when it lies on that drive.
     const QString lavoro = QDir::currentPath();
-    const QString destinazione = ListaDischi::discoDi(lavoro) == radice ? lavoro : radice;
+    const QString destinazione = m_dischi->discoDi(lavoro) == radice ? lavoro : radice;
     if (destinazione == m_cartelle->cartella())
         return;
     if (const QString motivo = ListaCartelle::motivoNonApribile(destinazione); !motivo.isEmpty()) {
@@ -146,6 +137,15 @@ void FinestraSceltaFile::cambiaCartella(const QString& percorso) {
         avvisa(QStringLiteral("La cartella «%1» non può diventare la cartella di lavoro: i file "
                               "saranno letti e scritti in «%2».")
                    .arg(percorsoPerMessaggio(percorso), percorsoPerMessaggio(QDir::currentPath())));
+}
+
+void FinestraSceltaFile::mostraCartellaDiLavoro() {
+    // If the working directory has gone (removed from under the program), the root instead.
+    if (!m_cartelle->impostaCartella(QDir::currentPath()))
+        m_cartelle->impostaCartella(QDir::rootPath());
+    m_file->impostaCartella(m_cartelle->cartella());
+    if (m_dischi != nullptr)
+        m_dischi->mostraDiscoDi(m_cartelle->cartella());
 }
 
 void FinestraSceltaFile::impostaOrdineTab(const QList<QWidget*>& ordine) {
@@ -177,10 +177,17 @@ bool FinestraSceltaFile::scriviOAvvisa(const QString& nomeFile, const std::strin
 
 void FinestraSceltaFile::showEvent(QShowEvent* evento) {
     FinestraBase::showEvent(evento);
-    if (m_cartelle != nullptr)
+    if (m_cartelle == nullptr)
+        return;
+    // Another window may have changed the working directory while this one was hidden: the
+    // folder in view becomes the working directory again, so that a file goes where the user
+    // sees it. A folder that has gone meanwhile gives way to the working directory.
+    if (QDir::setCurrent(m_cartelle->cartella())) {
         m_cartelle->aggiorna();
-    if (m_file != nullptr)
         m_file->aggiorna();
+    } else {
+        mostraCartellaDiLavoro();
+    }
 }
 
 } // namespace spintaro

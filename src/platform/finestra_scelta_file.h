@@ -28,7 +28,8 @@ class ListaFile;
 //   working directory, which every file command uses: the windows pass no directory on.
 // - A click on a file copies its bare name into the name box (when the window has one for it).
 //
-// The lists start at the working directory of the moment the window is created. Each window
+// The lists start at the working directory of the moment the window is created; whenever the
+// window is shown again, the folder it shows becomes the working directory again. Each window
 // builds its own controls with the helpers below, at twips positions of its client area.
 class FinestraSceltaFile : public FinestraBase {
     Q_OBJECT
@@ -67,7 +68,8 @@ protected:
     bool scriviOAvvisa(const QString& nomeFile, const std::string& byte, Intero16 indicePrima,
                        const QString& nonRiuscito);
 
-    // The lists show the directory's contents as they are now, also after being hidden.
+    // Whenever the window is shown, also after being hidden, the folder in view becomes the
+    // working directory again and the lists show its contents as they are now.
     void showEvent(QShowEvent* evento) override;
 
     const Twips& twips() const { return m_twips; }
@@ -76,6 +78,8 @@ private:
     void posiziona(QWidget* w, int sinistra, int alto, int larghezza, int altezza);
     void scegliDisco(const QString& radice);
     void cambiaCartella(const QString& percorso);
+    // Moves the lists to the working directory (the root when it has gone).
+    void mostraCartellaDiLavoro();
 
     Twips m_twips;
     ListaDischi* m_dischi = nullptr;

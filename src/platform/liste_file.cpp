@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/liste_file.h"
 
+#include "files/volumi.h"
+#include "platform/file_system.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QPainter>
@@ -9,8 +12,6 @@
 #include <QSignalBlocker>
 #include <QStorageInfo>
 #include <QStyledItemDelegate>
-#include <algorithm>
-#include <vector>
 
 namespace spintaro {
 
@@ -126,11 +127,12 @@ ListaDischi::ListaDischi(QWidget* genitore) : QComboBox(genitore) {
     });
 }
 
-QString ListaDischi::discoDi(const QString& percorso) {
-    const QStorageInfo volume(percorso);
-    if (volume.isValid() && !volume.rootPath().isEmpty())
-        return volume.rootPath();
-    return QDir::rootPath();
+QString ListaDischi::discoDi(const QString& percorso) const {
+    // Through symbolic links to the folder itself, so that it counts on the volume that holds it.
+    const QString reale = QFileInfo(percorso).canonicalFilePath();
+    const QString radice = QString::fromStdString(
+        VolumeDi((reale.isEmpty() ? percorso : reale).toStdString(), m_radici));
+    return radice;
 }
 
 int ListaDischi::aggiungi(const QString& radice, const QString& nome) {
@@ -139,37 +141,33 @@ int ListaDischi::aggiungi(const QString& radice, const QString& nome) {
             ? QDir::toNativeSeparators(radice)
             : QStringLiteral("%1 [%2]").arg(QDir::toNativeSeparators(radice), nome);
     addItem(iconaDisco(), testo, radice);
+    m_radici.push_back(radice.toStdString());
     return count() - 1;
 }
 
 void ListaDischi::elenca() {
-    QStringList radici;
-    QStringList nomi;
-    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
-        // Only volumes that hold directories: a container's bind-mounted single files are left out.
-        if (!volume.isValid() || !volume.isReady() || !QFileInfo(volume.rootPath()).isDir())
-            continue;
-        if (radici.contains(volume.rootPath()))
-            continue;
-        radici.append(volume.rootPath());
-        nomi.append(volume.name());
+    // The kernel's table of mounts is read as it stands, without touching the mounts themselves:
+    // a network share whose server does not answer would make statfs or stat wait.
+    const LetturaFile tabella = leggiFile(QStringLiteral("/proc/self/mountinfo"));
+    // The home folder as the working directory would name it: through its symbolic links.
+    const QFileInfo infoCasa(QDir::homePath());
+    const QString casa = infoCasa.isDir() ? infoCasa.canonicalFilePath() : QString();
+    const auto volumi = VolumiDaElencare(LeggiMontaggi(tabella.ok ? tabella.byte : std::string()),
+                                         casa.toStdString());
+    for (const Volume& v : volumi) {
+        const QString radice = QString::fromStdString(v.percorso);
+        if (radice == casa) {
+            aggiungi(radice, QStringLiteral("Cartella personale"));
+        } else if (v.remoto) {
+            // Offered as it is: the user may choose it, and only then is it opened.
+            aggiungi(radice, {});
+        } else if (QFileInfo(radice).isDir()) {
+            // A local volume answers at once: its label, if it has one. A file mounted in a
+            // folder's place (as containers do) is no volume.
+            const QStorageInfo volume(radice);
+            aggiungi(radice, volume.rootPath() == radice ? volume.name() : QString());
+        }
     }
-    // The root first, then the others by their mount point.
-    std::vector<qsizetype> ordine(static_cast<std::size_t>(radici.size()));
-    for (qsizetype i = 0; i < radici.size(); ++i)
-        ordine[static_cast<std::size_t>(i)] = i;
-    const QString radiceSistema = QDir::rootPath();
-    std::sort(ordine.begin(), ordine.end(), [&](qsizetype a, qsizetype b) {
-        const bool aRadice = radici[a] == radiceSistema;
-        const bool bRadice = radici[b] == radiceSistema;
-        if (aRadice != bRadice)
-            return aRadice;
-        return radici[a] < radici[b];
-    });
-    if (!radici.contains(radiceSistema))
-        aggiungi(radiceSistema, {});
-    for (qsizetype i : ordine)
-        aggiungi(radici[i], nomi[i]);
 }
 
 void ListaDischi::mostraDiscoDi(const QString& percorso) {

@@ -5,6 +5,8 @@
 #include <QListWidget>
 #include <QString>
 #include <QStringList>
+#include <string>
+#include <vector>
 
 namespace spintaro {
 
@@ -12,16 +14,17 @@ namespace spintaro {
 // and report what the user picks; the window decides what a pick means (working directory, name
 // box).
 
-// The drive list. On a system without drive letters it lists the mounted volumes that hold
-// directories, the root first, each by its mount point.
+// The drive list. On a system without drive letters it lists the places worth offering: the
+// root, the user's home folder, then the mounted volumes that hold the user's files (the rule is
+// VolumiDaElencare), each by its mount point. Building it never waits on a volume.
 class ListaDischi final : public QComboBox {
     Q_OBJECT
 
 public:
     explicit ListaDischi(QWidget* genitore);
 
-    // The mount point of the volume that holds the path.
-    static QString discoDi(const QString& percorso);
+    // The listed place that holds the path (the root when no other does).
+    QString discoDi(const QString& percorso) const;
 
     // Shows the volume that holds the path as the current one, without raising discoScelto.
     void mostraDiscoDi(const QString& percorso);
@@ -37,6 +40,8 @@ Q_SIGNALS:
 private:
     void elenca();
     int aggiungi(const QString& radice, const QString& nome);
+
+    std::vector<std::string> m_radici; // the listed places, in order
 };
 
 // The directory list: the path from the root down to its current directory, then that directory's

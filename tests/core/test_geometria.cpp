@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace spintaro {
 namespace {
@@ -242,6 +243,25 @@ TEST(Diagrammi, ALayerNumberOf51DrawsTheFiftyLayersOfTheTable) {
     EXPECT_EQ(colorate(DisegnoSv(m, misura)).size(), 100u);
     EXPECT_EQ(colorate(DisegnoSa(m, misura)).size(), 100u);
     EXPECT_EQ(m, prima);
+}
+
+// The figures a screen reader gives of the two diagrams, on the sand-over-clay profile whose
+// thrust was worked by hand (shares 2.996324 and 4.329154); the job is left as it was.
+TEST(Sintesi, StratiProfonditaMassimoESpintaSenzaToccareIlLavoro) {
+    Modulo1 m = profilo(0, {strato(1, 18, 0, 30), strato(3, 19, 20, 20)});
+    m.IndiceStrato = 2;
+    const Modulo1 prima = m;
+    const SintesiDiagramma sv = SintesiSv(m);
+    EXPECT_EQ(std::tuple(sv.strati, sv.profondita, sv.massimo, sv.spinta.has_value()),
+              std::tuple(2, 4.0, 18.0 + 3 * 19.0, false));
+    const SintesiDiagramma sa = SintesiSa(m);
+    EXPECT_EQ(std::tuple(sa.strati, sa.profondita), std::tuple(2, 4.0));
+    EXPECT_NEAR(sa.massimo, 8.733503, 5e-7);
+    ASSERT_TRUE(sa.spinta.has_value());
+    EXPECT_NEAR(*sa.spinta, 7.325477, 5e-7);
+    EXPECT_EQ(m, prima);
+    // Without layers the stress diagram shows the surcharge alone.
+    EXPECT_EQ(SintesiSv(profilo(12, {})).massimo, 12);
 }
 
 } // namespace

@@ -16,7 +16,6 @@
 #include <QComboBox>
 #include <QImage>
 #include <QLabel>
-#include <QStorageInfo>
 #include <QWindow>
 #include <algorithm>
 #include <fstream>
@@ -567,11 +566,17 @@ TEST_F(ProvaFile, LaCartellaDiLavoroEComuneAlleQuattroFinestre) {
         EXPECT_EQ(apri(id)->findChild<ListaCartelle*>()->cartella(), sotto);
     auto* s = istanza<SalvaWindow>(IdFinestra::Salva);
     const QString disco = s->Drive1->disco();
-    EXPECT_EQ(disco, QStorageInfo(sotto).rootPath());
     const QStringList dischi = s->Drive1->dischi();
-    EXPECT_EQ(dischi.value(0), QDir::rootPath()) << "the drives, the root first";
-    for (const QString& d : dischi)
+    EXPECT_TRUE(dischi.contains(disco) && !QDir(disco).relativeFilePath(sotto).startsWith(".."));
+    EXPECT_EQ(dischi.mid(0, 2).join(' ').toStdString(), "/ " + QDir::homePath().toStdString())
+        << "the root, then the home folder";
+    for (const QString& d : dischi) {
         EXPECT_TRUE(QFileInfo(d).isDir()) << d.toStdString();
+        const QString c = d + '/';
+        EXPECT_FALSE(c.startsWith("/proc/") || c.startsWith("/sys/") || c.startsWith("/dev/") ||
+                     (c.startsWith("/run/") && !c.startsWith("/run/media/")))
+            << d.toStdString();
+    }
     // Choosing the current drive from the open list with the keys stays in the working directory.
     s->Drive1->setFocus();
     s->Drive1->showPopup();
@@ -593,10 +598,12 @@ TEST_F(ProvaFile, LaCartellaDiLavoroEComuneAlleQuattroFinestre) {
     EXPECT_EQ(cartella.contenuto("sotto").size(), 3);
 }
 
-// Esporta and salvaimmagine hidden by Annulla keep their texts and folder, but write into the
-// working directory of the moment; the close box unloads them.
+// Esporta and salvaimmagine hidden by Annulla keep their texts and folder; shown again after
+// another window moved the working directory, they write into the folder they show. The close
+// box unloads them.
 TEST_F(ProvaFile, NascosteConservanoTestiECartella) {
     const QString sotto = cartella.sottocartella("sotto");
+    const QString via = cartella.sottocartella("sotto/via");
     for (const auto& [id, scritto] : {std::pair{IdFinestra::Esporta, "muro.dat"},
                                       std::pair{IdFinestra::salvaimmagine, "muro.gif"}}) {
         SCOPED_TRACE(scritto);
@@ -617,13 +624,24 @@ TEST_F(ProvaFile, NascosteConservanoTestiECartella) {
         EXPECT_TRUE(formato == nullptr || formato->currentText() == "gif");
         EXPECT_EQ(w->findChild<ListaCartelle*>()->cartella(), sotto);
         EXPECT_EQ(w->findChild<ListaFile*>()->cartella(), sotto);
+        EXPECT_EQ(QDir::currentPath(), sotto) << "the folder shown is where the file goes";
         clic(in<QPushButton>(w, "Salva"));
         w->close();
         eliminaScaricate();
         EXPECT_EQ(istanza(id), nullptr);
         EXPECT_EQ(in(apri(id), "txt_salva")->text(), progetto) << "the design text again";
     }
-    EXPECT_EQ(cartella.contenuto(), QStringList({"muro.dat", "muro.gif"}));
+    EXPECT_EQ(cartella.contenuto("sotto"), QStringList({"muro.dat", "muro.gif"}));
+
+    // A folder removed while the window was hidden gives way to the working directory.
+    auto* e = istanza<EsportaWindow>(IdFinestra::Esporta);
+    apriCartella(e->Dir1, via);
+    clic(e->Annulla);
+    ASSERT_TRUE(QDir::setCurrent(sotto));
+    ASSERT_TRUE(QDir(sotto).rmdir("via"));
+    apri(IdFinestra::Esporta);
+    EXPECT_EQ(std::tuple(e->Dir1->cartella(), e->File1->cartella(), QDir::currentPath()),
+              std::tuple(sotto, sotto, sotto));
     EXPECT_TRUE(a.messaggi.messaggi().empty());
 }
 
@@ -638,6 +656,7 @@ TEST_F(ProvaFile, SalvaScriveIlDiagrammaScelto) {
     EXPECT_EQ(im->diagramma(), IdFinestra::Sv);
     clic(im->Salva);
     EXPECT_EQ(cartella.contenuto(), QStringList{"Nuovo.bmp"});
+    EXPECT_EQ(im->File1->nomi(), QStringList{"Nuovo.bmp"}) << "listed at once";
     EXPECT_EQ(QImage(cartella.file("Nuovo.bmp")).size(), QSize(688, 410)); // 10320 × 6150 twips
 
     // "Salva S&a" of the main window: the same dialog now saves the Sa diagram.

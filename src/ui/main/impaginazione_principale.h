@@ -50,6 +50,9 @@ struct ControlloPrincipale {
     std::variant<std::monostate, Membro<QGroupBox>, Membro<QLabel>, Membro<QLineEdit>,
                  Membro<QPushButton>, Membro<QRadioButton>, Membro<PulsanteImmagine>>
         membro = {};
+    // A field's caption: the label (by name) whose buddy the field becomes, so that a screen
+    // reader finds the field labelled by it. Empty: none.
+    const char* etichetta = "";
 };
 
 // Every control of the main window in the order of creation, frames before what they hold; a

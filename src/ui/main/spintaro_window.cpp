@@ -5,6 +5,7 @@
 #include "model/calcolo.h"
 #include "model/errore.h"
 #include "model/modulo1.h"
+#include "platform/accessibilita.h"
 #include "platform/caratteri.h"
 #include "platform/collegamenti.h"
 #include "platform/fonte_separatori.h"
@@ -105,7 +106,7 @@ QWidget* crea(Tipo tipo, const QString& testo, QWidget* genitore) {
     }
     case Tipo::Campo:
     case Tipo::SolaLettura: {
-        auto* c = new QLineEdit(testo, genitore);
+        auto* c = new CampoTesto(testo, genitore);
         c->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         c->setReadOnly(tipo == Tipo::SolaLettura);
         return c;
@@ -157,6 +158,11 @@ void SpintaroWindow::costruisciControlli() {
             },
             c.membro);
     }
+    // Each field is named by its caption, for a screen reader.
+    for (const ControlloPrincipale& c : impaginazionePrincipale())
+        if (*c.etichetta != '\0')
+            m_client->findChild<QLabel*>(QLatin1String(c.etichetta))
+                ->setBuddy(m_client->findChild<QWidget*>(QLatin1String(c.nome)));
     OptNo->setChecked(true);
 }
 
