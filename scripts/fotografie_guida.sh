@@ -23,7 +23,10 @@ destinazione="$radice/docs/guida"
 source "$radice/scripts/x11_comune.sh"
 mkdir -p "$destinazione"
 # A folder with a name a user would give it, so that the pictures show a plausible path.
-base=$(mktemp -d /tmp/spintaro-guida.XXXXXX)
+# A fixed name keeps the pictures the same from one run to the next.
+base=/tmp/spintaro-guida
+rm -rf "$base"
+mkdir -m 700 "$base"
 lavoro="$base/Progetti"
 mkdir -p "$lavoro"
 export XDG_RUNTIME_DIR="$base"
