@@ -2,12 +2,14 @@
 #include "files/apri_window.h"
 
 #include "files/progetto.h"
+#include "platform/collegamenti.h"
 #include "platform/file_system.h"
 #include "platform/liste_file.h"
 #include "platform/registro_finestre.h"
 #include "platform/servizi.h"
 #include "platform/servizio_messaggi.h"
 
+#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -45,8 +47,10 @@ void ApriWindow::Apri_Click() {
 
 namespace {
 
-// The read file (or why it could not be read) into the job; nomeNelMessaggio names it.
-bool apri(Servizi& servizi, const QString& nomeNelMessaggio, const LetturaFile& letto) {
+// The read file (or why it could not be read) into the job; nomeNelMessaggio names it, nome is
+// what the job remembers as its file.
+bool apri(Servizi& servizi, const QString& nome, const QString& nomeNelMessaggio,
+          const LetturaFile& letto) {
     const QString nonAperto = QStringLiteral("Il progetto «%1» non è stato aperto:\r\n%2.\r\n"
                                              "I dati in memoria non sono stati modificati.");
     auto avvisa = [&](const QString& motivo) {
@@ -64,17 +68,19 @@ bool apri(Servizi& servizi, const QString& nomeNelMessaggio, const LetturaFile& 
             motivo = QStringLiteral("riga %1: %2").arg(esito.riga).arg(motivo);
         return avvisa(motivo);
     }
+    servizi.collegamenti.progettoNelFile(nome);
     return true;
 }
 
 } // namespace
 
 bool apriProgetto(Servizi& servizi, const QString& nome) {
-    return apri(servizi, percorsoPerMessaggio(nome), leggiFile(nome));
+    return apri(servizi, nome, percorsoPerMessaggio(nome), leggiFile(nome));
 }
 
 bool apriProgetto(Servizi& servizi, const PercorsoFile& nome) {
-    return apri(servizi, percorsoPerMessaggio(nome), leggiFile(nome));
+    return apri(servizi, QFile::decodeName(QByteArray::fromStdString(nome.byte)),
+                percorsoPerMessaggio(nome), leggiFile(nome));
 }
 
 void ApriWindow::Annulla_Click() {
