@@ -20,8 +20,6 @@ namespace spintaro {
 
 namespace {
 
-constexpr int Risoluzione = 1200; // dots per inch of the PDF's coordinates
-
 QString daUtf8(const std::string& s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
@@ -114,7 +112,7 @@ PdfRelazione pdfRelazione(const DocumentoRelazione& documento) {
         QPdfWriter pdf(&memoria);
         pdf.setTitle(daUtf8(documento.titolo));
         pdf.setCreator(daUtf8(programmaRelazione()));
-        pdf.setResolution(Risoluzione);
+        pdf.setResolution(RisoluzioneRelazione);
         pdf.setPageLayout(
             QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
         QPainter pittore;
@@ -122,7 +120,7 @@ PdfRelazione pdfRelazione(const DocumentoRelazione& documento) {
             esito.messaggio = QStringLiteral("impossibile preparare il documento PDF");
             return esito;
         }
-        const double unita = Risoluzione / 72.0;
+        const double unita = RisoluzioneRelazione / 72.0;
         for (std::size_t i = 0; i < documento.pagine.size(); ++i) {
             if (i > 0 && !pdf.newPage()) {
                 esito.messaggio = QStringLiteral("impossibile aggiungere una pagina al PDF");

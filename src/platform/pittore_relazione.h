@@ -18,6 +18,10 @@ namespace spintaro {
 // The calculation report on paper: the painter of the core's pages, and the PDF file. Qt Gui
 // only, so that both programs use it; nothing here runs before the report is asked for.
 
+// Dots per inch of the PDF's coordinates: every font size of the report is a whole number of
+// dots at it, so the toolkit does not round a font's size up when it places the glyphs.
+inline constexpr int RisoluzioneRelazione = 720;
+
 // The font of a kind of text: Liberation Sans (Arial and Helvetica after it), at the kind's size
 // in points, without kerning, as the core measures texts.
 QFont carattereRelazione(Carattere c);
