@@ -7,6 +7,7 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QRegularExpression>
 #include <QSvgGenerator>
 #include <algorithm>
 #include <cmath>
@@ -195,6 +196,17 @@ CodificaImmagine codificaDisegno(const Disegno& disegno, QSize dimensione, const
             QPageLayout(QPageSize(punti, QPageSize::Point, QString(), QPageSize::ExactMatch),
                         QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
         riuscita = dipingi(pdf);
+    }
+    if (riuscita && formato == "svg") {
+        // The generator gives the size in millimetres, rounded, and a reader then makes one pixel
+        // more of it: state the size in pixels, as the drawing has it.
+        static const QRegularExpression dimensioni(
+            QStringLiteral("(<svg[^>]*?) width=\"[^\"]*\" height=\"[^\"]*\""));
+        QString testo = QString::fromUtf8(dati);
+        testo.replace(
+            dimensioni,
+            QStringLiteral("\\1 width=\"%1\" height=\"%2\"").arg(lati.width()).arg(lati.height()));
+        dati = testo.toUtf8();
     }
     if (!riuscita) {
         esito.messaggio =
