@@ -124,12 +124,10 @@ TEST_P(RelazionePdf, PdftotextLeggeOgniTestoSuPagineA4) {
         info.contains(QRegularExpression(QStringLiteral("Pages:\\s+%1\\n").arg(d.pagine.size()))))
         << info.toStdString();
     EXPECT_TRUE(info.contains("595 x 842 pts (A4)")) << info.toStdString();
-    for (const QString& n : c.numeri) {
-        const QString tutto = esegui(pdftotext, {"-layout", file, "-"});
+    const QString tutto = esegui(pdftotext, {"-layout", file, "-"});
+    for (const QString& n : c.numeri)
         EXPECT_TRUE(tutto.contains(n)) << n.toStdString();
-    }
-    const QString altro = c.decimale == "," ? "137.822" : "137,822";
-    EXPECT_FALSE(esegui(pdftotext, {"-layout", file, "-"}).contains(altro));
+    EXPECT_FALSE(tutto.contains(c.decimale == "," ? "137.822" : "137,822"));
     // Page by page, every table cell and every label, in the order of the page's steps.
     for (std::size_t i = 0; i < d.pagine.size(); ++i) {
         const QString n = QString::number(i + 1);
