@@ -9,11 +9,14 @@ bash scripts/dipendenze.sh
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 cmake --preset default "${launcher[@]}" >/dev/null
-cmake --build --preset default --target bench_core spintaro-calcola spintaro bench_qt_minimo bench_avvio
+cmake --build --preset default --target bench_core bench_relazione spintaro-calcola spintaro bench_qt_minimo bench_avvio
 b=build/default
 
 echo "== Core (ns per call)"
 $b/bench/bench_core --benchmark_min_time=0.5
+
+echo "== Calculation report (layout; layout and PDF in memory; the whole write to a file)"
+$b/bench/bench_relazione --benchmark_min_time=0.5
 
 echo "== spintaro-calcola over 1,000 project files in one call"
 lavoro=$(mktemp -d)

@@ -13,7 +13,7 @@ pacchetti=(
     dbus-daemon dbus-bin at-spi2-core python3-pyatspi
     clang-14 libclang-rt-14-dev clang-format clang-tidy
     desktop-file-utils shared-mime-info libxml2-utils file dpkg-dev
-    libgif-dev cups printer-driver-cups-pdf poppler-utils debootstrap
+    libgif-dev cups printer-driver-cups-pdf poppler-utils librsvg2-bin debootstrap
     scdoc man-db lintian appstream
 )
 

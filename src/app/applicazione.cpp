@@ -37,9 +37,11 @@ template <typename Finestra> RegistroFinestre::Fabbrica fabbrica(Servizi& serviz
 } // namespace
 
 Applicazione::Applicazione(ServizioMessaggi& messaggi, const FonteSeparatori& separatori,
-                           ServizioStampa& stampa, std::function<void()> fineProgramma)
+                           ServizioStampa& stampa, ServizioDesktop& desktop,
+                           std::function<void()> fineProgramma)
     : m_finestre(stampa, std::move(fineProgramma)), m_servizi{m_modulo, messaggi,   separatori,
-                                                              stampa,   m_finestre, *this} {
+                                                              stampa,   m_finestre, *this,
+                                                              desktop} {
     inizializzaRisorse();
     m_finestre.registra(IdFinestra::Spintaro, fabbrica<SpintaroWindow>(m_servizi));
     m_finestre.registra(IdFinestra::Sv, fabbrica<SvWindow>(m_servizi));
@@ -68,11 +70,13 @@ SpintaroWindow* Applicazione::avvia() {
 }
 
 void Applicazione::lavoroScartato() {
+    m_fileProgetto.clear();
     if (auto* principale = m_finestre.istanzaDi<SpintaroWindow>(IdFinestra::Spintaro))
         principale->PulisciVisualizza();
 }
 
 void Applicazione::lavoroNuovo() {
+    m_fileProgetto.clear();
     // The "Visualizza" frame keeps what it showed; only the layer number starts again.
     if (auto* principale = m_finestre.istanzaDi<SpintaroWindow>(IdFinestra::Spintaro))
         principale->ricominciaNumerazione();

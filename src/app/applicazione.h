@@ -16,11 +16,13 @@ class SpintaroWindow;
 
 // The program as a whole: the one job in memory, the window registry with the twelve windows,
 // and the services every window receives. The services come from outside, so that tests pass
-// their own (answered message boxes, fixed separators, recorded printing).
+// their own (answered message boxes, fixed separators, recorded printing, answered file
+// dialogs).
 class Applicazione final : private Collegamenti {
 public:
     Applicazione(ServizioMessaggi& messaggi, const FonteSeparatori& separatori,
-                 ServizioStampa& stampa, std::function<void()> fineProgramma);
+                 ServizioStampa& stampa, ServizioDesktop& desktop,
+                 std::function<void()> fineProgramma);
     Applicazione(const Applicazione&) = delete;
     Applicazione& operator=(const Applicazione&) = delete;
 
@@ -42,8 +44,11 @@ private:
     void lavoroNuovo() override;
     void progettoAperto() override;
     void apriSalvaImmagine(IdFinestra diagramma) override;
+    void progettoNelFile(const QString& nome) override { m_fileProgetto = nome; }
+    QString fileProgetto() const override { return m_fileProgetto; }
 
     Modulo1 m_modulo;
+    QString m_fileProgetto;
     RegistroFinestre m_finestre;
     Servizi m_servizi;
 };

@@ -3,6 +3,7 @@
 #include "model/programma.h"
 #include "platform/caratteri.h"
 #include "platform/fonte_separatori.h"
+#include "platform/servizio_desktop.h"
 #include "platform/servizio_messaggi.h"
 #include "platform/servizio_stampa.h"
 #include "platform/stile.h"
@@ -68,7 +69,8 @@ int main(int argc, char** argv) {
     spintaro::MessaggiQt messaggi;
     spintaro::SeparatoriDelSistema separatori;
     spintaro::StampaPredefinita stampa(messaggi);
-    spintaro::Applicazione applicazione(messaggi, separatori, stampa,
+    spintaro::DesktopQt desktop;
+    spintaro::Applicazione applicazione(messaggi, separatori, stampa, desktop,
                                         [] { QCoreApplication::quit(); });
     if (applicazione.avvia() == nullptr)
         return 1;

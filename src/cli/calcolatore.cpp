@@ -7,6 +7,8 @@
 #include "model/errore.h"
 #include "model/programma.h"
 #include "platform/file_system.h"
+#include "platform/pittore_relazione.h"
+#include "report/relazione.h"
 #include "text/citazioni.h"
 #include "text/testi_strato.h"
 #include "text/zone_stampa.h"
@@ -25,7 +27,8 @@ namespace {
 constexpr const char* Programma = "spintaro-calcola";
 
 const char* const Uso = "Uso: spintaro-calcola [--sovraccarico KPA] [--formato tabella|csv|json] "
-                        "[--separatore-csv ,|;] [--esporta FILE] PROGETTO.spt...\n";
+                        "[--separatore-csv ,|;] [--esporta FILE] [--relazione FILE.pdf] "
+                        "PROGETTO.spt...\n";
 
 const char* const Aiuto =
     "Calcola la spinta attiva delle terre per i progetti di Spintaro (file .spt).\n"
@@ -57,6 +60,9 @@ const char* const Aiuto =
     "                       la virgola se queste usano il punto)\n"
     "  --esporta FILE       scrive in FILE la tabella di esportazione del progetto (uno solo),\n"
     "                       con il separatore decimale delle impostazioni regionali\n"
+    "  --relazione FILE     scrive in FILE la relazione di calcolo del progetto (uno solo)\n"
+    "                       in PDF, A4: dati, modello, risultati e diagrammi, con il\n"
+    "                       separatore decimale delle impostazioni regionali\n"
     "  --help               mostra questo aiuto\n"
     "  --version            mostra la versione\n"
     "\n"
@@ -69,6 +75,7 @@ struct Opzioni {
     Formato formato = Formato::Tabella;
     std::optional<char> separatoreCsv; // as given; ',' when not given
     std::optional<std::string> esporta;
+    std::optional<std::string> relazione;
     std::vector<std::string> progetti;
 };
 
@@ -337,7 +344,7 @@ Analisi analizza(const std::vector<std::string>& a, std::ostream& out, std::ostr
             haValore = true;
         }
         if (arg != "--sovraccarico" && arg != "--formato" && arg != "--separatore-csv" &&
-            arg != "--esporta") {
+            arg != "--esporta" && arg != "--relazione") {
             errore("opzione sconosciuta: " + citaTesto(a[k]));
             break;
         }
@@ -369,16 +376,22 @@ Analisi analizza(const std::vector<std::string>& a, std::ostream& out, std::ostr
                 r.opzioni.separatoreCsv = valore[0];
             else
                 errore("separatore CSV sconosciuto: \"" + citaTesto(valore) + "\" (, oppure ;)");
-        } else {
+        } else if (arg == "--esporta") {
             if (valore.empty())
                 errore("il nome del file di esportazione è vuoto");
             r.opzioni.esporta = valore;
+        } else {
+            if (valore.empty())
+                errore("il nome del file della relazione è vuoto");
+            r.opzioni.relazione = valore;
         }
     }
     if (r.ok && r.opzioni.progetti.empty())
         errore("nessun file di progetto indicato");
     if (r.ok && r.opzioni.esporta && r.opzioni.progetti.size() != 1)
         errore("--esporta richiede un solo file di progetto");
+    if (r.ok && r.opzioni.relazione && r.opzioni.progetti.size() != 1)
+        errore("--relazione richiede un solo file di progetto");
     if (r.ok && r.opzioni.separatoreCsv && r.opzioni.formato != Formato::Csv)
         errore("--separatore-csv vale solo con --formato csv");
     return r;
@@ -403,6 +416,8 @@ int eseguiCalcola(const std::vector<std::string>& argomenti, std::ostream& out, 
         csv.decimale =
             sep.decimale.empty() || sep.decimale == "." || sep.decimale == ";" ? "," : sep.decimale;
     }
+    // The report's fonts need a graphical application object; it is made only for the report.
+    const auto grafica = o.relazione ? ambienteGraficoSeManca() : nullptr;
     int esito = UscitaOk;
     if (o.formato == Formato::Csv) {
         bool primaColonna = true;
@@ -469,6 +484,16 @@ int eseguiCalcola(const std::vector<std::string>& argomenti, std::ostream& out, 
             if (!scritto.ok) {
                 err << Programma << ": " << citaPercorso(*o.esporta)
                     << ": esportazione non riuscita: " << scritto.messaggio.toStdString() << "\n";
+                esito = UscitaFile;
+            }
+        }
+        if (o.relazione) {
+            const DatiRelazione dati{file, dataOraRelazione(), programmaRelazione(), sep.decimale};
+            const auto scritto =
+                scriviRelazione(PercorsoFile{*o.relazione}, ComponiRelazione(m, dati));
+            if (!scritto.ok) {
+                err << Programma << ": " << citaPercorso(*o.relazione)
+                    << ": relazione non scritta: " << scritto.messaggio.toStdString() << "\n";
                 esito = UscitaFile;
             }
         }

@@ -6,6 +6,8 @@
 #include "platform/registro_finestre.h"
 #include "platform/servizi.h"
 #include "platform/servizio_messaggi.h"
+#include "platform/servizio_stampa.h"
+#include "platform/tela.h"
 
 namespace spintaro {
 
@@ -15,6 +17,17 @@ EsitoFile salvaImmagineDiagramma(Servizi& servizi, IdFinestra diagramma, const Q
     if (finestra == nullptr) {
         esito.messaggio =
             QStringLiteral("la finestra \"%1\" non è un diagramma").arg(nomeFinestra(diagramma));
+    } else if (const QString parola = parolaFormato(nomeFile); parolaVettoriale(parola)) {
+        // The drawing itself, at the canvas's client size, as the screen shows it but with lines
+        // one pixel wide instead of one device dot, so that they keep their width when enlarged.
+        const Tela& tela = *finestra->tela();
+        StileTela stile = tela.stile();
+        stile.carattere = carattereDelloSchermo(tela.font());
+        stile.larghezzaLinea = 1;
+        const CodificaImmagine codifica = codificaDisegno(tela.disegno(), tela.size(), stile,
+                                                          tela.logicalDpiX(), parola.toLatin1());
+        esito = codifica.ok ? scriviFileAtomico(nomeFile, codifica.byte)
+                            : EsitoFile{false, codifica.messaggio};
     } else {
         esito = scriviImmagine(nomeFile, finestra->immagine());
     }

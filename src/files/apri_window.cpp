@@ -9,6 +9,7 @@
 #include "platform/servizi.h"
 #include "platform/servizio_messaggi.h"
 
+#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -46,8 +47,10 @@ void ApriWindow::Apri_Click() {
 
 namespace {
 
-// The read file (or why it could not be read) into the job; nomeNelMessaggio names it.
-bool apri(Servizi& servizi, const QString& nomeNelMessaggio, const LetturaFile& letto) {
+// The read file (or why it could not be read) into the job; nomeNelMessaggio names it, nome is
+// what the job remembers as its file.
+bool apri(Servizi& servizi, const QString& nome, const QString& nomeNelMessaggio,
+          const LetturaFile& letto) {
     const QString nonAperto = QStringLiteral("Il progetto «%1» non è stato aperto:\r\n%2.\r\n"
                                              "I dati in memoria non sono stati modificati.");
     auto avvisa = [&](const QString& motivo) {
@@ -67,17 +70,19 @@ bool apri(Servizi& servizi, const QString& nomeNelMessaggio, const LetturaFile& 
     }
     // The main window numbers the layers read, so that Ok keeps them all.
     servizi.collegamenti.progettoAperto();
+    servizi.collegamenti.progettoNelFile(nome);
     return true;
 }
 
 } // namespace
 
 bool apriProgetto(Servizi& servizi, const QString& nome) {
-    return apri(servizi, percorsoPerMessaggio(nome), leggiFile(nome));
+    return apri(servizi, nome, percorsoPerMessaggio(nome), leggiFile(nome));
 }
 
 bool apriProgetto(Servizi& servizi, const PercorsoFile& nome) {
-    return apri(servizi, percorsoPerMessaggio(nome), leggiFile(nome));
+    return apri(servizi, QFile::decodeName(QByteArray::fromStdString(nome.byte)),
+                percorsoPerMessaggio(nome), leggiFile(nome));
 }
 
 void ApriWindow::Annulla_Click() {

@@ -4,6 +4,7 @@
 #include "files/nomi_file.h"
 #include "files/progetto.h"
 #include "model/modulo1.h"
+#include "platform/collegamenti.h"
 #include "platform/liste_file.h"
 #include "platform/registro_finestre.h"
 #include "platform/servizi.h"
@@ -49,6 +50,7 @@ void SalvaWindow::Salva_Click() {
     if (!scriviOAvvisa(QString::fromStdString(*nome), ScriviProgetto(m), indice,
                        QStringLiteral("Il progetto non è stato salvato nel file")))
         return;
+    servizi().collegamenti.progettoNelFile(QString::fromStdString(*nome));
     servizi().finestre.scarica(IdFinestra::Salva);
     servizi().finestre.apri(IdFinestra::Nuovolavoro);
 }

@@ -19,8 +19,9 @@ SalvaimmagineWindow::SalvaimmagineWindow(Servizi& servizi)
     File1 = creaListaFile(QStringLiteral("*.bmp;*.jpg;*.tif;*.gif"), 3240, 840, 3495, 2235);
     Salva = creaPulsante("Salva", QStringLiteral("Salva"), 2760, 3480, 1455, 375);
     txt_salva = creaCasellaNome("txt_salva", QStringLiteral("Nuovo"), 480, 3360, 2055, 285);
+    // After the four bitmap words, the two that write the drawing as vector output.
     txt_formato = creaFormato({QStringLiteral("bmp"), QStringLiteral("jpg"), QStringLiteral("gif"),
-                               QStringLiteral("tif")},
+                               QStringLiteral("tif"), QStringLiteral("svg"), QStringLiteral("pdf")},
                               QStringLiteral("bmp"), 480, 3720, 2055, 315);
     Annulla = creaPulsante("Annulla", QStringLiteral("Annulla"), 4440, 3480, 1455, 375);
     Drive1 = creaListaDischi(120, 480, 3015, 315);

@@ -45,7 +45,8 @@ public:
     ListaFile* File1 = nullptr;
     QPushButton* Salva = nullptr;
     QLineEdit* txt_salva = nullptr;
-    // "bmp", "jpg", "gif", "tif"; any word typed becomes the extension.
+    // "bmp", "jpg", "gif", "tif", then "svg" and "pdf" (vector output); any word typed becomes
+    // the extension.
     QComboBox* txt_formato = nullptr;
     QPushButton* Annulla = nullptr;
     ListaDischi* Drive1 = nullptr;

@@ -22,6 +22,11 @@ public:
     virtual void progettoAperto() = 0;
     // Shows the image dialog, set to save this diagram.
     virtual void apriSalvaImmagine(IdFinestra diagramma) = 0;
+    // The job was opened from or saved into this project file (the name as given to the file
+    // system); the calculation report names it. A discarded or new job has none.
+    virtual void progettoNelFile(const QString& nome) = 0;
+    // That file's name; empty when the job has none.
+    virtual QString fileProgetto() const = 0;
 };
 
 } // namespace spintaro

@@ -3,7 +3,14 @@
 
 #include <QBuffer>
 #include <QImageWriter>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QRegularExpression>
+#include <QSvgGenerator>
 #include <algorithm>
+#include <cmath>
 #include <gif_lib.h>
 #include <vector>
 
@@ -145,6 +152,69 @@ CodificaImmagine codificaImmagine(const QImage& immagine, const QByteArray& form
         if (bitmap.ok)
             return bitmap;
     }
+    return esito;
+}
+
+bool parolaVettoriale(const QString& parola) {
+    const QString p = parola.toLower();
+    return p == QLatin1String("svg") || p == QLatin1String("pdf");
+}
+
+CodificaImmagine codificaDisegno(const Disegno& disegno, QSize dimensione, const StileTela& stile,
+                                 double dpi, const QByteArray& formato) {
+    CodificaImmagine esito;
+    esito.formato = formato;
+    const QSize lati = dimensione.expandedTo(QSize(1, 1));
+    const int risoluzione = dpi > 0 ? static_cast<int>(std::lround(dpi)) : 96;
+    QByteArray dati;
+    QBuffer memoria(&dati);
+    memoria.open(QIODevice::WriteOnly);
+    auto dipingi = [&](QPaintDevice& dispositivo) {
+        QPainter pittore;
+        if (!pittore.begin(&dispositivo))
+            return false;
+        const QRectF area(QPointF(0, 0), QSizeF(lati));
+        pittore.fillRect(area, stile.sfondo);
+        dipingiDisegno(pittore, area, disegno, stile);
+        return pittore.end();
+    };
+    bool riuscita = false;
+    if (formato == "svg") {
+        QSvgGenerator svg;
+        svg.setOutputDevice(&memoria);
+        svg.setSize(lati);
+        svg.setViewBox(QRect(QPoint(0, 0), lati));
+        svg.setResolution(risoluzione);
+        riuscita = dipingi(svg);
+    } else {
+        QPdfWriter pdf(&memoria);
+        pdf.setResolution(risoluzione);
+        pdf.setCreator(QStringLiteral("Spintaro"));
+        // One page of the drawing's size: pixels at dpi, in points.
+        const QSizeF punti = QSizeF(lati) * (72.0 / risoluzione);
+        pdf.setPageLayout(
+            QPageLayout(QPageSize(punti, QPageSize::Point, QString(), QPageSize::ExactMatch),
+                        QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+        riuscita = dipingi(pdf);
+    }
+    if (riuscita && formato == "svg") {
+        // The generator gives the size in millimetres, rounded, and a reader then makes one pixel
+        // more of it: state the size in pixels, as the drawing has it.
+        static const QRegularExpression dimensioni(
+            QStringLiteral("(<svg[^>]*?) width=\"[^\"]*\" height=\"[^\"]*\""));
+        QString testo = QString::fromUtf8(dati);
+        testo.replace(
+            dimensioni,
+            QStringLiteral("\\1 width=\"%1\" height=\"%2\"").arg(lati.width()).arg(lati.height()));
+        dati = testo.toUtf8();
+    }
+    if (!riuscita) {
+        esito.messaggio =
+            QStringLiteral("disegno %1 non riuscito").arg(QString::fromLatin1(formato).toUpper());
+        return esito;
+    }
+    esito.byte.assign(dati.constData(), static_cast<std::size_t>(dati.size()));
+    esito.ok = true;
     return esito;
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/file_system.h"
+#include "platform/tela.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -29,6 +30,15 @@ struct CodificaImmagine {
     QString messaggio;  // why it failed, in Italian
 };
 CodificaImmagine codificaImmagine(const QImage& immagine, const QByteArray& formato);
+
+// The format words whose content is the drawing itself rather than its pixels: "svg" and "pdf".
+bool parolaVettoriale(const QString& parola);
+
+// A drawing as the canvas paints it, as an SVG picture or a one-page PDF (formato "svg" or
+// "pdf") of dimensione pixels at dpi dots per inch: lines one pixel wide, texts at the style's
+// font, on its background. Vector output, so it stays sharp at any size.
+CodificaImmagine codificaDisegno(const Disegno& disegno, QSize dimensione, const StileTela& stile,
+                                 double dpi, const QByteArray& formato);
 
 // Writes the image under that path in the format its name says, replacing an existing file as a
 // whole: a write that fails leaves the old file intact. The message names the reason only; the

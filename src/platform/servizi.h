@@ -11,6 +11,7 @@ class FonteSeparatori;
 class ServizioStampa;
 class RegistroFinestre;
 class Collegamenti;
+class ServizioDesktop;
 
 // The title that message boxes without a title of their own carry.
 inline const QString TitoloApplicazione = QStringLiteral("Spintaro");
@@ -24,6 +25,7 @@ struct Servizi {
     ServizioStampa& stampa;
     RegistroFinestre& finestre;
     Collegamenti& collegamenti;
+    ServizioDesktop& desktop;
 };
 
 } // namespace spintaro

@@ -76,6 +76,10 @@ INSTANTIATE_TEST_SUITE_P(
         CasoUso{"SurchargeWithGrouping", {"--sovraccarico", "1.000,5", esempio}, "non è un numero"},
         CasoUso{"MissingValue", {esempio, "--sovraccarico"}, "manca il valore"},
         CasoUso{"ExportWithTwoProjects", {"--esporta", "x.dat", esempio, esempio}, "un solo file"},
+        CasoUso{"ReportWithTwoProjects",
+                {"--relazione", "x.pdf", esempio, esempio},
+                "--relazione richiede un solo file"},
+        CasoUso{"ReportNameEmpty", {"--relazione=", esempio}, "relazione è vuoto"},
         CasoUso{"UnknownLongOption", {"--colore", esempio}, "--colore"},
         CasoUso{"UnknownShortOption", {"-x", esempio}, "-x"},
         CasoUso{"UnknownCsvSeparator", {"--separatore-csv", "\t", esempio}, "separatore CSV"},
@@ -91,7 +95,8 @@ TEST(Calcola, HelpAndVersion) {
     EXPECT_EQ(h.codice, 0);
     EXPECT_NE(h.out.find("--sovraccarico KPA"), std::string::npos);
     EXPECT_NE(h.out.find("--formato tabella|csv|json"), std::string::npos);
-    for (const char* voce : {"--separatore-csv", "u1, u2", "spinta_acqua", "kN·m/m", "braccio"})
+    for (const char* voce :
+         {"--separatore-csv", "u1, u2", "spinta_acqua", "kN·m/m", "braccio", "--relazione FILE"})
         EXPECT_NE(h.out.find(voce), std::string::npos) << voce;
 }
 
@@ -653,6 +658,42 @@ INSTANTIATE_TEST_SUITE_P(
                                   Vecchio, ""},
                     CasoScrittura{"NomeNonUtf8", "", false, "e\xFF.dat", Niente, ""}),
     [](const auto& caso) { return std::string(caso.param.nome); });
+
+// The report under the same faults: a full disk, a folder under the name. The old file stays, no
+// temporary is left, and the toolkit's own notes never reach stderr.
+TEST(Relazione, ScritturaNonRiuscitaLasciaIlVecchioFile) {
+    if (!QFile::exists(SPINTARO_GUASTI)) {
+        if (std::getenv("CI") != nullptr)
+            FAIL() << "fault library missing: " SPINTARO_GUASTI;
+        GTEST_SKIP() << "fault library missing: " SPINTARO_GUASTI;
+    }
+    const struct {
+        const char* guasto;
+        Preparazione prima;
+        const char* parola;
+    } casi[] = {{"write:1:ENOSPC", Vecchio, "non c'è più spazio sul disco"},
+                {"", Cartella, "cartella"}};
+    for (const auto& c : casi) {
+        QTemporaryDir dir;
+        const std::string file = dir.path().toStdString() + "/r.pdf";
+        prepara(c.prima, file);
+        const Uscita u =
+            lancia({"--sovraccarico", "10", "--relazione", file, esempio},
+                   {"LD_PRELOAD=" SPINTARO_GUASTI, "SPINTARO_GUASTO=" + std::string(c.guasto),
+                    "ASAN_OPTIONS=verify_asan_link_order=0"});
+        EXPECT_EQ(u.codice, UscitaFile) << c.parola;
+        EXPECT_EQ(messaggiPuliti(u.err), "") << u.err;
+        EXPECT_NE(u.err.find("/r.pdf: relazione non scritta: "), std::string::npos) << u.err;
+        EXPECT_NE(u.err.find(c.parola), std::string::npos) << u.err;
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path().toStdString()),
+                                std::filesystem::directory_iterator{}),
+                  1);
+        if (c.prima == Vecchio)
+            EXPECT_EQ(leggiByte(file), "vecchio");
+        else
+            EXPECT_TRUE(std::filesystem::is_directory(file));
+    }
+}
 
 } // namespace
 } // namespace spintaro

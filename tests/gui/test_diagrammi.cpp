@@ -351,7 +351,8 @@ struct AmbienteStampa {
     MessaggiRegistrati messaggi;
     SeparatoriFissi separatori{Separatori{".", ","}};
     StampaPredefinita stampa;
-    Applicazione app{messaggi, separatori, stampa, [] {
+    DesktopRegistrato desktop;
+    Applicazione app{messaggi, separatori, stampa, desktop, [] {
                      }};
 };
 

@@ -652,7 +652,7 @@ TEST_F(ProvaFile, SalvaScriveIlDiagrammaScelto) {
     QStringList voci;
     for (int i = 0; i < im->txt_formato->count(); ++i)
         voci.append(im->txt_formato->itemText(i));
-    EXPECT_EQ(voci, QStringList({"bmp", "jpg", "gif", "tif"}));
+    EXPECT_EQ(voci, QStringList({"bmp", "jpg", "gif", "tif", "svg", "pdf"}));
     EXPECT_EQ(im->diagramma(), IdFinestra::Sv);
     clic(im->Salva);
     EXPECT_EQ(cartella.contenuto(), QStringList{"Nuovo.bmp"});

@@ -152,7 +152,8 @@ TEST_F(FinestraPrincipale, TreMenuConLeLoroVoci) {
             voci << v->objectName() + "=" + v->text() + v->shortcut().toString();
     }
     EXPECT_EQ(voci.join('|'), "File=&File|new=&Nuovo Calcolo|Open=&Apri|Save=&Salva|"
-                              "esportamenu=&Esporta|stampa=S&tampa|Immagini=&Immagini|"
+                              "esportamenu=&Esporta|stampa=S&tampa|"
+                              "relazione=&Relazione di calcolo...|Immagini=&Immagini|"
                               "Salva_Sv=Salva S&v|stampasv=S&tampaSv|Salva_Sa=Salva S&a|"
                               "stampasa=St&ampa Sa|info=&?|"
                               "info_programma=Informazioni su &Spintaro 1.1|grazie=&E Grazie...");

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// A whole program for one test: a fresh job, message boxes answered from a queue, fixed
-// separators, recorded printing and a counter in place of the end of the program.
+// A whole program for one test: a fresh job, message boxes and save dialogs answered from a
+// queue, fixed separators, recorded printing and a counter in place of the end of the program.
 
 #include "app/applicazione.h"
+#include "desktop_registrato.h"
 #include "messaggi_registrati.h"
 #include "separatori_fissi.h"
 #include "stampa_registrata.h"
@@ -36,8 +37,9 @@ struct AmbienteProva {
     MessaggiRegistrati messaggi;
     SeparatoriFissi separatori;
     StampaRegistrata stampa;
+    DesktopRegistrato desktop;
     int fini = 0;
-    Applicazione app{messaggi, separatori, stampa, [this] {
+    Applicazione app{messaggi, separatori, stampa, desktop, [this] {
                          ++fini;
                      }};
     SpintaroWindow* finestra = nullptr;

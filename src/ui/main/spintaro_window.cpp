@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/main/spintaro_window.h"
 
+#include "diagrams/comando_relazione.h"
 #include "info/indirizzi.h"
 #include "model/calcolo.h"
 #include "model/errore.h"
@@ -179,6 +180,7 @@ void SpintaroWindow::costruisciMenu() {
     Save = voce(File, "Save", QStringLiteral("&Salva"));
     esportamenu = voce(File, "esportamenu", QStringLiteral("&Esporta"));
     stampa = voce(File, "stampa", QStringLiteral("S&tampa"));
+    relazione = voce(File, "relazione", QStringLiteral("&Relazione di calcolo..."));
 
     Immagini = m_barraMenu->addMenu(QStringLiteral("&Immagini"));
     Immagini->setObjectName(QStringLiteral("Immagini"));
@@ -215,6 +217,7 @@ void SpintaroWindow::collegaComandi() {
     suVoce(esportamenu, apre(IdFinestra::Esporta));
     suClic(Picture7, apre(IdFinestra::stampa1));
     suVoce(stampa, apre(IdFinestra::stampa1));
+    suVoce(relazione, [this] { relazione_Click(); });
     suVoce(Salva_Sv, [this] { servizi().collegamenti.apriSalvaImmagine(IdFinestra::Sv); });
     suVoce(stampasv, [this] { stampaFinestra(IdFinestra::Sv); });
     suVoce(Salva_Sa, [this] { servizi().collegamenti.apriSalvaImmagine(IdFinestra::Sa); });
@@ -590,6 +593,10 @@ void SpintaroWindow::Command2_Click() {
                                       QStringLiteral(".\r\nControlla i dati degli strati."),
                                   Pulsanti::Ok);
     }
+}
+
+void SpintaroWindow::relazione_Click() {
+    comandoRelazione(servizi(), this);
 }
 
 void SpintaroWindow::btn_Chiudi_Click() {

@@ -59,6 +59,7 @@ public:
     void successivo_Click();
     void Command2_Click();
     void btn_Chiudi_Click();
+    void relazione_Click();
 
     // The surface below the menu bar that holds every control.
     QWidget* areaClient() const { return m_client; }
@@ -115,6 +116,7 @@ public:
     QAction* Save = nullptr;
     QAction* esportamenu = nullptr;
     QAction* stampa = nullptr;
+    QAction* relazione = nullptr;
     QMenu* Immagini = nullptr;
     QAction* Salva_Sv = nullptr;
     QAction* stampasv = nullptr;
