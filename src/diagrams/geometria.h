@@ -13,6 +13,13 @@ namespace spintaro {
 // lines, RGB 255,0,0) and dark red (the pressure diagram's steps, RGB 128,0,0).
 enum class Colore { PrimoPiano, Rosso, RossoScuro };
 
+// The two reds as red, green, blue: the screen, the images and the calculation report use them.
+struct Rgb {
+    int r, g, b;
+};
+inline constexpr Rgb RgbRosso{255, 0, 0};
+inline constexpr Rgb RgbRossoScuro{128, 0, 0};
+
 // One drawing operation in user coordinates (x grows to the right, y upward; depth d is at
 // y = −d). Coordinates are single precision, as the canvas takes them.
 struct Primitiva {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/pittore_relazione.h"
 
+#include "diagrams/geometria.h"
+
 #include <QBuffer>
 #include <QDateTime>
 #include <QFontMetricsF>
@@ -49,11 +51,11 @@ QColor coloreRelazione(Inchiostro i) {
     case Inchiostro::Fondo:
         return QColor(238, 238, 238);
     case Inchiostro::Rosso:
-        return QColor(255, 0, 0);
+        return QColor(RgbRosso.r, RgbRosso.g, RgbRosso.b);
     case Inchiostro::RossoScuro:
         break;
     }
-    return QColor(128, 0, 0);
+    return QColor(RgbRossoScuro.r, RgbRossoScuro.g, RgbRossoScuro.b);
 }
 
 void dipingiPaginaRelazione(QPainter& pittore, const PaginaRelazione& pagina, double unita) {

@@ -95,9 +95,9 @@ std::optional<QLineF> ritaglia(QPointF a, QPointF b, const QRectF& r) {
 QColor coloreDisegno(Colore c, const StileTela& stile) {
     switch (c) {
     case Colore::Rosso:
-        return QColor(255, 0, 0);
+        return QColor(RgbRosso.r, RgbRosso.g, RgbRosso.b);
     case Colore::RossoScuro:
-        return QColor(128, 0, 0);
+        return QColor(RgbRossoScuro.r, RgbRossoScuro.g, RgbRossoScuro.b);
     case Colore::PrimoPiano:
         break;
     }
