@@ -104,6 +104,8 @@ void sezioneDati(Impaginatore& p, const Modulo1& m, int n, Numeri& numeri) {
 
 void sezioneModello(Impaginatore& p, const Numeri& numeri) {
     const std::string pi = "3" + numeri.decimale() + "14";
+    // Each sentence is written over several literals that the compiler joins.
+    // NOLINTBEGIN(bugprone-suspicious-missing-comma)
     const std::string frasi[] = {
         "Muro verticale, piano campagna orizzontale, nessun attrito tra terreno e muro; strati "
         "orizzontali sotto un sovraccarico uniforme q.",
@@ -134,6 +136,7 @@ void sezioneModello(Impaginatore& p, const Numeri& numeri) {
         "Spinta dell'acqua: somma di (u alto + u base)\xC2\xB7h/2. Momento ribaltante M delle "
         "stesse aree rispetto alla base del profilo; punto di applicazione della spinta a M/S "
         "sopra la base."};
+    // NOLINTEND(bugprone-suspicious-missing-comma)
     p.intestazione("2. Modello di calcolo", 2 * altezzaRiga(Carattere::Corpo));
     for (const std::string& f : frasi) {
         p.paragrafo(f, Carattere::Corpo);
