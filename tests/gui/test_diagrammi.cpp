@@ -106,7 +106,8 @@ TEST_P(Finestra, StampaSalvaENascondeConservandoIlDisegno) {
     }
     const QString testi = a.messaggi.testi().join('|');
     EXPECT_TRUE(testi.count("Nessuna stampante") == 2 && testi.contains("/" + pdf + "»") &&
-                a.messaggi.messaggi()[0].pulsanti == Pulsanti::OkAnnulla && pagine(pdf) == 1)
+                a.messaggi.messaggi()[0].pulsanti == Pulsanti::OkAnnulla && pagine(pdf) == 1 &&
+                f->isVisible())
         << testi.toStdString();
     if (c.salva != nullptr) {
         f->findChild<QAction*>(c.salva)->trigger();
