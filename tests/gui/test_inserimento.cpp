@@ -153,7 +153,7 @@ TEST_F(Inserimento, CinquantaStratiRiempionoLaTabella) {
               std::tuple(17., Intero16{50}, QStringLiteral("51")));
     EXPECT_EQ(visualizza(f) + a.messaggi.eventi().join('|'), QString(9, '|'))
         << "nothing computed or said";
-    strato(f, "2|18||30");
+    strato(f, "2|18||"); // c and φ left empty: still data in the boxes
     const Modulo1 prima = a.m();
     clic(f->nuovo);
     EXPECT_EQ(a.messaggi.eventi().join('|'),
