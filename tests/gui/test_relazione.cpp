@@ -27,9 +27,10 @@ using namespace prova;
 // A tool of poppler-utils or librsvg2-bin; under CI a missing one fails the test.
 #define STRUMENTO(variabile, nome)                                                                 \
     const QString variabile = QStandardPaths::findExecutable(nome);                                \
-    ASSERT_FALSE(variabile.isEmpty() && qEnvironmentVariableIsSet("CI")) << nome << " mancante";   \
-    if (variabile.isEmpty())                                                                       \
-        GTEST_SKIP() << nome << " non installato: controllo saltato";
+    ASSERT_FALSE((variabile).isEmpty() && qEnvironmentVariableIsSet("CI"))                         \
+        << (nome) << " mancante";                                                                  \
+    if ((variabile).isEmpty())                                                                     \
+        GTEST_SKIP() << (nome) << " non installato: controllo saltato";
 
 // A tool's standard output, or Fallito when it did not end with status 0.
 const QString Fallito = QStringLiteral("<fallito>");
