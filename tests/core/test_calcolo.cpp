@@ -172,15 +172,9 @@ struct CasoAnalisi {
 
 const Strato sabbiaAsciutta = strato(2, 18, 0, 30);
 
-// 2 m of dry sand over 3 m of submerged sand (γ 20, φ 30) entered as n equal layers.
-std::vector<Strato> sabbiaSommersa(int n) {
-    std::vector<Strato> strati(static_cast<std::size_t>(n) + 1, strato(3.0 / n, 20, 0, 30, 1));
-    strati[0] = sabbiaAsciutta;
-    return strati;
-}
-
 // A trapezoid adds (Sa1 + Sa2)·h/2 with its centroid h·(2·Sa1 + Sa2) / (3·(Sa1 + Sa2)) above its
 // base; a layer in tension the triangle from where it starts (z_i) to its base, a third up.
+// clang-format off
 const CasoAnalisi CasiAnalisi[] = {
     {"Nessuno", 10, {}, {}, 0, 0, 0, std::nullopt},
     // 29.963236 × 5 / 2 = 74.908090 at 5/3 m.
@@ -193,8 +187,8 @@ const CasoAnalisi CasiAnalisi[] = {
     {"StratoVuoto", 10, {sabbiaAsciutta, strato(0, 0, 0, 0)},
      {{3.329248, 15.314543}, {45.926796, 45.926796}}, 18.643791, 0, 14.648693, 0.785714},
     // (4 − 1.504305) × 23.218070 / 2 = 28.972610 at 2.495695 / 3 = 0.831898.
-    {"Coesivo", 0, {strato(4, 19, 10, 20)}, {{-13.994922, 23.218070}}, 28.972610, 0, 24.102266,
-     0.831898},
+    {"Coesivo", 0, {strato(4, 19, 10, 20)}, {{-13.994922, 23.218070}},
+     28.972610, 0, 24.102266, 0.831898},
     // 2.996324 at 3 + 1/3, (4 − 3.008610) × 8.733503 / 2 = 4.329154 at 0.991390 / 3:
     // M = 9.987745 + 1.430627 = 11.418372.
     {"SabbiaSuArgilla", 0, {strato(1, 18, 0, 30), strato(3, 19, 20, 20)},
@@ -203,18 +197,18 @@ const CasoAnalisi CasiAnalisi[] = {
     {"StratoInTrazione", 0, {strato(1, 30, 40, 20), strato(1, 18, 0, 30)},
      {{-55.979690, -41.290351}, {9.987745, 15.980393}}, 12.984069, 0, 5.992647, 0.461538},
     // (1.2 − 0.977989) × 2.065422 / 2 = 0.229273 at 0.222011 / 3 = 0.074004.
-    {"CoesivoCaricato", 10, {strato(1.2, 19, 10, 20)}, {{-9.098476, 2.065422}}, 0.229273, 0,
-     0.016967, 0.074004},
+    {"CoesivoCaricato", 10, {strato(1.2, 19, 10, 20)}, {{-9.098476, 2.065422}},
+     0.229273, 0, 0.016967, 0.074004},
     // Submerged: cohesion unused, 46 × Ka and (106 − 30) × Ka + 30; water 0..30 kPa over 3 m.
     // 18.643791 at 3 + 0.785714, 119.177893 at 3·(2·18.645809 + 60.806119) / (3·79.451928) =
     // 1.234680: M = 70.580061 + 147.146613 = 217.726674, arm 217.726674 / 137.821684.
     {"DueStrati", 10, {sabbiaAsciutta, strato(3, 20, 5, 25, 1)},
      {{3.329248, 15.314543}, {18.645809, 60.806119}}, 137.821684, 45, 217.726674, 1.579771},
-    // The same ground as one, two or three submerged layers. As one: 15.314543..55.302288,
-    // 105.925247 at 85.931374 / 70.616831 = 1.216868; M = 70.580061 + 128.897068.
-    {"SommersaInUno", 10, sabbiaSommersa(1), {}, 124.569038, 45, 199.477129, 1.601338},
-    {"SommersaInDue", 10, sabbiaSommersa(2), {}, 124.569038, 45, 199.477129, 1.601338},
-    {"SommersaInTre", 10, sabbiaSommersa(3), {}, 124.569038, 45, 199.477129, 1.601338}};
+    // Sand over the same sand submerged: 15.314543..55.302288 (76 × Ka + 30), 105.925247 at
+    // 85.931374 / 70.616831 = 1.216868; M = 70.580061 + 128.897068 = 199.477129.
+    {"SabbiaSuSabbiaSommersa", 10, {sabbiaAsciutta, strato(3, 20, 0, 30, 1)},
+     {{3.329248, 15.314543}, {15.314543, 55.302288}}, 124.569038, 45, 199.477129, 1.601338}};
+// clang-format on
 
 void PrintTo(const CasoAnalisi& c, std::ostream* os) {
     *os << c.nome;
@@ -281,7 +275,8 @@ TEST(Analisi, UnMomentoCheTraboccaLasciaIlBraccioIndefinito) {
 // The two 1.5 m layers meet at 3.5 m with σv 76 and u 15: (76 − 15) × Ka + 15 = 35.308416 on both
 // sides (before the water head was carried over, the lower layer started at 76 × Ka = 25.30).
 TEST(Analisi, StratiSommersiConUgualeKaSiUnisconoSenzaGradino) {
-    const Modulo1 m = profilo(10, sabbiaSommersa(2));
+    const Modulo1 m =
+        profilo(10, {sabbiaAsciutta, strato(1.5, 20, 0, 30, 1), strato(1.5, 20, 0, 30, 1)});
     EXPECT_EQ(m.Strati(2).Sa2, m.Strati(3).Sa1);
     EXPECT_NEAR(m.Strati(3).Sa1, 35.308416, 5e-7);
 }

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The files of a job: the project file (the writer's bytes, the reader's rules, a failed read
 // that leaves the job in memory as it was), the export table and the report rows in print zones
-// of 14 columns, and the file names made from what the user typed.
+// of 14 columns, the file names made from what the user typed, the drive list's rule.
 #include "diagrams/rapporto.h"
 #include "files/esportazione.h"
 #include "files/nomi_file.h"
 #include "files/progetto.h"
+#include "files/volumi.h"
 #include "model/calcolo.h"
 #include "profili.h"
 
@@ -110,8 +111,7 @@ TEST(LeggiProgetto, FormeValide) {
         {"1 ,2\t,3 , 4,0", {{1, 2, 3, 4}}}, // blanks before a comma belong to the value
         {"1\n2\n3\n4\n0\n\n\n  \r\n", {{1, 2, 3, 4}}},
         // The flag rounds half to even.
-        {"0\n0\n0\n0\n2.5\n0\n0\n0\n0\n0.4\n", {{0, 0, 0, 0, 0, 0, 0, 0, 2}, {}}},
-    };
+        {"0\n0\n0\n0\n2.5\n0\n0\n0\n0\n0.4\n", {{0, 0, 0, 0, 0, 0, 0, 0, 2}, {}}}};
     for (const auto& [testo, record] : casi) {
         const LetturaProgetto r = LeggiProgetto(testo);
         ASSERT_TRUE(r.ok) << r.messaggio;
@@ -129,8 +129,7 @@ TEST(ApriProgetto, UnFileRottoFallisceELasciaIlLavoroComEra) {
         {"\r\n\r\n\r 0 \r\n", 5, "peso di volume"},
         {record(52), 256, "51"},
         {" 1 \r\n 2 \r\n 3 \r\n 4 \r\n 99999 \r\n", 5, "falda"},
-        {" 1 \r\n 1E+999 \r\n 3 \r\n 4 \r\n 0 \r\n", 2, "peso di volume: «1E+999»"},
-    };
+        {" 1 \r\n 1E+999 \r\n 3 \r\n 4 \r\n 0 \r\n", 2, "peso di volume: «1E+999»"}};
     Modulo1 m = esempioDueStrati();
     m.Strati(0).Sv = 10;
     CalcolaStrati(m, 2);
@@ -138,22 +137,16 @@ TEST(ApriProgetto, UnFileRottoFallisceELasciaIlLavoroComEra) {
     const Modulo1 prima = m;
     for (const auto& [testo, riga, parola] : casi) {
         const LetturaProgetto r = LeggiProgetto(testo);
-        EXPECT_FALSE(r.ok);
-        EXPECT_EQ(r.riga, riga) << testo;
-        EXPECT_NE(r.messaggio.find(parola), std::string::npos) << r.messaggio;
+        EXPECT_TRUE(!r.ok && r.riga == riga && r.messaggio.find(parola) != std::string::npos)
+            << testo << ": riga " << r.riga << ", " << r.messaggio;
         const EsitoApertura esito = ApriProgetto(m, testo);
-        EXPECT_FALSE(esito.ok);
-        EXPECT_EQ(esito.messaggio, r.messaggio);
-        EXPECT_EQ(m, prima);
+        EXPECT_TRUE(!esito.ok && esito.messaggio == r.messaggio && m == prima) << testo;
     }
     // Values that read but give no finite result: the layer and the reason.
     const auto esito =
         ApriProgetto(m, record(1) + " 1E+300 \r\n 1E+300 \r\n 0 \r\n 30 \r\n 0 \r\n");
-    EXPECT_FALSE(esito.ok);
-    EXPECT_NE(esito.messaggio.find("strato 1 danno un risultato non calcolabile (valore fuori "
-                                   "intervallo (errore 6))"),
-              std::string::npos)
-        << esito.messaggio;
+    EXPECT_EQ(esito.messaggio, "i valori dello strato 1 danno un risultato non calcolabile (valore "
+                               "fuori intervallo (errore 6))");
     EXPECT_EQ(m, prima);
 }
 
@@ -220,6 +213,76 @@ TEST(NomiFile, ProgettoEsportazioneEImmagine) {
     EXPECT_FALSE(NomeFileProgetto("") || NomeFileEsportazione(""));
     EXPECT_EQ(NomeFileImmagine("muro", "jpg"), "muro.jpg");
     EXPECT_EQ(NomeFileImmagine("", "gif"), ".gif");
+}
+
+std::string elenco(const std::vector<Volume>& volumi) {
+    std::string r;
+    for (const Volume& v : volumi)
+        r += (r.empty() ? "" : " ") + v.percorso + (v.remoto ? "*" : "");
+    return r;
+}
+
+// Made-up tables (lines of /proc/self/mountinfo), the home folder, the volumes listed in order
+// with "*" after a remote one.
+TEST(Volumi, SoloPostiVeriLaRadiceELaCasaPrima) {
+    const std::tuple<const char*, const char*, const char*> casi[] = {
+        // A laptop.
+        {"22 1 8:2 / / rw - ext4 /dev/sda2 rw\n"
+         "23 22 0:21 / /proc rw - proc proc rw\n"
+         "26 22 0:25 / /run rw - tmpfs tmpfs rw\n"
+         "28 26 0:49 / /run/user/1000/gvfs rw - fuse.gvfsd-fuse gvfsd-fuse rw\n"
+         "29 22 8:3 / /home rw shared:1 - ext4 /dev/sda3 rw\n"
+         "30 22 7:1 / /snap/core22/1234 ro - squashfs /dev/loop1 ro\n"
+         "31 22 8:17 / /media/anna/CHIAVETTA\\040USB rw - vfat /dev/sdb1 rw\n"
+         "32 22 8:3 /anna/dati /srv/dati rw - ext4 /dev/sda3 rw\n"
+         "33 22 8:2 / /var/chroot rw - ext4 /dev/sda2 rw\n"
+         "34 22 0:50 / /mnt/nas rw - nfs4 nas:/export rw\n"
+         "35 29 0:51 / /home/anna/server rw - fuse.sshfs anna@server: rw\n"
+         "36 26 8:33 / /run/media/anna/DISCO rw - ext4 /dev/sdc1 rw\n"
+         "37 22 0:52 / /tmp rw - tmpfs tmpfs rw\n"
+         "38 22 0:53 / /misc rw - autofs systemd-1 rw\n"
+         "39 22 0:54 / /tmp/.mount_App rw - fuse.App App rw\n",
+         "/home/anna",
+         "/ /home/anna /home /home/anna/server* /media/anna/CHIAVETTA USB /mnt/nas* "
+         "/run/media/anna/DISCO"},
+        // Subvolumes of one file system are separate trees; a bind mount inside one is not.
+        {"1 0 0:30 /@ / rw - btrfs /dev/nvme0n1p2 rw\n"
+         "2 1 0:30 /@home /home rw - btrfs /dev/nvme0n1p2 rw\n"
+         "3 1 0:30 /@/srv/dati /dati rw - btrfs /dev/nvme0n1p2 rw\n",
+         "/home/u", "/ /home/u /home"},
+        // A container: the host's folders come as bind mounts, the deeper one listed first.
+        {"3 1 254:1 /srv/lavoro/sotto /lavoro/sotto rw - ext4 /dev/vda rw\n"
+         "1 0 0:40 / / rw - overlay overlay rw\n"
+         "2 1 254:1 /srv/lavoro /lavoro rw - ext4 /dev/vda rw\n"
+         "4 1 0:41 / /var/lib/docker/overlay2/x/merged rw - overlay overlay rw\n",
+         "/root", "/ /root /lavoro"},
+        // A home on a network share is remote as well, and is not listed twice.
+        {"1 0 8:1 / / rw - ext4 /dev/sda1 rw\n"
+         "2 1 0:60 / /home rw - nfs nas:/home rw\n",
+         "/home", "/ /home*"},
+        // No root in the table (a chroot), no home, lines that are not of the table's form.
+        {"garbage\n"
+         "5 4 8:1 / /mnt/a rw\n"
+         "6 4 8:1 / /mnt/b rw - ext4 /dev/sda1 rw\n",
+         "", "/ /mnt/b"},
+    };
+    for (const auto& [tabella, casa, attesi] : casi)
+        EXPECT_EQ(elenco(VolumiDaElencare(LeggiMontaggi(tabella), casa)), attesi) << tabella;
+}
+
+TEST(Volumi, LetturaDiUnaRigaConCampiFacoltativiEBlanchi) {
+    const auto m =
+        LeggiMontaggi("36 35 98:0 /mnt\\134a /mnt/x\\011y rw shared:1 master:2 - ext3 /dev/r rw");
+    ASSERT_EQ(m.size(), 1u);
+    EXPECT_EQ(m[0], (Montaggio{"98:0", "/mnt\\a", "/mnt/x\ty", "ext3"}));
+}
+
+TEST(Volumi, IlVolumeCheTieneUnPercorso) {
+    const std::vector<std::string> volumi = {"/", "/home/anna", "/home"};
+    for (const auto& [percorso, atteso] :
+         {std::pair{"/home/anna/dati", "/home/anna"}, std::pair{"/home", "/home"},
+          std::pair{"/homework/a", "/"}, std::pair{"/", "/"}})
+        EXPECT_EQ(VolumeDi(percorso, volumi), atteso) << percorso;
 }
 
 } // namespace

@@ -1,14 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Number texts: the display patterns, the print form, the general conversion, the readers of
-// value boxes and of leading numbers; the print zones and the texts shown for a layer.
+// Texts: the number patterns and readers, the print zones, the texts shown for a layer; what
+// messages quote of files and names, and the Italian reasons for the system's error numbers.
 #include "codice_errore.h"
+#include "files/motivi_errore.h"
 #include "model/errore.h"
 #include "profili.h"
+#include "text/citazioni.h"
 #include "text/testi_numerici.h"
 #include "text/testi_strato.h"
 #include "text/zone_stampa.h"
 
+#include <cerrno>
 #include <cmath>
+#include <cstring>
 #include <gtest/gtest.h>
 #include <tuple>
 #include <vector>
@@ -37,22 +41,14 @@ TEST(FormatoDisplay, DecimaliSeparatoreEArrotondamento) {
 // A space or the minus sign, 15 significant digits, no leading zero, an exponent from 1E+15 and
 // below 1E-04, a trailing space. The largest double would round up past itself; it is cut.
 TEST(FormaStampa, SegnoCifreEsponenteESpazioFinale) {
+    // clang-format off
     const std::pair<double, const char*> casi[] = {
-        {2.5, " 2.5 "},
-        {0, " 0 "},
-        {-0.0, " 0 "},
-        {0.75, " .75 "},
-        {-0.5, "-.5 "},
-        {1.0 / 3.0, " .333333333333333 "},
-        {2.0 / 3.0, " .666666666666667 "},
-        {123456789012345, " 123456789012345 "},
-        {1e15, " 1E+15 "},
-        {999999999999999.9, " 1E+15 "},
-        {0.0001, " .0001 "},
-        {0.00001, " 1E-05 "},
-        {-1.5e-10, "-1.5E-10 "},
-        {1e300, " 1E+300 "},
+        {2.5, " 2.5 "}, {0, " 0 "}, {-0.0, " 0 "}, {0.75, " .75 "}, {-0.5, "-.5 "},
+        {1.0 / 3.0, " .333333333333333 "}, {2.0 / 3.0, " .666666666666667 "},
+        {123456789012345, " 123456789012345 "}, {1e15, " 1E+15 "}, {999999999999999.9, " 1E+15 "},
+        {0.0001, " .0001 "}, {0.00001, " 1E-05 "}, {-1.5e-10, "-1.5E-10 "}, {1e300, " 1E+300 "},
         {1.7976931348623157e308, " 1.79769313486231E+308 "}};
+    // clang-format on
     for (const auto& [v, atteso] : casi)
         EXPECT_EQ(FormaStampa(v, "."), atteso) << v;
     EXPECT_EQ(FormaStampa(-0.25, ","), "-,25 ");
@@ -137,6 +133,7 @@ TEST(ZoneStampa, OgniVoceAllaZonaSuccessivaSenzaTagliare) {
 // tension all through has no triangle and shows none.
 TEST(TestiMostraStrato, OgniCasellaNelSuoFormato) {
     using prova::strato;
+    // clang-format off
     const std::tuple<std::vector<Strato>, long long, const char*, const char*> casi[] = {
         {{strato(4, 19, 10, 20)}, 1, ",", "1|4|19,|10,|20,|,49|76,|0|23,218|1,504"},
         {{strato(4, 19, 10, 20)}, 1, ".", "1|4|19.|10.|20.|.49|76.|0|23.218|1.504"},
@@ -147,25 +144,91 @@ TEST(TestiMostraStrato, OgniCasellaNelSuoFormato) {
         // Tension all through: Sa2 = 19 × 0.489645 − 13.994922 = -4.691674; own z0 1.504 unused.
         {{strato(1, 19, 10, 20)}, 1, ",", "1|1|19,|10,|20,|,49|19,|0|-4,692|"},
         // Dry sand over dry clay: Sa1 -19.176241, Sa2 8.733503; z0 3.008610 lies in 1..4.
-        {{strato(1, 18, 0, 30), strato(3, 19, 20, 20)},
-         2,
-         ",",
+        {{strato(1, 18, 0, 30), strato(3, 19, 20, 20)}, 2, ",",
          "2|3|19,|20,|20,|,49|75,|0|8,734|3,009"},
         // Light sand over heavier clay: Sa1 = 20 × 0.489645 − 13.994922 = -4.202030, Sa2 =
         // 60 × 0.489645 − 13.994922 = 15.383755; own z0 20/(0.699746 × 20) = 1.429 lies above the
         // top at 2, so the zero crossing 2 + 2 × 4.202030 / 19.585786 = 2.429090 is shown.
-        {{strato(2, 10, 0, 30), strato(2, 20, 10, 20)},
-         2,
-         ",",
+        {{strato(2, 10, 0, 30), strato(2, 20, 10, 20)}, 2, ",",
          "2|2|20,|10,|20,|,49|60,|0|15,384|2,429"},
         {{strato(2, 18, 0, 30)}, 51, ",", "51|||||||||"},
         {{strato(2, 18, 0, 30)}, -1, ",", "-1|||||||||"}};
+    // clang-format on
     for (const auto& [strati, n, decimale, atteso] : casi) {
         const TestiStrato t = TestiMostraStrato(prova::profilo(0, strati), n, decimale);
         EXPECT_EQ(t.strat + "|" + t.pot + "|" + t.gam + "|" + t.coes + "|" + t.attritint + "|" +
                       t.ka + "|" + t.Sv + "|" + t.sa1 + "|" + t.sa2 + "|" + t.z0,
                   atteso);
     }
+}
+
+const std::string X = "\uFFFD"; // the mark
+const std::string Puntini = "…";
+
+std::string volte(std::size_t n, const std::string& s) {
+    std::string r;
+    for (std::size_t i = 0; i < n; ++i)
+        r += s;
+    return r;
+}
+
+// At most 40 characters, counted as characters and never cut inside one; a mark for each control
+// character and for each byte that is not part of valid UTF-8 (a stray byte, an overlong "/", a
+// surrogate, a sequence cut by the end).
+TEST(CitaTesto, CortoValidoEVisibile) {
+    // clang-format off
+    const std::pair<std::string, std::string> casi[] = {
+        {"2,5abc", "2,5abc"}, {volte(40, "è"), volte(40, "è")}, {"a😀b", "a😀b"},
+        {std::string(40, '9'), std::string(40, '9')},
+        {std::string(41, '9'), std::string(39, '9') + Puntini},
+        {volte(41, "è"), volte(39, "è") + Puntini},
+        {"a\tb\rc\nd\x1B[1m\x7F\x07\xC2\x9B|\u202E|\u2028",
+         "a" + X + "b" + X + "c" + X + "d" + X + "[1m" + X + X + X + "|" + X + "|" + X},
+        {"\xFF|\xC0\xAF|\xED\xA0\x80|\xE2\x82", X + "|" + X + X + "|" + X + X + X + "|" + X + X},
+        {std::string(15u << 20, '9') + "\x1B", std::string(39, '9') + Puntini}}; // 15 MiB
+    // clang-format on
+    for (const auto& [testo, atteso] : casi)
+        EXPECT_EQ(citaTesto(testo), atteso) << atteso;
+}
+
+// A path keeps its end: of 49 characters the last 39 start inside the long folder, so the cut
+// moves to that folder's end.
+TEST(CitaPercorso, TieneLaFine) {
+    EXPECT_EQ(citaPercorso("/tmp/a\xFF\x1B.spt"), "/tmp/a" + X + X + ".spt");
+    EXPECT_EQ(citaPercorso("/" + std::string(30, 'c') + "/cartella/nome.spt"),
+              Puntini + "/cartella/nome.spt");
+    EXPECT_EQ(citaPercorso("/d/" + std::string(60, 'n') + ".spt"),
+              Puntini + std::string(35, 'n') + ".spt");
+}
+
+// Each error a file operation meets in practice has its own Italian sentence: not the system's
+// English text, not the general sentence, no guess with a question mark; and it says what
+// happened. An unknown number keeps the system's text after an Italian sentence.
+TEST(MotivoErrore, OgniErroreComuneHaLaSuaFraseItaliana) {
+    for (const int numero :
+         {ENOSPC, EDQUOT, EACCES, EPERM, EROFS, ENAMETOOLONG, ENOENT, ENOTDIR, EISDIR, EIO, ELOOP,
+          EMFILE, ENFILE, EEXIST, ETXTBSY, EFBIG, EXDEV, EBUSY})
+        for (const Operazione op : {Operazione::Lettura, Operazione::Scrittura}) {
+            const std::string m = motivoErrore(numero, op);
+            EXPECT_EQ(m.find(std::strerror(numero)), std::string::npos) << m;
+            EXPECT_EQ(m.find("errore del sistema"), std::string::npos) << m;
+            EXPECT_EQ(m.find('?'), std::string::npos) << m;
+        }
+    // The number, a word the reason must hold, a word it must not.
+    for (const auto& [numero, parola, mai] : {std::tuple{EROFS, "sola lettura", "permessi"},
+                                              {EACCES, "permessi", "disco"},
+                                              {ENOSPC, "spazio", "permessi"},
+                                              {EDQUOT, "quota", "permessi"},
+                                              {ENAMETOOLONG, "troppo lungo", "spazio"},
+                                              {EIO, "disco", "spazio"}}) {
+        const std::string m = motivoErrore(numero, Operazione::Scrittura);
+        EXPECT_TRUE(m.find(parola) != std::string::npos && m.find(mai) == std::string::npos) << m;
+    }
+    EXPECT_EQ(motivoErrore(ENOENT, Operazione::Lettura), "il file non esiste");
+    EXPECT_EQ(motivoErrore(ENOENT, Operazione::Scrittura), "la cartella non esiste");
+    EXPECT_EQ(motivoErrore(EBADE, Operazione::Scrittura),
+              "scrittura non riuscita per un errore del sistema n. " + std::to_string(EBADE) +
+                  " (" + std::strerror(EBADE) + ")");
 }
 
 } // namespace
