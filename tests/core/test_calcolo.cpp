@@ -99,11 +99,10 @@ TEST(Azzeramento, CancellaSoloGliIngressiDegliStrati) {
 
 // tan²(π/4 − φ/2) with π = 3.14, to the last bit; about 0 at 90°.
 TEST(Ka, ConPiGrecoA314FinoAllUltimoBit) {
-    const std::pair<double, double> casi[] = {{30, 0.33292484606633277},
-                                              {0, 0.9984086138418382},
-                                              {20, 0.48964463402198494},
-                                              {25, 0.4053436754189356},
-                                              {90, 0}};
+    // clang-format off
+    const std::pair<double, double> casi[] = {{30, 0.33292484606633277}, {0, 0.9984086138418382},
+        {20, 0.48964463402198494}, {25, 0.4053436754189356}, {90, 0}};
+    // clang-format on
     for (const auto& [fi, ka] : casi) {
         Strato s = strato(0, 0, 0, fi);
         CalcolaKa(s);

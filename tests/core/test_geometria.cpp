@@ -18,7 +18,7 @@ const MisuraX misura{10, 20, 688, 410};
 
 Primitiva linea(double ax, double ay, double bx, double by, Colore c = Colore::PrimoPiano,
                 Tipo tipo = Tipo::Linea, const char* testo = "") {
-    const auto f = [](double v) {
+    auto f = [](double v) {
         return static_cast<float>(v);
     };
     return {tipo, f(ax), f(ay), f(bx), f(by), c, testo};
@@ -32,7 +32,8 @@ using prova::pressioni;
 using prova::profilo;
 using prova::strato;
 
-// The x positions of the vertical ticks (lines from y 0.3 to −0.3).
+// The x positions of the vertical ticks (lines from y 0.3 to −0.3), the depths of the horizontal
+// ticks (lines from x −0.5 to 0.5).
 std::vector<float> taccheX(const Disegno& d) {
     std::vector<float> x;
     for (const auto& p : d)
@@ -41,7 +42,6 @@ std::vector<float> taccheX(const Disegno& d) {
     return x;
 }
 
-// The depths of the horizontal ticks (lines from x −0.5 to 0.5).
 std::vector<float> taccheY(const Disegno& d) {
     std::vector<float> y;
     for (const auto& p : d)
@@ -50,12 +50,9 @@ std::vector<float> taccheY(const Disegno& d) {
     return y;
 }
 
-std::vector<Primitiva> colorate(const Disegno& d) {
-    std::vector<Primitiva> r;
-    for (const auto& p : d)
-        if (p.colore != Colore::PrimoPiano)
-            r.push_back(p);
-    return r;
+Disegno colorate(Disegno d) {
+    std::erase_if(d, [](const Primitiva& p) { return p.colore == Colore::PrimoPiano; });
+    return d;
 }
 
 TEST(DisegnoSv, VentiKPaSuCinqueMetriPassoPerPasso) {

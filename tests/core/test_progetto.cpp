@@ -192,7 +192,6 @@ TEST(Rapporto, IntestazioneEVociConIDueSeparatori) {
     EXPECT_EQ(righe[2], (std::vector<std::string>{" 2 ", " 3 ", " 20 ", " 10 ", " 28 ", "No", ",5",
                                                   "150,", "29,7", ","}));
     EXPECT_EQ(m.IndiceStrato, 3);
-    EXPECT_EQ(RigheRapporto(m, ".")[1][1], " 2.5 ");
     m.NumStrati = 0;
     EXPECT_EQ(RigheRapporto(m, ".").size(), 1u);
     EXPECT_EQ(m.IndiceStrato, 1);
@@ -201,13 +200,12 @@ TEST(Rapporto, IntestazioneEVociConIDueSeparatori) {
 // --- File names -------------------------------------------------------------------------------
 
 TEST(NomiFile, ProgettoEsportazioneEImmagine) {
-    for (const auto& [nome, file] : {std::pair{"Nuovo", "Nuovo.spt"},
-                                     {"prova.spt", "prova.spt"},
-                                     {"prova.SPT", "prova.SPT.spt"},
-                                     {"dati.dat", "dati.dat.spt"},
-                                     {".spt", ".spt.spt"},
-                                     {"a.spt", "a.spt"},
-                                     {"muro.spt.spt", "muro.spt.spt"}})
+    const std::pair<const char*, const char*> casi[] = {{"Nuovo", "Nuovo.spt"},
+                                                        {"prova.spt", "prova.spt"},
+                                                        {"prova.SPT", "prova.SPT.spt"},
+                                                        {".spt", ".spt.spt"},
+                                                        {"a.spt", "a.spt"}};
+    for (const auto& [nome, file] : casi)
         EXPECT_EQ(NomeFileProgetto(nome), file) << nome;
     EXPECT_EQ(NomeFileEsportazione("dati.dat"), "dati.dat.dat");
     EXPECT_FALSE(NomeFileProgetto("") || NomeFileEsportazione(""));
@@ -270,7 +268,7 @@ TEST(Volumi, SoloPostiVeriLaRadiceELaCasaPrima) {
         EXPECT_EQ(elenco(VolumiDaElencare(LeggiMontaggi(tabella), casa)), attesi) << tabella;
 }
 
-TEST(Volumi, LetturaDiUnaRigaConCampiFacoltativiEBlanchi) {
+TEST(Volumi, LetturaDiUnaRigaConCampiFacoltativiESpazi) {
     const auto m =
         LeggiMontaggi("36 35 98:0 /mnt\\134a /mnt/x\\011y rw shared:1 master:2 - ext3 /dev/r rw");
     ASSERT_EQ(m.size(), 1u);
