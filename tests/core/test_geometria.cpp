@@ -90,14 +90,6 @@ TEST(DisegnoSv, TaccheOgniDieciFinoAlLimite) {
     }
 }
 
-TEST(DisegnoSv, SenzaSovraccaricoLaPrimaLineaParteDallOrigineEGliStratiSiSommano) {
-    const Modulo1 m = profilo(0, {strato(2, 18, 0, 30), strato(3, 20, 0, 30)});
-    EXPECT_EQ(colorate(DisegnoSv(m, misura)),
-              (std::vector<Primitiva>{
-                  linea(0, 0, 36, -2, Colore::Rosso), linea(36, -2, 0, -2, Colore::Rosso),
-                  linea(36, -2, 96, -5, Colore::Rosso), linea(96, -5, 0, -5, Colore::Rosso)}));
-}
-
 TEST(DisegnoSa, UnoStratoDiSabbiaDisegnaIlLatoDelTriangoloEIlRitorno) {
     const Modulo1 m = profilo(0, {strato(5, 18, 0, 30)});
     const Disegno d = DisegnoSa(m, misura);
@@ -164,13 +156,16 @@ TEST(DisegnoSa, UnoStratoInTrazioneIniziaDoveIniziaLaSpinta) {
     EXPECT_NEAR(caricato[0].ay, -0.977989, 5e-6);
 }
 
-// A layer number of 51 (while the 51st is typed) draws the fifty layers of the table; each step
-// goes across to the next layer's top pressure and the last returns to the depth axis.
+// A layer number of 51 (while the 51st is typed) draws the fifty layers of the table; the stress
+// lines follow each other down; each step of Sa goes across to the next layer's top pressure
+// and the last returns to the depth axis.
 TEST(Diagrammi, CinquantaStratiEIlNumero51) {
     Modulo1 m = profilo(5, std::vector<Strato>(50, strato(0.5, 18, 0, 30)));
     m.NumStrati = 51;
     const Modulo1 prima = m;
-    EXPECT_EQ(colorate(DisegnoSv(m, misura)).size(), 100u);
+    const auto sv = colorate(DisegnoSv(m, misura));
+    ASSERT_EQ(sv.size(), 100u);
+    EXPECT_EQ(sv[2], linea(14, -0.5, 23, -1, Colore::Rosso)); // 5 + 9, then + 9 a layer
     const auto righe = colorate(DisegnoSa(m, misura));
     ASSERT_EQ(righe.size(), 100u);
     EXPECT_EQ(righe[1], lineaA(m.Strati(2).Sa1, -0.5, Colore::RossoScuro));

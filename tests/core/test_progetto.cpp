@@ -268,13 +268,6 @@ TEST(Volumi, SoloPostiVeriLaRadiceELaCasaPrima) {
         EXPECT_EQ(elenco(VolumiDaElencare(LeggiMontaggi(tabella), casa)), attesi) << tabella;
 }
 
-TEST(Volumi, LetturaDiUnaRigaConCampiFacoltativiESpazi) {
-    const auto m =
-        LeggiMontaggi("36 35 98:0 /mnt\\134a /mnt/x\\011y rw shared:1 master:2 - ext3 /dev/r rw");
-    ASSERT_EQ(m.size(), 1u);
-    EXPECT_EQ(m[0], (Montaggio{"98:0", "/mnt\\a", "/mnt/x\ty", "ext3"}));
-}
-
 TEST(Volumi, IlVolumeCheTieneUnPercorso) {
     const std::vector<std::string> volumi = {"/", "/home/anna", "/home"};
     for (const auto& [percorso, atteso] :
