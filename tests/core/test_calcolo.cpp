@@ -1,14 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The layer computation and the total thrust, against the worked numbers of the method
-// (π taken as 3.14, γw = 10) checked by hand.
+// The layer table, its integers and resets; the pressures, the thrust, where it acts and its
+// water part on profiles worked by hand (π = 3.14, γw = 10); splitting a layer changes nothing.
 #include "codice_errore.h"
+#include "model/azzeramento.h"
 #include "model/calcolo.h"
 #include "model/errore.h"
 #include "profili.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <gtest/gtest.h>
 #include <limits>
+#include <optional>
+#include <random>
+#include <tuple>
+#include <utility>
 
 namespace spintaro {
 namespace {
@@ -18,95 +25,100 @@ using prova::pressioni;
 using prova::profilo;
 using prova::strato;
 
-struct CasoKa {
-    double fi;
-    double ka;
-};
-
-class KaEsatto : public testing::TestWithParam<CasoKa> {};
-
-TEST_P(KaEsatto, MatchesToTheLastBit) {
-    Strato s = strato(0, 0, 0, GetParam().fi);
-    const Strato copia = CalcolaKa(s);
-    EXPECT_EQ(s.Ka, GetParam().ka);
-    EXPECT_EQ(copia, s);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Angoli, KaEsatto,
-    testing::Values(CasoKa{30, 0.33292484606633277}, CasoKa{0, 0.9984086138418382},
-                    CasoKa{20, 0.48964463402198494}, CasoKa{25, 0.4053436754189356}),
-    [](const auto& caso) { return "fi" + std::to_string(static_cast<int>(caso.param.fi)); });
-
-TEST(Ka, NinetyDegreesIsZeroWithinTheLastBits) {
-    Strato s = strato(0, 0, 0, 90);
-    CalcolaKa(s);
-    EXPECT_LT(std::fabs(s.Ka), 1e-30);
-}
-
-TEST(Radianti, MultipliesBeforeDividing) {
-    EXPECT_EQ(Radianti(30), 30 * 3.14 / 180);
-    EXPECT_EQ(Radianti(180), 3.14);
-}
-
-TEST(CalcolaStrato, TwoLayersDrySandOverSubmergedCohesiveLayer) {
-    const Modulo1 m = profilo(10, {strato(2, 18, 0, 30), strato(3, 20, 5, 25, 1)});
-    const Strato& a = m.Strati(1);
-    EXPECT_NEAR(a.Ka, 0.332925, 5e-7);
-    EXPECT_EQ(a.Sv, 46);
-    EXPECT_NEAR(a.Sa1, 3.329248, 5e-7);
-    EXPECT_NEAR(a.Sa2, 15.314543, 5e-7);
-    const Strato& b = m.Strati(2);
-    EXPECT_NEAR(b.Ka, 0.405344, 5e-7);
-    EXPECT_EQ(b.Sv, 106);
-    EXPECT_EQ(b.Sa1, 46 * b.Ka); // cohesion ignored below the water table
-    EXPECT_NEAR(b.Sa1, 18.645809, 5e-7);
-    EXPECT_EQ(b.Sa2, (106 - 30) * b.Ka + 30);
-    EXPECT_NEAR(b.Sa2, 60.806119, 5e-7);
+// The table starts at zero; an index outside 0..50 fails with code 9 and touches nothing. A walk
+// keeps its index in IndiceStrato and leaves it one past the last index visited; a walk to
+// record 51 stops there.
+TEST(Tabella, IndiciFuoriDa0a50ECursoreDeiPercorsi) {
+    Modulo1 m;
+    EXPECT_TRUE(m.NumStrati == 0 && m.IndiceStrato == 0 && m.SpintaTotale == 0.0);
+    for (int i = 0; i <= 50; ++i)
+        EXPECT_EQ(m.Strati(i), Strato{}) << i;
+    const Modulo1 prima = m;
+    for (long long i : {-1LL, 51LL, 32767LL, -32768LL}) {
+        EXPECT_EQ(codiceDi([&] { m.Strati(i).Potenza = 1; }), ErroreIndice) << i;
+        EXPECT_EQ(codiceDi([&] { (void)std::as_const(m).Strati(i); }), ErroreIndice) << i;
+    }
+    EXPECT_EQ(m, prima);
+    std::vector<int> visti;
+    percorri(m, 0, 2, [&](int i) { visti.push_back(i + 10 * m.IndiceStrato); });
+    EXPECT_EQ(visti, (std::vector<int>{0, 11, 22}));
     EXPECT_EQ(m.IndiceStrato, 3);
+    percorri(m, 1, 0, [&](int) { ADD_FAILURE(); });
+    EXPECT_EQ(m.IndiceStrato, 1);
+    EXPECT_EQ(codiceDi([&] { percorri(m, 1, 51, [&](int i) { m.Strati(i).Potenza = 1; }); }),
+              ErroreIndice);
+    EXPECT_TRUE(m.IndiceStrato == 51 && m.Strati(50).Potenza == 1);
 }
 
-TEST(CalcolaStrato, CohesiveDryLayerHasTensionAtTheTop) {
-    const Modulo1 m = profilo(0, {strato(4, 19, 10, 20)});
-    const Strato& s = m.Strati(1);
-    EXPECT_NEAR(s.Ka, 0.489645, 5e-7);
-    EXPECT_EQ(s.Sv, 76);
-    EXPECT_NEAR(s.Sa1, -13.994922, 5e-7);
-    EXPECT_NEAR(s.Sa2, 23.218070, 5e-7);
-    ASSERT_TRUE(ProfonditaTrazione(s).has_value());
-    EXPECT_NEAR(*ProfonditaTrazione(s), 1.504305, 5e-7);
+// Every message names its code, which the user can look up; an unknown code too.
+TEST(Errore, OgniDescrizioneNominaIlSuoCodice) {
+    const int codici[] = {ErroreOverflow, ErroreIndice, ErroreTipo, 5};
+    for (const int codice : codici)
+        EXPECT_NE(descrizioneErrore(codice).find("errore " + std::to_string(codice)),
+                  std::string::npos);
 }
 
-TEST(CalcolaStrato, CohesionlessLayerWithoutSurchargeHasExactlyZeroAtTheTop) {
-    const Modulo1 m = profilo(0, {strato(5, 18, 0, 30)});
-    EXPECT_EQ(m.Strati(1).Sa1, 0.0);
-    EXPECT_FALSE(std::signbit(m.Strati(1).Sa1));
-    EXPECT_NEAR(m.Strati(1).Sa2, 29.963236, 5e-7);
+TEST(Intero16, ArrotondaAlPariESegnalaIlTraboccoCon6) {
+    const std::pair<double, int> casi[] = {
+        {2.5, 2}, {3.5, 4},    {-2.5, -2},  {-3.5, -4}, {4.5, 4},         {0.5, 0},
+        {1.5, 2}, {2.4999, 2}, {2.5001, 3}, {-0.4, 0},  {32767.4, 32767}, {-32768.5, -32768}};
+    for (const auto& [x, atteso] : casi)
+        EXPECT_EQ(arrotondaIntero16(x), atteso) << x;
+    for (double x : {32767.5, -32768.6, 1e300, std::nan("")})
+        EXPECT_EQ(codiceDi([&] { arrotondaIntero16(x); }), ErroreOverflow) << x;
+    EXPECT_EQ(somma16(32766, 1), 32767);
+    EXPECT_EQ(codiceDi([] { somma16(32767, 1); }), ErroreOverflow);
+    EXPECT_EQ(codiceDi([] { somma16(-32768, -1); }), ErroreOverflow);
+    EXPECT_EQ(codiceDi([] { somma16(0, 1LL << 40); }), ErroreOverflow);
 }
 
-// The water head accumulates down a run of submerged layers: the second of two submerged layers
-// (2 m and 3 m, γ 20) has u 20 kPa at its top and 50 at its base, not 0 and 30.
-TEST(CalcolaStrato, SecondSubmergedLayerCarriesTheWaterHeadOfTheRun) {
-    const Modulo1 m = profilo(0, {strato(2, 20, 0, 30, 1), strato(3, 20, 0, 30, 1)});
-    const Strato& b = m.Strati(2);
-    EXPECT_EQ(b.Sv, 100);
-    EXPECT_EQ(b.Sa1, (40 - 20) * b.Ka + 20);
-    EXPECT_NEAR(b.Sa1, 26.658497, 5e-7);
-    EXPECT_EQ(b.Sa1, m.Strati(1).Sa2); // same Ka: no step at the interface
-    EXPECT_EQ(b.Sa2, (100 - 50) * b.Ka + 50);
-    EXPECT_NEAR(b.Sa2, 66.646242, 5e-7);
+// Both resets clear the five inputs of layers 1..NumStrati (at most 50) and nothing else; the new
+// job also zeroes the thrust. Record 0 keeps the surcharge, the computed fields stay stale.
+TEST(Azzeramento, CancellaSoloGliIngressiDegliStrati) {
+    // NumStrati, new job, IndiceStrato after the walk
+    for (const auto& [numStrati, nuovo, cursore] :
+         {std::tuple{3, false, 4}, {3, true, 4}, {0, true, 1}, {51, false, 51}, {50, true, 51}}) {
+        SCOPED_TRACE(::testing::Message() << numStrati << (nuovo ? " nuovo" : " scarta"));
+        Modulo1 m;
+        for (int i = 0; i <= 50; ++i)
+            m.Strati(i) = {1.0 + i, 18, 5, 30, 0.3, 40.0 + i, 2, 3, 1};
+        m.NumStrati = static_cast<Intero16>(numStrati);
+        m.SpintaTotale = 137.8;
+        const Modulo1 prima = m;
+        nuovo ? NuovoLavoro(m) : ScartaLavoro(m);
+        EXPECT_TRUE(m.NumStrati == 0 && m.IndiceStrato == cursore);
+        EXPECT_EQ(m.SpintaTotale, nuovo ? 0.0 : 137.8);
+        for (int i = 0; i <= 50; ++i) {
+            Strato atteso = prima.Strati(i);
+            if (i >= 1 && i <= numStrati)
+                atteso = {0, 0, 0, 0, atteso.Ka, atteso.Sv, atteso.Sa1, atteso.Sa2, 0};
+            EXPECT_EQ(m.Strati(i), atteso) << i;
+        }
+    }
+}
+
+// tan²(π/4 − φ/2) with π = 3.14, to the last bit; about 0 at 90°.
+TEST(Ka, ConPiGrecoA314FinoAllUltimoBit) {
+    // clang-format off
+    const std::pair<double, double> casi[] = {{30, 0.33292484606633277}, {0, 0.9984086138418382},
+        {20, 0.48964463402198494}, {25, 0.4053436754189356}, {90, 0}};
+    // clang-format on
+    for (const auto& [fi, ka] : casi) {
+        Strato s = strato(0, 0, 0, fi);
+        CalcolaKa(s);
+        EXPECT_NEAR(s.Ka, ka, ka == 0 ? 1e-30 : 0) << fi;
+    }
 }
 
 // Runs: 2 m and 3 m submerged, 1 m dry (ends the run), 1.5 m submerged (a new run from 0).
-TEST(PressioneAcqua, AccumulatesOverARunAndRestartsAfterADryLayer) {
+TEST(PressioneAcqua, SiSommaLungoUnaSerieERiparteDopoUnoStratoAsciutto) {
     Modulo1 m = profilo(10, {strato(2, 20, 0, 30, 1), strato(3, 20, 0, 30, 1), strato(1, 18, 0, 30),
                              strato(1.5, 20, 0, 30, 1)});
     const double attesi[][2] = {{0, 20}, {20, 50}, {0, 0}, {0, 15}};
     for (int i = 1; i <= 4; ++i) {
         EXPECT_EQ(PressioneAcqua(m, i).u1, attesi[i - 1][0]) << i;
         EXPECT_EQ(PressioneAcqua(m, i).u2, attesi[i - 1][1]) << i;
-        // A layer computed on its own agrees with the pass.
-        const Strato calcolato = m.Strati(i);
+        const Strato calcolato = m.Strati(i); // a layer computed alone agrees with the pass
         CalcolaStrato(m, i);
         EXPECT_EQ(m.Strati(i), calcolato) << i;
     }
@@ -114,24 +126,7 @@ TEST(PressioneAcqua, AccumulatesOverARunAndRestartsAfterADryLayer) {
     EXPECT_EQ(codiceDi([&] { PressioneAcqua(m, 51); }), ErroreIndice);
 }
 
-TEST(CalcolaStrato, EmptyLayerCarriesTheStressOfTheLayerAbove) {
-    const Modulo1 m = profilo(10, {strato(2, 18, 0, 30), strato(0, 0, 0, 0)});
-    const Strato& b = m.Strati(2);
-    EXPECT_EQ(b.Ka, 0.9984086138418382);
-    EXPECT_EQ(b.Sv, 46);
-    EXPECT_EQ(b.Sa1, 46 * 0.9984086138418382);
-    EXPECT_EQ(b.Sa2, b.Sa1);
-}
-
-TEST(CalcolaStrato, RefusesRecordZeroAndRecordsPast50) {
-    Modulo1 m;
-    const Modulo1 prima = m;
-    for (long long i : {0LL, 51LL, -1LL})
-        EXPECT_EQ(codiceDi([&] { CalcolaStrato(m, i); }), ErroreIndice) << i;
-    EXPECT_EQ(m, prima);
-}
-
-TEST(CalcolaStrato, NonFiniteResultsFailWithCode6AndStoreNothing) {
+TEST(CalcolaStrato, RisultatiNonFinitiDannoErrore6ENonSalvanoNulla) {
     for (const Strato& s :
          {strato(1e200, 1e200, 0, 30), strato(1, 18, 1e308, 30), strato(1, 18, 0, 1e308)}) {
         Modulo1 m;
@@ -142,138 +137,203 @@ TEST(CalcolaStrato, NonFiniteResultsFailWithCode6AndStoreNothing) {
     }
 }
 
-TEST(ProfonditaTrazione, UndefinedWhenTheDivisorIsZero) {
-    EXPECT_FALSE(ProfonditaTrazione(strato(1, 0, 10, 20)).has_value()); // no unit weight
-    Strato s = strato(1, 18, 10, 0);
-    s.Ka = 0; // φ of 90°
-    EXPECT_FALSE(ProfonditaTrazione(s).has_value());
+// The triangle of a layer in tension at its top starts at its z0 = 2c / (γ·√Ka) when that lies
+// within the layer, ends included, else where the line Sa1..Sa2 crosses zero.
+TEST(InizioTrazione, Z0DentroLoStratoAltrimentiDoveLaPressioneSiAnnulla) {
+    const std::tuple<Strato, double, double> casi[] = {
+        // The clay under 1 m of sand: z0 3.008610, inside 1..4 m.
+        {profilo(0, {strato(1, 18, 0, 30), strato(3, 19, 20, 20)}).Strati(2), 4, 3.008610},
+        // q 10 on clay 1.2 m thick: z0 1.504305 is below the base; zero at z0 − q/γ = 0.977989.
+        {profilo(10, {strato(1.2, 19, 10, 20)}).Strati(1), 1.2, 0.977989},
+        // From 2 to 4 m, Sa1 −10, Sa2 30: zero at 2.5 m. z0 = c / 5 (Ka 0.25, γ 10) below, above,
+        // at the top; 2c exactly (γ 2) at the base; undefined (γ 0, Ka 0).
+        {pressioni(2, 10, 25, 0.25, -10, 30), 4, 2.5},
+        {pressioni(2, 10, 2.5, 0.25, -10, 30), 4, 2.5},
+        {pressioni(2, 10, 5, 0.25, -10, 30), 4, 2},
+        {pressioni(2, 2, 2, 0.25, -10, 30), 4, 4},
+        {pressioni(2, 0, 10, 0.25, -10, 30), 4, 2.5},
+        {pressioni(2, 10, 10, 0, -10, 30), 4, 2.5}};
+    for (const auto& [s, zBase, inizio] : casi) {
+        EXPECT_NEAR(InizioTrazione(s, zBase), inizio, 5e-7) << s.Coesione;
+        const double quota = QuotaSpinta(s, zBase).area;
+        EXPECT_TRUE(quota >= 0 && quota <= s.Potenza * s.Sa2 / 2) << quota;
+    }
 }
 
-struct CasoSpinta {
+struct CasoAnalisi {
     const char* nome;
     double sovraccarico;
     std::vector<Strato> strati;
-    double totale;
+    std::vector<std::pair<double, double>> sa; // Sa1, Sa2 of each layer; empty: not checked
+    double spinta, acqua, momento;
+    std::optional<double> braccio;
 };
 
-class Spinta : public testing::TestWithParam<CasoSpinta> {};
+const Strato sabbiaAsciutta = strato(2, 18, 0, 30);
 
-TEST_P(Spinta, AddsTheShareOfEveryLayer) {
-    Modulo1 m = profilo(GetParam().sovraccarico, GetParam().strati);
-    EXPECT_NEAR(CalcolaSpinta(m), GetParam().totale, 5e-7);
-    EXPECT_EQ(m.SpintaTotale, CalcolaSpinta(m));
+// A trapezoid adds (Sa1 + Sa2)·h/2 with its centroid h·(2·Sa1 + Sa2) / (3·(Sa1 + Sa2)) above its
+// base; a layer in tension the triangle from where it starts (z_i) to its base, a third up.
+// clang-format off
+const CasoAnalisi CasiAnalisi[] = {
+    {"Nessuno", 10, {}, {}, 0, 0, 0, std::nullopt},
+    // 29.963236 × 5 / 2 = 74.908090 at 5/3 m.
+    {"Sabbia", 0, {strato(5, 18, 0, 30)}, {{0, 29.963236}}, 74.908090, 0, 124.846817, 5.0 / 3},
+    // A weightless layer on top: Sa1 = Sa2 = 0, it adds nothing.
+    {"StratoSenzaPeso", 0, {strato(1, 0, 0, 30), strato(5, 18, 0, 30)},
+     {{0, 0}, {0, 29.963236}}, 74.908090, 0, 124.846817, 5.0 / 3},
+    // An empty layer carries the stress above: 46 × Ka(0°) = 46 × 0.998409; h 0, it adds nothing.
+    // 18.643791 at 2·(2·10 + 46) / (3·56) = 0.785714.
+    {"StratoVuoto", 10, {sabbiaAsciutta, strato(0, 0, 0, 0)},
+     {{3.329248, 15.314543}, {45.926796, 45.926796}}, 18.643791, 0, 14.648693, 0.785714},
+    // (4 − 1.504305) × 23.218070 / 2 = 28.972610 at 2.495695 / 3 = 0.831898.
+    {"Coesivo", 0, {strato(4, 19, 10, 20)}, {{-13.994922, 23.218070}},
+     28.972610, 0, 24.102266, 0.831898},
+    // 2.996324 at 3 + 1/3, (4 − 3.008610) × 8.733503 / 2 = 4.329154 at 0.991390 / 3:
+    // M = 9.987745 + 1.430627 = 11.418372.
+    {"SabbiaSuArgilla", 0, {strato(1, 18, 0, 30), strato(3, 19, 20, 20)},
+     {{0, 5.992647}, {-19.176241, 8.733503}}, 7.325477, 0, 11.418372, 1.558721},
+    // All in tension adds nothing; then (9.987745 + 15.980393) / 2 at (2·30 + 48) / (3·78).
+    {"StratoInTrazione", 0, {strato(1, 30, 40, 20), strato(1, 18, 0, 30)},
+     {{-55.979690, -41.290351}, {9.987745, 15.980393}}, 12.984069, 0, 5.992647, 0.461538},
+    // (1.2 − 0.977989) × 2.065422 / 2 = 0.229273 at 0.222011 / 3 = 0.074004.
+    {"CoesivoCaricato", 10, {strato(1.2, 19, 10, 20)}, {{-9.098476, 2.065422}},
+     0.229273, 0, 0.016967, 0.074004},
+    // Submerged: cohesion unused, 46 × Ka and (106 − 30) × Ka + 30; water 0..30 kPa over 3 m.
+    // 18.643791 at 3 + 0.785714, 119.177893 at 3·(2·18.645809 + 60.806119) / (3·79.451928) =
+    // 1.234680: M = 70.580061 + 147.146613 = 217.726674, arm 217.726674 / 137.821684.
+    {"DueStrati", 10, {sabbiaAsciutta, strato(3, 20, 5, 25, 1)},
+     {{3.329248, 15.314543}, {18.645809, 60.806119}}, 137.821684, 45, 217.726674, 1.579771},
+    // Sand over the same sand submerged: 15.314543..55.302288 (76 × Ka + 30), 105.925247 at
+    // 85.931374 / 70.616831 = 1.216868; M = 70.580061 + 128.897068 = 199.477129.
+    {"SabbiaSuSabbiaSommersa", 10, {sabbiaAsciutta, strato(3, 20, 0, 30, 1)},
+     {{3.329248, 15.314543}, {15.314543, 55.302288}}, 124.569038, 45, 199.477129, 1.601338}};
+// clang-format on
+
+void PrintTo(const CasoAnalisi& c, std::ostream* os) {
+    *os << c.nome;
+}
+
+class Analisi : public testing::TestWithParam<CasoAnalisi> {};
+
+TEST_P(Analisi, PressioniSpintaAcquaMomentoEBraccio) {
+    const CasoAnalisi& c = GetParam();
+    Modulo1 m = profilo(c.sovraccarico, c.strati);
     EXPECT_EQ(m.IndiceStrato, m.NumStrati + 1);
+    for (std::size_t i = 0; i < c.sa.size(); ++i) {
+        const Strato& s = m.Strati(static_cast<long long>(i) + 1);
+        EXPECT_NEAR(s.Sa1, c.sa[i].first, 5e-7) << i;
+        EXPECT_NEAR(s.Sa2, c.sa[i].second, 5e-7) << i;
+        EXPECT_TRUE(c.sa[i].first != 0 || !std::signbit(s.Sa1)) << i; // +0, not −0
+    }
+    const AnalisiSpinta a = AnalizzaSpinta(m);
+    EXPECT_EQ(a.spinta, CalcolaSpinta(m));
+    EXPECT_TRUE(m.SpintaTotale == a.spinta && m.IndiceStrato == m.NumStrati + 1);
+    EXPECT_NEAR(a.spinta, c.spinta, 5e-7);
+    EXPECT_NEAR(a.spintaAcqua, c.acqua, 1e-9);
+    EXPECT_NEAR(a.momento, c.momento, 1e-4);
+    ASSERT_EQ(a.braccio.has_value(), c.braccio.has_value());
+    EXPECT_NEAR(a.braccio.value_or(0), c.braccio.value_or(0), 5e-7);
+    ASSERT_EQ(a.strati.size(), c.strati.size());
+    for (std::size_t i = 0; i < a.strati.size(); ++i) {
+        const Acqua u = PressioneAcqua(m, static_cast<long long>(i) + 1);
+        EXPECT_TRUE(a.strati[i].u1 == u.u1 && a.strati[i].u2 == u.u2) << i;
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Profili, Spinta,
-    testing::Values(
-        CasoSpinta{"NoLayers", 10, {}, 0},
-        // 18.643791 + 119.177893
-        CasoSpinta{"TwoLayers", 10, {strato(2, 18, 0, 30), strato(3, 20, 5, 25, 1)}, 137.821684},
-        // (4 − 1.504305) × 23.218070 / 2
-        CasoSpinta{"CohesiveLayer", 0, {strato(4, 19, 10, 20)}, 28.972610},
-        // 2.996324 + (4 − 3.008610) × 8.733503 / 2
-        CasoSpinta{"SandOverClay", 0, {strato(1, 18, 0, 30), strato(3, 19, 20, 20)}, 7.325477},
-        // (0 + 29.963236) × 5 / 2
-        CasoSpinta{"DrySand", 0, {strato(5, 18, 0, 30)}, 74.908090},
-        // A layer wholly in tension (Sa1 −55.98, Sa2 −41.29) adds nothing; the sand below adds
-        // its trapezoid: Sa1 = 30 × Ka30 = 9.987745, Sa2 = 48 × Ka30 = 15.980393, h 1.
-        CasoSpinta{"TensionLayerAddsNothing",
-                   0,
-                   {strato(1, 30, 40, 20), strato(1, 18, 0, 30)},
-                   (9.987745381989983 + 15.980392611183973) / 2}),
-    [](const auto& caso) { return std::string(caso.param.nome); });
+INSTANTIATE_TEST_SUITE_P(Profili, Analisi, testing::ValuesIn(CasiAnalisi),
+                         [](const auto& caso) { return std::string(caso.param.nome); });
 
-TEST(Spinta, SumsStoredPressuresOfLayersNotYetComputed) {
-    Modulo1 m;
-    m.Strati(1).Sa1 = 2;
-    m.Strati(1).Sa2 = 4;
-    m.Strati(1).Potenza = 3;
-    m.NumStrati = 1;
-    EXPECT_EQ(CalcolaSpinta(m), 9.0);
-}
-
-// The start of the pressure triangle of a layer in tension at its top.
-TEST(InizioTrazione, IsZ0WhenZ0LiesInsideTheLayer) {
-    // z0 = 3.008610 inside the second layer (1..4 m) of the sand-over-clay profile.
-    const Modulo1 m = profilo(0, {strato(1, 18, 0, 30), strato(3, 19, 20, 20)});
-    EXPECT_NEAR(InizioTrazione(m.Strati(2), 4), 3.008610, 5e-7);
-    // 1 m of γ 80 over 2 m of clay (γ 40, c 40, φ 20): Sa1 −16.808, Sa2 22.363,
-    // z0 = 80 / (0.699746 × 40) = 2.8582, inside 1..3 m.
-    const Modulo1 r = profilo(0, {strato(1, 80, 0, 30), strato(2, 40, 40, 20)});
-    ASSERT_LT(r.Strati(2).Sa1, 0);
-    ASSERT_GT(r.Strati(2).Sa2, 0);
-    EXPECT_NEAR(InizioTrazione(r.Strati(2), 3), 2.8582, 5e-5);
-}
-
-// A surcharge on a cohesive top layer moves the zero of its pressure line up by q/γ while z0
-// stays put: with q 10, γ 19, c 10, φ 20 and h 1.2, z0 = 1.504305 lies below the base, and the
-// pressure changes sign at z0 − q/γ = 0.977989. The thrust takes the triangle from there, not the
-// negative share (1.2 − 1.504305) × Sa2 / 2.
-TEST(InizioTrazione, SurchargedCohesiveLayerWithZ0BelowItsBaseStartsAtTheZeroCrossing) {
-    const Modulo1 m = profilo(10, {strato(1.2, 19, 10, 20)});
-    const Strato& s = m.Strati(1);
-    ASSERT_LT(s.Sa1, 0);
-    ASSERT_GT(s.Sa2, 0);
-    ASSERT_GT(*ProfonditaTrazione(s), 1.2);
-    const double attraversamento = *ProfonditaTrazione(s) - 10.0 / 19.0;
-    EXPECT_NEAR(attraversamento, 0.977989, 5e-7);
-    EXPECT_NEAR(InizioTrazione(s, 1.2), attraversamento, 1e-12);
-    Modulo1 copia = m;
-    EXPECT_NEAR(CalcolaSpinta(copia), (1.2 - attraversamento) * s.Sa2 / 2, 1e-12);
-    EXPECT_GT(copia.SpintaTotale, 0);
-}
-
-struct CasoInizio {
-    const char* nome;
-    Strato s;
-    double zBase;
-    double inizio;
-};
-
-class InizioFuori : public testing::TestWithParam<CasoInizio> {};
-
-TEST_P(InizioFuori, StartsAtTheZeroCrossing) {
-    EXPECT_NEAR(InizioTrazione(GetParam().s, GetParam().zBase), GetParam().inizio, 1e-12);
-    const double quota = QuotaSpinta(GetParam().s, GetParam().zBase).area;
-    EXPECT_GE(quota, 0.0);
-    EXPECT_LE(quota, GetParam().s.Potenza * GetParam().s.Sa2 / 2);
-}
-
-// Layer from 2 to 4 m with Sa1 −10 and Sa2 30: the line crosses zero a quarter of the way down,
-// at 2.5 m. z0 = 2c / (γ·√Ka) with Ka 0.25 (√Ka 0.5) is placed below, above, or undefined.
-INSTANTIATE_TEST_SUITE_P(
-    Casi, InizioFuori,
-    testing::Values(CasoInizio{"Z0BelowTheBase", pressioni(2, 10, 25, 0.25, -10, 30), 4, 2.5},
-                    CasoInizio{"Z0AboveTheTop", pressioni(2, 10, 2.5, 0.25, -10, 30), 4, 2.5},
-                    CasoInizio{"Z0Undefined", pressioni(2, 0, 10, 0.25, -10, 30), 4, 2.5},
-                    CasoInizio{"KaZero", pressioni(2, 10, 10, 0, -10, 30), 4, 2.5}),
-    [](const auto& caso) { return std::string(caso.param.nome); });
-
-TEST(Spinta, TensionShareWithZ0BelowTheBaseIsTheTriangleBelowTheZeroCrossing) {
-    Modulo1 m;
-    m.Strati(1) = pressioni(2, 10, 0, 0.25, 5, 5);
-    m.Strati(2) = pressioni(2, 10, 25, 0.25, -10, 30); // z0 = 10 m, base at 4 m
-    m.NumStrati = 2;
-    // 5 × 2 / 2 × 2 = 10, then (4 − 2.5) × 30 / 2 = 22.5.
-    EXPECT_DOUBLE_EQ(CalcolaSpinta(m), 32.5);
-}
-
-TEST(Spinta, ANonFiniteSumFailsWithCode6AndKeepsTheOldTotal) {
-    Modulo1 m;
-    m.SpintaTotale = 12;
+// The thrust sums the pressures as they stand (h, Sa1, Sa2 given): (2 + 4) × 3 / 2 = 9; a bottom
+// of exactly 0, or a top of 0 over a negative bottom, adds nothing; with z0 = 10 m below the
+// base at 4 m, 5 × 2 + (4 − 2.5) × 30 / 2 = 32.5. A sum that is not finite fails with code 6
+// and keeps the old total.
+TEST(Spinta, SommaLePressioniComeStanno) {
     const double grande = std::numeric_limits<double>::max();
-    m.Strati(1) = pressioni(grande, 1, 0, 1, grande, grande);
-    m.NumStrati = 1;
-    EXPECT_EQ(codiceDi([&] { CalcolaSpinta(m); }), ErroreOverflow);
-    EXPECT_EQ(m.SpintaTotale, 12);
+    const std::pair<std::vector<Strato>, double> casi[] = {
+        {{pressioni(3, 0, 0, 0, 2, 4)}, 9},
+        {{pressioni(3, 0, 0, 0, 4, 0), pressioni(3, 0, 0, 0, 0, -5)}, 0},
+        {{pressioni(2, 10, 0, 0.25, 5, 5), pressioni(2, 10, 25, 0.25, -10, 30)}, 32.5},
+        {{pressioni(grande, 1, 0, 1, grande, grande)}, -1}};
+    for (const auto& [strati, totale] : casi) {
+        Modulo1 m = profilo(0, {});
+        m.SpintaTotale = -1;
+        std::copy(strati.begin(), strati.end(), &m.Strati(1));
+        m.NumStrati = static_cast<Intero16>(strati.size());
+        EXPECT_EQ(codiceDi([&] { CalcolaSpinta(m); }), totale < 0 ? ErroreOverflow : 0);
+        EXPECT_DOUBLE_EQ(m.SpintaTotale, totale);
+    }
 }
 
-TEST(Spinta, ALayerCountPast50FailsWithCode9) {
-    Modulo1 m;
-    m.NumStrati = 51;
-    EXPECT_EQ(codiceDi([&] { CalcolaSpinta(m); }), ErroreIndice);
+// A moment that overflows is left as it comes out, and the arm is then undefined: 1e100 m of
+// γ 3e100 gives a share of 4.99e299 kN/m, finite, times an arm of 3.3e99 m.
+TEST(Analisi, UnMomentoCheTraboccaLasciaIlBraccioIndefinito) {
+    const AnalisiSpinta a = AnalizzaSpinta(profilo(0, {strato(1e100, 3e100, 0, 30)}));
+    EXPECT_TRUE(std::isfinite(a.spinta) && !std::isfinite(a.momento) && !a.braccio);
+}
+
+// The two 1.5 m layers meet at 3.5 m with σv 76 and u 15: (76 − 15) × Ka + 15 = 35.308416 on both
+// sides (before the water head was carried over, the lower layer started at 76 × Ka = 25.30).
+TEST(Analisi, StratiSommersiConUgualeKaSiUnisconoSenzaGradino) {
+    const Modulo1 m =
+        profilo(10, {sabbiaAsciutta, strato(1.5, 20, 0, 30, 1), strato(1.5, 20, 0, 30, 1)});
+    EXPECT_EQ(m.Strati(2).Sa2, m.Strati(3).Sa1);
+    EXPECT_NEAR(m.Strati(3).Sa1, 35.308416, 5e-7);
+}
+
+// Uniform in [da, a) from 53 random bits, the same on every platform.
+double uniforme(std::mt19937_64& g, double da, double a) {
+    return da + (a - da) * static_cast<double>(g() >> 11) * 0x1p-53;
+}
+
+bool vicini(double x, double y) {
+    return std::fabs(x - y) <= 1e-9 * std::max({1.0, std::fabs(x), std::fabs(y)});
+}
+
+// Splitting a submerged layer, or a dry layer without cohesion, into two at any depth changes
+// nothing: not the pressure at the layer's top, base and the split depth (where the straight line
+// of the whole layer gives the value), not the pressures of the other layers, not the total
+// thrust, the water part or the moment.
+TEST(Analisi, DividereUnoStratoNonCambiaNulla) {
+    constexpr std::uint64_t seme = 20240610;
+    std::mt19937_64 g(seme);
+    for (int prova = 0; prova < 1000 && !HasFailure(); ++prova) {
+        SCOPED_TRACE("seme " + std::to_string(seme) + ", profilo " + std::to_string(prova));
+        const double q = g() % 4 == 0 ? 0.0 : uniforme(g, 0, 50);
+        std::vector<Strato> strati(1 + g() % 8);
+        for (Strato& s : strati) {
+            const bool sommerso = g() % 2 == 0;
+            s = strato(uniforme(g, 0.1, 5), uniforme(g, sommerso ? 10 : 14, 22),
+                       g() % 2 == 0 ? 0.0 : uniforme(g, 0, 30), uniforme(g, 0, 45), sommerso);
+        }
+        const std::size_t k = g() % strati.size();
+        if (strati[k].Falda == 0)
+            strati[k].Coesione = 0;
+        const double t = uniforme(g, 0.05, 0.95);
+        std::vector<Strato> divisi = strati;
+        divisi.insert(divisi.begin() + static_cast<std::ptrdiff_t>(k) + 1, strati[k]);
+        divisi[k].Potenza = t * strati[k].Potenza;
+        divisi[k + 1].Potenza = strati[k].Potenza - divisi[k].Potenza;
+
+        const Modulo1 intero = profilo(q, strati);
+        const Modulo1 diviso = profilo(q, divisi);
+        // Layer j's top and base in the split profile: one record further down below the split.
+        const long long kk = static_cast<long long>(k) + 1;
+        for (long long j = 1; j <= static_cast<long long>(strati.size()); ++j) {
+            const Strato& a = intero.Strati(j);
+            EXPECT_PRED2(vicini, a.Sa1, diviso.Strati(j <= kk ? j : j + 1).Sa1) << j;
+            EXPECT_PRED2(vicini, a.Sa2, diviso.Strati(j < kk ? j : j + 1).Sa2) << j;
+        }
+        const Strato& a = intero.Strati(kk);
+        const double taglio = a.Sa1 + (a.Sa2 - a.Sa1) * divisi[k].Potenza / a.Potenza;
+        EXPECT_PRED2(vicini, taglio, diviso.Strati(kk).Sa2);
+        EXPECT_PRED2(vicini, taglio, diviso.Strati(kk + 1).Sa1);
+
+        const AnalisiSpinta ai = AnalizzaSpinta(intero);
+        const AnalisiSpinta ad = AnalizzaSpinta(diviso);
+        EXPECT_PRED2(vicini, ai.spinta, ad.spinta);
+        EXPECT_PRED2(vicini, ai.spintaAcqua, ad.spintaAcqua);
+        EXPECT_PRED2(vicini, ai.momento, ad.momento);
+    }
 }
 
 } // namespace

@@ -3,16 +3,17 @@
 // old file intact and nothing behind; links, permissions and names as the bytes given.
 // Faults inside the write (sync, rename, a full disk) are injected in tests/cli.
 #include "platform/file_system.h"
+#include "text/citazioni.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <cstdio>
+#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <sys/socket.h>
 #include <sys/stat.h>
-#include <sys/un.h>
 #include <sys/wait.h>
+#include <tuple>
 #include <unistd.h>
 
 namespace spintaro {
@@ -20,9 +21,7 @@ namespace {
 
 std::string contenuto(const QString& percorso) {
     QFile f(percorso);
-    if (!f.open(QIODevice::ReadOnly))
-        return "<assente>";
-    return f.readAll().toStdString();
+    return f.open(QIODevice::ReadOnly) ? f.readAll().toStdString() : "<assente>";
 }
 
 // Everything in the folder, hidden entries too: a temporary file left behind shows here.
@@ -37,24 +36,16 @@ mode_t modo(const QString& p) {
     return stat(QFile::encodeName(p).constData(), &st) == 0 ? (st.st_mode & 07777) : 0;
 }
 
-TEST(ScriviFileAtomico, WritesAndReplacesWholeFiles) {
-    QTemporaryDir dir;
-    const QString p = dir.filePath("a.spt");
-    ASSERT_TRUE(scriviFileAtomico(p, "primo\r\n").ok);
-    EXPECT_EQ(contenuto(p), "primo\r\n");
-    ASSERT_TRUE(scriviFileAtomico(p, "2").ok);
-    EXPECT_EQ(contenuto(p), "2");
-    EXPECT_EQ(voci(dir), QStringList{"a.spt"});
-}
-
-// A new file gets 0666 less the umask; a replaced one keeps its own permissions; a link stays a
-// link and the file it names gets the content.
-TEST(ScriviFileAtomico, PermissionsAndLinksAreKept) {
+// A file is written whole and replaced whole, with nothing left beside it. A new file gets 0666
+// less the umask; a replaced one keeps its own permissions; a link stays a link and the file it
+// names gets the content, also at the end of a chain of 40 links, as many as the system follows.
+TEST(ScriviFileAtomico, FileInteriPermessiECollegamentiConservati) {
     QTemporaryDir dir;
     const mode_t prima = umask(027);
-    const bool nuovo = scriviFileAtomico(dir.filePath("n.spt"), "x").ok;
+    const bool nuovo = scriviFileAtomico(dir.filePath("n.spt"), "primo\r\n").ok;
     umask(prima);
     ASSERT_TRUE(nuovo);
+    EXPECT_EQ(contenuto(dir.filePath("n.spt")), "primo\r\n");
     EXPECT_EQ(modo(dir.filePath("n.spt")), 0640u);
 
     const QString vecchio = dir.filePath("v.spt");
@@ -66,74 +57,72 @@ TEST(ScriviFileAtomico, PermissionsAndLinksAreKept) {
     EXPECT_EQ(contenuto(vecchio), "nuovo");
     EXPECT_EQ(modo(vecchio), 0604u);
     EXPECT_EQ(voci(dir), QStringList({"l.spt", "n.spt", "v.spt"}));
+
+    QTemporaryDir catena;
+    for (int i = 1; i <= 40; ++i)
+        ASSERT_TRUE(QFile::link(i < 40 ? QString::number(i + 1) : vecchio,
+                                catena.filePath(QString::number(i))));
+    ASSERT_TRUE(scriviFileAtomico(catena.filePath("1"), "quaranta").ok);
+    EXPECT_EQ(contenuto(vecchio), "quaranta");
 }
 
-// What stands in the way is refused without being opened (a pipe with no reader would block
-// the open for ever), and stays as it was.
-TEST(ScriviFileAtomico, OnlyPlainFilesAreWrittenAndNothingWaits) {
+// What stands in the way is refused without being opened, and stays as it was.
+TEST(ScriviFileAtomico, SoloFileNormaliESenzaAttese) {
     QTemporaryDir dir;
     const std::string d = dir.path().toStdString();
-    ASSERT_EQ(mkfifo((d + "/pipa.spt").c_str(), 0644), 0);
     ASSERT_EQ(symlink("/dev/null", (d + "/null.spt").c_str()), 0);
     ASSERT_EQ(mkdir((d + "/cartella.spt").c_str(), 0755), 0);
     ASSERT_EQ(symlink("giro2", (d + "/giro1").c_str()), 0);
     ASSERT_EQ(symlink("giro1", (d + "/giro2").c_str()), 0);
     ASSERT_TRUE(scriviFileAtomico(dir.filePath("file"), "x").ok);
     const QStringList prima = voci(dir);
-    struct Caso {
-        std::string nome;
-        const char* motivo;
-    };
-    alarm(20); // a wait ends the test program instead of the suite
-    for (const Caso& c :
-         {Caso{"pipa.spt", "non è un file normale (è una pipe con nome)"},
-          Caso{"null.spt", "non è un file normale (è un dispositivo a caratteri)"},
-          Caso{"cartella.spt", "esiste già una cartella con questo nome"},
-          Caso{"giro1", "troppi collegamenti simbolici"},
-          Caso{"manca/a.spt", "la cartella non esiste"},
-          Caso{"file/a.spt", "una parte del percorso non è una cartella"},
-          Caso{std::string(256, 'n'), "troppo lungo"}, Caso{"", "il nome del file è vuoto"}}) {
+    for (const auto& [nome, motivo] :
+         {std::pair<std::string, const char*>{
+              "null.spt", "non è un file normale (è un dispositivo a caratteri)"},
+          {"cartella.spt", "esiste già una cartella con questo nome"},
+          {"giro1", "troppi collegamenti simbolici"},
+          {"manca/a.spt", "la cartella non esiste"},
+          {"file/a.spt", "una parte del percorso non è una cartella"},
+          {std::string(256, 'n'), "troppo lungo"},
+          {"", "il nome del file è vuoto"}}) {
         const auto esito =
-            scriviFileAtomico(PercorsoFile{c.nome.empty() ? "" : d + "/" + c.nome}, "nuovo");
-        EXPECT_FALSE(esito.ok) << c.nome;
-        EXPECT_TRUE(esito.messaggio.contains(QString::fromUtf8(c.motivo)))
+            scriviFileAtomico(PercorsoFile{nome.empty() ? "" : d + "/" + nome}, "nuovo");
+        EXPECT_TRUE(!esito.ok && esito.messaggio.contains(QString::fromUtf8(motivo)))
             << esito.messaggio.toStdString();
     }
-    alarm(0);
     EXPECT_EQ(voci(dir), prima);
-    struct stat st {};
-    EXPECT_TRUE(lstat((d + "/pipa.spt").c_str(), &st) == 0 && S_ISFIFO(st.st_mode));
 }
 
 // A folder that cannot be written, and a file protected from writing in a folder that can: the
-// old file stays. Root writes anything, so as root the attempt is made by an unprivileged child.
-TEST(ScriviFileAtomico, NoRightToWriteKeepsTheOldFile) {
-    struct Caso {
-        mode_t cartella, file;
-        const char* motivo;
-    };
-    for (const Caso c :
-         {Caso{0555, 0666, "non si hanno i permessi per scrivere in questa cartella"},
-          Caso{0777, 0444, "il file esistente è protetto da scrittura"}}) {
+// old file stays, and no descriptor is left open. Root writes anything, so as root the attempt
+// is made by an unprivileged child.
+TEST(ScriviFileAtomico, SenzaDirittoDiScritturaRestaIlVecchioFile) {
+    for (const auto& [cartella, file, motivo] :
+         {std::tuple{0555, 0666, "non si hanno i permessi per scrivere in questa cartella"},
+          {0777, 0444, "il file esistente è protetto da scrittura"}}) {
         QTemporaryDir dir;
         const QString p = dir.filePath("a.spt");
         ASSERT_TRUE(scriviFileAtomico(p, "vecchio").ok);
-        chmod(QFile::encodeName(p).constData(), c.file);
-        chmod(QFile::encodeName(dir.path()).constData(), c.cartella);
+        chmod(QFile::encodeName(p).constData(), static_cast<mode_t>(file));
+        chmod(QFile::encodeName(dir.path()).constData(), static_cast<mode_t>(cartella));
         const pid_t figlio = fork();
         ASSERT_GE(figlio, 0);
         if (figlio == 0) {
             if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
                 _exit(3);
+            const int libero = open("/dev/null", O_RDONLY); // the lowest free descriptor
+            close(libero);
             const auto esito = scriviFileAtomico(p, "nuovo");
-            _exit(esito.ok ? 1 : esito.messaggio == QString::fromUtf8(c.motivo) ? 0 : 2);
+            if (open("/dev/null", O_RDONLY) != libero)
+                _exit(4);
+            _exit(esito.ok ? 1 : esito.messaggio == QString::fromUtf8(motivo) ? 0 : 2);
         }
         int stato = 0;
         waitpid(figlio, &stato, 0);
         chmod(QFile::encodeName(dir.path()).constData(), 0700);
         ASSERT_TRUE(WIFEXITED(stato));
         EXPECT_EQ(WEXITSTATUS(stato), 0)
-            << c.motivo << "; 1: written, 2: another message, 3: no user to switch to";
+            << motivo << "; 1: written, 2: another message, 3: no user to switch to, 4: a leak";
         EXPECT_EQ(contenuto(p), "vecchio");
         EXPECT_EQ(voci(dir), QStringList{"a.spt"});
     }
@@ -141,7 +130,7 @@ TEST(ScriviFileAtomico, NoRightToWriteKeepsTheOldFile) {
 
 // Names from a window: a name shown with U+FFFD stands for bytes that are not UTF-8, and
 // encoding it back would name another file; a NUL would cut the name short.
-TEST(CodificaNome, NamesThatWouldNameAnotherFileAreRefused) {
+TEST(CodificaNome, NomiCheIndicherebberoUnAltroFileRifiutati) {
     QTemporaryDir dir;
     const std::string d = dir.path().toStdString();
     ASSERT_TRUE(scriviFileAtomico(PercorsoFile{d + "/a\xFF.spt"}, "byte").ok);
@@ -161,7 +150,7 @@ TEST(CodificaNome, NamesThatWouldNameAnotherFileAreRefused) {
     std::remove((d + "/a\xFF.spt").c_str()); // Qt neither lists nor removes it
 }
 
-TEST(LeggiFile, ReadsPlainFilesAndLinksAndRefusesTheRest) {
+TEST(LeggiFile, LeggeFileNormaliECollegamentiERifiutaIlResto) {
     QTemporaryDir dir;
     const std::string d = dir.path().toStdString();
     ASSERT_TRUE(scriviFileAtomico(dir.filePath("b.spt"), std::string("a\0b", 3)).ok);
@@ -171,23 +160,23 @@ TEST(LeggiFile, ReadsPlainFilesAndLinksAndRefusesTheRest) {
     ASSERT_EQ(truncate((d + "/b.spt").c_str(), (16 << 20) + 1), 0);
     EXPECT_TRUE(leggiFile(dir.filePath("b.spt")).messaggio.contains("troppo grande"));
 
-    ASSERT_EQ(mkfifo((d + "/pipa.spt").c_str(), 0644), 0);
-    const int s = socket(AF_UNIX, SOCK_STREAM, 0);
-    sockaddr_un indirizzo{};
-    indirizzo.sun_family = AF_UNIX;
-    std::snprintf(indirizzo.sun_path, sizeof indirizzo.sun_path, "%s/presa.spt", d.c_str());
-    ASSERT_EQ(bind(s, reinterpret_cast<sockaddr*>(&indirizzo), sizeof indirizzo), 0);
-    close(s);
-    alarm(20);
     for (const auto& [nome, motivo] :
-         {std::pair{"pipa.spt", "(è una pipe con nome)"}, std::pair{"presa.spt", "(è un socket)"},
-          std::pair{"", "è una cartella, non un file"}, std::pair{"manca", "il file non esiste"}}) {
-        const auto letto = leggiFile(dir.filePath(nome));
+         {std::pair{"", "è una cartella, non un file"}, std::pair{"manca", "il file non esiste"},
+          std::pair{"/proc/self/mem", "errore di lettura del disco"}}) { // a read fails: EIO
+        const auto letto = leggiFile(nome[0] == '/' ? QString(nome) : dir.filePath(nome));
         EXPECT_TRUE(!letto.ok && letto.messaggio.contains(QString::fromUtf8(motivo)))
             << letto.messaggio.toStdString();
     }
-    alarm(0);
     EXPECT_TRUE(leggiFile(QString()).messaggio.contains("vuoto"));
+}
+
+// A relative name is shown from the working directory.
+TEST(PercorsoPerMessaggio, UnNomeRelativoParteDallaCartellaDiLavoro) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir::setCurrent(dir.path()));
+    const std::string cartella = QDir::currentPath().toStdString(); // links resolved
+    EXPECT_EQ(percorsoPerMessaggio(PercorsoFile{"a.spt"}).toStdString(),
+              citaPercorso(cartella + "/a.spt"));
 }
 
 } // namespace
