@@ -60,7 +60,7 @@ TEST_F(ProvaFile, CinquantaStratiSalvatiERiapertiEOkLiTiene) {
     EXPECT_EQ(std::tuple(a.m().NumStrati, a.m().Strati(50).Potenza, f->txt_strato->text()),
               std::tuple(50, 25.0, QStringLiteral("50")));
     const Modulo1 aperto = a.m();
-    scrivi(f->txt_sovraccarico, "10");
+    scrivi(f->txt_sovraccarico, "10"); // the job's surcharge: Ok recomputes the same values
     clic(f->Fine);
     EXPECT_TRUE(a.m().NumStrati == 50 && a.messaggi.messaggi().empty());
     for (int i = 0; i <= 50; ++i)
