@@ -68,7 +68,7 @@ TEST_F(ProvaFile, CinquantaStratiSalvatiERiapertiEOkLiTiene) {
 }
 
 // The table in the user's separator (a comma here), to the name typed plus ".dat", in the folder
-// shown; the window hides. Zones of 14 columns, numbers with a sign place and a trailing space.
+// shown; the window hides. After the header (129 characters, CR LF), the row in zones of 14.
 TEST_F(ProvaFile, EsportaConIlSeparatoreDellUtente) {
     a.m() = esempio(1);
     auto* e = apri<EsportaWindow>(IdFinestra::Esporta);
