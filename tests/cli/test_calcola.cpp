@@ -135,8 +135,8 @@ const std::string tabella = "Progetto: a;b,\"c\"\nSovraccarico: 10 kPa   Strati:
                             "Momento ribaltante rispetto alla base: 217.727 kN·m/m\n"
                             "Punto di applicazione sopra la base: 1.580 m\n";
 
-const std::string nonFinito = "spintaro-calcola: a;b,\"c\": valori troppo grandi~(momento "
-                              "ribaltante, punto di applicazione) lasciati senza valore\n";
+const std::string nonFinito = "spintaro-calcola: ~: valori troppo grandi~(momento ribaltante, "
+                              "punto di applicazione) lasciati senza valore\n";
 const std::string estremo = dati + "/estremo.spt";
 
 struct CasoFormato {
@@ -144,7 +144,7 @@ struct CasoFormato {
     std::string opzioni, sovraccarico;
     Separatori regionali;
     const char* separatori; // of the output: field and decimal
-    std::string modello, file = esempio, err = "";
+    std::string modello, file = esempio, err = "", progetto = "a;b,\"c\"";
 };
 
 class Formato : public testing::TestWithParam<CasoFormato> {};
@@ -153,10 +153,10 @@ TEST_P(Formato, StampaIRisultati) {
     const CasoFormato& c = GetParam();
     const Temporanea dir; // the current folder: names are quoted as given
     fs::current_path(dir.percorso);
-    fs::copy_file(c.file, "a;b,\"c\"");
+    fs::copy_file(c.file, c.progetto);
     std::istringstream opzioni(c.opzioni);
     std::vector<std::string> a(std::istream_iterator<std::string>(opzioni), {});
-    a.insert(a.end(), {"--sovraccarico", c.sovraccarico, "--", "a;b,\"c\""});
+    a.insert(a.end(), {"--sovraccarico", c.sovraccarico, "--", c.progetto});
     const Risultato r = esegui(a, c.regionali);
     EXPECT_EQ(r.codice, 0) << r.err;
     EXPECT_TRUE(combacia(r.out, c.modello, c.separatori)) << r.out;
@@ -179,7 +179,8 @@ INSTANTIATE_TEST_SUITE_P(
         {"Z0", "--formato json", "0", punto, ",.", "~,\"z0\":1.50430*,~", dati + "/coesivo.spt"},
         {"JsonNonFinito", "--formato json", "0", punto, ",.", R"(~"momento":null,"braccio":null,~)",
          estremo, nonFinito},
-        {"CsvNonFinito", "--formato csv", "0", punto, ",.", "~,,\r\n", estremo, nonFinito},
+        {"CsvNonFinito", "--formato csv", "0", punto, ",.", "~\nestremo|1|~||\r\n", estremo,
+         nonFinito, "estremo"},
         {"TabellaNonFinito", "", "0", punto, ",.", "~base: -\n", estremo, nonFinito}}),
     [](const auto& caso) { return std::string(caso.param.nome); });
 
