@@ -6,19 +6,16 @@
 set -euo pipefail
 calcola=$1
 manuali=$2
-
 for s in man lexgrog col; do
-    if ! command -v "$s" >/dev/null; then
-        echo "manca $s (pacchetti man-db, bsdextrautils)"
-        [ -n "${CI:-}" ] && exit 1
-        exit 77
-    fi
+    command -v "$s" >/dev/null && continue
+    echo "manca $s (pacchetti man-db, bsdextrautils)"
+    exit "$([ -n "${CI:-}" ] && echo 1 || echo 77)"
 done
 export LC_ALL=C.UTF-8 MANWIDTH=80
 fallito=0
 errore() { echo "ERRORE: $*"; fallito=1; }
 
-for pagina in "$manuali/spintaro.1.gz" "$manuali/spintaro-calcola.1.gz"; do
+for pagina in "$manuali"/spintaro.1.gz "$manuali"/spintaro-calcola.1.gz; do
     avvisi=$(man --warnings -l "$pagina" 2>&1 >/dev/null)
     [ -z "$avvisi" ] || errore "$(basename "$pagina"): $avvisi"
     lexgrog "$pagina" >/dev/null || errore "lexgrog non legge il NOME di $(basename "$pagina")"

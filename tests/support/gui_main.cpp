@@ -4,8 +4,7 @@
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
-    // The build lists the cases by running this program without the test environment: the
-    // windows go offscreen unless someone asked for a platform on purpose.
+    // The build lists the cases without the test environment: windows go offscreen unless asked.
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
