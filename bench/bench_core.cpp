@@ -3,23 +3,12 @@
 #include "files/esportazione.h"
 #include "files/progetto.h"
 #include "model/calcolo.h"
+#include "profilo_prova.h"
 
 #include <benchmark/benchmark.h>
 
 namespace spintaro {
 namespace {
-
-// A profile of n layers alternating dry sand and submerged cohesive clay, under 10 kPa.
-Modulo1 profilo(int n) {
-    Modulo1 m;
-    m.Strati(0).Sv = 10;
-    for (int i = 1; i <= n; ++i)
-        m.Strati(i) = i % 2 ? Strato{1.5, 18, 0, 32, 0, 0, 0, 0, 0}
-                            : Strato{2.25, 19.5, 12, 24, 0, 0, 0, 0, 1};
-    m.NumStrati = static_cast<Intero16>(n);
-    CalcolaStrati(m, n);
-    return m;
-}
 
 void CalcoloESpinta(benchmark::State& stato) {
     Modulo1 m = profilo(static_cast<int>(stato.range(0)));

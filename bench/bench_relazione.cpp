@@ -3,6 +3,7 @@
 // the whole command of the batch calculator's kind (layout, PDF, atomic write to a file).
 #include "model/calcolo.h"
 #include "platform/pittore_relazione.h"
+#include "profilo_prova.h"
 #include "report/relazione.h"
 
 #include <QTemporaryDir>
@@ -10,18 +11,6 @@
 
 namespace spintaro {
 namespace {
-
-// A profile of n layers alternating dry sand and submerged cohesive clay, under 10 kPa.
-Modulo1 profilo(int n) {
-    Modulo1 m;
-    m.Strati(0).Sv = 10;
-    for (int i = 1; i <= n; ++i)
-        m.Strati(i) = i % 2 ? Strato{1.5, 18, 0, 32, 0, 0, 0, 0, 0}
-                            : Strato{2.25, 19.5, 12, 24, 0, 0, 0, 0, 1};
-    m.NumStrati = static_cast<Intero16>(n);
-    CalcolaStrati(m, n);
-    return m;
-}
 
 const DatiRelazione Dati{"profilo.spt", "01/02/2026 10:30", "Spintaro 1.1.0", ","};
 
