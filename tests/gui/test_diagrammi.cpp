@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The diagram windows Sv and Sa, their canvas and images, the report window stampa1, printing
-// (no printer, every layer on paper, a real CUPS queue) and the pictures for the documentation.
+// (no printer, every layer on paper, a real CUPS queue).
 
 #include "ambiente_prova.h"
 #include "diagrams/salva_immagine.h"
@@ -16,39 +16,25 @@
 #include <QImageReader>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QProcess>
 #include <QRegularExpression>
-#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QStandardPaths>
-#include <QTemporaryDir>
 #include <cmath>
 
 namespace spintaro {
 namespace {
 
 using namespace prova;
+using prova::PrintTo;
 
-// The program on a job with the real print service, a decimal period, its own working directory.
-struct Programma {
+// The program on a job with the real print service: no printer, or the system's default one.
+struct Programma : InCartella {
     explicit Programma(const Modulo1& lavoro, bool stampante = false)
-        : stampa(messaggi, stampante ? &QPrinterInfo::defaultPrinter : &nessuna) {
-        QDir::setCurrent(cartella.path());
-        EXPECT_NE(app.avvia(), nullptr);
-        app.modulo() = lavoro;
+        : InCartella(
+              Separatori{".", ","},
+              stampante ? &QPrinterInfo::defaultPrinter : +[] { return QPrinterInfo(); }) {
+        m() = lavoro;
     }
-    ~Programma() { QDir::setCurrent(precedente); }
-    static QPrinterInfo nessuna() { return {}; }
-    RegistroFinestre& registro() { return app.finestre(); }
-
-    QString precedente = QDir::currentPath();
-    QTemporaryDir cartella;
-    MessaggiRegistrati messaggi;
-    SeparatoriFissi separatori{Separatori{".", ","}};
-    StampaPredefinita stampa;
-    DesktopRegistrato desktop;
-    Applicazione app{messaggi, separatori, stampa, desktop, std::function<void()>([] {})};
 };
 
 // 20 kPa of surcharge over one dry layer of 5 m, γ 18, φ 30: Sv at the base is 20 + 5·18 = 110.
@@ -62,27 +48,13 @@ const Modulo1 DueStrati = profilo(10, {strato(2, 18, 0, 30), strato(3, 20, 5, 25
 bool rosso(QRgb c) {
     return (c & 0xFFFFFF) == 0xFF0000u;
 }
-int conta(const QImage& img, bool (*scelta)(QRgb) = rosso) {
-    int n = 0;
-    for (int y = 0; y < img.height(); ++y)
-        for (int x = 0; x < img.width(); ++x)
-            n += scelta(img.pixel(x, y)) ? 1 : 0;
-    return n;
-}
 bool rossoVicino(const QImage& img, QPointF p, int r = 1) {
-    return conta(img.copy(int(p.x()) - r, int(p.y()) - r, 2 * r + 1, 2 * r + 1)) > 0;
+    return conta(img.copy(int(p.x()) - r, int(p.y()) - r, 2 * r + 1, 2 * r + 1), rosso) > 0;
 }
 int pagine(const QString& pdf) {
     QFile f(pdf);
     static const QRegularExpression pagina(QStringLiteral("/Type\\s*/Page(?!s)"));
     return f.open(QIODevice::ReadOnly) ? int(QString::fromLatin1(f.readAll()).count(pagina)) : 0;
-}
-// Runs a tool and returns its standard output; empty when it cannot run.
-QString esegui(const QString& programma, const QStringList& argomenti) {
-    QProcess p;
-    p.start(programma, argomenti);
-    const bool ok = p.waitForFinished(60000) && p.exitCode() == 0;
-    return ok ? QString::fromUtf8(p.readAllStandardOutput()) : QString();
 }
 
 struct CasoFinestra {
@@ -150,7 +122,7 @@ TEST(Tela, NessunaDivisionePerZeroNeLineeFuoriPosto) {
         img.fill(Qt::white);
         QPainter p(&img);
         dipingiDisegno(p, QRectF(0, 0, 100, 100), disegno, StileTela{});
-        const int n = conta(img);
+        const int n = conta(img, rosso);
         EXPECT_TRUE(n >= 98 * righe && n <= 102 * righe) << "caso " << &disegno - &casi[0].first;
     }
 }
@@ -236,11 +208,8 @@ TEST(Rapporto, CinquantaStratiInZoneScorronoESonoTuttiStampati) {
     }
     const int fogli = pagine("corta.pdf");
     EXPECT_GE(fogli, 3); // 51 lines of about 3.5 mm on 60 mm
-    const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
-    ASSERT_FALSE(pdftotext.isEmpty() && qEnvironmentVariableIsSet("CI")) << "manca pdftotext";
-    if (pdftotext.isEmpty())
-        GTEST_SKIP() << "pdftotext (poppler-utils) non installato: testo del PDF non verificato";
-    const QString testo = esegui(pdftotext, {"corta.pdf", "-"});
+    STRUMENTO(pdftotext, "pdftotext");
+    const QString testo = uscita(pdftotext, {"corta.pdf", "-"});
     for (int i = 1; i <= 50; ++i)
         EXPECT_TRUE(testo.contains(QStringLiteral("%1.").arg(1000 + i))) << i;
     EXPECT_EQ(testo.count("Sotto falda"), fogli);
@@ -261,49 +230,26 @@ TEST(StampanteCups, IlRapportoEIlDiagrammaSvEsconoInUnaPagina) {
         for (tempo.start(); tempo.elapsed() < 120000; QTest::qWait(200))
             for (QDirIterator i(cartella, {"*.pdf"}, QDir::Files, QDirIterator::Subdirectories);
                  i.hasNext();)
-                if (const QString f = i.next(), info = esegui("pdfinfo", {f});
-                    !visti.contains(f) && !info.isEmpty() && esegui("lpstat", {"-o"}).isEmpty()) {
+                if (const QString f = i.next(), info = uscita("pdfinfo", {f});
+                    !visti.contains(f) && info != Fallito && uscita("lpstat", {"-o"}).isEmpty()) {
                     visti << f;
                     return info.contains(QRegularExpression("Pages:\\s+1\\n")) ? f : "pagine: " + f;
                 }
         return QString("nessun PDF dalla coda");
     };
     auto* rapporto = qobject_cast<Stampa1Window*>(a.registro().apri(IdFinestra::stampa1));
-    const QString testo = esegui("pdftotext", {"-layout", stampa(rapporto->Stampa), "-"});
+    const QString testo = uscita("pdftotext", {"-layout", stampa(rapporto->Stampa), "-"});
     for (const char* parola : {"Strato", "Potenza", "Gamma", "Coesione", "Attrito interno",
                                "Sotto falda", "Ka", "Sa1", "Si"}) // layer 2 is below the water
         EXPECT_TRUE(testo.contains(parola)) << parola << "\n" << testo.toStdString();
     const QString sv =
         stampa(a.registro().istanza(IdFinestra::Spintaro)->findChild<QAction*>("stampasv"));
-    esegui("pdftoppm", {"-r", "150", "-png", "-singlefile", sv, "sv"});
+    uscita("pdftoppm", {"-r", "150", "-png", "-singlefile", sv, "sv"});
     EXPECT_GT(conta(QImage("sv.png"),
                     [](QRgb c) { return qRed(c) > 200 && qGreen(c) < 90 && qBlue(c) < 90; }),
               200)
         << sv.toStdString();
     EXPECT_TRUE(a.messaggi.eventi().isEmpty()) << a.messaggi.eventi().join(" | ").toStdString();
-}
-
-// --- Pictures for the documentation, written into the folder named by SPINTARO_FOTOGRAFIE. Under
-// Xvfb with a window manager (QT_QPA_PLATFORM=xcb) they include the window frame.
-TEST(Fotografie, DiagrammiERapportoDelloEsempioADueStrati) {
-    const QString nome = qEnvironmentVariable("SPINTARO_FOTOGRAFIE");
-    if (nome.isEmpty())
-        GTEST_SKIP() << "SPINTARO_FOTOGRAFIE non impostata: nessuna fotografia scritta";
-    const QDir cartella(QDir().absoluteFilePath(nome)); // before the program's own folder
-    ASSERT_TRUE(cartella.mkpath("."));
-    Programma a(DueStrati);
-    for (const IdFinestra id : {IdFinestra::Sv, IdFinestra::Sa, IdFinestra::stampa1}) {
-        FinestraBase* w = a.registro().apri(id);
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(w));
-        QTest::qWait(300); // let the window manager finish the frame; offscreen there is none
-        const QRect r = w->frameGeometry();
-        const QImage foto =
-            QGuiApplication::platformName() == "offscreen"
-                ? w->grab().toImage()
-                : w->screen()->grabWindow(0, r.x(), r.y(), r.width(), r.height()).toImage();
-        w->hide();
-        EXPECT_TRUE(foto.save(cartella.filePath(w->objectName().toLower() + ".png")));
-    }
 }
 
 } // namespace

@@ -14,32 +14,13 @@
 #include <QAction>
 #include <QBuffer>
 #include <QPdfWriter>
-#include <QProcess>
 #include <QRegularExpression>
-#include <QStandardPaths>
-#include <QTemporaryDir>
 
 namespace spintaro {
 namespace {
 
 using namespace prova;
-
-// A tool of poppler-utils or librsvg2-bin; under CI a missing one fails the test.
-#define STRUMENTO(variabile, nome)                                                                 \
-    const QString variabile = QStandardPaths::findExecutable(nome);                                \
-    ASSERT_FALSE((variabile).isEmpty() && qEnvironmentVariableIsSet("CI"))                         \
-        << (nome) << " mancante";                                                                  \
-    if ((variabile).isEmpty())                                                                     \
-        GTEST_SKIP() << (nome) << " non installato: controllo saltato";
-
-// A tool's standard output, or Fallito when it did not end with status 0.
-const QString Fallito = QStringLiteral("<fallito>");
-QString uscita(const QString& programma, const QStringList& argomenti) {
-    QProcess p;
-    p.start(programma, argomenti);
-    const bool ok = p.waitForFinished(60000) && p.exitStatus() == QProcess::NormalExit;
-    return ok && p.exitCode() == 0 ? QString::fromUtf8(p.readAllStandardOutput()) : Fallito;
-}
+using prova::PrintTo;
 
 // 10 kPa; 2 m of dry sand (γ 18, φ 30°) over 3 m of submerged cohesive soil (γ 20, c 5, φ 25°).
 Modulo1 dueStrati() {
@@ -99,22 +80,12 @@ TEST(RelazionePdf, OgniTestoSullaSuaPaginaEntroLaMisuraDelNucleo) {
     }
 }
 
-// --- The program in a working directory of its own.
-template <typename Base = ::testing::Test> class InCartella : public Base {
-protected:
-    void SetUp() override {
-        QDir::setCurrent(cartella.path());
-        ASSERT_NE(a.avvia(), nullptr);
-    }
-    QTemporaryDir cartella;
-    AmbienteProva a{Separatori{".", ","}};
-};
-using Comando = InCartella<>;
-
 // The File menu command on the bundled example: the project's name proposed, ".pdf" added unless
 // there in any case, the PDF opened on OK only, a failing write (a folder has the name) said
 // why, a cancelled dialog doing nothing; the batch calculator's text the same but for the date.
-TEST_F(Comando, ScriveApreNonRiesceAnnullaComeIlCalcolatore) {
+TEST(Comando, ScriveApreNonRiesceAnnullaComeIlCalcolatore) {
+    InCartella a;
+    const QTemporaryDir& cartella = a.cartella;
     const QString esempio = SPINTARO_EXAMPLES "/due_strati.spt";
     a.m().Strati(0).Sv = 10;
     ASSERT_TRUE(apriProgetto(a.app.servizi(), esempio));
@@ -163,23 +134,20 @@ const CasoVettoriale Vettoriali[] = {
     {"svg", "rsvg-convert", {"-f", "png", "-o", "sa.png", "sa.svg"}},
     {"pdf", "pdftoppm", {"-png", "-r", "96", "-singlefile", "sa.pdf", "sa"}},
 };
-class Vettoriale : public InCartella<::testing::TestWithParam<CasoVettoriale>> {};
+class Vettoriale : public ::testing::TestWithParam<CasoVettoriale> {
+protected:
+    InCartella a;
+};
 
 bool rosso(QRgb c) {
     return qRed(c) > 200 && qGreen(c) < 170 && qBlue(c) < 170;
-}
-int rossi(const QImage& img) {
-    int n = 0;
-    for (int i = 0; i < img.width() * img.height(); ++i)
-        n += rosso(img.pixel(i % img.width(), i / img.width())) ? 1 : 0;
-    return n;
 }
 // The red pixels of a with no red within two pixels in b.
 int lontani(const QImage& a, const QImage& b) {
     int n = 0;
     for (int i = 0; i < a.width() * a.height(); ++i) {
         const int x = i % a.width(), y = i / a.width();
-        n += rosso(a.pixel(x, y)) && rossi(b.copy(x - 2, y - 2, 5, 5)) == 0 ? 1 : 0;
+        n += rosso(a.pixel(x, y)) && conta(b.copy(x - 2, y - 2, 5, 5), rosso) == 0 ? 1 : 0;
     }
     return n;
 }
@@ -197,8 +165,8 @@ TEST_P(Vettoriale, LeStesseLineeDelloSchermo) {
                                .convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(disegno.size(), schermo.size()); // 687 × 423, the window's client size
     for (const auto& [da, in] : {std::pair(schermo, disegno), std::pair(disegno, schermo)})
-        EXPECT_TRUE(rossi(da) > 400 && lontani(da, in) <= rossi(da) / 50)
-            << lontani(da, in) << " / " << rossi(da);
+        EXPECT_TRUE(conta(da, rosso) > 400 && lontani(da, in) <= conta(da, rosso) / 50)
+            << lontani(da, in) << " / " << conta(da, rosso);
 }
 INSTANTIATE_TEST_SUITE_P(Tabella, Vettoriale, ::testing::ValuesIn(Vettoriali), NomeCaso());
 
