@@ -38,6 +38,7 @@ public:
     void setNextAnswer(Risposta r) { m_risposte.push_back(r); }
     Risposta mostra(const QString& titolo, const QString& testo, Pulsanti pulsanti) override {
         m_messaggi.push_back({titolo, testo, pulsanti});
+        m_testi.append(testo);
         m_eventi.append(testo);
         return pulsanti == Pulsanti::OkAnnulla && !m_risposte.isEmpty() ? m_risposte.takeFirst()
                                                                         : Risposta::Ok;
@@ -45,12 +46,7 @@ public:
     void beep() override { m_eventi.append(Beep); }
 
     const std::vector<Messaggio>& messaggi() const { return m_messaggi; }
-    QStringList testi() const {
-        QStringList t;
-        for (const Messaggio& m : m_messaggi)
-            t.append(m.testo);
-        return t;
-    }
+    const QStringList& testi() const { return m_testi; }
     const QStringList& eventi() const { return m_eventi; } // texts and beeps in order
     std::size_t risposteInAttesa() const { return std::size_t(m_risposte.size()); }
     void azzera() { *this = {}; }
@@ -58,7 +54,7 @@ public:
 private:
     QList<Risposta> m_risposte;
     std::vector<Messaggio> m_messaggi;
-    QStringList m_eventi;
+    QStringList m_testi, m_eventi;
 };
 
 class SeparatoriFissi final : public FonteSeparatori {
