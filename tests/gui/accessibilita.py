@@ -6,6 +6,7 @@ pressing its button or menu item, the diagrams' descriptions and the report's li
 of 1 m of dry sand (18 kN/m3, c 0, 30 degrees) over 3 m of dry clay (19 kN/m3, c 20 kPa, 20
 degrees) without surcharge: thrust 2.996324 + 4.329154 = 7.325477 kN/m worked by hand."""
 import os
+import pathlib
 import subprocess
 import sys
 import tempfile
@@ -128,8 +129,7 @@ def controlla(app, principale):
 
 def main():
     with tempfile.TemporaryDirectory() as cartella:
-        with open(os.path.join(cartella, "strati.spt"), "wb") as f:
-            f.write(PROGETTO)
+        pathlib.Path(cartella, "strati.spt").write_bytes(PROGETTO)
         processo = subprocess.Popen([os.path.abspath(sys.argv[1]), "strati.spt"], cwd=cartella,
                                     env=dict(os.environ, LC_ALL="C", LANG="C"))
         try:

@@ -70,7 +70,6 @@ struct CasoPosto {
     bool ridimensionabile;
 };
 
-// Sa is the same window class as Sv; the wiring of its own "close" is test_diagrammi's.
 const CasoPosto Casi[] = {{"grazie1", IdFinestra::grazie1, "Chiudi", true},
                           {"Sv", IdFinestra::Sv, "chiudi", true},
                           {"stampa1", IdFinestra::stampa1, "Esci", false},
