@@ -93,8 +93,7 @@ TEST_P(Finestra, StampaSalvaENascondeConservandoIlDisegno) {
         auto* d = a.registro().istanzaDi<SalvaimmagineWindow>(IdFinestra::salvaimmagine);
         EXPECT_TRUE(d != nullptr && d->isVisible() && f->isVisible() && d->diagramma() == c.id);
     }
-    a.app.modulo().Strati(0).Sv = 70;
-    CalcolaStrati(a.app.modulo(), 1);
+    a.m() = profilo(70, {strato(5, 18, 0, 30)}); // another drawing
     f->findChild<QAction*>(c.chiudi)->trigger();
     EXPECT_TRUE(!f->isVisible() && a.registro().apri(c.id) == f && f->grab().toImage() == prima);
     f->close(); // the frame's close box unloads it

@@ -110,7 +110,7 @@ TEST(Registro, OgniComandoApreLaSuaFinestra) {
             if (const FinestraBase* f = a.registro().istanza(id); f != nullptr && id != Spintaro)
                 aperte << nomeFinestra(id) + (f->isVisible() ? "" : "+");
         EXPECT_EQ(aperte, QStringList{finestra});
-        EXPECT_EQ(a.stampa.stampate().join(' '), finestra.endsWith('+') ? finestra.chopped(1) : "");
+        EXPECT_EQ(a.stampa.stampate.join(' '), finestra.endsWith('+') ? finestra.chopped(1) : "");
         // Only the report's load step touches the job: it walks the two layers, ending at n + 1.
         if (finestra == "stampa1")
             atteso.IndiceStrato = 3;

@@ -57,26 +57,19 @@ private:
     QStringList m_testi, m_eventi;
 };
 
-class SeparatoriFissi final : public FonteSeparatori {
-public:
-    explicit SeparatoriFissi(Separatori s) : m_separatori(std::move(s)) {}
-    Separatori separatori() const override { return m_separatori; }
-
-private:
-    Separatori m_separatori;
+struct SeparatoriFissi final : FonteSeparatori {
+    explicit SeparatoriFissi(Separatori s) : fissi(std::move(s)) {}
+    Separatori separatori() const override { return fissi; }
+    Separatori fissi;
 };
 
 // Records the names of the windows printed.
-class StampaRegistrata final : public ServizioStampa {
-public:
+struct StampaRegistrata final : ServizioStampa {
     bool stampa(FinestraBase& finestra) override {
-        m_stampate.append(finestra.objectName());
+        stampate.append(finestra.objectName());
         return true;
     }
-    const QStringList& stampate() const { return m_stampate; }
-
-private:
-    QStringList m_stampate;
+    QStringList stampate;
 };
 
 // The save dialog answers with the names queued by rispondi (cancelled when none is left) and
