@@ -24,8 +24,7 @@
 namespace spintaro {
 namespace {
 
-using prova::AmbienteProva;
-using prova::eliminaScaricate;
+using namespace prova;
 using enum IdFinestra;
 
 // Each window but the main one, as "name=title" (Nuovolavoro: an empty title bar): one instance,
@@ -73,7 +72,7 @@ TEST(Registro, UscitaScaricaTutteLeFinestreEFinisce) {
         a.registro().nascondi(Sa);
         a.registro().stampa(stampa1);
         finestre << a.registro().istanza(stampa1);
-        bordo ? (void)a.finestra->close() : prova::clic(a.finestra->btn_Chiudi);
+        bordo ? (void)a.finestra->close() : clic(a.finestra->btn_Chiudi);
         EXPECT_TRUE(a.fini == 1 && a.registro().terminato() && a.messaggi.eventi().isEmpty());
         for (IdFinestra id : TutteLeFinestre)
             EXPECT_EQ(a.registro().istanza(id), nullptr) << nomeFinestra(id).toStdString();
@@ -104,7 +103,7 @@ TEST(Registro, OgniComandoApreLaSuaFinestra) {
         auto* azione = a.finestra->findChild<QAction*>(nome);
         auto* pulsante = a.finestra->findChild<QAbstractButton*>(nome);
         ASSERT_TRUE(azione || pulsante);
-        azione ? azione->trigger() : prova::clic(pulsante);
+        azione ? azione->trigger() : clic(pulsante);
         QStringList aperte;
         for (IdFinestra id : TutteLeFinestre)
             if (const FinestraBase* f = a.registro().istanza(id); f != nullptr && id != Spintaro)
@@ -172,8 +171,8 @@ TEST(FinestreInformazioni, GeometriaTestiEChiusura) {
                         QSize(r.width(), std::max(r.height(), l->heightForWidth(r.width())))));
         EXPECT_GT(l->heightForWidth(l->width()), QFontMetrics(l->font()).height());
     }
-    prova::clic(f->Chiudi);
-    prova::clic(g->Chiudi);
+    clic(f->Chiudi);
+    clic(g->Chiudi);
     EXPECT_TRUE(!f->isVisible() && !g->isVisible());
 }
 
