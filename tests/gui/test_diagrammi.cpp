@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The diagram windows Sv and Sa, their canvas and images (bitmaps and vector images rendered), the
-// report window stampa1, printing (no printer, every layer on paper, a real CUPS queue), and the
-// calculation report as a PDF read back with poppler's tools, its File menu command against the
-// batch calculator.
+// The diagram windows Sv and Sa, their canvas and images (bitmap and vector), the report window,
+// printing (no printer, every layer on paper, a real CUPS queue); the calculation report.
 
 #include "ambiente_prova.h"
 #include "diagrams/finestra_diagramma.h"
@@ -253,8 +251,8 @@ TEST(StampanteCups, IlRapportoEIlDiagrammaSvEsconoInUnaPagina) {
     EXPECT_TRUE(a.messaggi.eventi().isEmpty()) << a.messaggi.eventi().join(" | ").toStdString();
 }
 
-// --- The calculation report.
-// 50 layers under 10 kPa: 1 m of dry sand and 0.5 m of submerged cohesive soil in turn.
+// --- The calculation report. 50 layers under 10 kPa: 1 m of dry sand and 0.5 m of submerged
+// cohesive soil in turn.
 Modulo1 cinquantaStrati() {
     std::vector<Strato> s(50, strato(1, 18, 0, 30));
     for (std::size_t i = 1; i < 50; i += 2)

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The window registry: single instances, open / hide / unload / print, the close box, the end of
-// the program, the commands of the main window that open the other windows; twips; the about and
-// thanks windows, and the project named on the command line.
+// The window registry and the commands that open windows; twips; the about and thanks windows;
+// the project named on the command line.
 
 #include "ambiente_prova.h"
 #include "info/frm_splash_window.h"
