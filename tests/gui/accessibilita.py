@@ -6,6 +6,7 @@ pressing its button or menu item, the diagrams' descriptions and the report's li
 of 1 m of dry sand (18 kN/m3, c 0, 30 degrees) over 3 m of dry clay (19 kN/m3, c 20 kPa, 20
 degrees) without surcharge: thrust 2.996324 + 4.329154 = 7.325477 kN/m worked by hand."""
 import os
+import pathlib
 import subprocess
 import sys
 import tempfile
@@ -16,34 +17,23 @@ import pyatspi
 # The project file: record 0 (unused), then the two layers; values as the program writes them.
 PROGETTO = b"".join(b" %d \r\n" % v for v in [0, 0, 0, 0, 0, 1, 18, 0, 30, 0, 3, 19, 20, 20, 0])
 
-# The 12 display and 5 entry fields: accessible name, caption (None: none), whether one types in it.
-CAMPI = [
-    ("Strato (Inserimento dati)", "Strato", False),
-    ("Strato (Visualizza)", "Strato", False),
-    ("Potenza", "Potenza", False),
-    ("γ (Visualizza)", "γ", False),
-    ("Coesione (Visualizza)", "Coesione", False),
-    ("Attrito interno (Visualizza)", "Attrito interno", False),
-    ("Ka", "Ka", False),
-    ("σv", "σ", False),
-    ("σA1", "σ", False),
-    ("σA2", "σ", False),
-    ("z0", "z0", False),
-    ("Spinta Totale (risultato)", None, False),
-    ("Sovraccarico", "Sovraccarico", True),
-    ("Potenza Strato", "Potenza Strato", True),
-    ("γ (Inserimento dati)", "γ", True),
-    ("Coesione (Inserimento dati)", "Coesione", True),
-    ("Attrito interno (Inserimento dati)", "Attrito interno", True),
-]
+# The 12 display and 5 entry fields, "accessible name=caption" (no caption: none); one types only
+# in the entry fields.
+SOLO_LETTURA = ["Strato (Inserimento dati)=Strato", "Strato (Visualizza)=Strato", "Potenza=Potenza",
+                "γ (Visualizza)=γ", "Coesione (Visualizza)=Coesione",
+                "Attrito interno (Visualizza)=Attrito interno", "Ka=Ka", "σv=σ", "σA1=σ", "σA2=σ",
+                "z0=z0", "Spinta Totale (risultato)="]
+ENTRATA = ["Sovraccarico=Sovraccarico", "Potenza Strato=Potenza Strato", "γ (Inserimento dati)=γ",
+           "Coesione (Inserimento dati)=Coesione",
+           "Attrito interno (Inserimento dati)=Attrito interno"]
+CAMPI = [(*c.split("="), c in ENTRATA) for c in SOLO_LETTURA + ENTRATA]
 
 # Each window: the control that opens it (role, name), the window's name, role and description.
 FINESTRE = [
     ("push button", "Diagramma Sv", "Sigma v", "frame",
      "Tensioni verticali di 2 strati, profondità totale 4 m, valore massimo 75 kPa."),
-    ("push button", "Diagramma Sa", "Sa", "frame",
-     "Pressioni attive di 2 strati, profondità totale 4 m, valore massimo 8.734 kPa, "
-     "spinta totale 7.325 kN/m."),
+    ("push button", "Diagramma Sa", "Sa", "frame", "Pressioni attive di 2 strati, profondità "
+     "totale 4 m, valore massimo 8.734 kPa, spinta totale 7.325 kN/m."),
     ("push button", "Stampa", "stampa", "frame", None),
     ("push button", "Apri progetto", "Apri", "dialog", None),
     ("push button", "Salva progetto", "Salva", "dialog", None),
@@ -51,8 +41,7 @@ FINESTRE = [
     ("menu item", "Esporta", "Esporta", "dialog", None),
     ("menu item", "Salva Sv", "Salva Immagine", "dialog", None),
     ("menu item", "Informazioni su Spintaro 1.1", "Informazioni su Spintaro 1.1", "frame", None),
-    ("menu item", "E Grazie...", "E Grazie....", "frame", None),
-]
+    ("menu item", "E Grazie...", "E Grazie....", "frame", None)]
 
 # The report, line by line (C locale: a period as separator): Ka .332925 and .489645, Sv 18 and
 # 75, Sa1 0 and -19.176241, Sa2 5.992647 and 8.733503, by the print patterns.
@@ -140,8 +129,7 @@ def controlla(app, principale):
 
 def main():
     with tempfile.TemporaryDirectory() as cartella:
-        with open(os.path.join(cartella, "strati.spt"), "wb") as f:
-            f.write(PROGETTO)
+        pathlib.Path(cartella, "strati.spt").write_bytes(PROGETTO)
         processo = subprocess.Popen([os.path.abspath(sys.argv[1]), "strati.spt"], cwd=cartella,
                                     env=dict(os.environ, LC_ALL="C", LANG="C"))
         try:

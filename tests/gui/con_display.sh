@@ -16,10 +16,7 @@ manca() {
     exit 77
 }
 # Waits up to five seconds for a command to succeed, trying every 50 ms.
-attendi() {
-    for _ in $(seq 100); do "$@" >/dev/null 2>&1 && return 0; sleep 0.05; done
-    return 1
-}
+attendi() { for _ in $(seq 100); do "$@" >/dev/null 2>&1 && return 0; sleep 0.05; done; return 1; }
 
 if [ "${CON_DISPLAY_DENTRO:-}" != 1 ]; then
     strumenti=(xvfb-run xauth openbox xdotool xprop)

@@ -2,11 +2,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Printing through a real CUPS server: starts cupsd with a cups-pdf queue as the default printer,
 # runs the printing cases of test_diagrammi against it (SPINTARO_CUPS_PDF names the folder the
-# queue writes into), then puts everything back: the server it started is stopped, the queue is
-# removed, cups-pdf's configuration and the previous default printer are restored. Where CUPS
-# cannot be started (not root, packages missing) it says why and exits 0, except under CI.
-#
-# Usage: tests/gui/cups_pdf.sh [build folder]     (default: build/default)
+# queue writes into), then restores the server, the queue, cups-pdf's configuration and the
+# default printer. Where CUPS cannot start (not root, packages missing) it says why and exits 0,
+# except under CI.   Usage: tests/gui/cups_pdf.sh [build folder]     (default: build/default)
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 prova="${1:-build/default}/tests/gui/test_diagrammi"
@@ -30,13 +28,11 @@ done
     salta "manca il filtro cups-pdf (pacchetto printer-driver-cups-pdf)"
 
 uscita=$(mktemp -d /tmp/spintaro-cups-pdf.XXXXXX)
-runtime=$(mktemp -d)
+runtime=$(mktemp -d) # mode 0700
 copia_conf=$(mktemp)
 chmod 0755 "$uscita"
-chmod 0700 "$runtime"
 cp -p "$conf" "$copia_conf"
-avviato=0
-predefinita=""
+avviato=0 predefinita=""
 ripristina() {
     set +e
     lpadmin -x "$coda" 2>/dev/null
@@ -47,8 +43,7 @@ ripristina() {
 }
 trap ripristina EXIT
 
-# cups-pdf writes every job into our folder.
-sed -i '/^Out /d' "$conf"
+sed -i '/^Out /d' "$conf" # cups-pdf writes every job into our folder
 echo "Out $uscita" >>"$conf"
 
 if in_funzione; then

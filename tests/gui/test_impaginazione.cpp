@@ -11,7 +11,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
-#include <gtest/gtest.h>
 
 namespace spintaro {
 namespace {

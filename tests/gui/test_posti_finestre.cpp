@@ -72,7 +72,6 @@ struct CasoPosto {
 
 const CasoPosto Casi[] = {{"grazie1", IdFinestra::grazie1, "Chiudi", true},
                           {"Sv", IdFinestra::Sv, "chiudi", true},
-                          {"Sa", IdFinestra::Sa, "close", true},
                           {"stampa1", IdFinestra::stampa1, "Esci", false},
                           {"Esporta", IdFinestra::Esporta, "Annulla", true}};
 class PostoFinestra : public ::testing::TestWithParam<CasoPosto> {};

@@ -1,21 +1,29 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The window registry: single instances, open / hide / unload / print, the close box, the end of
-// the program, the commands of the main window that open the other windows; and twips.
+// The window registry and the commands that open windows; twips; the about and thanks windows;
+// the project named on the command line.
 
 #include "ambiente_prova.h"
+#include "info/frm_splash_window.h"
+#include "info/grazie1_window.h"
+#include "info/immagine_svg.h"
 #include "platform/twips.h"
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QFrame>
+#include <QLabel>
 #include <QPointer>
 #include <QPushButton>
-#include <gtest/gtest.h>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace spintaro {
 namespace {
 
-using prova::AmbienteProva;
-using prova::eliminaScaricate;
+using namespace prova;
 using enum IdFinestra;
 
 // Each window but the main one, as "name=title" (Nuovolavoro: an empty title bar): one instance,
@@ -50,16 +58,6 @@ TEST(Registro, UnaSolaIstanzaNascondereConservaScaricareDistrugge) {
     }
 }
 
-// A window loaded hidden by printing is the one shown next.
-TEST(Registro, StampaCreaSenzaMostrareEPoiApriUsaLaStessaIstanza) {
-    AmbienteProva a;
-    a.m().IndiceStrato = 7;
-    a.avvia();
-    EXPECT_EQ(a.m().IndiceStrato, 0) << "the main window's load step";
-    ASSERT_TRUE(a.registro().stampa(Sv));
-    EXPECT_TRUE(a.registro().apri(Sv)->isVisible() && a.registro().caricamenti(Sv) == 1);
-}
-
 // "&Chiudi" and the main window's close box end the program once, asking nothing: every window
 // is unloaded, shown, hidden or never shown, and nothing opens afterwards.
 TEST(Registro, UscitaScaricaTutteLeFinestreEFinisce) {
@@ -73,7 +71,7 @@ TEST(Registro, UscitaScaricaTutteLeFinestreEFinisce) {
         a.registro().nascondi(Sa);
         a.registro().stampa(stampa1);
         finestre << a.registro().istanza(stampa1);
-        bordo ? (void)a.finestra->close() : prova::clic(a.finestra->btn_Chiudi);
+        bordo ? (void)a.finestra->close() : clic(a.finestra->btn_Chiudi);
         EXPECT_TRUE(a.fini == 1 && a.registro().terminato() && a.messaggi.eventi().isEmpty());
         for (IdFinestra id : TutteLeFinestre)
             EXPECT_EQ(a.registro().istanza(id), nullptr) << nomeFinestra(id).toStdString();
@@ -84,7 +82,8 @@ TEST(Registro, UscitaScaricaTutteLeFinestreEFinisce) {
 }
 
 // Every menu item, toolbar picture and diagram button opens its window and no other, leaving the
-// job alone: "command=window", "+" when it prints the window without showing it.
+// job alone: "command=window", "+" when it prints the window without showing it; a window loaded
+// hidden by printing is the one shown next. The main window's load step sets IndiceStrato to 0.
 TEST(Registro, OgniComandoApreLaSuaFinestra) {
     for (const QString& riga :
          QStringLiteral("Picture1=Attenzione new=Attenzione Picture4=Apri Open=Apri Picture2=Salva "
@@ -95,23 +94,28 @@ TEST(Registro, OgniComandoApreLaSuaFinestra) {
         SCOPED_TRACE(riga.toStdString());
         const QString nome = riga.section('=', 0, 0), finestra = riga.section('=', 1);
         AmbienteProva a;
+        a.m().IndiceStrato = 7;
         a.avvia();
+        ASSERT_EQ(a.m().IndiceStrato, 0);
         a.m().NumStrati = 2;
         Modulo1 atteso = a.m();
         auto* azione = a.finestra->findChild<QAction*>(nome);
         auto* pulsante = a.finestra->findChild<QAbstractButton*>(nome);
         ASSERT_TRUE(azione || pulsante);
-        azione ? azione->trigger() : prova::clic(pulsante);
+        azione ? azione->trigger() : clic(pulsante);
         QStringList aperte;
         for (IdFinestra id : TutteLeFinestre)
             if (const FinestraBase* f = a.registro().istanza(id); f != nullptr && id != Spintaro)
                 aperte << nomeFinestra(id) + (f->isVisible() ? "" : "+");
         EXPECT_EQ(aperte, QStringList{finestra});
-        EXPECT_EQ(a.stampa.stampate().join(' '), finestra.endsWith('+') ? finestra.chopped(1) : "");
+        EXPECT_EQ(a.stampa.stampate.join(' '), finestra.endsWith('+') ? finestra.chopped(1) : "");
         // Only the report's load step touches the job: it walks the two layers, ending at n + 1.
         if (finestra == "stampa1")
             atteso.IndiceStrato = 3;
         EXPECT_TRUE(a.m() == atteso && a.messaggi.eventi().isEmpty());
+        for (IdFinestra id : {Sv, Sa}) // printed: loaded once, shown next
+            EXPECT_TRUE(finestra != nomeFinestra(id) + "+" ||
+                        (a.registro().apri(id)->isVisible() && a.registro().caricamenti(id) == 1));
     }
 }
 
@@ -124,6 +128,79 @@ TEST(Twips, ArrotondaAlPixelPiuVicino) {
     for (const auto& [dpi, twips, pixel] : casi)
         EXPECT_EQ(Twips(dpi).px(twips), pixel) << dpi << " dpi, " << twips << " twips";
     EXPECT_EQ(Twips(144).rettangolo(120, 0, 1455, 375), QRect(12, 0, 146, 38));
+}
+
+QRect px(int x, int y, int w, int h) {
+    return QRect(x / 15, y / 15, w / 15, h / 15);
+}
+
+// Places in twips, 15 to a pixel at 96 dpi. The about window: no title bar, 7455 × 4710 twips
+// fixed, centred, everything inside its frame. The thanks window: a sizable frame of 3075 × 3225
+// twips, the focus on "Chiudi"; its wrapping labels keep their place and width and grow downwards
+// only when the text needs more lines than they hold. "Chiudi" hides each.
+TEST(FinestreInformazioni, GeometriaTestiEChiusura) {
+    AmbienteProva a;
+    a.avvia();
+    auto* f = qobject_cast<FrmSplashWindow*>(a.registro().apri(frmSplash));
+    auto* g = qobject_cast<Grazie1Window*>(a.registro().apri(grazie1));
+    ASSERT_TRUE(f != nullptr && g != nullptr);
+    EXPECT_TRUE(f->windowFlags().testFlag(Qt::FramelessWindowHint) &&
+                f->size() == QSize(497, 314) && f->minimumSize() == f->maximumSize());
+    const QPoint centro = QGuiApplication::primaryScreen()->availableGeometry().center();
+    EXPECT_LE((f->geometry().center() - centro).manhattanLength(), 2);
+    EXPECT_EQ(f->fraMainFrame->geometry(), px(45, 0, 7380, 4590));
+    EXPECT_EQ(f->Chiudi->geometry(), px(6240, 4080, 975, 375));
+    for (QWidget* w : f->fraMainFrame->findChildren<QWidget*>())
+        EXPECT_TRUE(f->fraMainFrame->rect().contains(w->geometry()))
+            << w->objectName().toStdString();
+    EXPECT_EQ(f->Nome_Programma->text() + "|" + f->Label4->text(),
+              "Spintaro 1.1|Per suggerimenti o problemi " SPINTARO_CONTACT);
+    EXPECT_TRUE(f->Label2->wordWrap() && f->Image1->valida() && g->Picture1->valida() &&
+                f->Nome_Programma->font().pointSizeF() == 32.25 &&
+                f->Nome_Programma->font().bold());
+
+    EXPECT_TRUE(!g->windowFlags().testFlag(Qt::FramelessWindowHint) &&
+                g->size() == QSize(205, 215) && g->minimumSize() != g->maximumSize());
+    EXPECT_EQ(std::tuple(g->Chiudi->geometry(), g->focusWidget()),
+              std::tuple(px(1920, 240, 975, 495), g->Chiudi));
+    for (const auto& [l, r] : {std::pair<QLabel*, QRect>{g->Label1, px(1680, 1200, 1335, 1095)},
+                               {g->Label2, px(120, 2400, 2775, 855)}}) {
+        EXPECT_EQ(l->geometry(),
+                  QRect(r.topLeft(),
+                        QSize(r.width(), std::max(r.height(), l->heightForWidth(r.width())))));
+        EXPECT_GT(l->heightForWidth(l->width()), QFontMetrics(l->font()).height());
+    }
+    clic(f->Chiudi);
+    clic(g->Chiudi);
+    EXPECT_TRUE(!f->isVisible() && !g->isVisible());
+}
+
+// "spintaro PROGETTO.spt", as a file manager starts it: a file that cannot be opened (a pipe with
+// nobody at its other end) is reported without waiting and leaves the job empty; a name that is
+// not UTF-8 reaches the file system as its bytes, opens as the Open command does and the file
+// windows start in its folder; no argument opens nothing.
+TEST(AperturaAllAvvio, ApreIlProgettoOSegnalaELasciaIlLavoroVuoto) {
+    const QString iniziale = QDir::currentPath();
+    QTemporaryDir dir;
+    const std::string cartella = QFile::encodeName(dir.path()).toStdString();
+    ASSERT_EQ(mkfifo((cartella + "/pipa.spt").c_str(), 0644), 0);
+    const std::string nonUtf8 = cartella + "/b\xFF.spt";
+    ASSERT_TRUE(std::filesystem::copy_file(SPINTARO_EXAMPLES "/due_strati.spt", nonUtf8));
+    alarm(60); // should it wait on the pipe, the test program ends instead of the suite
+    for (const std::string& nome : {cartella + "/pipa.spt", std::string(), nonUtf8}) {
+        const bool apre = nome != cartella + "/pipa.spt";
+        AmbienteProva a;
+        a.avvia();
+        EXPECT_EQ(a.app.apriAllAvvio(PercorsoFile{nome}), apre);
+        EXPECT_EQ(std::tuple(a.m().NumStrati, a.finestra->txt_strato->text(), QDir::currentPath()),
+                  nome == nonUtf8 ? std::tuple(2, QStringLiteral("2"), dir.path())
+                                  : std::tuple(0, QStringLiteral("1"), iniziale));
+        EXPECT_EQ(a.messaggi.testi().size(), apre ? 0 : 1);
+        EXPECT_EQ(a.messaggi.testi().filter("pipa.spt» non è stato aperto"), a.messaggi.testi());
+        QDir::setCurrent(iniziale);
+    }
+    alarm(0);
+    std::filesystem::remove(nonUtf8); // Qt neither lists nor removes it
 }
 
 } // namespace

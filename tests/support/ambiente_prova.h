@@ -3,7 +3,6 @@
 
 // A whole program for one test: a fresh job, message boxes and save dialogs answered from a
 // queue, fixed separators, recorded printing and a counter in place of the end of the program.
-// The test doubles of the services live here, not in the product.
 
 #include "app/applicazione.h"
 #include "platform/fonte_separatori.h"
@@ -14,8 +13,12 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -35,6 +38,7 @@ public:
     void setNextAnswer(Risposta r) { m_risposte.push_back(r); }
     Risposta mostra(const QString& titolo, const QString& testo, Pulsanti pulsanti) override {
         m_messaggi.push_back({titolo, testo, pulsanti});
+        m_testi.append(testo);
         m_eventi.append(testo);
         return pulsanti == Pulsanti::OkAnnulla && !m_risposte.isEmpty() ? m_risposte.takeFirst()
                                                                         : Risposta::Ok;
@@ -42,47 +46,30 @@ public:
     void beep() override { m_eventi.append(Beep); }
 
     const std::vector<Messaggio>& messaggi() const { return m_messaggi; }
-    QStringList testi() const {
-        QStringList t;
-        for (const Messaggio& m : m_messaggi)
-            t.append(m.testo);
-        return t;
-    }
+    const QStringList& testi() const { return m_testi; }
     const QStringList& eventi() const { return m_eventi; } // texts and beeps in order
-    int beeps() const { return int(m_eventi.count(Beep)); }
     std::size_t risposteInAttesa() const { return std::size_t(m_risposte.size()); }
     void azzera() { *this = {}; }
 
 private:
     QList<Risposta> m_risposte;
     std::vector<Messaggio> m_messaggi;
-    QStringList m_eventi;
+    QStringList m_testi, m_eventi;
 };
 
-class SeparatoriFissi final : public FonteSeparatori {
-public:
-    explicit SeparatoriFissi(Separatori s) : m_separatori(std::move(s)) {}
-    Separatori separatori() const override { return m_separatori; }
-    void imposta(Separatori s) { m_separatori = std::move(s); }
-
-private:
-    Separatori m_separatori;
+struct SeparatoriFissi final : FonteSeparatori {
+    explicit SeparatoriFissi(Separatori s) : fissi(std::move(s)) {}
+    Separatori separatori() const override { return fissi; }
+    Separatori fissi;
 };
 
-// Records the names of the windows printed and whether each was visible then.
-class StampaRegistrata final : public ServizioStampa {
-public:
+// Records the names of the windows printed.
+struct StampaRegistrata final : ServizioStampa {
     bool stampa(FinestraBase& finestra) override {
-        m_stampate.append(finestra.objectName());
-        m_visibili.append(finestra.isVisible());
+        stampate.append(finestra.objectName());
         return true;
     }
-    const QStringList& stampate() const { return m_stampate; }
-    const QList<bool>& visibili() const { return m_visibili; }
-
-private:
-    QStringList m_stampate;
-    QList<bool> m_visibili;
+    QStringList stampate;
 };
 
 // The save dialog answers with the names queued by rispondi (cancelled when none is left) and
@@ -108,8 +95,14 @@ private:
 
 namespace prova {
 
+// With a source of the default printer, the real print service prints instead of the record.
 struct AmbienteProva {
-    explicit AmbienteProva(Separatori sep = Separatori{",", "."}) : separatori(std::move(sep)) {}
+    explicit AmbienteProva(Separatori sep = Separatori{",", "."},
+                           StampaPredefinita::FontePredefinita stampante = {})
+        : separatori(std::move(sep)),
+          predefinita(stampante
+                          ? std::optional<StampaPredefinita>(std::in_place, messaggi, stampante)
+                          : std::nullopt) {}
 
     // Starts the program as main() does and waits until the main window is on screen.
     SpintaroWindow* avvia() {
@@ -124,9 +117,12 @@ struct AmbienteProva {
     MessaggiRegistrati messaggi;
     SeparatoriFissi separatori;
     StampaRegistrata stampa;
+    std::optional<StampaPredefinita> predefinita;
     DesktopRegistrato desktop;
     int fini = 0;
-    Applicazione app{messaggi, separatori, stampa, desktop, [this] {
+    Applicazione app{messaggi, separatori,
+                     predefinita ? static_cast<ServizioStampa&>(*predefinita) : stampa, desktop,
+                     [this] {
                          ++fini;
                      }};
     SpintaroWindow* finestra = nullptr;
@@ -150,6 +146,42 @@ inline void scrivi(QLineEdit* casella, const QString& testo) {
     QTest::keyClick(casella, Qt::Key_Delete);
     if (!testo.isEmpty())
         QTest::keyClicks(casella, testo);
+}
+
+// The program started in a temporary working directory of its own; the previous one comes back.
+struct InCartella : AmbienteProva {
+    explicit InCartella(Separatori sep = Separatori{".", ","},
+                        StampaPredefinita::FontePredefinita stampante = {})
+        : AmbienteProva(std::move(sep), std::move(stampante)) {
+        QDir::setCurrent(cartella.path());
+        EXPECT_NE(avvia(), nullptr);
+    }
+    ~InCartella() { QDir::setCurrent(precedente); }
+    QString precedente = QDir::currentPath();
+    QTemporaryDir cartella;
+};
+
+// A tool's standard output, or Fallito when it did not end with status 0.
+inline const QString Fallito = QStringLiteral("<fallito>");
+inline QString uscita(const QString& programma, const QStringList& argomenti) {
+    QProcess p;
+    p.start(programma, argomenti);
+    const bool ok = p.waitForFinished(60000) && p.exitStatus() == QProcess::NormalExit;
+    return ok && p.exitCode() == 0 ? QString::fromUtf8(p.readAllStandardOutput()) : Fallito;
+}
+// Finds a tool (poppler-utils, librsvg2-bin): missing, the test is skipped, or fails under CI.
+#define STRUMENTO(variabile, nome)                                                                 \
+    const QString variabile = QStandardPaths::findExecutable(nome);                                \
+    ASSERT_FALSE((variabile).isEmpty() && qEnvironmentVariableIsSet("CI")) << (nome) << " manca";  \
+    if ((variabile).isEmpty())                                                                     \
+        GTEST_SKIP() << (nome) << " non installato: controllo saltato";
+
+// The pixels of an image that the choice takes.
+inline int conta(const QImage& img, bool (*scelta)(QRgb)) {
+    int n = 0;
+    for (int i = 0; i < img.width() * img.height(); ++i)
+        n += scelta(img.pixel(i % img.width(), i / img.width())) ? 1 : 0;
+    return n;
 }
 
 // Names the cases of a parameterised test after their "nome" field, and prints a case as its
