@@ -164,9 +164,9 @@ TEST_P(Formato, StampaIRisultati) {
 }
 
 // CSV: RFC 4180 with commas and a period; semicolons take a decimal comma, even where the
-// regional one is a period (the option's default separator is checked by CsvNonFinito). The surcharge is read with a period or a comma. Tension at the top
-// (h 4, γ 19, c 10, φ 20°): z0 = 2c / (γ √Ka) = 1.504305. 1e100 m of γ 3e100: a finite thrust of
-// 4.99e299 kN/m whose moment overflows.
+// regional one is a period (the default separator: CsvNonFinito). The surcharge is read with a
+// period or a comma. Tension at the top (h 4, γ 19, c 10, φ 20°): z0 = 2c / (γ √Ka) = 1.504305.
+// 1e100 m of γ 3e100: a finite thrust of 4.99e299 kN/m whose moment overflows.
 INSTANTIATE_TEST_SUITE_P(
     Casi, Formato,
     testing::ValuesIn(std::vector<CasoFormato>{
