@@ -308,10 +308,9 @@ TEST_F(ProvaFile, LaCartellaDiLavoroEComuneAlleQuattroFinestre) {
 }
 
 // Esporta and salvaimmagine hidden by Annulla and shown again after another window moved the
-// working directory write into the folder they show (Esporta then hides, salvaimmagine stays);
-// the new image is listed at once.
-// The export is in the user's separator (a comma here). A folder removed while the window was
-// hidden gives way to the working directory.
+// working directory write into the folder they show (Esporta then hides, salvaimmagine stays),
+// the export in the user's separator; the new image is listed at once. A folder removed while
+// the window was hidden gives way to the working directory.
 TEST_F(ProvaFile, NascosteScrivonoNellaCartellaCheMostrano) {
     a.m() = esempio(1);
     const QString sotto = cartella.sottocartella("sotto");
