@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Random tables through the export: one line per layer plus the header, each ending in CR LF,
-// every item in its zone and nothing cut.
+// Random tables exported: the header and a line per layer, each ending in CR LF, nothing cut.
 #include "files/esportazione.h"
 
 #include <cmath>

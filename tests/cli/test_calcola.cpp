@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The batch calculator: options, output forms, export; the real program on hostile files and
-// faults.
+// The batch calculator: options, output forms, export; the program on hostile files and faults.
 #include "cli/calcolatore.h"
 
 #include <algorithm>

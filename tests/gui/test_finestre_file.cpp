@@ -140,8 +140,6 @@ INSTANTIATE_TEST_SUITE_P(
                        QStringLiteral("riga 5|«1e99999\uFFFD[2J\uFFFD]0;titolo\uFFFD\uFFFD»")}),
     NomeCaso{});
 
-// --- The questions before a job is thrown away ------------------------------------------------
-
 enum class Tasto { Nessuno, Si, No, Annulla, Bordo };
 using enum Tasto;
 
@@ -215,8 +213,6 @@ INSTANTIATE_TEST_SUITE_P(Casi, Domande,
                                            CasoDomanda{"SiSalvaENo", Si, No},
                                            CasoDomanda{"SiSalvaEBordo", Si, Bordo}),
                          NomeCaso{});
-
-// --- The chooser windows ------------------------------------------------------------------------
 
 // Files matching the ";" patterns in any case, hidden ones left out; a click, or the keys, copies
 // the bare name, except in salvaimmagine.
@@ -307,10 +303,9 @@ TEST_F(ProvaFile, LaCartellaDiLavoroEComuneAlleQuattroFinestre) {
     EXPECT_EQ(cartella.contenuto("sotto"), QStringList({"Nuovo.spt", "b.txt", "vecchio.spt"}));
 }
 
-// Esporta and salvaimmagine hidden by Annulla and shown again after another window moved the
-// working directory write into the folder they show (Esporta then hides, salvaimmagine stays),
-// the export in the user's separator; the new image is listed at once. A folder removed while
-// the window was hidden gives way to the working directory.
+// Esporta and salvaimmagine, hidden and shown again after the working directory moved, write
+// where they show (Esporta then hides, salvaimmagine stays), the export in the user's separator;
+// the new image is listed at once. A folder removed meanwhile gives way to the working directory.
 TEST_F(ProvaFile, NascosteScrivonoNellaCartellaCheMostrano) {
     a.m() = esempio(1);
     const QString sotto = cartella.sottocartella("sotto");

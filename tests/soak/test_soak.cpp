@@ -147,8 +147,7 @@ private:
         }
     }
 
-    // Names for the name boxes, near the limit of 255 bytes with the extension the window adds
-    // and beyond it; for the other boxes (image formats too) numbers of every kind and noise.
+    // Names near and beyond 255 bytes with the extension added; elsewhere numbers and noise.
     QString testoACaso(const QString& casella) {
         if (casella == "txt_salva" || casella == "txt_apri")
             return scegli(8) == 0 ? QString(scegli(2) ? 251 : 300, 'l')
@@ -188,8 +187,7 @@ private:
             const std::string byte = f.readAll().toStdString();
             if (std::exchange(m_progetti[f.fileName()], byte) == byte)
                 continue;
-            // Just written: the job's inputs, which Open reads back (or refuses, saying why, when
-            // inputs never computed overflow the computation).
+            // Just written: the job's inputs, which Open reads back (or refuses as not computable).
             Modulo1 copia = m_a->m(), riletto;
             ASSERT_EQ(ScriviProgetto(copia), byte) << dove << ": " << f.fileName().toStdString();
             const EsitoApertura aperto = ApriProgetto(riletto, byte);
