@@ -4,7 +4,6 @@
 #include "model/calcolo.h"
 #include "profili.h"
 
-#include <cmath>
 #include <gtest/gtest.h>
 #include <tuple>
 

@@ -11,7 +11,6 @@
 #include "platform/pulsante_immagine.h"
 
 #include <QPushButton>
-#include <algorithm>
 #include <fstream>
 #include <sys/stat.h>
 #include <tuple>
