@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Any text in a value box, with Italian and with English separators: a number or error 13/6,
-// never anything else, and a number read is finite.
+// Any text in a value box, either separators: a finite number or error 13/6, nothing else.
 #include "model/errore.h"
 #include "text/testi_numerici.h"
 

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Random tables through the export: one line per layer plus the header, each ending in CR LF,
-// every item in its zone and nothing cut.
+// Random tables exported: the header and a line per layer, each ending in CR LF, nothing cut.
 #include "files/esportazione.h"
 
 #include <cmath>
@@ -24,12 +23,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t n) {
         }
         return std::isfinite(v) ? v : 0.0;
     };
-    for (int i = 1; i <= strati; ++i) {
-        Strato& s = m.Strati(i);
-        s = {prossimo(), prossimo(), prossimo(),
-             prossimo(), prossimo(), prossimo(),
-             prossimo(), prossimo(), static_cast<Intero16>(i % 3 - 1)};
-    }
+    for (int i = 1; i <= strati; ++i) // braces: the values are taken in order
+        m.Strati(i) = {prossimo(), prossimo(), prossimo(), prossimo(),         prossimo(),
+                       prossimo(), prossimo(), prossimo(), Intero16(i % 3 - 1)};
     m.NumStrati = static_cast<Intero16>(strati);
     const std::string testo = TestoEsportazione(m, ",");
     std::size_t righe = 0, inizio = 0;

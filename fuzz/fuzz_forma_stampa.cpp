@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Any finite double written in the print form reads back as the double nearest to its value
-// rounded to 15 significant digits.
+// Any finite double in the print form reads back as its value rounded to 15 significant digits.
 #include "text/testi_numerici.h"
 
 #include <cmath>

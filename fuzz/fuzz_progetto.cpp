@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Any bytes as a project file: the reader never fails other than by its message, a failed open
-// leaves the job as it was, and what it reads writes back to a file that reads the same.
-// The same bytes as a value or a name quoted in a message: at most 40 characters of valid UTF-8
-// with no control character, and the reader's messages short and clean too.
+// Any bytes as a project file: a failed open leaves the job as it was with a short clean message,
+// what is read writes back to a file that reads the same. The bytes quoted as a value or a name:
+// at most 40 characters of valid UTF-8 with no control character.
 #include "files/progetto.h"
 #include "text/citazioni.h"
 

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The batch calculator: options, output forms, export; the real program on hostile files and
-// faults.
+// The batch calculator: options, output forms, export; the program on hostile files and faults.
 #include "cli/calcolatore.h"
 
 #include <algorithm>
@@ -164,18 +163,17 @@ TEST_P(Formato, StampaIRisultati) {
 }
 
 // CSV: RFC 4180 with commas and a period; semicolons take a decimal comma, even where the
-// regional one is a period. The surcharge is read with a period or a comma. Tension at the top
-// (h 4, γ 19, c 10, φ 20°): z0 = 2c / (γ √Ka) = 1.504305. 1e100 m of γ 3e100: a finite thrust of
-// 4.99e299 kN/m whose moment overflows.
+// regional one is a period (the default separator: CsvNonFinito). The surcharge is read with a
+// period or a comma. Tension at the top (h 4, γ 19, c 10, φ 20°): z0 = 2c / (γ √Ka) = 1.504305.
+// 1e100 m of γ 3e100: a finite thrust of 4.99e299 kN/m whose moment overflows.
 INSTANTIATE_TEST_SUITE_P(
     Casi, Formato,
     testing::ValuesIn(std::vector<CasoFormato>{
         {"Json", "--formato json", "10,0", punto, ",.", json},
-        {"Csv", "--formato csv", "10.0", virgola, ",.", csv},
-        {"CsvVirgola", "--formato=csv --separatore-csv ,", "10", virgola, ",.", csv},
-        {"CsvPuntoEVirgola", "--formato csv --separatore-csv ;", "10", virgola, ";,", csv},
-        {"CsvPuntoEVirgolaConPunto", "--formato csv --separatore-csv=;", "10", punto, ";,", csv},
+        {"Csv", "--formato=csv --separatore-csv ,", "10.0", virgola, ",.", csv},
+        {"CsvPuntoEVirgola", "--formato csv --separatore-csv=;", "10", punto, ";,", csv},
         {"Tabella", "", "10", virgola, ",,", tabella},
+        {"TabellaZ0", "", "0", punto, ",.", "~  1.504  ~", dati + "/coesivo.spt"},
         {"Z0", "--formato json", "0", punto, ",.", "~,\"z0\":1.50430*,~", dati + "/coesivo.spt"},
         {"JsonNonFinito", "--formato json", "0", punto, ",.", R"(~"momento":null,"braccio":null,~)",
          estremo, nonFinito},
@@ -198,10 +196,11 @@ TEST(Calcola, IlReadmeMostraCioCheStampaLEsempio) {
 }
 
 // Layer 1: Ka .33, Sv 46, Sa1 10 × 0.332925 = 3.33, Sa2 15.31. Layer 2 (φ 25, submerged): Ka .41,
-// Sv 106, Sa1 46 × 0.405344 = 18.65, Sa2 (106 − 30) × 0.405344 + 30 = 60.81.
+// Sv 106, Sa1 46 × 0.405344 = 18.65, Sa2 (106 − 30) × 0.405344 + 30 = 60.81. An option's value
+// may be the last argument.
 TEST(Calcola, EsportaByte) {
     const Temporanea dir;
-    const Risultato r = esegui({"--sovraccarico", "10", "--esporta", dir / "m", esempio}, virgola);
+    const Risultato r = esegui({esempio, "--sovraccarico", "10", "--esporta", dir / "m"}, virgola);
     ASSERT_EQ(r.codice, 0) << r.err;
     EXPECT_EQ(leggiByte(dir / "m"),
               "Strato        Potenza       Gamma         Coesione      Attr.int.     S.falda       "

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Atomic writes and whole-file reads: plain files only, never a wait, a failed write leaves the
-// old file intact and nothing behind; links, permissions and names as the bytes given.
-// Faults inside the write (sync, rename, a full disk) are injected in tests/cli.
+// old file and nothing else; links, permissions, names as bytes. Faults: tests/cli.
 #include "platform/file_system.h"
 #include "text/citazioni.h"
 
@@ -36,9 +35,9 @@ mode_t modo(const QString& p) {
     return stat(QFile::encodeName(p).constData(), &st) == 0 ? (st.st_mode & 07777) : 0;
 }
 
-// A file is written whole and replaced whole, with nothing left beside it. A new file gets 0666
-// less the umask; a replaced one keeps its own permissions; a link stays a link and the file it
-// names gets the content, also at the end of a chain of 40 links, as many as the system follows.
+// Written and replaced whole, nothing left beside it. A new file gets 0666 less the umask, a
+// replaced one keeps its permissions; a link stays a link, also at the end of a chain of 40 links
+// (as many as the system follows), and the file it names gets the content.
 TEST(ScriviFileAtomico, FileInteriPermessiECollegamentiConservati) {
     QTemporaryDir dir;
     const mode_t prima = umask(027);
@@ -93,9 +92,8 @@ TEST(ScriviFileAtomico, SoloFileNormaliESenzaAttese) {
     EXPECT_EQ(voci(dir), prima);
 }
 
-// A folder that cannot be written, and a file protected from writing in a folder that can: the
-// old file stays, and no descriptor is left open. Root writes anything, so as root the attempt
-// is made by an unprivileged child.
+// A folder that cannot be written, a file protected from writing: the old file stays, and no
+// descriptor is left open. As root the attempt is made by an unprivileged child.
 TEST(ScriviFileAtomico, SenzaDirittoDiScritturaRestaIlVecchioFile) {
     for (const auto& [cartella, file, motivo] :
          {std::tuple{0555, 0666, "non si hanno i permessi per scrivere in questa cartella"},
@@ -128,8 +126,8 @@ TEST(ScriviFileAtomico, SenzaDirittoDiScritturaRestaIlVecchioFile) {
     }
 }
 
-// Names from a window: a name shown with U+FFFD stands for bytes that are not UTF-8, and
-// encoding it back would name another file; a NUL would cut the name short.
+// From a window, a name with U+FFFD (shown for bytes that are not UTF-8) would name another file
+// and a NUL would cut it short.
 TEST(CodificaNome, NomiCheIndicherebberoUnAltroFileRifiutati) {
     QTemporaryDir dir;
     const std::string d = dir.path().toStdString();

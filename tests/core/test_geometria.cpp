@@ -4,7 +4,6 @@
 #include "model/calcolo.h"
 #include "profili.h"
 
-#include <cmath>
 #include <gtest/gtest.h>
 #include <tuple>
 
@@ -18,10 +17,8 @@ const MisuraX misura{10, 20, 688, 410};
 
 Primitiva linea(double ax, double ay, double bx, double by, Colore c = Colore::PrimoPiano,
                 Tipo tipo = Tipo::Linea, const char* testo = "") {
-    auto f = [](double v) {
-        return static_cast<float>(v);
-    };
-    return {tipo, f(ax), f(ay), f(bx), f(by), c, testo};
+    using F = float;
+    return {tipo, F(ax), F(ay), F(bx), F(by), c, testo};
 }
 
 Primitiva lineaA(double bx, double by, Colore c = Colore::PrimoPiano) {
@@ -32,8 +29,7 @@ using prova::pressioni;
 using prova::profilo;
 using prova::strato;
 
-// The x positions of the vertical ticks (lines from y 0.3 to −0.3), the depths of the horizontal
-// ticks (lines from x −0.5 to 0.5).
+// The vertical ticks (lines from y 0.3 to −0.3), the horizontal ones (from x −0.5 to 0.5).
 std::vector<float> taccheX(const Disegno& d) {
     std::vector<float> x;
     for (const auto& p : d)
@@ -74,9 +70,8 @@ TEST(DisegnoSv, VentiKPaSuCinqueMetriPassoPerPasso) {
     EXPECT_EQ(d, atteso);
 }
 
-// Ticks every 10 up to the first multiple of 10 not below the limit, the value rounded half to
-// even (10.5 gives 10: one tick); none when the limit leaves the 16-bit range or the counter
-// would pass 32767 on its way to it. The value, the number of ticks, the last one.
+// Ticks every 10 up to the first multiple of 10 not below the limit rounded half to even (10.5:
+// one tick); none when the limit leaves the 16-bit range or the counter would pass 32767.
 TEST(DisegnoSv, TaccheOgniDieciFinoAlLimite) {
     const std::tuple<double, std::size_t, float> casi[] = {
         {25, 3, 30},          {0, 0, 0},     {10.5, 1, 10}, {-40, 0, 0},
@@ -139,26 +134,23 @@ TEST(DisegnoSa, UnoStratoTuttoInTrazioneNonDisegnaNulla) {
     EXPECT_EQ(colorate(DisegnoSa(m, misura))[1], lineaA(0, -1, Colore::RossoScuro));
 }
 
-// A layer in tension at its top starts on the wall where its thrust starts: for the clay under
-// 1 m of sand at its z0, 3.008610 m below the ground surface, after a step back to the axis (its
-// top pressure is negative); for the surcharged cohesive layer 1.2 m thick at the zero crossing
-// 0.977989 m, inside the layer.
+// A layer in tension at its top starts on the wall where its thrust starts: the clay under 1 m of
+// sand at its z0 3.008610 m, after a step back to the axis; the surcharged cohesive layer 1.2 m
+// thick at the zero crossing 0.977989 m.
 TEST(DisegnoSa, UnoStratoInTrazioneIniziaDoveIniziaLaSpinta) {
     const auto righe =
         colorate(DisegnoSa(profilo(0, {strato(1, 18, 0, 30), strato(3, 19, 20, 20)}), misura));
     ASSERT_EQ(righe.size(), 4u);
     EXPECT_EQ(righe[1], lineaA(0, -1, Colore::RossoScuro));
+    EXPECT_TRUE(righe[2].ax == 0 && righe[2].by == -4);
     EXPECT_NEAR(righe[2].ay, -3.008610, 5e-6);
-    EXPECT_EQ(righe[2].ax, 0);
     EXPECT_NEAR(righe[2].bx, 8.733503, 5e-6);
-    EXPECT_EQ(righe[2].by, -4);
     const auto caricato = colorate(DisegnoSa(profilo(10, {strato(1.2, 19, 10, 20)}), misura));
     EXPECT_NEAR(caricato[0].ay, -0.977989, 5e-6);
 }
 
-// A layer number of 51 (while the 51st is typed) draws the fifty layers of the table; the stress
-// lines follow each other down; each step of Sa goes across to the next layer's top pressure
-// and the last returns to the depth axis.
+// A layer number of 51 (while the 51st is typed) draws the table's fifty layers; each step of Sa
+// goes across to the next layer's top pressure and the last returns to the depth axis.
 TEST(Diagrammi, CinquantaStratiEIlNumero51) {
     Modulo1 m = profilo(5, std::vector<Strato>(50, strato(0.5, 18, 0, 30)));
     m.NumStrati = 51;
@@ -173,8 +165,7 @@ TEST(Diagrammi, CinquantaStratiEIlNumero51) {
     EXPECT_EQ(m, prima);
 }
 
-// The figures a screen reader gives of the two diagrams, on the sand-over-clay profile whose
-// thrust was worked by hand (shares 2.996324 and 4.329154); the job is left as it was.
+// What a screen reader gives of the diagrams, on sand over clay (thrust 2.996324 + 4.329154).
 TEST(Sintesi, StratiProfonditaMassimoESpintaSenzaToccareIlLavoro) {
     Modulo1 m = profilo(0, {strato(1, 18, 0, 30), strato(3, 19, 20, 20)});
     m.IndiceStrato = 2;

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The files of a job: the project file (the writer's bytes, the reader's rules, a failed read
-// that leaves the job in memory as it was), the export table and the report rows in print zones
-// of 14 columns, the file names made from what the user typed, the drive list's rule.
+// The project file (writer, reader, a failed read leaves the job as it was), the export table and
+// the report rows, the file names made from what the user typed, the drive list's rule.
 #include "diagrams/rapporto.h"
 #include "files/esportazione.h"
 #include "files/nomi_file.h"
@@ -45,13 +44,10 @@ const std::string fileEsempio = recordZero + conSpazi("~2.5~\r\n~18~\r\n~0~\r\n~
                                                       "~3~\r\n~20~\r\n~10~\r\n~28~\r\n~1~\r\n");
 
 TEST(ScriviProgetto, EsempioADueStratiByteperByte) {
-    Modulo1 m = esempioDueStrati();
-    EXPECT_EQ(ScriviProgetto(m), fileEsempio);
-    EXPECT_EQ(fileEsempio.size(), 82u);
-    EXPECT_EQ(m.IndiceStrato, 3);
-    Modulo1 vuoto;
-    EXPECT_EQ(ScriviProgetto(vuoto), recordZero);
-    EXPECT_EQ(vuoto.IndiceStrato, 1);
+    Modulo1 m = esempioDueStrati(), vuoto;
+    EXPECT_TRUE(ScriviProgetto(m) == fileEsempio && fileEsempio.size() == 82u &&
+                m.IndiceStrato == 3);
+    EXPECT_TRUE(ScriviProgetto(vuoto) == recordZero && vuoto.IndiceStrato == 1);
 }
 
 // Fifty layers write 255 lines that read back to 15 digits and then write the same bytes; 1/3
@@ -66,8 +62,7 @@ TEST(ScriviProgetto, CinquantaStratiRitornanoInteriA15Cifre) {
     EXPECT_NE(byte.find(" .333333333333333 \r\n"), std::string::npos);
     Modulo1 letto;
     ASSERT_TRUE(ApriProgetto(letto, byte).ok);
-    EXPECT_EQ(letto.NumStrati, 50);
-    EXPECT_EQ(letto.Strati(1).Potenza, 0.333333333333333);
+    EXPECT_TRUE(letto.NumStrati == 50 && letto.Strati(1).Potenza == 0.333333333333333);
     for (int i = 1; i <= 50; ++i) {
         EXPECT_NEAR(letto.Strati(i).Potenza, i / 3.0, i / 3.0 * 5e-15) << i;
         EXPECT_EQ(letto.Strati(i).Falda, i % 2) << i;
@@ -85,17 +80,13 @@ TEST(ApriProgetto, RicalcolaColSovraccaricoInVigore) {
     const auto esito = ApriProgetto(m, fileEsempio);
     ASSERT_TRUE(esito.ok) << esito.messaggio;
     EXPECT_TRUE(m.NumStrati == 2 && m.IndiceStrato == 0 && m.Strati(0).Sv == 20);
-    EXPECT_EQ(m.Strati(1).Sv, 2.5 * 18 + 20);
-    EXPECT_EQ(m.Strati(2).Sv, 2.5 * 18 + 20 + 60);
-    EXPECT_EQ(m.Strati(2).Falda, 1);
-    EXPECT_EQ(m.Strati(5).Potenza, 9);
+    EXPECT_EQ(std::tuple(m.Strati(1).Sv, m.Strati(2).Sv, m.Strati(2).Falda, m.Strati(5).Potenza),
+              std::tuple(2.5 * 18 + 20, 2.5 * 18 + 20 + 60, 1, 9.0));
 
     ASSERT_TRUE(ApriProgetto(m, record(51)).ok);
-    EXPECT_EQ(m.NumStrati, 50);
-    EXPECT_EQ(m.Strati(50).Sv, 20 + 50 * 18);
+    EXPECT_TRUE(m.NumStrati == 50 && m.Strati(50).Sv == 20 + 50 * 18);
     ASSERT_TRUE(ApriProgetto(m, record(1)).ok);
-    EXPECT_EQ(m.NumStrati, 0);
-    EXPECT_EQ(m.Strati(1).Sv, 20 + 18); // not read, not cleared
+    EXPECT_TRUE(m.NumStrati == 0 && m.Strati(1).Sv == 20 + 18); // layer 1 neither read nor cleared
 }
 
 // The text and the five values of each record read.
@@ -193,24 +184,20 @@ TEST(Rapporto, IntestazioneEVociConIDueSeparatori) {
                                                   "150,", "29,7", ","}));
     EXPECT_EQ(m.IndiceStrato, 3);
     m.NumStrati = 0;
-    EXPECT_EQ(RigheRapporto(m, ".").size(), 1u);
-    EXPECT_EQ(m.IndiceStrato, 1);
+    EXPECT_TRUE(RigheRapporto(m, ".").size() == 1u && m.IndiceStrato == 1);
 }
 
 // --- File names -------------------------------------------------------------------------------
 
 TEST(NomiFile, ProgettoEsportazioneEImmagine) {
-    const std::pair<const char*, const char*> casi[] = {{"Nuovo", "Nuovo.spt"},
-                                                        {"prova.spt", "prova.spt"},
-                                                        {"prova.SPT", "prova.SPT.spt"},
-                                                        {".spt", ".spt.spt"},
-                                                        {"a.spt", "a.spt"}};
-    for (const auto& [nome, file] : casi)
+    for (const auto& [nome, file] : {std::pair{"Nuovo", "Nuovo.spt"},
+                                     {"prova.spt", "prova.spt"},
+                                     {"prova.SPT", "prova.SPT.spt"},
+                                     {".spt", ".spt.spt"}})
         EXPECT_EQ(NomeFileProgetto(nome), file) << nome;
     EXPECT_EQ(NomeFileEsportazione("dati.dat"), "dati.dat.dat");
     EXPECT_FALSE(NomeFileProgetto("") || NomeFileEsportazione(""));
-    EXPECT_EQ(NomeFileImmagine("muro", "jpg"), "muro.jpg");
-    EXPECT_EQ(NomeFileImmagine("", "gif"), ".gif");
+    EXPECT_EQ(NomeFileImmagine("muro", "jpg") + NomeFileImmagine("", "gif"), "muro.jpg.gif");
 }
 
 std::string elenco(const std::vector<Volume>& volumi) {

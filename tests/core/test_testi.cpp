@@ -38,8 +38,8 @@ TEST(FormatoDisplay, DecimaliSeparatoreEArrotondamento) {
         EXPECT_EQ(FormatoDisplay(v, 2, "."), atteso) << v;
 }
 
-// A space or the minus sign, 15 significant digits, no leading zero, an exponent from 1E+15 and
-// below 1E-04, a trailing space. The largest double would round up past itself; it is cut.
+// A space or "-", 15 significant digits, no leading zero, an exponent from 1E+15 and below
+// 1E-04, a trailing space. The largest double would round up past itself; it is cut.
 TEST(FormaStampa, SegnoCifreEsponenteESpazioFinale) {
     // clang-format off
     const std::pair<double, const char*> casi[] = {
@@ -73,9 +73,8 @@ TEST(FormaStampa, OgniValoreScrittoSiRileggeA15Cifre) {
     }
 }
 
-// Italian separators (decimal comma, thousands period), then the English ones: groups of exactly
-// three after the first, never a period read as a decimal point; code 13 for a text that is not
-// a number, 6 for one too large.
+// Italian separators, then the English ones: groups of exactly three after the first, never a
+// period read as a decimal point; code 13 for a text that is not a number, 6 for one too large.
 TEST(LeggiValoreCasella, GruppiSeparatoriEsponentiEdErrori) {
     const Separatori italiano{",", "."}, inglese{".", ","};
     const std::pair<const char*, double> buoni[] = {
@@ -94,7 +93,7 @@ TEST(LeggiValoreCasella, GruppiSeparatoriEsponentiEdErrori) {
     for (const auto& [testo, valore] : inglesi)
         EXPECT_EQ(LeggiValoreCasella(testo, inglese), valore) << testo;
     EXPECT_EQ(codiceDi([&] { LeggiValoreCasella("2,5", inglese); }), ErroreTipo);
-    // The layer number box: rounded half to even, and an empty box is not 0.
+    // The layer number: rounded half to even, an empty box is not 0.
     for (const auto& [testo, atteso] : {std::pair{"3", 3}, {"2,5", 2}, {"3,5", 4}})
         EXPECT_EQ(LeggiIntero16(testo, italiano), atteso) << testo;
     EXPECT_EQ(codiceDi([&] { LeggiIntero16("", italiano); }), ErroreTipo);
@@ -125,12 +124,10 @@ TEST(ZoneStampa, OgniVoceAllaZonaSuccessivaSenzaTagliare) {
         EXPECT_EQ(rigaAZone(voci), riga);
 }
 
-// What the "Visualizza" frame shows for layer n of a profile computed without surcharge, as
-// strat|pot|gam|coes|attritint|ka|Sv|sa1|sa2|z0. Cohesive (a worked example): Ka 0.489645, Sv 76,
-// Sa1 -13.994922 shown as "0", Sa2 23.218070, z0 1.504305. Sand: Sa1 exactly 0 shows the
-// separator alone and no z0. z0 is where the thrust starts the tension triangle: the layer's own
-// 2c/(γ·√Ka) when it lies within the layer, else the depth where Sa1..Sa2 crosses zero; a layer in
-// tension all through has no triangle and shows none.
+// The "Visualizza" frame for layer n without surcharge. Cohesive: Ka 0.489645, Sv 76, Sa1
+// -13.994922 shown as "0", Sa2 23.218070, z0 1.504305. Sand: Sa1 0 shows the separator alone and
+// no z0. z0 is where the tension triangle starts: 2c/(γ·√Ka) within the layer, else where
+// Sa1..Sa2 crosses zero; none for a layer in tension all through.
 TEST(TestiMostraStrato, OgniCasellaNelSuoFormato) {
     using prova::strato;
     // clang-format off
@@ -162,19 +159,14 @@ TEST(TestiMostraStrato, OgniCasellaNelSuoFormato) {
     }
 }
 
-const std::string X = "\uFFFD"; // the mark
-const std::string Puntini = "…";
+const std::string X = "\uFFFD", Puntini = "…"; // the mark for a bad character, the cut
 
 std::string volte(std::size_t n, const std::string& s) {
-    std::string r;
-    for (std::size_t i = 0; i < n; ++i)
-        r += s;
-    return r;
+    return n == 0 ? "" : s + volte(n - 1, s);
 }
 
-// At most 40 characters, counted as characters and never cut inside one; a mark for each control
-// character and for each byte that is not part of valid UTF-8 (a stray byte, an overlong "/", a
-// surrogate, a sequence cut by the end).
+// At most 40 characters, never cut inside one; a mark for each control character and each byte
+// not of valid UTF-8 (a stray byte, an overlong "/", a surrogate, a sequence cut by the end).
 TEST(CitaTesto, CortoValidoEVisibile) {
     // clang-format off
     const std::pair<std::string, std::string> casi[] = {
@@ -201,10 +193,8 @@ TEST(CitaPercorso, TieneLaFine) {
               Puntini + std::string(35, 'n') + ".spt");
 }
 
-// Each error a file operation meets in practice has its own Italian sentence: not the system's
-// English text, not the general sentence, no guess with a question mark. (What the sentences say
-// is checked where the errors happen: the atomic write's tests and the faults injected into the
-// batch calculator.)
+// Each common error of a file operation has its own Italian sentence: not the system's English
+// text, not the general sentence, no guess with a question mark.
 TEST(MotivoErrore, OgniErroreComuneHaLaSuaFraseItaliana) {
     for (const int numero :
          {ENOSPC, EDQUOT, EACCES, EPERM, EROFS, ENAMETOOLONG, ENOENT, ENOTDIR, EISDIR, EIO, ELOOP,

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// Shared by the tests of the file windows: the program in a temporary working directory, file
-// helpers and the user's gestures on the lists.
+// The program in a temporary working directory, file helpers and gestures on the file lists.
 
 #include "ambiente_prova.h"
 #include "platform/liste_file.h"
@@ -25,7 +24,6 @@ public:
         QDir(m_percorso).mkpath(nome);
         return file(nome);
     }
-    // The plain files in the folder (hidden ones too), sorted.
     QStringList contenuto(const QString& sotto = {}) const {
         return QDir(file(sotto)).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
     }
@@ -47,7 +45,7 @@ inline void scriviFile(const QString& percorso, const std::string& byte) {
     f.write(byte.data(), static_cast<qint64>(byte.size()));
 }
 
-// Clicks an entry of a list; with doppio, then opens it with a double click.
+// Clicks an entry of a list, then with doppio opens it with a double click.
 inline void clicVoce(QListWidget* lista, QListWidgetItem* voce, bool doppio = false) {
     ASSERT_NE(voce, nullptr) << "not listed";
     lista->scrollToItem(voce);
@@ -64,8 +62,8 @@ inline void clicFile(ListaFile* lista, const QString& nome) {
     clicVoce(lista, trovati.size() == 1 ? trovati.front() : nullptr);
 }
 
-// "" when exactly one OK box with the program's title was shown, holding every word, short (at
-// most 400 characters) and with no control character but the line ends; otherwise what is wrong.
+// "" when exactly one short OK box with the program's title was shown, holding every word, with
+// no control character but the line ends; otherwise what is wrong.
 inline std::string unMessaggio(const MessaggiRegistrati& m, const QStringList& parole) {
     if (m.messaggi().size() != 1)
         return "messages: " + m.testi().join('|').toStdString();
@@ -96,8 +94,7 @@ protected:
         return w->findChild<T*>(QLatin1String(nome));
     }
 
-    // Declared first: the folder is the working directory before any window exists, and the old
-    // one comes back after every window has gone.
+    // First: the working directory before any window exists, the old one back after they go.
     CartellaDiLavoro cartella;
     AmbienteProva a;
     SpintaroWindow* f = nullptr;
