@@ -66,6 +66,7 @@ struct CasoFinestra {
     std::string nome;
     IdFinestra id;
     const char *stampa, *chiudi, *salva; // the window's print, close and save items
+    QString massimo;                     // in the summary read to a screen reader
 };
 class Finestra : public ConEsempio<::testing::TestWithParam<CasoFinestra>> {};
 
@@ -76,6 +77,8 @@ TEST_P(Finestra, StampaSalvaENascondeConservandoIlDisegno) {
     const QString pdf = QString::fromStdString(c.nome) + ".pdf";
     FinestraBase* f = a.registro().apri(c.id);
     const QImage prima = f->grab().toImage();
+    EXPECT_TRUE(f->accessibleDescription().contains(c.massimo))
+        << f->accessibleDescription().toStdString();
     for (const Risposta r : {Risposta::Annulla, Risposta::Ok}) {
         a.messaggi.setNextAnswer(r);
         f->findChild<QAction*>(c.stampa)->trigger();
@@ -98,9 +101,11 @@ TEST_P(Finestra, StampaSalvaENascondeConservandoIlDisegno) {
     eliminaScaricate();
     EXPECT_NE(a.registro().apri(c.id)->grab().toImage(), prima);
 }
-const CasoFinestra Finestre[] = {{"Sv", IdFinestra::Sv, "stampa", "chiudi", "salva"},
-                                 {"Sa", IdFinestra::Sa, "print", "close", "save"},
-                                 {"stampa1", IdFinestra::stampa1, "Stampa", "Esci", nullptr}};
+// Largest values: Sv 110; Sa 110 · Ka(30°) = 110 · 0.332925 = 36.622 (π = 3.14).
+const CasoFinestra Finestre[] = {
+    {"Sv", IdFinestra::Sv, "stampa", "chiudi", "salva", "valore massimo 110 kPa"},
+    {"Sa", IdFinestra::Sa, "print", "close", "save", "valore massimo 36.622 kPa"},
+    {"stampa1", IdFinestra::stampa1, "Stampa", "Esci", nullptr, ""}};
 INSTANTIATE_TEST_SUITE_P(Finestre, Finestra, ::testing::ValuesIn(Finestre), NomeCaso());
 
 const float Inf = std::numeric_limits<float>::infinity(), NaN = std::nanf("");
@@ -120,6 +125,7 @@ TEST(Tela, NessunaDivisionePerZeroNeLineeFuoriPosto) {
         {{P(S, NaN, 1, 1, -1), P(L, 0, 0, 1, 0)}, 0},
         {{P(S, 0, 0, 0, 0), P(L, 0, 0, 1, 0), P(S, -1, 1, 1, -1), P(L, -1, 0, 1, 0)}, 1},
         {{P(S, -1, 1, 1, -1), P(L, -1e30f, 0, 1e30f, 0)}, 1},
+        {{P(S, -1, 1, 1, -1), P(L, 0.2f, 3, -0.2f, -3)}, 1}, // cut at the top and the bottom
         {{P(S, -1, 1, 1, -1), P(L, NaN, 0, 1, 0), P(L, 0, Inf), P(X, NaN, NaN)}, 0}};
     for (const auto& [disegno, righe] : casi) {
         QImage img(100, 100, QImage::Format_RGB32);
@@ -185,6 +191,7 @@ TEST(Rapporto, CinquantaStratiInZoneScorronoESonoTuttiStampati) {
     a.m().NumStrati = 50;
     auto* f = qobject_cast<Stampa1Window*>(a.registro().apri(IdFinestra::stampa1));
     ASSERT_TRUE(QTest::qWaitForWindowExposed(f));
+    EXPECT_EQ(f->pos(), QPoint(121, 335)); // 1815, 5025 twips
     const QList<QStringList>& righe = f->testo()->righe();
     EXPECT_EQ(righe[0].join('|') + "\n" + righe.back().join('|'),
               "Strato |Potenza|Gamma|Coesione|Attrito interno|Sotto falda|Ka|Sv|Sa1|Sa2\n"

@@ -40,6 +40,8 @@ TEST_F(ProvaFile, CinquantaStratiSalvatiERiapertiEOkLiTiene) {
                                  0,       Intero16(i % 2)};
     a.m().NumStrati = 50;
     clic(apri<SalvaWindow>(IdFinestra::Salva)->Salva);
+    f->relazione->trigger(); // the report is offered under the project's name (and cancelled)
+    EXPECT_EQ(QFileInfo(a.desktop.proposti().value(0)).fileName(), "Nuovo.pdf");
     a.m() = Modulo1{};
     a.m().Strati(0).Sv = 10;
     auto* ap = apri<ApriWindow>(IdFinestra::Apri);

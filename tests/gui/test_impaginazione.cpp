@@ -4,10 +4,12 @@
 
 #include "ambiente_prova.h"
 #include "platform/caratteri.h"
+#include "platform/pulsante_immagine.h"
 
 #include <QAction>
 #include <QFontInfo>
 #include <QGroupBox>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
@@ -46,6 +48,7 @@ TEST_F(FinestraPrincipale, AlcuniPostiTestiESuggerimenti) {
         EXPECT_EQ(std::tuple(posto(w), FinestraPrincipale::testo(w), w->toolTip()),
                   std::tuple(twips, testo, suggerimento));
     }
+    EXPECT_EQ(f->Picture4->immagine().size(), QSize(16, 15)); // the toolbar's pictures
 }
 
 // Every control inside its frame, with an installed font of its kind and size; only the entry
@@ -76,6 +79,8 @@ TEST_F(FinestraPrincipale, OgniControlloNellaSuaCorniceCaratteriNomiESovrapposiz
                                   : t == "γ" || t == "°"               ? 9.75
                                                                        : 8.25);
         EXPECT_EQ(c.bold(), nome == "Frame1" || nome == "Frame2");
+        const auto* etichetta = qobject_cast<const QLabel*>(w);
+        EXPECT_TRUE(!etichetta || etichetta->alignment() == (Qt::AlignLeft | Qt::AlignTop));
         const auto* campo = qobject_cast<const QLineEdit*>(w);
         EXPECT_TRUE(campo == nullptr || campo->isReadOnly() != entrata.contains(nome));
         const bool daNominare = campo || qobject_cast<const QAbstractButton*>(w);
