@@ -192,6 +192,7 @@ TEST(Rapporto, CinquantaStratiInZoneScorronoESonoTuttiStampati) {
     auto* f = qobject_cast<Stampa1Window*>(a.registro().apri(IdFinestra::stampa1));
     ASSERT_TRUE(QTest::qWaitForWindowExposed(f));
     EXPECT_EQ(f->pos(), QPoint(121, 335)); // 1815, 5025 twips
+    EXPECT_EQ(f->testo()->accessibleName(), "Tabella degli strati");
     const QList<QStringList>& righe = f->testo()->righe();
     EXPECT_EQ(righe[0].join('|') + "\n" + righe.back().join('|'),
               "Strato |Potenza|Gamma|Coesione|Attrito interno|Sotto falda|Ka|Sv|Sa1|Sa2\n"

@@ -88,7 +88,24 @@ TEST_F(Inserimento, TreStratiSfogliatiPercorsiEOkDiNuovo) {
               std::tuple(Intero16{3}, 1., 18., 30., 134.))
         << "empty boxes never wipe a stored layer";
     EXPECT_EQ(visualizza(f), "1|2|18,|,|30,|,333|56,|6,658|18,644|");
+    // Only the thickness typed: not empty boxes, so it is stored over layer 3 (γ, c, φ zero).
+    strato(f, "4|||");
+    clic(f->Fine);
+    EXPECT_EQ(std::pair(a.m().NumStrati, a.m().Strati(3).Potenza), std::pair(Intero16{3}, 4.));
     EXPECT_TRUE(a.messaggi.eventi().isEmpty());
+}
+
+// A thrust too large for a double (h 1E+200 m, σa at the base 1E+300 kPa): "Spinta Totale" says
+// so and clears the total shown before.
+TEST_F(Inserimento, SpintaTotaleNonCalcolataLoDiceEPulisce) {
+    a.m().Strati(1) = Strato{1e200, 18, 0, 30, 0.33, 1e300, 0, 1e300, 0};
+    a.m().NumStrati = 1;
+    f->txt_spinta->setText("1");
+    clic(f->Command2);
+    EXPECT_TRUE(f->txt_spinta->text().isEmpty() &&
+                a.messaggi.testi().join('|').startsWith(
+                    "Spinta totale non calcolata: valore fuori intervallo (errore 6)."))
+        << a.messaggi.testi().join('|').toStdString();
 }
 
 // A cohesive layer in tension at the top, typed and shown with a period: Sa1 -13.994922 shown as

@@ -163,8 +163,13 @@ TEST(FinestreInformazioni, GeometriaTestiEChiusura) {
                 g->size() == QSize(205, 215) && g->minimumSize() != g->maximumSize());
     EXPECT_EQ(std::tuple(g->Chiudi->geometry(), g->focusWidget()),
               std::tuple(px(1920, 240, 975, 495), g->Chiudi));
-    for (const auto& [l, r] : {std::pair<QLabel*, QRect>{g->Label1, px(1680, 1200, 1335, 1095)},
-                               {g->Label2, px(120, 2400, 2775, 855)}}) {
+    EXPECT_EQ(f->Label2->geometry(), px(360, 3480, 3495, 495));
+    EXPECT_FALSE(f->Image1->accessibleName().isEmpty());
+    for (const auto& [l, r, nome, allineamento] :
+         {std::tuple<QLabel*, QRect, const char*, Qt::Alignment>{
+              g->Label1, px(1680, 1200, 1335, 1095), "Label1", Qt::AlignLeft | Qt::AlignTop},
+          {g->Label2, px(120, 2400, 2775, 855), "Label2", Qt::AlignHCenter | Qt::AlignTop}}) {
+        EXPECT_TRUE(l->objectName() == nome && l->alignment() == allineamento) << nome;
         EXPECT_EQ(l->geometry(),
                   QRect(r.topLeft(),
                         QSize(r.width(), std::max(r.height(), l->heightForWidth(r.width())))));
