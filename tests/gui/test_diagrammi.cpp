@@ -3,17 +3,17 @@
 // printing (no printer, every layer on paper, a real CUPS queue); the calculation report.
 
 #include "ambiente_prova.h"
-#include "diagrams/finestra_diagramma.h"
-#include "diagrams/salva_immagine.h"
-#include "diagrams/stampa1_window.h"
-#include "files/apri_window.h"
-#include "files/salvaimmagine_window.h"
 #include "platform/pittore_relazione.h"
 #include "platform/tela.h"
 #include "platform/testo_zone.h"
 #include "profili.h"
 #include "report/misure_testo.h"
 #include "report/relazione.h"
+#include "ui/diagrams/finestra_diagramma.h"
+#include "ui/diagrams/salva_immagine.h"
+#include "ui/diagrams/stampa1_window.h"
+#include "ui/files/apri_window.h"
+#include "ui/files/salvaimmagine_window.h"
 
 #include <QAction>
 #include <QBuffer>

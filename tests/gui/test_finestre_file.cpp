@@ -2,13 +2,13 @@
 // The file windows: writes and reads, failures that change nothing, the questions before a new
 // job, the choosers' lists and shared working directory, sizes, places and tab order.
 
-#include "files/apri_window.h"
-#include "files/esporta_window.h"
-#include "files/salva_window.h"
-#include "files/salvaimmagine_window.h"
 #include "finestre_file_prova.h"
 #include "model/azzeramento.h"
 #include "platform/pulsante_immagine.h"
+#include "ui/files/apri_window.h"
+#include "ui/files/esporta_window.h"
+#include "ui/files/salva_window.h"
+#include "ui/files/salvaimmagine_window.h"
 
 #include <QPushButton>
 #include <fstream>

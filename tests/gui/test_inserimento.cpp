@@ -2,9 +2,9 @@
 // The entry workflow of the main window, driven through its controls: "Nuovo", Ok, browsing,
 // the error trap, "Spinta Totale", with a comma and with a period as decimal separator.
 
-#include "files/esporta_window.h"
-#include "files/salva_window.h"
 #include "finestre_file_prova.h"
+#include "ui/files/esporta_window.h"
+#include "ui/files/salva_window.h"
 
 #include <QPushButton>
 #include <QRadioButton>

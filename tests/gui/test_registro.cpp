@@ -3,10 +3,10 @@
 // the project named on the command line.
 
 #include "ambiente_prova.h"
-#include "info/frm_splash_window.h"
-#include "info/grazie1_window.h"
-#include "info/immagine_svg.h"
 #include "platform/twips.h"
+#include "ui/info/frm_splash_window.h"
+#include "ui/info/grazie1_window.h"
+#include "ui/info/immagine_svg.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/main/spintaro_window.h"
 
-#include "diagrams/comando_relazione.h"
-#include "info/indirizzi.h"
 #include "model/calcolo.h"
 #include "model/errore.h"
 #include "model/modulo1.h"
@@ -16,6 +14,8 @@
 #include "platform/servizio_messaggi.h"
 #include "text/testi_numerici.h"
 #include "text/testi_strato.h"
+#include "ui/diagrams/comando_relazione.h"
+#include "ui/info/indirizzi.h"
 #include "ui/main/impaginazione_principale.h"
 
 #include <QAction>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "diagrams/stampa1_window.h"
+#include "ui/diagrams/stampa1_window.h"
 
 #include "diagrams/rapporto.h"
 #include "model/modulo1.h"

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "diagrams/salva_immagine.h"
+#include "ui/diagrams/salva_immagine.h"
 
-#include "diagrams/finestra_diagramma.h"
 #include "platform/file_immagine.h"
 #include "platform/registro_finestre.h"
 #include "platform/servizi.h"
 #include "platform/servizio_messaggi.h"
 #include "platform/servizio_stampa.h"
 #include "platform/tela.h"
+#include "ui/diagrams/finestra_diagramma.h"
 
 namespace spintaro {
 

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "info/frm_splash_window.h"
+#include "ui/info/frm_splash_window.h"
 
-#include "info/immagine_svg.h"
-#include "info/indirizzi.h"
 #include "platform/caratteri.h"
 #include "platform/registro_finestre.h"
 #include "platform/servizi.h"
 #include "platform/twips.h"
+#include "ui/info/immagine_svg.h"
+#include "ui/info/indirizzi.h"
 
 #include <QFrame>
 #include <QGuiApplication>

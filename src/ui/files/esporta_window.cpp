@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "files/esporta_window.h"
+#include "ui/files/esporta_window.h"
 
 #include "files/esportazione.h"
 #include "files/nomi_file.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "info/immagine_svg.h"
+#include "ui/info/immagine_svg.h"
 
 #include <QPainter>
 

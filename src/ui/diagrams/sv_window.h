@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "diagrams/finestra_diagramma.h"
+#include "ui/diagrams/finestra_diagramma.h"
 
 namespace spintaro {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "files/salva_window.h"
+#include "ui/files/salva_window.h"
 
 #include "files/nomi_file.h"
 #include "files/progetto.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "files/attenzione_window.h"
+#include "ui/files/attenzione_window.h"
 
 #include "model/azzeramento.h"
 #include "platform/caratteri.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "files/salvaimmagine_window.h"
+#include "ui/files/salvaimmagine_window.h"
 
 #include "files/nomi_file.h"
 #include "platform/liste_file.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "files/apri_window.h"
+#include "ui/files/apri_window.h"
 
 #include "files/progetto.h"
 #include "platform/collegamenti.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "diagrams/sa_window.h"
+#include "ui/diagrams/sa_window.h"
 
 #include "platform/servizi.h"
 

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "info/grazie1_window.h"
+#include "ui/info/grazie1_window.h"
 
-#include "info/immagine_svg.h"
 #include "platform/caratteri.h"
 #include "platform/registro_finestre.h"
 #include "platform/servizi.h"
 #include "platform/twips.h"
+#include "ui/info/immagine_svg.h"
 
 #include <QLabel>
 #include <QPushButton>

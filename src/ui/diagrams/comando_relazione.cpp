@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "diagrams/comando_relazione.h"
+#include "ui/diagrams/comando_relazione.h"
 
 #include "model/modulo1.h"
 #include "platform/collegamenti.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "diagrams/finestra_diagramma.h"
+#include "ui/diagrams/finestra_diagramma.h"
 
 #include "model/modulo1.h"
 #include "platform/caratteri.h"
