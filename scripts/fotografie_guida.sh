@@ -30,11 +30,9 @@ mkdir -m 700 "$base"
 lavoro="$base/Progetti"
 mkdir -p "$lavoro"
 export XDG_RUNTIME_DIR="$base"
-trap 'kill "${pid:-}" "${wm:-}" 2>/dev/null || true; rm -rf "$base"' EXIT
+trap 'kill "${pid:-}" "${gestore:-}" 2>/dev/null || true; rm -rf "$base"' EXIT
 
-openbox >/dev/null 2>&1 &
-wm=$!
-aspetta 100 gestore_pronto || { echo "fotografie: openbox non è pronto" >&2; exit 1; }
+avvia_gestore 100 || { echo "fotografie: openbox non è pronto" >&2; exit 1; }
 
 cd "$lavoro"
 LC_ALL=it_IT.UTF-8 LANG=it_IT.UTF-8 "$programma" >/dev/null 2>&1 &

@@ -24,9 +24,8 @@ elif ! command -v xprop >/dev/null; then
     openbox >/dev/null 2>&1 &
 else
     # Started together with the program, a window manager can miss its first window, which then
-    # stays unmapped: the program starts only once the manager is ready.
-    openbox >/dev/null 2>&1 &
-    if ! aspetta 100 gestore_pronto; then
+    # stays unmapped: the program starts only once the manager is ready (x11_comune.sh).
+    if ! avvia_gestore 100; then
         echo "Il gestore delle finestre (openbox) non è pronto dopo 10 secondi: Spintaro parte" \
              "senza attenderlo." >&2
     fi

@@ -19,11 +19,33 @@ gestore_pronto() {
     xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id #'
 }
 
-# The visible window whose title is exactly $1 (a regular expression), in $finestra.
+# Starts openbox and waits, at most $1 tenths of a second, until it manages the screen. On a busy
+# machine the display can refuse the manager's first connection ("Failed to open the display"):
+# a manager that has ended is started again while the wait lasts.
+gestore=""
+avvia_gestore() {
+    openbox "${@:2}" >/dev/null 2>&1 &
+    gestore=$!
+    aspetta "$1" gestore_pronto_o_riparti "${@:2}"
+}
+gestore_pronto_o_riparti() {
+    gestore_pronto && return 0
+    if ! kill -0 "$gestore" 2>/dev/null; then
+        openbox "$@" >/dev/null 2>&1 &
+        gestore=$!
+    fi
+    return 1
+}
+
+# The visible window whose title is exactly $1 (a regular expression), in $finestra. Under a
+# window manager it counts only once the manager has framed it: a window mapped a moment ago on a
+# busy machine can still lack its frame, and its place and size are not yet the final ones.
 finestra=""
 cerca_finestra() {
     finestra=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1)
-    [ -n "$finestra" ]
+    [ -n "$finestra" ] || return 1
+    gestore_pronto || return 0
+    xprop -id "$finestra" _NET_FRAME_EXTENTS 2>/dev/null | grep -q '='
 }
 
 # The client area of window $1 on the screen (x y larghezza altezza) and its frame's extents
