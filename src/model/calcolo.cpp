@@ -41,15 +41,10 @@ void calcolaStratoCon(Modulo1& m, long long i, Acqua u) {
 
     s = CalcolaKa(s);
     s.Sv = s.Gamma * s.Potenza + svSopra;
-    if (s.Falda != 0) {
-        // Below the water table: effective stress times Ka plus the pore pressure, cohesion unused.
-        s.Sa1 = (svSopra - u.u1) * s.Ka + u.u1;
-        s.Sa2 = (s.Sv - u.u2) * s.Ka + u.u2;
-    } else {
-        const double r = std::sqrt(s.Ka);
-        s.Sa1 = svSopra * s.Ka - (s.Coesione + s.Coesione) * r;
-        s.Sa2 = s.Sv * s.Ka - (s.Coesione + s.Coesione) * r;
-    }
+    // Active, cohesion unused below the water table.
+    const Pressioni p = PressioneLaterale(s, svSopra, u, s.Ka, -1.0, false);
+    s.Sa1 = p.alto;
+    s.Sa2 = p.base;
     for (double v : {s.Ka, s.Sv, s.Sa1, s.Sa2})
         richiediFinito(v);
     m.Strati(i) = s;
@@ -67,6 +62,22 @@ Strato CalcolaKa(Strato& s) {
     const double t = std::tan(x);
     s.Ka = t * t;
     return s;
+}
+
+Pressioni PressioneLaterale(const Strato& s, double svSopra, Acqua u, double k, double segno,
+                            bool coesioneSottoFalda) {
+    // s·(2c·√k): with s = −1 this is exactly the subtraction k·σv − 2c·√k.
+    const double coesione = segno == 0.0 ? 0.0 : segno * ((s.Coesione + s.Coesione) * std::sqrt(k));
+    if (s.Falda != 0) {
+        // Below the water table: effective stress times k plus the pore pressure.
+        Pressioni p{(svSopra - u.u1) * k + u.u1, (s.Sv - u.u2) * k + u.u2};
+        if (coesioneSottoFalda) {
+            p.alto = p.alto + coesione;
+            p.base = p.base + coesione;
+        }
+        return p;
+    }
+    return {svSopra * k + coesione, s.Sv * k + coesione};
 }
 
 Acqua PressioneAcqua(const Modulo1& m, long long i) {
@@ -157,20 +168,28 @@ double CalcolaSpinta(Modulo1& m) {
 }
 
 AnalisiSpinta AnalizzaSpinta(const Modulo1& m) {
-    AnalisiSpinta a;
     const int n = m.NumStrati;
     if (n > UltimoRecord)
         throw Errore(ErroreIndice);
+    std::vector<Strato> strati;
+    strati.reserve(static_cast<std::size_t>(std::max(n, 0)));
+    for (int i = 1; i <= n; ++i)
+        strati.push_back(m.Strati(i));
+    return AnalizzaStrati(strati);
+}
+
+AnalisiSpinta AnalizzaStrati(const std::vector<Strato>& strati) {
+    AnalisiSpinta a;
     // The depth of the profile's base, summed in the order z is summed below, so that the lowest
     // layer's base lies exactly on it.
     double altezza = 0.0;
-    for (int i = 1; i <= n; ++i)
-        altezza = altezza + m.Strati(i).Potenza;
-    a.strati.reserve(static_cast<std::size_t>(std::max(n, 0)));
+    for (const Strato& s : strati)
+        altezza = altezza + s.Potenza;
+    a.strati.reserve(strati.size());
+    a.aree.reserve(strati.size());
     FaldaContinua falda;
     double z = 0.0;
-    for (int i = 1; i <= n; ++i) {
-        const Strato& s = m.Strati(i);
+    for (const Strato& s : strati) {
         z = z + s.Potenza;
         const Quota q = QuotaSpinta(s, z);
         a.spinta = a.spinta + q.area;
@@ -178,6 +197,7 @@ AnalisiSpinta AnalizzaSpinta(const Modulo1& m) {
         const Acqua u = falda.prossimo(s);
         a.spintaAcqua = a.spintaAcqua + (u.u1 + u.u2) * s.Potenza / 2.0;
         a.strati.push_back(u);
+        a.aree.push_back(q.area);
     }
     if (a.spinta != 0.0) {
         const double braccio = a.momento / a.spinta;

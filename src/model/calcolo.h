@@ -31,6 +31,18 @@ struct Acqua {
 // (Potenza, Falda) of layers 1..i. Code 9 for i outside 1..50.
 Acqua PressioneAcqua(const Modulo1& m, long long i);
 
+// The lateral pressure of one layer at its top and at its base for a coefficient k, from the
+// vertical stress above the layer (svSopra), the layer's own Sv (at its base), its cohesion and
+// its pore pressure. Dry: k·σv + s·2c·√k. Below the water table: (σv − u)·k + u, with s·2c·√k
+// added only when coesioneSottoFalda. s is −1 for the active state, +1 for the passive one and 0
+// where the cohesion takes no part (at rest).
+struct Pressioni {
+    double alto = 0; // kPa
+    double base = 0; // kPa
+};
+Pressioni PressioneLaterale(const Strato& s, double svSopra, Acqua u, double k, double segno,
+                            bool coesioneSottoFalda);
+
 // Computes Ka, Sv, Sa1, Sa2 of record i from its inputs, Sv of record i − 1 and the pore pressure
 // of the layer (PressioneAcqua). Below the water table the cohesion is not used and the pressure
 // is the effective vertical stress times Ka plus the pore pressure: Sa = (Sv − u)·Ka + u.
@@ -82,11 +94,16 @@ struct AnalisiSpinta {
                                    // momento / spinta, m; empty when the thrust is 0 or the
                                    // quotient is not finite
     std::vector<Acqua> strati;     // the pore pressures of layers 1..NumStrati, in order
+    std::vector<double> aree;      // the share of each layer, kN/m, in order
 };
 
 // Reads layers 1..NumStrati as they stand and changes nothing, IndiceStrato included. Results that
 // overflow with extreme inputs are left as they come out (not finite); code 9 when NumStrati
 // exceeds 50.
 AnalisiSpinta AnalizzaSpinta(const Modulo1& m);
+
+// The same for any run of layers from the ground surface down, each with its Sa1, Sa2 (and, for
+// the tension case, Ka, Gamma, Coesione) as a computation left them.
+AnalisiSpinta AnalizzaStrati(const std::vector<Strato>& strati);
 
 } // namespace spintaro

@@ -1,15 +1,15 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Every folder holds one layer and no import runs back up. The core folders are ranked from the
-# bottom (model) to the top (analisi): each includes only folders at or below its own rank and never
+# bottom (model) to the top (report): each includes only folders at or below its own rank and never
 # Qt; platform/ includes the core; ui/ includes platform and the core; the executables anything.
 set -euo pipefail
 cd "${1:-$(dirname "$0")/../..}/src"
 
 rango() {
     case $1 in
-    model) echo 1 ;; text) echo 2 ;; files) echo 3 ;; diagrams) echo 4 ;; report) echo 5 ;;
-    analisi) echo 6 ;; platform) echo 10 ;; ui) echo 20 ;; app | cli) echo 30 ;; *) echo 0 ;;
+    model) echo 1 ;; text) echo 2 ;; analisi) echo 3 ;; files) echo 4 ;; diagrams) echo 5 ;;
+    report) echo 6 ;; platform) echo 10 ;; ui) echo 20 ;; app | cli) echo 30 ;; *) echo 0 ;;
     esac
 }
 

@@ -1,0 +1,93 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "analisi/coefficienti.h"
+
+#include "model/calcolo.h"
+
+#include <cmath>
+
+namespace spintaro {
+
+namespace {
+
+std::optional<Coefficiente> finito(Coefficiente c) {
+    if (std::isfinite(c.k) && std::isfinite(c.kh) && c.k >= 0)
+        return c;
+    return std::nullopt;
+}
+
+// Rankine on a backfill sloping at β (Rankine 1857; e.g. Craig's Soil Mechanics, §11.2): the
+// pressure is parallel to the surface. With β = 0 these are tan²(π/4 ∓ φ/2).
+std::optional<Coefficiente> rankineInclinato(bool attiva, double fi, double beta) {
+    const double cb = std::cos(Radianti(beta));
+    const double cf = std::cos(Radianti(fi));
+    const double d = cb * cb - cf * cf;
+    if (d < 0)
+        return std::nullopt;
+    const double r = std::sqrt(d);
+    const double k = attiva ? cb * (cb - r) / (cb + r) : cb * (cb + r) / (cb - r);
+    return finito({k, k * cb, beta});
+}
+
+// Coulomb (Müller-Breslau) for a vertical wall, wall friction δ, slope β:
+//   Ka = cos²φ / (cos δ·[1 + √(sin(φ+δ)·sin(φ−β) / (cos δ·cos β))]²)
+//   Kp = cos²φ / (cos δ·[1 − √(sin(φ+δ)·sin(φ+β) / (cos δ·cos β))]²)
+// the coefficients of the thrust inclined at δ to the normal of the wall.
+std::optional<Coefficiente> coulomb(bool attiva, double fi, double delta, double beta) {
+    const double f = Radianti(fi), d = Radianti(delta), b = Radianti(beta);
+    const double cf = std::cos(f), cd = std::cos(d);
+    const double rapporto = std::sin(f + d) * std::sin(attiva ? f - b : f + b) / (cd * std::cos(b));
+    if (rapporto < 0)
+        return std::nullopt;
+    const double radice = std::sqrt(rapporto);
+    if (!attiva && radice >= 1)
+        return std::nullopt;
+    const double den = attiva ? 1 + radice : 1 - radice;
+    const double k = cf * cf / (cd * den * den);
+    return finito({k, k * cd, delta});
+}
+
+} // namespace
+
+double Gradi(double radianti) {
+    return radianti * 180.0 / PiGreco;
+}
+
+double AttritoDiProgetto(double fi, double gammaPhi) {
+    if (gammaPhi == 1.0)
+        return fi;
+    return Gradi(std::atan(std::tan(Radianti(fi)) / gammaPhi));
+}
+
+std::optional<Coefficiente> CoefficienteSpinta(StatoTerreno stato, Teoria teoria, double fi,
+                                               double delta, double beta, double ocr) {
+    switch (stato) {
+    case StatoTerreno::Riposo: {
+        // EN 1997-1 §9.5.2 (9.1) and (9.2): K0 = (1 − sin φ′)·√OCR, times (1 + sin β) on a slope.
+        const double k = (1 - std::sin(Radianti(fi))) * std::sqrt(ocr) *
+                         (beta == 0 ? 1.0 : 1 + std::sin(Radianti(beta)));
+        return finito({k, k, 0});
+    }
+    case StatoTerreno::Attiva:
+    case StatoTerreno::Passiva:
+        break;
+    }
+    const bool attiva = stato == StatoTerreno::Attiva;
+    // A smooth wall under a level backfill is Rankine's case in both theories. Coulomb's formula
+    // reduces to tan²(45° ∓ φ/2) only with the exact π, so that case takes the layer rule below
+    // and the two theories give the same number where physics says they agree.
+    if (teoria == Teoria::Coulomb && (delta != 0 || beta != 0))
+        return coulomb(attiva, fi, delta, beta);
+    if (beta != 0)
+        return rankineInclinato(attiva, fi, beta);
+    // The layer computation's own rule: tan²(3.14/4 ∓ φ/2).
+    Strato s;
+    s.AttritoInterno = fi;
+    if (attiva) {
+        const double ka = CalcolaKa(s).Ka;
+        return finito({ka, ka, 0});
+    }
+    const double t = std::tan(PiGreco / 4.0 + Radianti(fi) / 2.0);
+    return finito({t * t, t * t, 0});
+}
+
+} // namespace spintaro

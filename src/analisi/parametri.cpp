@@ -1,0 +1,478 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "analisi/parametri.h"
+
+#include "model/errore.h"
+#include "text/citazioni.h"
+#include "text/testi_numerici.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace spintaro {
+
+namespace {
+
+using Esito = std::optional<std::string>;
+
+constexpr std::size_t LunghezzaTesto = 120; // code points of a heading field
+
+std::string citato(std::string_view t) {
+    return "«" + citaTesto(t) + "»"; // «…»
+}
+
+// The range a number may take, and how the message says it.
+struct Intervallo {
+    double minimo, massimo;
+    bool minimoIncluso, massimoIncluso;
+    bool contiene(double v) const {
+        return (minimoIncluso ? v >= minimo : v > minimo) &&
+               (massimoIncluso ? v <= massimo : v < massimo);
+    }
+};
+
+Esito numero(std::string_view testo, std::string_view nome, Intervallo r, std::string_view regola,
+             double& campo) {
+    const auto v = LeggiNumeroParametro(testo);
+    if (!v)
+        return std::string(nome) + ": " + citato(testo) + " non è un numero";
+    if (!r.contiene(*v))
+        return std::string(nome) + ": " + citato(testo) + " non è ammesso, " + std::string(regola);
+    campo = *v;
+    return std::nullopt;
+}
+
+constexpr Intervallo Fattori{0, 10, false, true};
+constexpr std::string_view RegolaFattori = "deve essere maggiore di 0 e al massimo 10";
+
+// "A1=1.3,A2=1.0": each set given once; a set left out keeps its value.
+Esito fattore(std::string_view testo, std::string_view nome, std::string_view a, std::string_view b,
+              Fattore& campo) {
+    Fattore nuovo = campo;
+    std::array<bool, 2> visto{};
+    std::string_view resto = testo;
+    const std::string forma = " (forma: " + std::string(a) + "=1.3," + std::string(b) + "=1.0)";
+    if (resto.empty())
+        return std::string(nome) + ": valore vuoto" + forma;
+    while (true) {
+        const auto virgola = resto.find(',');
+        const std::string_view voce = resto.substr(0, virgola);
+        const auto uguale = voce.find('=');
+        if (uguale == std::string_view::npos)
+            return std::string(nome) + ": " + citato(voce) + " non indica l'insieme" + forma;
+        const std::string_view chiave = voce.substr(0, uguale);
+        const std::size_t k = chiave == a ? 0 : chiave == b ? 1 : 2;
+        if (k == 2)
+            return std::string(nome) + ": l'insieme " + citato(chiave) + " non esiste (" +
+                   std::string(a) + " oppure " + std::string(b) + ")";
+        if (visto[k])
+            return std::string(nome) + ": l'insieme " + std::string(chiave) + " è dato due volte";
+        visto[k] = true;
+        if (auto e = numero(voce.substr(uguale + 1), std::string(nome) + " " + std::string(chiave),
+                            Fattori, RegolaFattori, nuovo[k]))
+            return e;
+        if (virgola == std::string_view::npos)
+            break;
+        resto.remove_prefix(virgola + 1);
+    }
+    campo = nuovo;
+    return std::nullopt;
+}
+
+std::string testoFattore(const Fattore& f, std::string_view a, std::string_view b) {
+    return std::string(a) + "=" + TestoParametro(f[0]) + "," + std::string(b) + "=" +
+           TestoParametro(f[1]);
+}
+
+Esito testoIntestazione(std::string_view testo, std::string_view nome, std::string& campo) {
+    if (citaTesto(testo, LunghezzaTesto) != testo)
+        return std::string(nome) +
+               ": il testo deve essere UTF-8, su una riga, senza caratteri di "
+               "controllo e di al massimo " +
+               std::to_string(LunghezzaTesto) + " caratteri";
+    campo = std::string(testo);
+    return std::nullopt;
+}
+
+const char* const Combinazioni[] = {"sle", "a1m1", "a2m2"};
+
+// NOLINTBEGIN(readability-function-cognitive-complexity)
+const std::vector<VoceParametro>& tabella() {
+    using T = TipoParametro;
+    static const std::vector<VoceParametro> voci = {
+        {"stato",
+         "Stato del terreno",
+         "",
+         "spinta attiva, a riposo (EN 1997-1 §9.5.2), passiva",
+         "stato del terreno: attiva (predefinito), riposo o passiva",
+         "attiva|riposo|passiva",
+         T::Scelta,
+         {"attiva", "riposo", "passiva"},
+         true,
+         [](const DatiLavoro& d) -> std::string {
+             const char* nomi[] = {"attiva", "riposo", "passiva"};
+             return nomi[static_cast<int>(d.parametri.stato)];
+         },
+         [](DatiLavoro& d, std::string_view t) -> Esito {
+             if (t == "attiva")
+                 d.parametri.stato = StatoTerreno::Attiva;
+             else if (t == "riposo")
+                 d.parametri.stato = StatoTerreno::Riposo;
+             else if (t == "passiva")
+                 d.parametri.stato = StatoTerreno::Passiva;
+             else
+                 return "stato: " + citato(t) + " non è uno stato (attiva, riposo o passiva)";
+             return std::nullopt;
+         }},
+        {"teoria",
+         "Teoria",
+         "",
+         "Rankine; Coulomb (Müller-Breslau) con attrito terra-muro",
+         "teoria: rankine (predefinito) o coulomb (Muller-Breslau)",
+         "rankine|coulomb",
+         T::Scelta,
+         {"rankine", "coulomb"},
+         true,
+         [](const DatiLavoro& d) -> std::string {
+             return d.parametri.teoria == Teoria::Rankine ? "rankine" : "coulomb";
+         },
+         [](DatiLavoro& d, std::string_view t) -> Esito {
+             if (t == "rankine")
+                 d.parametri.teoria = Teoria::Rankine;
+             else if (t == "coulomb")
+                 d.parametri.teoria = Teoria::Coulomb;
+             else
+                 return "teoria: " + citato(t) + " non è una teoria (rankine o coulomb)";
+             return std::nullopt;
+         }},
+        {"delta-phi",
+         "Attrito terra-muro δ/φ′",
+         "",
+         "δ = rapporto · φ′d di ogni combinazione",
+         "attrito terra-muro come rapporto delta/phi' (0..1, predefinito 0; es. 1/3, 1/2, 2/3)",
+         "R",
+         T::Numero,
+         {},
+         true,
+         [](const DatiLavoro& d) { return TestoParametro(d.parametri.deltaPhi); },
+         [](DatiLavoro& d, std::string_view t) {
+             return numero(t, "delta-phi (δ/φ′)", {0, 1, true, true},
+                           "deve essere compreso tra 0 e 1", d.parametri.deltaPhi);
+         }},
+        {"beta",
+         "Inclinazione del terrapieno β",
+         "°",
+         "non oltre φ′d di ogni strato",
+         "inclinazione del piano campagna dietro il muro, gradi (predefinito 0)",
+         "GRADI",
+         T::Numero,
+         {},
+         true,
+         [](const DatiLavoro& d) { return TestoParametro(d.parametri.beta); },
+         [](DatiLavoro& d, std::string_view t) {
+             return numero(t, "beta (β)", {-90, 90, false, false},
+                           "deve essere compreso tra -90° e 90° esclusi", d.parametri.beta);
+         }},
+        {"ocr",
+         "Grado di sovraconsolidazione OCR",
+         "",
+         "EN 1997-1 §9.5.2, per lo stato a riposo",
+         "grado di sovraconsolidazione per lo stato a riposo (1..100, predefinito 1)",
+         "N",
+         T::Numero,
+         {},
+         true,
+         [](const DatiLavoro& d) { return TestoParametro(d.parametri.ocr); },
+         [](DatiLavoro& d, std::string_view t) {
+             return numero(t, "ocr", {1, 100, true, true}, "deve essere compreso tra 1 e 100",
+                           d.parametri.ocr);
+         }},
+        {"coesione-sotto-falda",
+         "Coesione c′ sotto falda",
+         "",
+         "conservata come coesione efficace (altrimenti ignorata)",
+         "conserva la coesione c' degli strati sotto falda (predefinito: ignorata)",
+         "",
+         T::Interruttore,
+         {"si", "no"},
+         true,
+         [](const DatiLavoro& d) -> std::string {
+             return d.parametri.coesioneSottoFalda ? "si" : "no";
+         },
+         [](DatiLavoro& d, std::string_view t) -> Esito {
+             if (t != "si" && t != "no")
+                 return "coesione-sotto-falda: " + citato(t) + " non è si o no";
+             d.parametri.coesioneSottoFalda = t == "si";
+             return std::nullopt;
+         }},
+        {"pressione-minima",
+         "Pressione minima negli strati coesivi",
+         "·σ′v",
+         "σa ≥ frazione · σ′v (0 = nessun minimo)",
+         "spinta attiva: sigma_a non minore di FRAZIONE per sigma'v negli strati coesivi "
+         "(0..1, predefinito 0 = nessun minimo)",
+         "FRAZIONE",
+         T::Numero,
+         {},
+         true,
+         [](const DatiLavoro& d) { return TestoParametro(d.parametri.pressioneMinima); },
+         [](DatiLavoro& d, std::string_view t) {
+             return numero(t, "pressione-minima", {0, 1, true, true},
+                           "deve essere compreso tra 0 e 1", d.parametri.pressioneMinima);
+         }},
+        {"combinazioni",
+         "Combinazioni",
+         "",
+         "NTC 2018 §2.5.3 e §6.5.3.1",
+         "combinazioni da calcolare, separate da virgole: sle, a1m1, a2m2 (predefinite tutte)",
+         "LISTA",
+         T::Elenco,
+         {"sle", "a1m1", "a2m2"},
+         true,
+         [](const DatiLavoro& d) {
+             std::string s;
+             for (std::size_t k = 0; k < NumeroCombinazioni; ++k)
+                 if (d.parametri.combinazioni[k])
+                     s += (s.empty() ? "" : ",") + std::string(Combinazioni[k]);
+             return s;
+         },
+         [](DatiLavoro& d, std::string_view t) -> Esito {
+             std::array<bool, NumeroCombinazioni> scelte{};
+             std::string_view resto = t;
+             while (true) {
+                 const auto virgola = resto.find(',');
+                 const std::string_view parola = resto.substr(0, virgola);
+                 bool trovata = false;
+                 for (std::size_t k = 0; k < NumeroCombinazioni; ++k)
+                     if (parola == Combinazioni[k])
+                         trovata = scelte[k] = true;
+                 if (!trovata)
+                     return "combinazioni: " + citato(parola) +
+                            " non è una combinazione (sle, a1m1, a2m2)";
+                 if (virgola == std::string_view::npos)
+                     break;
+                 resto.remove_prefix(virgola + 1);
+             }
+             d.parametri.combinazioni = scelte;
+             return std::nullopt;
+         }},
+        {"gamma-g1",
+         "γG1 azioni permanenti sfavorevoli",
+         "",
+         "NTC 2018 Tab. 6.2.I",
+         "coefficiente delle azioni permanenti (terra, acqua) per A1 e A2 "
+         "(predefinito A1=1.3,A2=1.0)",
+         "A1=N,A2=N",
+         T::PerInsieme,
+         {"A1", "A2"},
+         true,
+         [](const DatiLavoro& d) { return testoFattore(d.parametri.gammaG1, "A1", "A2"); },
+         [](DatiLavoro& d, std::string_view t) {
+             return fattore(t, "gamma-g1", "A1", "A2", d.parametri.gammaG1);
+         }},
+        {"gamma-q",
+         "γQ azioni variabili sfavorevoli",
+         "",
+         "NTC 2018 Tab. 6.2.I",
+         "coefficiente del sovraccarico per A1 e A2 (predefinito A1=1.5,A2=1.3)",
+         "A1=N,A2=N",
+         T::PerInsieme,
+         {"A1", "A2"},
+         true,
+         [](const DatiLavoro& d) { return testoFattore(d.parametri.gammaQ, "A1", "A2"); },
+         [](DatiLavoro& d, std::string_view t) {
+             return fattore(t, "gamma-q", "A1", "A2", d.parametri.gammaQ);
+         }},
+        {"gamma-phi",
+         "γφ′ su tan φ′",
+         "",
+         "NTC 2018 Tab. 6.2.II",
+         "coefficiente su tan(phi') per M1 e M2 (predefinito M1=1,M2=1.25)",
+         "M1=N,M2=N",
+         T::PerInsieme,
+         {"M1", "M2"},
+         true,
+         [](const DatiLavoro& d) { return testoFattore(d.parametri.gammaPhi, "M1", "M2"); },
+         [](DatiLavoro& d, std::string_view t) {
+             return fattore(t, "gamma-phi", "M1", "M2", d.parametri.gammaPhi);
+         }},
+        {"gamma-c",
+         "γc′ sulla coesione efficace",
+         "",
+         "NTC 2018 Tab. 6.2.II",
+         "coefficiente sulla coesione c' per M1 e M2 (predefinito M1=1,M2=1.25)",
+         "M1=N,M2=N",
+         T::PerInsieme,
+         {"M1", "M2"},
+         true,
+         [](const DatiLavoro& d) { return testoFattore(d.parametri.gammaC, "M1", "M2"); },
+         [](DatiLavoro& d, std::string_view t) {
+             return fattore(t, "gamma-c", "M1", "M2", d.parametri.gammaC);
+         }},
+        {"gamma-gamma",
+         "γγ sul peso dell'unità di volume",
+         "",
+         "NTC 2018 Tab. 6.2.II",
+         "coefficiente sul peso di volume per M1 e M2 (predefinito M1=1,M2=1)",
+         "M1=N,M2=N",
+         T::PerInsieme,
+         {"M1", "M2"},
+         true,
+         [](const DatiLavoro& d) { return testoFattore(d.parametri.gammaGamma, "M1", "M2"); },
+         [](DatiLavoro& d, std::string_view t) {
+             return fattore(t, "gamma-gamma", "M1", "M2", d.parametri.gammaGamma);
+         }},
+        {"gamma-r",
+         "γR resistenza passiva a valle",
+         "",
+         "NTC 2018 Tab. 6.5.I (A1+M1); R1 di §6.5.3.1.2 (A2+M2)",
+         "coefficiente della resistenza passiva accanto a A1+M1 e A2+M2 "
+         "(predefinito A1=1.4,A2=1)",
+         "A1=N,A2=N",
+         T::PerInsieme,
+         {"A1", "A2"},
+         true,
+         [](const DatiLavoro& d) { return testoFattore(d.parametri.gammaR, "A1", "A2"); },
+         [](DatiLavoro& d, std::string_view t) {
+             return fattore(t, "gamma-r", "A1", "A2", d.parametri.gammaR);
+         }},
+        {"committente",
+         "Committente",
+         "",
+         "",
+         "committente del progetto (intestazione)",
+         "TESTO",
+         T::Testo,
+         {},
+         false,
+         [](const DatiLavoro& d) { return d.intestazione.committente; },
+         [](DatiLavoro& d, std::string_view t) {
+             return testoIntestazione(t, "committente", d.intestazione.committente);
+         }},
+        {"opera",
+         "Opera",
+         "",
+         "",
+         "opera (intestazione)",
+         "TESTO",
+         T::Testo,
+         {},
+         false,
+         [](const DatiLavoro& d) { return d.intestazione.opera; },
+         [](DatiLavoro& d, std::string_view t) {
+             return testoIntestazione(t, "opera", d.intestazione.opera);
+         }},
+        {"localita",
+         "Località",
+         "",
+         "",
+         "località (intestazione)",
+         "TESTO",
+         T::Testo,
+         {},
+         false,
+         [](const DatiLavoro& d) { return d.intestazione.localita; },
+         [](DatiLavoro& d, std::string_view t) {
+             return testoIntestazione(t, "localita", d.intestazione.localita);
+         }},
+        {"progettista",
+         "Progettista",
+         "",
+         "",
+         "progettista (intestazione)",
+         "TESTO",
+         T::Testo,
+         {},
+         false,
+         [](const DatiLavoro& d) { return d.intestazione.progettista; },
+         [](DatiLavoro& d, std::string_view t) {
+             return testoIntestazione(t, "progettista", d.intestazione.progettista);
+         }},
+        {"data",
+         "Data",
+         "",
+         "",
+         "data del progetto (intestazione)",
+         "TESTO",
+         T::Testo,
+         {},
+         false,
+         [](const DatiLavoro& d) { return d.intestazione.data; },
+         [](DatiLavoro& d, std::string_view t) {
+             return testoIntestazione(t, "data", d.intestazione.data);
+         }},
+    };
+    return voci;
+}
+// NOLINTEND(readability-function-cognitive-complexity)
+
+} // namespace
+
+std::span<const VoceParametro> VociParametri() {
+    return tabella();
+}
+
+const VoceParametro* CercaParametro(std::string_view chiave) {
+    for (const VoceParametro& v : tabella())
+        if (v.chiave == chiave)
+            return &v;
+    return nullptr;
+}
+
+std::string_view NomeCombinazione(Combinazione c) {
+    constexpr std::string_view nomi[] = {"SLE", "A1+M1", "A2+M2"};
+    return nomi[static_cast<std::size_t>(c)];
+}
+
+std::string_view ParolaCombinazione(Combinazione c) {
+    return Combinazioni[static_cast<std::size_t>(c)];
+}
+
+std::optional<std::string> ControllaParametri(const ParametriCalcolo& p) {
+    bool una = false;
+    for (bool c : p.combinazioni)
+        una = una || c;
+    if (!una)
+        return "nessuna combinazione da calcolare: sceglierne almeno una (sle, a1m1, a2m2)";
+    if (p.teoria == Teoria::Rankine && p.deltaPhi != 0)
+        return "l'attrito terra-muro δ/φ′ = " + TestoParametro(p.deltaPhi) +
+               " vale solo con la teoria di Coulomb: con Rankine il muro è liscio";
+    if (p.pressioneMinima != 0 && p.stato != StatoTerreno::Attiva)
+        return "la pressione minima negli strati coesivi vale solo per la spinta attiva";
+    return std::nullopt;
+}
+
+std::string TestoParametro(double v) {
+    if (v == 1.0 / 3.0)
+        return "1/3";
+    if (v == 2.0 / 3.0)
+        return "2/3";
+    std::array<char, 32> buf{};
+    const auto r = std::to_chars(buf.data(), buf.data() + buf.size(), v);
+    return std::string(buf.data(), r.ptr);
+}
+
+std::optional<double> LeggiNumeroParametro(std::string_view testo) {
+    auto semplice = [](std::string_view t) -> std::optional<double> {
+        if (t.empty())
+            return std::nullopt;
+        for (const char* decimale : {".", ","}) {
+            try {
+                const double v = LeggiValoreCasella(t, Separatori{decimale, ""});
+                if (std::isfinite(v))
+                    return v;
+            } catch (const Errore&) {
+            }
+        }
+        return std::nullopt;
+    };
+    if (const auto barra = testo.find('/'); barra != std::string_view::npos) {
+        const auto a = semplice(testo.substr(0, barra));
+        const auto b = semplice(testo.substr(barra + 1));
+        if (!a || !b || *b == 0)
+            return std::nullopt;
+        return *a / *b;
+    }
+    return semplice(testo);
+}
+
+} // namespace spintaro

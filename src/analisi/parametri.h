@@ -1,0 +1,108 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The parameters of the design calculation of a job, and the one table that describes each of
+// them: its key (the batch calculator's option without the dashes, and the key of the job's
+// parameter file), its Italian label, unit, default, range and clause. The parameters window, the
+// parameter file, the batch calculator's options and --help, and the report's parameter table
+// all read that table.
+
+#include <array>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace spintaro {
+
+enum class StatoTerreno { Attiva, Riposo, Passiva };
+enum class Teoria { Rankine, Coulomb };
+
+// The static combinations, in the order they are computed and shown.
+enum class Combinazione { SLE, A1M1, A2M2 };
+inline constexpr std::size_t NumeroCombinazioni = 3;
+
+// A partial factor with one value per set: (A1, A2) for the actions, (M1, M2) for the soil
+// parameters, (R3, R2) of the resistance that goes with A1+M1 and A2+M2.
+using Fattore = std::array<double, 2>;
+
+struct ParametriCalcolo {
+    StatoTerreno stato = StatoTerreno::Attiva;
+    Teoria teoria = Teoria::Rankine;
+    double deltaPhi = 0;             // wall friction δ/φ′d (Coulomb only), 0..1
+    double beta = 0;                 // slope of the ground surface behind the wall, degrees
+    double ocr = 1;                  // over-consolidation ratio, for the state at rest
+    bool coesioneSottoFalda = false; // keep c′ below the water table
+    double pressioneMinima = 0;      // σa ≥ this fraction of σ′v in cohesive layers; 0 = off
+    std::array<bool, NumeroCombinazioni> combinazioni{true, true, true};
+    Fattore gammaG1{1.3, 1.0};    // permanent actions, unfavourable (NTC 2018 Tab. 6.2.I)
+    Fattore gammaQ{1.5, 1.3};     // variable actions, unfavourable (Tab. 6.2.I)
+    Fattore gammaPhi{1.0, 1.25};  // on tan φ′ (Tab. 6.2.II)
+    Fattore gammaC{1.0, 1.25};    // on c′ (Tab. 6.2.II)
+    Fattore gammaGamma{1.0, 1.0}; // on the unit weight (Tab. 6.2.II)
+    Fattore gammaR{1.4, 1.0};     // on the passive resistance (Tab. 6.5.I; R1 of §6.5.3.1.2)
+
+    bool operator==(const ParametriCalcolo&) const = default;
+};
+
+// The data of a project's heading (Committente, Opera, ...), kept with the parameters.
+struct Intestazione {
+    std::string committente, opera, localita, progettista, data;
+    bool operator==(const Intestazione&) const = default;
+};
+
+// What a job holds beyond its layers: saved beside the project file.
+struct DatiLavoro {
+    ParametriCalcolo parametri;
+    Intestazione intestazione;
+    bool operator==(const DatiLavoro&) const = default;
+};
+
+// How a value is given, which fixes the control of the window and the option's form.
+enum class TipoParametro {
+    Scelta,       // one word of `scelte`
+    Numero,       // a number (period or comma as decimal separator)
+    Interruttore, // si / no; an option without a value
+    PerInsieme,   // values per set, "A1=1.3,A2=1.0" (a set left out keeps its value)
+    Elenco,       // a comma-separated list of words of `scelte`
+    Testo,        // a line of text (heading data)
+};
+
+struct VoceParametro {
+    std::string_view chiave;    // option without "--", file key: "delta-phi"
+    std::string_view etichetta; // Italian label: "Attrito terra-muro δ/φ′"
+    std::string_view unita;     // "", "°", ...
+    std::string_view clausola;  // where it comes from: "NTC 2018 Tab. 6.2.I"
+    std::string_view aiuto;     // one line for --help
+    std::string_view forma;     // the value in --help: "GRADI", "attiva|riposo|passiva"
+    TipoParametro tipo = TipoParametro::Numero;
+    std::vector<std::string_view> scelte; // Scelta, Elenco: the words; Fattore: the two sets
+    bool calcolo = true;                  // a parameter of the calculation (false: heading data)
+    // The value as the file and the option write it.
+    std::string (*testo)(const DatiLavoro&) = nullptr;
+    // Sets the value from its text; an Italian reason when the text is not a valid value.
+    std::optional<std::string> (*imposta)(DatiLavoro&, std::string_view) = nullptr;
+};
+
+// Every parameter, in the order the window, the file, --help and the report give them.
+std::span<const VoceParametro> VociParametri();
+const VoceParametro* CercaParametro(std::string_view chiave);
+
+// The names of a combination: "SLE", "A1+M1", "A2+M2" and the option's word "sle", "a1m1", "a2m2".
+std::string_view NomeCombinazione(Combinazione c);
+std::string_view ParolaCombinazione(Combinazione c);
+
+// What the parameters say together, beyond each value's own range: an Italian reason when they
+// cannot be used (no combination chosen, wall friction with the Rankine theory, ...).
+std::optional<std::string> ControllaParametri(const ParametriCalcolo& p);
+
+// A number as the file and the options write it: the shortest text that reads back the same, with
+// a period; 1/3 and 2/3 as fractions.
+std::string TestoParametro(double v);
+
+// A number of a parameter: period or comma as decimal separator, or a fraction "2/3". Empty when
+// the text is not a finite number.
+std::optional<double> LeggiNumeroParametro(std::string_view testo);
+
+} // namespace spintaro

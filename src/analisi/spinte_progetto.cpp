@@ -1,0 +1,290 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "analisi/spinte_progetto.h"
+
+#include "model/calcolo.h"
+#include "text/testi_numerici.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace spintaro {
+
+namespace {
+
+// The factors of one combination: the action set and the soil-parameter set it takes.
+struct Fattori {
+    double g1 = 1, q = 1, phi = 1, c = 1, gamma = 1;
+    std::optional<double> r;
+};
+
+Fattori fattoriDi(Combinazione c, const ParametriCalcolo& p) {
+    if (c == Combinazione::SLE)
+        return {};
+    const std::size_t j = c == Combinazione::A1M1 ? 0 : 1;
+    Fattori f{p.gammaG1[j], p.gammaQ[j], p.gammaPhi[j], p.gammaC[j], p.gammaGamma[j], std::nullopt};
+    if (p.stato == StatoTerreno::Passiva) {
+        // A resistance: the actions are not factored, γR is shown beside the row.
+        f.g1 = 1;
+        f.q = 1;
+        f.r = p.gammaR[j];
+    }
+    return f;
+}
+
+std::string nota(Combinazione c) {
+    switch (c) {
+    case Combinazione::SLE:
+        return "valori caratteristici";
+    case Combinazione::A1M1:
+        return "Approccio 2 (NTC 2018 §6.5.3.1.1: verifiche dei muri di sostegno)";
+    case Combinazione::A2M2:
+        return "Approccio 1, combinazione 2: per le paratie (§6.5.3.1.2) e la stabilità "
+               "globale; i muri si verificano con l'Approccio 2 (§6.5.3.1.1)";
+    }
+    return {};
+}
+
+// The design parameters of one layer in one combination, before any pressure.
+struct Parametri {
+    double phi = 0, c = 0, gamma = 0, delta = 0;
+    bool coesioneUsata = false;
+    Coefficiente k;
+};
+
+// What one pass (one value of the surcharge) gives for the whole profile.
+struct Passo {
+    std::vector<Pressioni> pressioni; // per layer, horizontal, with u
+    std::vector<Pressioni> verticali; // per layer, the vertical component of the earth pressure
+    AnalisiSpinta analisi;
+    double spintaVerticale = 0;
+};
+
+double verticale(double pressione, double u, double inclinazione) {
+    return std::max(0.0, pressione - u) * std::tan(Radianti(inclinazione));
+}
+
+// The layers' pressures for the surcharge q, cut at the minimum pressure where it applies, and
+// their shares of the thrust. A layer whose pressure crosses the minimum inside it is split at
+// the crossing so that the shares follow the cut line exactly.
+Passo passo(const Modulo1& m, const std::vector<Parametri>& par, const std::vector<Acqua>& acqua,
+            double q, const ParametriCalcolo& p) {
+    const double segno = p.stato == StatoTerreno::Attiva    ? -1.0
+                         : p.stato == StatoTerreno::Passiva ? 1.0
+                                                            : 0.0;
+    Passo r;
+    std::vector<Strato> segmenti;
+    std::vector<double> inclinazioni;
+    segmenti.reserve(par.size() + 4);
+    double svSopra = q;
+    for (std::size_t i = 0; i < par.size(); ++i) {
+        const Strato& dato = m.Strati(static_cast<long long>(i) + 1);
+        Strato s;
+        s.Potenza = dato.Potenza;
+        s.Falda = dato.Falda;
+        s.AttritoInterno = par[i].phi;
+        s.Gamma = par[i].gamma;
+        s.Coesione = par[i].c;
+        s.Ka = par[i].k.kh;
+        s.Sv = s.Gamma * s.Potenza + svSopra;
+        const Acqua u = acqua[i];
+        Pressioni pr = PressioneLaterale(s, svSopra, u, par[i].k.kh, segno, p.coesioneSottoFalda);
+        const double f = p.pressioneMinima;
+        if (f > 0 && par[i].coesioneUsata) {
+            const Pressioni minimo{f * (svSopra - u.u1) + u.u1, f * (s.Sv - u.u2) + u.u2};
+            const bool sottoAlto = pr.alto < minimo.alto, sottoBase = pr.base < minimo.base;
+            if (sottoAlto != sottoBase) {
+                // Where the two straight lines meet, as a fraction of the layer from its top.
+                const double t =
+                    (minimo.alto - pr.alto) / ((minimo.alto - pr.alto) - (minimo.base - pr.base));
+                const double pz = pr.alto + t * (pr.base - pr.alto);
+                Strato sopra = s, sotto = s;
+                sopra.Potenza = s.Potenza * t;
+                sotto.Potenza = s.Potenza - sopra.Potenza;
+                sopra.Sa1 = sottoAlto ? minimo.alto : pr.alto;
+                sopra.Sa2 = pz;
+                sotto.Sa1 = pz;
+                sotto.Sa2 = sottoBase ? minimo.base : pr.base;
+                segmenti.push_back(sopra);
+                segmenti.push_back(sotto);
+                inclinazioni.push_back(par[i].k.inclinazione);
+                inclinazioni.push_back(par[i].k.inclinazione);
+            }
+            pr = {std::max(pr.alto, minimo.alto), std::max(pr.base, minimo.base)};
+            if (sottoAlto == sottoBase) {
+                s.Sa1 = pr.alto;
+                s.Sa2 = pr.base;
+                segmenti.push_back(s);
+                inclinazioni.push_back(par[i].k.inclinazione);
+            }
+        } else {
+            s.Sa1 = pr.alto;
+            s.Sa2 = pr.base;
+            segmenti.push_back(s);
+            inclinazioni.push_back(par[i].k.inclinazione);
+        }
+        r.pressioni.push_back(pr);
+        r.verticali.push_back({verticale(pr.alto, u.u1, par[i].k.inclinazione),
+                               verticale(pr.base, u.u2, par[i].k.inclinazione)});
+        svSopra = s.Sv;
+    }
+    r.analisi = AnalizzaStrati(segmenti);
+    for (std::size_t k = 0; k < segmenti.size(); ++k) {
+        const Acqua& u = r.analisi.strati[k];
+        const double acquaSegmento = (u.u1 + u.u2) * segmenti[k].Potenza / 2.0;
+        if (inclinazioni[k] != 0)
+            r.spintaVerticale += std::max(0.0, r.analisi.aree[k] - acquaSegmento) *
+                                 std::tan(Radianti(inclinazioni[k]));
+    }
+    return r;
+}
+
+// E_d = γQ·E(q) + (γG1 − γQ)·E(0); E(q) itself when the two factors are equal.
+double progetto(double conQ, double senzaQ, const Fattori& f) {
+    if (f.g1 == f.q)
+        return f.g1 == 1.0 ? conQ : f.g1 * conQ;
+    return f.q * conQ + (f.g1 - f.q) * senzaQ;
+}
+
+std::string strato(std::size_t i, Combinazione c) {
+    return "lo strato " + std::to_string(i + 1) + " nella combinazione " +
+           std::string(NomeCombinazione(c));
+}
+
+std::string gradi(double v) {
+    return TestoParametro(std::round(v * 100) / 100) + "°";
+}
+
+bool tuttiFiniti(const RigaProgetto& r) {
+    bool ok = std::isfinite(r.spinta) && std::isfinite(r.spintaVerticale) &&
+              std::isfinite(r.spintaAcqua) && std::isfinite(r.momento);
+    for (const StratoProgetto& s : r.strati)
+        for (double v : {s.k.k, s.k.kh, s.sa1, s.sa2, s.sv1, s.sv2, s.u1, s.u2})
+            ok = ok && std::isfinite(v);
+    return ok;
+}
+
+} // namespace
+
+RisultatoProgetto CalcolaSpinteProgetto(const Modulo1& m, const ParametriCalcolo& p) {
+    RisultatoProgetto out;
+    if (auto e = ControllaParametri(p)) {
+        out.messaggio = *e;
+        return out;
+    }
+    const int n = m.NumStrati;
+    if (n < 1 || n > UltimoRecord) {
+        out.messaggio = "non ci sono strati da calcolare";
+        return out;
+    }
+    const auto numero = static_cast<std::size_t>(n);
+    std::vector<Acqua> acqua;
+    acqua.reserve(numero);
+    for (int i = 1; i <= n; ++i)
+        acqua.push_back(PressioneAcqua(m, i));
+    const double q = m.Strati(0).Sv;
+
+    bool avvisoKp = false;
+    for (std::size_t ci = 0; ci < NumeroCombinazioni; ++ci) {
+        if (!p.combinazioni[ci])
+            continue;
+        const auto c = static_cast<Combinazione>(ci);
+        const Fattori f = fattoriDi(c, p);
+        std::vector<Parametri> par(numero);
+        for (std::size_t i = 0; i < numero; ++i) {
+            const Strato& s = m.Strati(static_cast<long long>(i) + 1);
+            Parametri& d = par[i];
+            d.phi = AttritoDiProgetto(s.AttritoInterno, f.phi);
+            d.c = f.c == 1.0 ? s.Coesione : s.Coesione / f.c;
+            d.gamma = f.gamma == 1.0 ? s.Gamma : s.Gamma / f.gamma;
+            d.delta = p.teoria == Teoria::Coulomb ? p.deltaPhi * d.phi : 0.0;
+            d.coesioneUsata = d.c > 0 && (s.Falda == 0 || p.coesioneSottoFalda);
+            if (std::abs(p.beta) > d.phi) {
+                out.messaggio = strato(i, c) +
+                                ": l'inclinazione del terrapieno β = " + gradi(p.beta) +
+                                " supera l'angolo di attrito di progetto φ′d = " + gradi(d.phi);
+                return out;
+            }
+            const auto k = CoefficienteSpinta(p.stato, p.teoria, d.phi, d.delta, p.beta, p.ocr);
+            if (!k) {
+                out.messaggio = strato(i, c) +
+                                ": il coefficiente di spinta non ha un valore finito "
+                                "con φ′d = " +
+                                gradi(d.phi) + ", δ = " + gradi(d.delta) +
+                                " e β = " + gradi(p.beta);
+                return out;
+            }
+            d.k = *k;
+            if (p.stato == StatoTerreno::Passiva && p.teoria == Teoria::Coulomb &&
+                d.delta > d.phi / 3)
+                avvisoKp = true;
+        }
+        const Passo conQ = passo(m, par, acqua, q, p);
+        const Passo senzaQ = f.g1 == f.q ? Passo{} : passo(m, par, acqua, 0.0, p);
+        const auto valore = [&](auto prendi) {
+            return progetto(prendi(conQ), f.g1 == f.q ? 0.0 : prendi(senzaQ), f);
+        };
+        RigaProgetto r;
+        r.nome = std::string(NomeCombinazione(c));
+        r.combinazione = c;
+        r.nota = nota(c);
+        r.gammaG1 = f.g1;
+        r.gammaQ = f.q;
+        r.gammaPhi = f.phi;
+        r.gammaC = f.c;
+        r.gammaGamma = f.gamma;
+        r.gammaR = f.r;
+        r.spinta = valore([](const Passo& x) { return x.analisi.spinta; });
+        r.spintaVerticale = valore([](const Passo& x) { return x.spintaVerticale; });
+        r.spintaAcqua = valore([](const Passo& x) { return x.analisi.spintaAcqua; });
+        r.momento = valore([](const Passo& x) { return x.analisi.momento; });
+        if (r.spinta != 0.0 && std::isfinite(r.momento / r.spinta))
+            r.braccio = r.momento / r.spinta;
+        for (std::size_t i = 0; i < numero; ++i) {
+            StratoProgetto s;
+            s.phiD = par[i].phi;
+            s.cD = par[i].coesioneUsata ? par[i].c : 0.0;
+            s.gammaD = par[i].gamma;
+            s.delta = par[i].delta;
+            s.k = par[i].k;
+            s.sa1 = valore([i](const Passo& x) { return x.pressioni[i].alto; });
+            s.sa2 = valore([i](const Passo& x) { return x.pressioni[i].base; });
+            s.sv1 = valore([i](const Passo& x) { return x.verticali[i].alto; });
+            s.sv2 = valore([i](const Passo& x) { return x.verticali[i].base; });
+            s.u1 = f.g1 == 1.0 ? acqua[i].u1 : f.g1 * acqua[i].u1;
+            s.u2 = f.g1 == 1.0 ? acqua[i].u2 : f.g1 * acqua[i].u2;
+            r.strati.push_back(s);
+        }
+        if (!tuttiFiniti(r)) {
+            out.messaggio = "nella combinazione " + r.nome +
+                            " un risultato non è un numero finito: i valori degli strati "
+                            "sono troppo grandi";
+            return out;
+        }
+        out.righe.push_back(std::move(r));
+    }
+
+    // The governing row: the largest design thrust of the A combinations; for a passive
+    // resistance the smallest design resistance R/γR, the unfavourable one.
+    RigaProgetto* governa = nullptr;
+    for (RigaProgetto& r : out.righe) {
+        if (r.combinazione == Combinazione::SLE)
+            continue;
+        const auto misura = [&p](const RigaProgetto& x) {
+            return p.stato == StatoTerreno::Passiva ? -(x.spinta / x.gammaR.value_or(1.0))
+                                                    : x.spinta;
+        };
+        if (governa == nullptr || misura(r) > misura(*governa))
+            governa = &r;
+    }
+    if (governa != nullptr)
+        governa->governa = true;
+    if (avvisoKp)
+        out.avvisi.emplace_back(
+            "Con δ > φ′/3 il coefficiente passivo di Coulomb (superficie di "
+            "rottura piana) è a sfavore di sicurezza: EN 1997-1 Annesso C (C.2) e la letteratura "
+            "suggeriscono superfici curve o δ ≤ φ′/3.");
+    out.ok = true;
+    return out;
+}
+
+} // namespace spintaro
