@@ -280,9 +280,9 @@ RisultatoProgetto CalcolaSpinteProgetto(const Modulo1& m, const ParametriCalcolo
         governa->governa = true;
     if (avvisoKp)
         out.avvisi.emplace_back(
-            "Con δ > φ′/3 il coefficiente passivo di Coulomb (superficie di "
-            "rottura piana) è a sfavore di sicurezza: EN 1997-1 Annesso C (C.2) e la letteratura "
-            "suggeriscono superfici curve o δ ≤ φ′/3.");
+            "Con δ > φ′/3 il coefficiente passivo di Coulomb, che assume una superficie di "
+            "rottura piana, sovrastima la resistenza passiva (a sfavore di sicurezza): usare "
+            "δ ≤ φ′/3 o un metodo con superficie di rottura curva.");
     out.ok = true;
     return out;
 }

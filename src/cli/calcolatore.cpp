@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/calcolatore.h"
 
+#include "analisi/spinte_progetto.h"
 #include "files/esportazione.h"
+#include "files/parametri_lavoro.h"
 #include "files/progetto.h"
 #include "model/calcolo.h"
 #include "model/errore.h"
@@ -13,6 +15,7 @@
 #include "text/testi_strato.h"
 #include "text/zone_stampa.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -28,7 +31,7 @@ constexpr const char* Programma = "spintaro-calcola";
 
 const char* const Uso = "Uso: spintaro-calcola [--sovraccarico KPA] [--formato tabella|csv|json] "
                         "[--separatore-csv ,|;] [--esporta FILE] [--relazione FILE.pdf] "
-                        "PROGETTO.spt...\n";
+                        "[PARAMETRI DI PROGETTO] PROGETTO.spt...\n";
 
 const char* const Aiuto =
     "Calcola la spinta attiva delle terre per i progetti di Spintaro (file .spt).\n"
@@ -65,9 +68,50 @@ const char* const Aiuto =
     "                       in PDF, A4: dati, modello, risultati e diagrammi, con il\n"
     "                       separatore decimale delle impostazioni regionali\n"
     "  --help               mostra questo aiuto\n"
-    "  --version            mostra la versione\n"
+    "  --version            mostra la versione\n";
+
+const char* const AiutoProgetto =
+    "\n"
+    "Spinte di progetto (NTC 2018): con una di queste opzioni, o quando il file dei parametri del\n"
+    "progetto (PROGETTO.parametri accanto a PROGETTO.spt) si discosta dai valori predefiniti, il\n"
+    "calcolatore aggiunge per ogni combinazione (SLE, A1+M1, A2+M2) le pressioni di progetto\n"
+    "di ogni strato e la spinta sul muro: S_d = gammaG1*S(q=0) + gammaQ*[S(q) - S(q=0)].\n"
+    "Le opzioni prevalgono sul file dei parametri.\n";
+
+const char* const AiutoUscita =
     "\n"
     "Codici di uscita: 0 riuscito, 1 file illeggibile o non valido, 2 uso errato.\n";
+
+// The design options, from the parameters' table: "  --chiave FORMA   aiuto".
+std::string aiutoParametri() {
+    std::string t;
+    for (const VoceParametro& v : VociParametri()) {
+        std::string opzione = "  --" + std::string(v.chiave);
+        if (!v.forma.empty())
+            opzione += " " + std::string(v.forma);
+        if (opzione.size() < 23)
+            opzione.append(23 - opzione.size(), ' ');
+        else
+            opzione += "\n" + std::string(23, ' ');
+        // The help text wrapped at 79 columns, continued under its first line.
+        std::string_view resto = v.aiuto;
+        std::string linea = opzione;
+        while (!resto.empty()) {
+            const auto spazio = resto.find(' ');
+            const std::string_view parola = resto.substr(0, spazio);
+            if (linea.size() > 23 && colonne(linea) + 1 + colonne(parola) > 79) {
+                t += linea + "\n";
+                linea = std::string(23, ' ');
+            } else if (linea.size() > 23) {
+                linea += ' ';
+            }
+            linea += parola;
+            resto.remove_prefix(spazio == std::string_view::npos ? resto.size() : spazio + 1);
+        }
+        t += linea + "\n";
+    }
+    return t;
+}
 
 enum class Formato { Tabella, Csv, Json };
 
@@ -78,6 +122,9 @@ struct Opzioni {
     std::optional<std::string> esporta;
     std::optional<std::string> relazione;
     std::vector<std::string> progetti;
+    // The design parameters given, in order, applied over each project's parameter file.
+    std::vector<std::pair<const VoceParametro*, std::string>> parametri;
+    bool progetto = false; // a calculation parameter was given: design results asked for
 };
 
 // The shortest text that reads back to the same double.
@@ -192,8 +239,74 @@ Derivati derivati(const AnalisiSpinta& a) {
     return {finito(a.spintaAcqua), finito(a.momento), a.braccio};
 }
 
+const char* const ColonneProgetto[] = {
+    "combinazione",   "k",         "kh",        "delta",  "phi_d", "c_d",      "sa1_d",
+    "sa2_d",          "sv1_d",     "sv2_d",     "u1_d",   "u2_d",  "spinta_d", "spinta_verticale_d",
+    "spinta_acqua_d", "momento_d", "braccio_d", "governa"};
+
+void scriviJsonProgetto(std::ostream& out, const RisultatoProgetto& p) {
+    out << ",\"combinazioni\":[";
+    for (std::size_t k = 0; k < p.righe.size(); ++k) {
+        const RigaProgetto& r = p.righe[k];
+        out << (k ? "," : "") << "{\"nome\":" << jsonTesto(r.nome)
+            << ",\"spinta\":" << breve(r.spinta)
+            << ",\"spinta_verticale\":" << breve(r.spintaVerticale)
+            << ",\"spinta_acqua\":" << breve(r.spintaAcqua) << ",\"momento\":" << breve(r.momento)
+            << ",\"braccio\":" << jsonNumero(r.braccio)
+            << ",\"governa\":" << (r.governa ? "true" : "false")
+            << ",\"gamma_g1\":" << breve(r.gammaG1) << ",\"gamma_q\":" << breve(r.gammaQ)
+            << ",\"gamma_phi\":" << breve(r.gammaPhi) << ",\"gamma_c\":" << breve(r.gammaC)
+            << ",\"gamma_gamma\":" << breve(r.gammaGamma) << ",\"gamma_r\":" << jsonNumero(r.gammaR)
+            << ",\"strati\":[";
+        for (std::size_t i = 0; i < r.strati.size(); ++i) {
+            const StratoProgetto& d = r.strati[i];
+            out << (i ? "," : "") << "{\"strato\":" << i + 1 << ",\"k\":" << breve(d.k.k)
+                << ",\"kh\":" << breve(d.k.kh) << ",\"delta\":" << breve(d.delta)
+                << ",\"phi_d\":" << breve(d.phiD) << ",\"c_d\":" << breve(d.cD)
+                << ",\"gamma_d\":" << breve(d.gammaD) << ",\"sa1\":" << breve(d.sa1)
+                << ",\"sa2\":" << breve(d.sa2) << ",\"sv1\":" << breve(d.sv1)
+                << ",\"sv2\":" << breve(d.sv2) << ",\"u1\":" << breve(d.u1)
+                << ",\"u2\":" << breve(d.u2) << "}";
+        }
+        out << "]}";
+    }
+    out << "]";
+}
+
+// The design columns of one CSV row: empty for a project without design results.
+void csvProgetto(std::ostream& out, const FormaCsv& f, const RigaProgetto* r, std::size_t i) {
+    const char c = f.campo;
+    if (r == nullptr) {
+        out << std::string(std::size(ColonneProgetto), c);
+        return;
+    }
+    const StratoProgetto& d = r->strati[i];
+    out << c << r->nome;
+    for (double v : {d.k.k, d.k.kh, d.delta, d.phiD, d.cD, d.sa1, d.sa2, d.sv1, d.sv2, d.u1, d.u2,
+                     r->spinta, r->spintaVerticale, r->spintaAcqua, r->momento})
+        out << c << f.numero(v);
+    out << c << f.numero(r->braccio) << c << (r->governa ? 1 : 0);
+}
+
+std::string descrizioneCalcolo(const ParametriCalcolo& p) {
+    const char* stati[] = {"spinta attiva", "spinta a riposo", "resistenza passiva"};
+    std::string t = std::string(stati[static_cast<int>(p.stato)]) + ", teoria di " +
+                    (p.teoria == Teoria::Rankine ? "Rankine" : "Coulomb");
+    if (p.teoria == Teoria::Coulomb)
+        t += ", δ/φ′ = " + TestoParametro(p.deltaPhi);
+    if (p.beta != 0)
+        t += ", β = " + TestoParametro(p.beta) + "°";
+    if (p.stato == StatoTerreno::Riposo && p.ocr != 1)
+        t += ", OCR = " + TestoParametro(p.ocr);
+    if (p.coesioneSottoFalda)
+        t += ", coesione conservata sotto falda";
+    if (p.pressioneMinima != 0)
+        t += ", σa ≥ " + TestoParametro(p.pressioneMinima) + "·σ′v";
+    return t;
+}
+
 void scriviJson(std::ostream& out, const std::string& file, const Modulo1& m,
-                const AnalisiSpinta& a) {
+                const AnalisiSpinta& a, const RisultatoProgetto* progetto) {
     const Derivati d = derivati(a);
     out << "{\"file\":" << jsonTesto(file) << ",\"sovraccarico\":" << breve(m.Strati(0).Sv)
         << ",\"num_strati\":" << m.NumStrati << ",\"spinta_totale\":" << breve(m.SpintaTotale)
@@ -211,24 +324,50 @@ void scriviJson(std::ostream& out, const std::string& file, const Modulo1& m,
             << ",\"sa2\":" << breve(s.Sa2) << ",\"z0\":" << jsonNumero(z0)
             << ",\"u1\":" << breve(u.u1) << ",\"u2\":" << breve(u.u2) << "}";
     }
-    out << "]}\n";
+    out << "]";
+    if (progetto != nullptr)
+        scriviJsonProgetto(out, *progetto);
+    out << "}\n";
 }
 
 void scriviCsv(std::ostream& out, const std::string& file, const Modulo1& m, const AnalisiSpinta& a,
-               const FormaCsv& f) {
+               const FormaCsv& f, const RisultatoProgetto* progetto, bool colonneProgetto) {
     const Derivati d = derivati(a);
     const char c = f.campo;
-    for (int i = 1; i <= m.NumStrati; ++i) {
-        const Strato& s = m.Strati(i);
-        const auto z0 = z0Mostrato(m, i);
-        const Acqua& u = a.strati[static_cast<std::size_t>(i - 1)];
-        out << csvCampo(file, c) << c << i << c << f.numero(s.Potenza) << c << f.numero(s.Gamma)
-            << c << f.numero(s.Coesione) << c << f.numero(s.AttritoInterno) << c
-            << (s.Falda != 0 ? 1 : 0) << c << f.numero(s.Ka) << c << f.numero(s.Sv) << c
-            << f.numero(s.Sa1) << c << f.numero(s.Sa2) << c << f.numero(z0) << c
-            << f.numero(m.Strati(0).Sv) << c << f.numero(m.SpintaTotale) << c << f.numero(u.u1) << c
-            << f.numero(u.u2) << c << f.numero(d.acqua) << c << f.numero(d.momento) << c
-            << f.numero(d.braccio) << "\r\n";
+    // One row per layer, or per combination and layer with the design columns at the end.
+    const std::size_t giri = progetto != nullptr ? progetto->righe.size() : 1;
+    for (std::size_t g = 0; g < giri; ++g)
+        for (int i = 1; i <= m.NumStrati; ++i) {
+            const Strato& s = m.Strati(i);
+            const auto z0 = z0Mostrato(m, i);
+            const Acqua& u = a.strati[static_cast<std::size_t>(i - 1)];
+            out << csvCampo(file, c) << c << i << c << f.numero(s.Potenza) << c << f.numero(s.Gamma)
+                << c << f.numero(s.Coesione) << c << f.numero(s.AttritoInterno) << c
+                << (s.Falda != 0 ? 1 : 0) << c << f.numero(s.Ka) << c << f.numero(s.Sv) << c
+                << f.numero(s.Sa1) << c << f.numero(s.Sa2) << c << f.numero(z0) << c
+                << f.numero(m.Strati(0).Sv) << c << f.numero(m.SpintaTotale) << c << f.numero(u.u1)
+                << c << f.numero(u.u2) << c << f.numero(d.acqua) << c << f.numero(d.momento) << c
+                << f.numero(d.braccio);
+            if (colonneProgetto)
+                csvProgetto(out, f, progetto != nullptr ? &progetto->righe[g] : nullptr,
+                            static_cast<std::size_t>(i - 1));
+            out << "\r\n";
+        }
+}
+
+// Right-aligned columns two spaces apart, each as wide as its widest cell.
+void stampaColonne(std::ostream& out, const std::vector<std::vector<std::string>>& righe) {
+    std::vector<std::size_t> larghezza(righe.empty() ? 0 : righe.front().size());
+    for (const auto& r : righe)
+        for (std::size_t k = 0; k < r.size(); ++k)
+            larghezza[k] = std::max(larghezza[k], colonne(r[k]));
+    for (const auto& r : righe) {
+        std::string linea;
+        for (std::size_t k = 0; k < r.size(); ++k) {
+            linea.append(larghezza[k] - colonne(r[k]) + (k ? 2 : 0), ' ');
+            linea += r[k];
+        }
+        out << linea << "\n";
     }
 }
 
@@ -243,13 +382,8 @@ void scriviTabella(std::ostream& out, const std::string& file, const Modulo1& m,
         "Sv",     "Sa1",     "Sa2",   "z0",       "u1",      "u2"};
     const std::array<const char*, colonneTabella> unita = {
         "", "m", "kN/m³", "kPa", "°", "", "", "kPa", "kPa", "kPa", "m", "kPa", "kPa"};
-    std::vector<std::array<std::string, colonneTabella>> righe;
-    righe.push_back({});
-    righe.push_back({});
-    for (std::size_t k = 0; k < titoli.size(); ++k) {
-        righe[0][k] = titoli[k];
-        righe[1][k] = unita[k];
-    }
+    std::vector<std::vector<std::string>> righe = {{titoli.begin(), titoli.end()},
+                                                   {unita.begin(), unita.end()}};
     for (int i = 1; i <= m.NumStrati; ++i) {
         const Strato& s = m.Strati(i);
         const auto z0 = z0Mostrato(m, i);
@@ -261,18 +395,7 @@ void scriviTabella(std::ostream& out, const std::string& file, const Modulo1& m,
                          fisso(s.Sa2, 3, sep), z0 ? fisso(*z0, 3, sep) : "-", fisso(u.u1, 3, sep),
                          fisso(u.u2, 3, sep)});
     }
-    std::array<std::size_t, colonneTabella> larghezza{};
-    for (const auto& r : righe)
-        for (std::size_t k = 0; k < r.size(); ++k)
-            larghezza[k] = std::max(larghezza[k], colonne(r[k]));
-    for (const auto& r : righe) {
-        std::string linea;
-        for (std::size_t k = 0; k < r.size(); ++k) {
-            linea.append(larghezza[k] - colonne(r[k]) + (k ? 2 : 0), ' ');
-            linea += r[k];
-        }
-        out << linea << "\n";
-    }
+    stampaColonne(out, righe);
     const Derivati d = derivati(a);
     auto valore = [&](std::optional<double> v, const char* misura) {
         return v ? fisso(*v, 3, sep) + " " + misura : std::string("-");
@@ -281,6 +404,44 @@ void scriviTabella(std::ostream& out, const std::string& file, const Modulo1& m,
         << "Spinta dell'acqua: " << valore(d.acqua, "kN/m") << "\n"
         << "Momento ribaltante rispetto alla base: " << valore(d.momento, "kN·m/m") << "\n"
         << "Punto di applicazione sopra la base: " << valore(d.braccio, "m") << "\n";
+}
+
+void scriviTabellaProgetto(std::ostream& out, const RisultatoProgetto& p,
+                           const ParametriCalcolo& par, std::string_view sep) {
+    out << "\nSpinte di progetto (NTC 2018): " << descrizioneCalcolo(par) << "\n";
+    for (const std::string& a : p.avvisi)
+        out << "Avviso: " << a << "\n";
+    const bool passiva = par.stato == StatoTerreno::Passiva;
+    for (const RigaProgetto& r : p.righe) {
+        out << "\nCombinazione " << r.nome << (r.governa ? " (governa)" : "") << ": " << r.nota
+            << "\n"
+            << "  γG1 " << TestoGenerale(r.gammaG1, sep) << "  γQ " << TestoGenerale(r.gammaQ, sep)
+            << "  γφ′ " << TestoGenerale(r.gammaPhi, sep) << "  γc′ "
+            << TestoGenerale(r.gammaC, sep) << "  γγ " << TestoGenerale(r.gammaGamma, sep);
+        if (r.gammaR)
+            out << "  γR " << TestoGenerale(*r.gammaR, sep);
+        out << "\n";
+        std::vector<std::vector<std::string>> righe = {
+            {"Strato", "φ′d", "c′d", "K", "Kh", "δ", "σh1", "σh2", "σv1", "σv2", "u1", "u2"},
+            {"", "°", "kPa", "", "", "°", "kPa", "kPa", "kPa", "kPa", "kPa", "kPa"}};
+        for (std::size_t i = 0; i < r.strati.size(); ++i) {
+            const StratoProgetto& d = r.strati[i];
+            righe.push_back({std::to_string(i + 1), fisso(d.phiD, 3, sep), fisso(d.cD, 3, sep),
+                             fisso(d.k.k, 6, sep), fisso(d.k.kh, 6, sep), fisso(d.delta, 3, sep),
+                             fisso(d.sa1, 3, sep), fisso(d.sa2, 3, sep), fisso(d.sv1, 3, sep),
+                             fisso(d.sv2, 3, sep), fisso(d.u1, 3, sep), fisso(d.u2, 3, sep)});
+        }
+        stampaColonne(out, righe);
+        out << (passiva ? "Resistenza passiva orizzontale: " : "Spinta orizzontale: ")
+            << fisso(r.spinta, 3, sep) << " kN/m\n";
+        if (r.gammaR)
+            out << "Resistenza divisa per γR: " << fisso(r.spinta / *r.gammaR, 3, sep) << " kN/m\n";
+        out << "Componente verticale: " << fisso(r.spintaVerticale, 3, sep) << " kN/m\n"
+            << "Spinta dell'acqua: " << fisso(r.spintaAcqua, 3, sep) << " kN/m\n"
+            << "Momento rispetto alla base: " << fisso(r.momento, 3, sep) << " kN·m/m\n"
+            << "Punto di applicazione sopra la base: "
+            << (r.braccio ? fisso(*r.braccio, 3, sep) + " m" : std::string("-")) << "\n";
+    }
 }
 
 // Extreme inputs can make a derived result overflow while the thrust is still finite: say which,
@@ -328,7 +489,7 @@ Analisi analizza(const std::vector<std::string>& a, std::ostream& out, std::ostr
             continue;
         }
         if (arg == "--help") {
-            out << Uso << "\n" << Aiuto;
+            out << Uso << "\n" << Aiuto << AiutoProgetto << aiutoParametri() << AiutoUscita;
             r.fine = true;
             return r;
         }
@@ -343,6 +504,25 @@ Analisi analizza(const std::vector<std::string>& a, std::ostream& out, std::ostr
             valore = arg.substr(uguale + 1);
             arg = arg.substr(0, uguale);
             haValore = true;
+        }
+        if (const VoceParametro* voce = CercaParametro(std::string_view(arg).substr(2))) {
+            if (voce->tipo == TipoParametro::Interruttore && !haValore) {
+                valore = "si";
+            } else if (!haValore) {
+                if (k + 1 >= a.size()) {
+                    errore("manca il valore dell'opzione " + arg);
+                    break;
+                }
+                valore = a[++k];
+            }
+            DatiLavoro prova;
+            if (auto motivo = voce->imposta(prova, valore)) {
+                errore(*motivo);
+                break;
+            }
+            r.opzioni.parametri.emplace_back(voce, valore);
+            r.opzioni.progetto = r.opzioni.progetto || voce->calcolo;
+            continue;
         }
         if (arg != "--sovraccarico" && arg != "--formato" && arg != "--separatore-csv" &&
             arg != "--esporta" && arg != "--relazione") {
@@ -398,6 +578,63 @@ Analisi analizza(const std::vector<std::string>& a, std::ostream& out, std::ostr
     return r;
 }
 
+// Reads one project as Open does, and its parameter file beside it with the options over it;
+// computes the layers and the thrust. The exit code when it cannot.
+std::optional<int> carica(Modulo1& m, AnalisiSpinta& analisi, DatiLavoro& dati,
+                          const std::string& file, const std::string& nome, const Opzioni& o,
+                          std::ostream& err) {
+    // The name reaches the file system as the bytes given; messages quote it made safe.
+    const LetturaFile letto = leggiFile(PercorsoFile{file});
+    if (!letto.ok) {
+        err << Programma << ": " << nome << ": " << letto.messaggio.toStdString() << "\n";
+        return UscitaFile;
+    }
+    m.Strati(0).Sv = o.sovraccarico;
+    const EsitoApertura aperto = ApriProgetto(m, letto.byte);
+    if (!aperto.ok) {
+        err << Programma << ": " << nome;
+        if (aperto.riga > 0)
+            err << ", riga " << aperto.riga;
+        err << ": " << aperto.messaggio << "\n";
+        return UscitaFile;
+    }
+    // A missing parameter file means the defaults; one that cannot be read or used stops the
+    // project, so that it is never computed with defaults in place of its own values.
+    const std::string fileParametri = NomeParametri(file);
+    const LetturaFile parametri = leggiFile(PercorsoFile{fileParametri});
+    if (parametri.ok) {
+        LetturaParametri l = LeggiParametri(parametri.byte);
+        if (!l.ok) {
+            err << Programma << ": " << citaPercorso(fileParametri);
+            if (l.riga > 0)
+                err << ", riga " << l.riga;
+            err << ": " << l.messaggio << "\n";
+            return UscitaFile;
+        }
+        dati = std::move(l.dati);
+    } else if (!parametri.manca) {
+        err << Programma << ": " << citaPercorso(fileParametri) << ": "
+            << parametri.messaggio.toStdString() << "\n";
+        return UscitaFile;
+    }
+    for (const auto& [voce, valore] : o.parametri)
+        voce->imposta(dati, valore);
+    if (o.progetto)
+        if (auto motivo = ControllaParametri(dati.parametri)) {
+            err << Programma << ": " << nome << ": " << *motivo << "\n";
+            return UscitaUso;
+        }
+    try {
+        CalcolaSpinta(m);
+        analisi = AnalizzaSpinta(m);
+    } catch (const Errore& e) {
+        err << Programma << ": " << nome << ": spinta totale non calcolabile: " << e.what() << "\n";
+        return UscitaFile;
+    }
+    avvisaNonFiniti(err, file, analisi);
+    return std::nullopt;
+}
+
 } // namespace
 
 int eseguiCalcola(const std::vector<std::string>& argomenti, std::ostream& out, std::ostream& err,
@@ -420,6 +657,38 @@ int eseguiCalcola(const std::vector<std::string>& argomenti, std::ostream& out, 
     // The report's fonts need a graphical application object; it is made only for the report.
     const auto grafica = o.relazione ? ambienteGraficoSeManca() : nullptr;
     int esito = UscitaOk;
+    // Every project is read and computed first, so that the CSV header knows whether any of them
+    // has design results.
+    struct Caricato {
+        std::string file, nome;
+        Modulo1 m;
+        AnalisiSpinta analisi;
+        DatiLavoro dati;
+        std::optional<RisultatoProgetto> progetto;
+    };
+    std::vector<Caricato> caricati;
+    for (const std::string& file : o.progetti) {
+        Caricato c{file, citaPercorso(file), {}, {}, {}, std::nullopt};
+        if (const auto e = carica(c.m, c.analisi, c.dati, file, c.nome, o, err)) {
+            esito = std::max(esito, *e);
+            continue;
+        }
+        if (o.progetto || ParametriDiProgetto(c.dati)) {
+            RisultatoProgetto r = CalcolaSpinteProgetto(c.m, c.dati.parametri);
+            if (!r.ok) {
+                err << Programma << ": " << c.nome
+                    << ": spinte di progetto non calcolabili: " << r.messaggio << "\n";
+                esito = std::max(esito, int{o.progetto ? UscitaUso : UscitaFile});
+                continue;
+            }
+            for (const std::string& a : r.avvisi)
+                err << Programma << ": " << c.nome << ": avviso: " << a << "\n";
+            c.progetto = std::move(r);
+        }
+        caricati.push_back(std::move(c));
+    }
+    const bool colonneProgetto = std::any_of(
+        caricati.begin(), caricati.end(), [](const Caricato& c) { return c.progetto.has_value(); });
     if (o.formato == Formato::Csv) {
         bool primaColonna = true;
         for (const char* colonna :
@@ -431,51 +700,28 @@ int eseguiCalcola(const std::vector<std::string>& argomenti, std::ostream& out, 
             out << colonna;
             primaColonna = false;
         }
+        if (colonneProgetto)
+            for (const char* colonna : ColonneProgetto)
+                out << csv.campo << colonna;
         out << "\r\n";
     }
     bool primo = true;
-    for (const std::string& file : o.progetti) {
-        // The name reaches the file system as the bytes given; messages quote it made safe.
-        const std::string nome = citaPercorso(file);
-        const LetturaFile letto = leggiFile(PercorsoFile{file});
-        if (!letto.ok) {
-            err << Programma << ": " << nome << ": " << letto.messaggio.toStdString() << "\n";
-            esito = UscitaFile;
-            continue;
-        }
-        Modulo1 m;
-        m.Strati(0).Sv = o.sovraccarico;
-        const EsitoApertura aperto = ApriProgetto(m, letto.byte);
-        if (!aperto.ok) {
-            err << Programma << ": " << nome;
-            if (aperto.riga > 0)
-                err << ", riga " << aperto.riga;
-            err << ": " << aperto.messaggio << "\n";
-            esito = UscitaFile;
-            continue;
-        }
-        AnalisiSpinta analisiSpinta;
-        try {
-            CalcolaSpinta(m);
-            analisiSpinta = AnalizzaSpinta(m);
-        } catch (const Errore& e) {
-            err << Programma << ": " << nome << ": spinta totale non calcolabile: " << e.what()
-                << "\n";
-            esito = UscitaFile;
-            continue;
-        }
-        avvisaNonFiniti(err, file, analisiSpinta);
+    for (Caricato& c : caricati) {
+        Modulo1& m = c.m;
+        const RisultatoProgetto* progetto = c.progetto ? &*c.progetto : nullptr;
         switch (o.formato) {
         case Formato::Json:
-            scriviJson(out, file, m, analisiSpinta);
+            scriviJson(out, c.file, m, c.analisi, progetto);
             break;
         case Formato::Csv:
-            scriviCsv(out, file, m, analisiSpinta, csv);
+            scriviCsv(out, c.file, m, c.analisi, csv, progetto, colonneProgetto);
             break;
         case Formato::Tabella:
             if (!primo)
                 out << "\n";
-            scriviTabella(out, file, m, analisiSpinta, sep.decimale);
+            scriviTabella(out, c.file, m, c.analisi, sep.decimale);
+            if (progetto != nullptr)
+                scriviTabellaProgetto(out, *progetto, c.dati.parametri, sep.decimale);
             break;
         }
         primo = false;
@@ -489,7 +735,8 @@ int eseguiCalcola(const std::vector<std::string>& argomenti, std::ostream& out, 
             }
         }
         if (o.relazione) {
-            const DatiRelazione dati{file, dataOraRelazione(), programmaRelazione(), sep.decimale};
+            const DatiRelazione dati{c.file, dataOraRelazione(), programmaRelazione(),
+                                     sep.decimale};
             const auto scritto =
                 scriviRelazione(PercorsoFile{*o.relazione}, ComponiRelazione(m, dati));
             if (!scritto.ok) {

@@ -185,6 +185,7 @@ struct Lettura {
     bool ok = false;
     std::string byte;
     std::string messaggio;
+    bool manca = false;
 };
 
 Lettura leggi(const std::string& nome) {
@@ -202,6 +203,7 @@ Lettura leggi(const std::string& nome) {
     // waiting, so that a pipe swapped in cannot block.
     struct stat st {};
     if (::stat(nome.c_str(), &st) != 0) {
+        esito.manca = errno == ENOENT;
         esito.messaggio = motivoErrore(errno, Operazione::Lettura);
         return esito;
     }
@@ -254,7 +256,7 @@ EsitoFile inQt(const Esito& e) {
 }
 
 LetturaFile inQt(Lettura&& l) {
-    return LetturaFile{l.ok, std::move(l.byte), QString::fromStdString(l.messaggio)};
+    return LetturaFile{l.ok, std::move(l.byte), QString::fromStdString(l.messaggio), l.manca};
 }
 
 } // namespace

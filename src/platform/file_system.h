@@ -41,6 +41,7 @@ struct LetturaFile {
     bool ok = false;
     std::string byte;
     QString messaggio;
+    bool manca = false; // nothing stands under the name
 };
 LetturaFile leggiFile(const PercorsoFile& percorso);
 LetturaFile leggiFile(const QString& percorso);

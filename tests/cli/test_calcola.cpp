@@ -97,7 +97,12 @@ INSTANTIATE_TEST_SUITE_P(
         {"OpzioneLunga", {"--colore", esempio}, "--colore"},
         {"OpzioneCorta", {"-x", esempio}, "-x"},
         {"SeparatoreCsv", {"--separatore-csv", "\t", esempio}, "separatore CSV"},
-        {"SeparatoreSenzaCsv", {"--separatore-csv", ";", esempio}, "--formato csv"}}),
+        {"SeparatoreSenzaCsv", {"--separatore-csv", ";", esempio}, "--formato csv"},
+        {"DeltaNegativo", {"--delta-phi", "-0.1", esempio}, "delta-phi (δ/φ′): «-0.1»"},
+        {"OcrSottoUno", {"--ocr=0.5", esempio}, "ocr: «0.5» non è ammesso"},
+        {"BetaNonNumero", {"--beta", "nan", esempio}, "beta (β): «nan» non è un numero"},
+        {"FattoreZero", {"--gamma-phi", "M1=0", esempio}, "gamma-phi M1: «0» non è ammesso"},
+        {"CombinazioneIgnota", {"--combinazioni", "slu", esempio}, "«slu» non è una comb"}}),
     [](const auto& caso) { return std::string(caso.param.nome); });
 
 TEST(Calcola, AiutoEVersione) {
@@ -358,6 +363,46 @@ INSTANTIATE_TEST_SUITE_P(
         {"NomeNonUtf8", "", "", Niente, false, false, "e\xFF.dat"},
         {"RelazioneDiscoPieno", "write:1:ENOSPC", "più spazio sul disco", File, false, true}}),
     [](const auto& caso) { return std::string(caso.param.nome); });
+
+} // namespace
+} // namespace spintaro
+
+namespace spintaro {
+namespace {
+
+// The design results: asked by an option or by the parameter file beside the project, the options
+// over the file; a broken file names itself and its line and stops the project; a file of
+// defaults changes nothing. One dry layer H 5, γ 18, φ′ 30°, q 10, A1+M1 by hand:
+// 1.3·½·18·25·Ka + 1.5·10·5·Ka = 367.5·0.332925 = 122.350 kN/m (Ka with π = 3.14).
+TEST(Calcola, SpinteDiProgettoDalleOpzioniEDalFileDeiParametri) {
+    const Temporanea t;
+    const std::string spt = t / "muro.spt", parametri = t / "muro.parametri";
+    std::ofstream(spt, std::ios::binary) << " 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n"
+                                            " 5 \r\n 18 \r\n 0 \r\n 30 \r\n 0 \r\n";
+    const Risultato base = esegui({"--sovraccarico", "10", "--formato", "json", spt});
+    ASSERT_EQ(base.codice, 0) << base.err;
+    EXPECT_EQ(base.out.find("combinazioni"), npos);
+    std::ofstream(parametri, std::ios::binary) << "# solo un commento\r\n\r\n";
+    EXPECT_EQ(esegui({"--sovraccarico", "10", "--formato", "json", spt}).out, base.out);
+
+    std::ofstream(parametri, std::ios::binary) << "combinazioni = a2m2\n";
+    const Risultato dalFile = esegui({"--sovraccarico", "10", "--formato", "json", spt});
+    EXPECT_NE(dalFile.out.find("\"combinazioni\":[{\"nome\":\"A2+M2\",\"spinta\":118.501"), npos)
+        << dalFile.out;
+    const Risultato opzione =
+        esegui({"--sovraccarico", "10", "--formato", "json", "--combinazioni", "a1m1", spt});
+    EXPECT_NE(opzione.out.find("{\"nome\":\"A1+M1\",\"spinta\":122.34988"), npos) << opzione.out;
+    EXPECT_NE(opzione.out.find("\"governa\":true"), npos);
+
+    for (const char* rotto : {"teoria = coulomb\nbeta = 10\nstato = attivo\n", "ocr = 2\nocr = 3\n",
+                              "colore = rosso\n", "a1m1\n"}) {
+        std::ofstream(parametri, std::ios::binary) << rotto;
+        const Risultato r = esegui({spt});
+        EXPECT_EQ(r.codice, 1) << rotto;
+        EXPECT_EQ(r.out, "") << rotto;
+        EXPECT_NE(r.err.find("muro.parametri, riga "), npos) << r.err;
+    }
+}
 
 } // namespace
 } // namespace spintaro

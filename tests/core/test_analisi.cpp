@@ -4,6 +4,7 @@
 // gives, and bad parameters. With the default parameters the SLE row is the layer computation.
 #include "analisi/coefficienti.h"
 #include "analisi/spinte_progetto.h"
+#include "files/parametri_lavoro.h"
 #include "profili.h"
 
 #include <gtest/gtest.h>
@@ -197,6 +198,31 @@ TEST(SpinteProgetto, ParametriErrati) {
     p.stato = StatoTerreno::Passiva;
     const RisultatoProgetto w = CalcolaSpinteProgetto(profilo(0, {strato(3, 18, 0, 30)}), p);
     EXPECT_TRUE(w.ok && w.avvisi.size() == 1 && w.righe[1].gammaR == 1.4);
+}
+
+// The parameter file: defaults write nothing; every value written reads back equal, CRLF or LF;
+// its name replaces a final ".spt" only.
+TEST(FileParametri, ScrittoRiletto) {
+    EXPECT_EQ(TestoParametri(DatiLavoro{}), "");
+    DatiLavoro d;
+    d.parametri.stato = StatoTerreno::Passiva;
+    d.parametri.teoria = Teoria::Coulomb;
+    d.parametri.deltaPhi = 1.0 / 3.0;
+    d.parametri.beta = -7.25;
+    d.parametri.coesioneSottoFalda = true;
+    d.parametri.combinazioni = {false, true, true};
+    d.parametri.gammaPhi = {1.1, 1.4};
+    d.intestazione.opera = "Muro di via Garibaldi, «lotto 2»";
+    const std::string testo = TestoParametri(d);
+    const LetturaParametri crlf = LeggiParametri(testo);
+    ASSERT_TRUE(crlf.ok) << crlf.messaggio;
+    EXPECT_EQ(crlf.dati, d);
+    std::string lf = testo;
+    std::erase(lf, '\r');
+    EXPECT_EQ(LeggiParametri(lf).dati, d);
+    EXPECT_EQ(NomeParametri("a/muro.spt"), "a/muro.parametri");
+    EXPECT_EQ(NomeParametri("muro.SPT"), "muro.SPT.parametri");
+    EXPECT_EQ(NomeParametri(".spt"), ".spt.parametri");
 }
 
 } // namespace

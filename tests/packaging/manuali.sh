@@ -22,7 +22,7 @@ for pagina in "$manuali"/spintaro.1.gz "$manuali"/spintaro-calcola.1.gz; do
 done
 
 testo=$(man -l "$manuali/spintaro-calcola.1.gz" | col -b)
-opzioni=$("$calcola" --help | grep -o -- '--[a-z][a-z-]*' | sort -u)
+opzioni=$("$calcola" --help | grep -o -- '--[a-z][a-z0-9-]*' | sort -u)
 [ -n "$opzioni" ] || errore "spintaro-calcola --help non nomina alcuna opzione"
 for o in $opzioni; do
     grep -Eq -- "^ +$o( |$)" <<<"$testo" ||
