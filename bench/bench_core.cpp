@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Time per call of the core's work on a job of 1, 10 and 50 layers.
+#include "analisi/spinte_progetto.h"
 #include "files/esportazione.h"
 #include "files/progetto.h"
 #include "model/calcolo.h"
@@ -43,6 +44,20 @@ void CalcoloSpintaMomentoSommerso(benchmark::State& stato) {
     }
 }
 BENCHMARK(CalcoloSpintaMomentoSommerso)->Arg(50);
+
+// The design calculation: SLE, A1+M1 and A2+M2, with Coulomb on a slope and the minimum pressure
+// (two passes per factored combination, the split layers).
+void SpinteProgetto(benchmark::State& stato) {
+    const Modulo1 m = profilo(static_cast<int>(stato.range(0)));
+    ParametriCalcolo p;
+    p.teoria = Teoria::Coulomb;
+    p.deltaPhi = 2.0 / 3.0;
+    p.beta = 10;
+    p.pressioneMinima = 0.2;
+    for (auto _ : stato)
+        benchmark::DoNotOptimize(CalcolaSpinteProgetto(m, p));
+}
+BENCHMARK(SpinteProgetto)->Arg(1)->Arg(50);
 
 void Spinta(benchmark::State& stato) {
     Modulo1 m = profilo(static_cast<int>(stato.range(0)));

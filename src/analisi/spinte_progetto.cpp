@@ -49,6 +49,7 @@ struct Parametri {
     double phi = 0, c = 0, gamma = 0, delta = 0;
     bool coesioneUsata = false;
     Coefficiente k;
+    double tanInclinazione = 0; // of the thrust to the horizontal
 };
 
 // What one pass (one value of the surcharge) gives for the whole profile.
@@ -59,8 +60,8 @@ struct Passo {
     double spintaVerticale = 0;
 };
 
-double verticale(double pressione, double u, double inclinazione) {
-    return std::max(0.0, pressione - u) * std::tan(Radianti(inclinazione));
+double verticale(double pressione, double u, double tanInclinazione) {
+    return tanInclinazione == 0 ? 0.0 : std::max(0.0, pressione - u) * tanInclinazione;
 }
 
 // The layers' pressures for the surcharge q, cut at the minimum pressure where it applies, and
@@ -73,8 +74,11 @@ Passo passo(const Modulo1& m, const std::vector<Parametri>& par, const std::vect
                                                             : 0.0;
     Passo r;
     std::vector<Strato> segmenti;
-    std::vector<double> inclinazioni;
-    segmenti.reserve(par.size() + 4);
+    std::vector<double> inclinazioni; // tangents, per segment
+    segmenti.reserve(2 * par.size());
+    inclinazioni.reserve(2 * par.size());
+    r.pressioni.reserve(par.size());
+    r.verticali.reserve(par.size());
     double svSopra = q;
     for (std::size_t i = 0; i < par.size(); ++i) {
         const Strato& dato = m.Strati(static_cast<long long>(i) + 1);
@@ -106,25 +110,25 @@ Passo passo(const Modulo1& m, const std::vector<Parametri>& par, const std::vect
                 sotto.Sa2 = sottoBase ? minimo.base : pr.base;
                 segmenti.push_back(sopra);
                 segmenti.push_back(sotto);
-                inclinazioni.push_back(par[i].k.inclinazione);
-                inclinazioni.push_back(par[i].k.inclinazione);
+                inclinazioni.push_back(par[i].tanInclinazione);
+                inclinazioni.push_back(par[i].tanInclinazione);
             }
             pr = {std::max(pr.alto, minimo.alto), std::max(pr.base, minimo.base)};
             if (sottoAlto == sottoBase) {
                 s.Sa1 = pr.alto;
                 s.Sa2 = pr.base;
                 segmenti.push_back(s);
-                inclinazioni.push_back(par[i].k.inclinazione);
+                inclinazioni.push_back(par[i].tanInclinazione);
             }
         } else {
             s.Sa1 = pr.alto;
             s.Sa2 = pr.base;
             segmenti.push_back(s);
-            inclinazioni.push_back(par[i].k.inclinazione);
+            inclinazioni.push_back(par[i].tanInclinazione);
         }
         r.pressioni.push_back(pr);
-        r.verticali.push_back({verticale(pr.alto, u.u1, par[i].k.inclinazione),
-                               verticale(pr.base, u.u2, par[i].k.inclinazione)});
+        r.verticali.push_back({verticale(pr.alto, u.u1, par[i].tanInclinazione),
+                               verticale(pr.base, u.u2, par[i].tanInclinazione)});
         svSopra = s.Sv;
     }
     r.analisi = AnalizzaStrati(segmenti);
@@ -132,15 +136,14 @@ Passo passo(const Modulo1& m, const std::vector<Parametri>& par, const std::vect
         const Acqua& u = r.analisi.strati[k];
         const double acquaSegmento = (u.u1 + u.u2) * segmenti[k].Potenza / 2.0;
         if (inclinazioni[k] != 0)
-            r.spintaVerticale += std::max(0.0, r.analisi.aree[k] - acquaSegmento) *
-                                 std::tan(Radianti(inclinazioni[k]));
+            r.spintaVerticale += std::max(0.0, r.analisi.aree[k] - acquaSegmento) * inclinazioni[k];
     }
     return r;
 }
 
-// E_d = γQ·E(q) + (γG1 − γQ)·E(0); E(q) itself when the two factors are equal.
+// E_d = γQ·E(q) + (γG1 − γQ)·E(0); γG1·E where the surcharge takes no part, E itself for factors 1.
 double progetto(double conQ, double senzaQ, const Fattori& f) {
-    if (f.g1 == f.q)
+    if (f.g1 == f.q || conQ == senzaQ)
         return f.g1 == 1.0 ? conQ : f.g1 * conQ;
     return f.q * conQ + (f.g1 - f.q) * senzaQ;
 }
@@ -214,14 +217,17 @@ RisultatoProgetto CalcolaSpinteProgetto(const Modulo1& m, const ParametriCalcolo
                 return out;
             }
             d.k = *k;
+            d.tanInclinazione = k->inclinazione == 0 ? 0.0 : std::tan(Radianti(k->inclinazione));
             if (p.stato == StatoTerreno::Passiva && p.teoria == Teoria::Coulomb &&
                 d.delta > d.phi / 3)
                 avvisoKp = true;
         }
         const Passo conQ = passo(m, par, acqua, q, p);
-        const Passo senzaQ = f.g1 == f.q ? Passo{} : passo(m, par, acqua, 0.0, p);
+        // Without a surcharge S(q) is S(0): E_d = γG1·S.
+        const bool unPasso = f.g1 == f.q || q == 0.0;
+        const Passo senzaQ = unPasso ? Passo{} : passo(m, par, acqua, 0.0, p);
         const auto valore = [&](auto prendi) {
-            return progetto(prendi(conQ), f.g1 == f.q ? 0.0 : prendi(senzaQ), f);
+            return progetto(prendi(conQ), unPasso ? prendi(conQ) : prendi(senzaQ), f);
         };
         RigaProgetto r;
         r.nome = std::string(NomeCombinazione(c));
@@ -239,6 +245,7 @@ RisultatoProgetto CalcolaSpinteProgetto(const Modulo1& m, const ParametriCalcolo
         r.momento = valore([](const Passo& x) { return x.analisi.momento; });
         if (r.spinta != 0.0 && std::isfinite(r.momento / r.spinta))
             r.braccio = r.momento / r.spinta;
+        r.strati.reserve(numero);
         for (std::size_t i = 0; i < numero; ++i) {
             StratoProgetto s;
             s.phiD = par[i].phi;
