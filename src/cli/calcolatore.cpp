@@ -735,8 +735,8 @@ int eseguiCalcola(const std::vector<std::string>& argomenti, std::ostream& out, 
             }
         }
         if (o.relazione) {
-            const DatiRelazione dati{c.file, dataOraRelazione(), programmaRelazione(),
-                                     sep.decimale};
+            const DatiRelazione dati{c.file,       dataOraRelazione(), programmaRelazione(),
+                                     sep.decimale, &c.dati.parametri,  progetto};
             const auto scritto =
                 scriviRelazione(PercorsoFile{*o.relazione}, ComponiRelazione(m, dati));
             if (!scritto.ok) {

@@ -3,6 +3,7 @@
 
 #include "diagrams/geometria.h"
 #include "model/calcolo.h"
+#include "report/capitolo_progetto.h"
 #include "report/impaginatore.h"
 #include "report/misure_testo.h"
 #include "text/citazioni.h"
@@ -361,6 +362,10 @@ DocumentoRelazione ComponiRelazione(const Modulo1& m, const DatiRelazione& dati)
     sezioneModello(p, numeri);
     sezioneRisultati(p, m, n, a, numeri);
     sezioneDiagrammi(p, m, n, a, numeri, doc);
+    if (dati.risultati != nullptr && dati.parametri != nullptr && dati.risultati->ok &&
+        !dati.risultati->righe.empty())
+        CapitoloProgetto(p, letto, *dati.parametri, *dati.risultati,
+                         "5. Spinte di progetto (NTC 2018)", dati.decimale);
     return p.chiudi();
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "analisi/spinte_progetto.h"
 #include "model/modulo1.h"
 #include "report/documento_relazione.h"
 
@@ -15,6 +16,10 @@ struct DatiRelazione {
     std::string dataOra;   // when it was written, as the caller words it
     std::string programma; // program name and version
     std::string decimale = ",";
+    // The design results with their parameters: a chapter "Spinte di progetto (NTC 2018)"
+    // follows the diagrams when given.
+    const ParametriCalcolo* parametri = nullptr;
+    const RisultatoProgetto* risultati = nullptr;
 };
 
 // The calculation report of the job as it stands ("Relazione di calcolo della spinta attiva"),

@@ -195,5 +195,29 @@ TEST(Diagrammi, PuntoDiApplicazioneAllaQuotaCalcolata) {
     EXPECT_EQ(ComponiRelazione(Modulo1{}, dati()).diagrammaSa.pagina, -1); // no layers: none
 }
 
+// The design chapter follows the diagrams when the results are given, with the A1+M1 row of one
+// dry layer worked by hand (H 5, γ 18, φ′ 30°, q 10: 367.5·Ka = 122.350 kN/m) marked as governing.
+TEST(Pagine, CapitoloDelleSpinteDiProgetto) {
+    const Modulo1 m = profilo(10, {prova::strato(5, 18, 0, 30)});
+    const ParametriCalcolo parametri;
+    const RisultatoProgetto r = CalcolaSpinteProgetto(m, parametri);
+    DatiRelazione d = dati();
+    const std::size_t senza = ComponiRelazione(m, d).pagine.size();
+    d.parametri = &parametri;
+    d.risultati = &r;
+    const DocumentoRelazione doc = ComponiRelazione(m, d);
+    std::vector<std::string> righe;
+    for (const PaginaRelazione& pagina : doc.pagine)
+        for (const TestoPagina* t : testi(pagina))
+            righe.push_back(t->testo);
+    const auto titolo = std::find(righe.begin(), righe.end(), "5. Spinte di progetto (NTC 2018)");
+    ASSERT_NE(titolo, righe.end());
+    const auto a1 = std::find(titolo, righe.end(), "A1+M1");
+    ASSERT_NE(a1, righe.end());
+    EXPECT_NE(std::find(titolo, righe.end(), "122,350"), righe.end());
+    EXPECT_NE(std::find(a1, righe.end(), "governa"), righe.end());
+    EXPECT_GT(doc.pagine.size(), senza);
+}
+
 } // namespace
 } // namespace spintaro

@@ -1,0 +1,163 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "report/capitolo_progetto.h"
+
+#include "report/misure_testo.h"
+#include "report/relazione.h"
+
+namespace spintaro {
+
+namespace {
+
+void paragrafi(Impaginatore& p, std::initializer_list<std::string> frasi) {
+    for (const std::string& f : frasi) {
+        p.paragrafo(f, Carattere::Corpo);
+        p.avanza(1.5);
+    }
+}
+
+// The pressure diagram of one combination: each layer's line from its top to its base, the jumps
+// between layers, the values at every boundary and the point of application of the thrust.
+Diagramma diagrammaDi(const Modulo1& m, const RigaProgetto& r, const std::string& d) {
+    Diagramma g;
+    g.grandezza = "σh";
+    g.decimale = d;
+    double z = 0;
+    g.confini.push_back({0, TestoValore(r.strati.front().sa1, 3, d)});
+    for (std::size_t i = 0; i < r.strati.size(); ++i) {
+        const StratoProgetto& s = r.strati[i];
+        const double sopra = z;
+        z = z + m.Strati(static_cast<long long>(i) + 1).Potenza;
+        g.linee.push_back({s.sa1, sopra, s.sa2, z, Inchiostro::Rosso});
+        std::string valori = TestoValore(s.sa2, 3, d);
+        if (i + 1 < r.strati.size()) {
+            const double sotto = r.strati[i + 1].sa1;
+            g.linee.push_back({s.sa2, z, sotto, z, Inchiostro::RossoScuro});
+            if (const std::string t = TestoValore(sotto, 3, d); t != valori)
+                valori += " / " + t;
+        }
+        g.confini.push_back({z, valori});
+    }
+    if (r.braccio)
+        g.spinta =
+            PuntoApplicazione{z - *r.braccio, "S = " + TestoValore(r.spinta, 3, d) + " kN/m a " +
+                                                  TestoValore(*r.braccio, 3, d) + " m dalla base"};
+    g.didascalia = "Figura 3 – Pressione orizzontale di progetto σh sul muro "
+                   "nella combinazione " +
+                   r.nome +
+                   ", lungo la profondità z; la freccia indica il punto di applicazione "
+                   "della spinta di progetto.";
+    return g;
+}
+
+} // namespace
+
+void CapitoloProgetto(Impaginatore& p, const Modulo1& m, const ParametriCalcolo& parametri,
+                      const RisultatoProgetto& r, const std::string& titolo,
+                      const std::string& decimale) {
+    const auto v = [&decimale](double x, int cifre = 3) {
+        return TestoValore(x, cifre, decimale);
+    };
+    p.intestazione(titolo, 4 * altezzaRiga(Carattere::Tabella));
+    paragrafi(p, {"Spinte di progetto secondo le NTC 2018 (D.M. 17/01/2018) e la Circolare "
+                  "21/01/2019 n. 7, con i parametri del lavoro qui sotto. I valori caratteristici "
+                  "(SLE) e le combinazioni A1+M1 e A2+M2 usano gli stessi strati, la stessa regola "
+                  "dell'acqua e la stessa conversione degli angoli del calcolo dei capitoli "
+                  "precedenti."});
+
+    const DatiLavoro lavoro{parametri, {}};
+    std::vector<std::vector<std::string>> righe;
+    for (const VoceParametro& voce : VociParametri())
+        if (voce.calcolo && voce.tipo != TipoParametro::PerInsieme)
+            righe.push_back(
+                {std::string(voce.etichetta),
+                 voce.testo(lavoro) + (voce.unita.empty() ? "" : " ") + std::string(voce.unita),
+                 std::string(voce.clausola)});
+    tabella(p,
+            {{"Parametro", "", Allineamento::Sinistra},
+             {"Valore", "", Allineamento::Sinistra},
+             {"Riferimento", "", Allineamento::Sinistra}},
+            righe);
+
+    p.avanza(6);
+    righe.clear();
+    for (const RigaProgetto& x : r.righe)
+        righe.push_back({x.nome, v(x.gammaG1, 2), v(x.gammaQ, 2), v(x.gammaPhi, 2), v(x.gammaC, 2),
+                         v(x.gammaGamma, 2), x.gammaR ? v(*x.gammaR, 2) : std::string()});
+    tabella(p,
+            {{"Combinazione", "", Allineamento::Sinistra},
+             {"γG1", "Tab. 6.2.I"},
+             {"γQ", "Tab. 6.2.I"},
+             {"γφ′", "Tab. 6.2.II"},
+             {"γc′", "Tab. 6.2.II"},
+             {"γγ", "Tab. 6.2.II"},
+             {"γR", "Tab. 6.5.I"}},
+            righe);
+
+    p.avanza(6);
+    paragrafi(p,
+              {"Parametri di progetto: φ′d = arctan(tan φ′/"
+               "γφ′), c′d = c′/γ"
+               "c′, γd = γ/γγ (NTC 2018 §6.2.4.1.2).",
+               "Coefficienti: a riposo K0 = (1 − sin φ′)·√"
+               "OCR·(1 + sin β) (EN 1997-1 §9.5.2); Rankine tan²(45° "
+               "∓ φ′/2); Coulomb (Müller-Breslau) per muro verticale "
+               "con attrito δ e pendio β. Pressione orizzontale σh = Kh·"
+               "σ′v ∓ 2·c′d·√Kh + u "
+               "(EN 1997-1 Annesso C).",
+               "Azioni (NTC 2018 §2.5.3 e §6.2.4.1.1): terra e acqua permanenti "
+               "G1, sovraccarico variabile, tutte sfavorevoli: S_d = γG1·S(q = 0) + "
+               "γQ·[S(q) − S(q = 0)], ciascun S con i parametri di progetto; "
+               "lo stesso per momento, acqua e pressioni. La resistenza passiva ha le azioni con "
+               "coefficiente 1 e va divisa per γR nella verifica."});
+
+    p.avanza(4);
+    righe.clear();
+    const RigaProgetto* governa = &r.righe.front();
+    for (const RigaProgetto& x : r.righe) {
+        if (x.governa)
+            governa = &x;
+        righe.push_back({x.nome, v(x.spinta), v(x.spintaVerticale), v(x.spintaAcqua), v(x.momento),
+                         x.braccio ? v(*x.braccio) : std::string("non definito"),
+                         x.governa ? "governa" : ""});
+    }
+    tabella(p,
+            {{"Combinazione", "", Allineamento::Sinistra},
+             {"S orizz.", "kN/m"},
+             {"S vert.", "kN/m"},
+             {"di cui acqua", "kN/m"},
+             {"Momento M", "kN·m/m"},
+             {"M/S", "m"},
+             {"", "", Allineamento::Sinistra}},
+            righe);
+    p.avanza(3);
+    for (const RigaProgetto& x : r.righe)
+        if (x.combinazione != Combinazione::SLE)
+            p.paragrafo(x.nome + ": " + x.nota + ".", Carattere::Piccolo);
+    for (const std::string& a : r.avvisi)
+        p.paragrafo("Avviso: " + a, Carattere::Corpo);
+
+    p.avanza(6);
+    p.paragrafo("Strati nella combinazione " + governa->nome + ":", Carattere::Corpo);
+    righe.clear();
+    for (std::size_t i = 0; i < governa->strati.size(); ++i) {
+        const StratoProgetto& s = governa->strati[i];
+        righe.push_back({std::to_string(i + 1), v(s.phiD, 2), v(s.cD, 2), v(s.k.k, 4), v(s.k.kh, 4),
+                         v(s.delta, 2), v(s.sa1), v(s.sa2), v(s.u1), v(s.u2)});
+    }
+    tabella(p,
+            {{"Strato", "", Allineamento::Centro},
+             {"φ′d", "°"},
+             {"c′d", "kPa"},
+             {"K", ""},
+             {"Kh", ""},
+             {"δ", "°"},
+             {"σh alto", "kPa"},
+             {"σh base", "kPa"},
+             {"u alto", "kPa"},
+             {"u base", "kPa"}},
+            righe);
+    p.avanza(10);
+    disegnaDiagramma(p, diagrammaDi(m, *governa, decimale));
+}
+
+} // namespace spintaro
