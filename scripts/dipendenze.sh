@@ -14,7 +14,7 @@ pacchetti=(
     clang-14 libclang-rt-14-dev clang-format clang-tidy
     desktop-file-utils shared-mime-info libxml2-utils file dpkg-dev
     libgif-dev cups printer-driver-cups-pdf poppler-utils librsvg2-bin debootstrap
-    scdoc man-db lintian appstream
+    scdoc man-db lintian appstream python3
 )
 
 mancanti=()
