@@ -93,6 +93,91 @@ Esito testoIntestazione(std::string_view testo, std::string_view nome, std::stri
     return std::nullopt;
 }
 
+// The partial factors and the heading fields: one table entry each, made from its member.
+struct DescrizioneFattore {
+    std::string_view chiave, etichetta, clausola, aiuto;
+    bool azioni; // sets A1, A2; otherwise M1, M2
+    Fattore ParametriCalcolo::*campo;
+};
+constexpr DescrizioneFattore DescrizioniFattori[] = {
+    {"gamma-g1", "γG1 azioni permanenti sfavorevoli", "NTC 2018 Tab. 6.2.I",
+     "coefficiente delle azioni permanenti (terra, acqua) per A1 e A2 (predefinito A1=1.3,A2=1.0)",
+     true, &ParametriCalcolo::gammaG1},
+    {"gamma-q", "γQ azioni variabili sfavorevoli", "NTC 2018 Tab. 6.2.I",
+     "coefficiente del sovraccarico per A1 e A2 (predefinito A1=1.5,A2=1.3)", true,
+     &ParametriCalcolo::gammaQ},
+    {"gamma-phi", "γφ′ su tan φ′", "NTC 2018 Tab. 6.2.II",
+     "coefficiente su tan(phi') per M1 e M2 (predefinito M1=1,M2=1.25)", false,
+     &ParametriCalcolo::gammaPhi},
+    {"gamma-c", "γc′ sulla coesione efficace", "NTC 2018 Tab. 6.2.II",
+     "coefficiente sulla coesione c' per M1 e M2 (predefinito M1=1,M2=1.25)", false,
+     &ParametriCalcolo::gammaC},
+    {"gamma-gamma", "γγ sul peso dell'unità di volume", "NTC 2018 Tab. 6.2.II",
+     "coefficiente sul peso di volume per M1 e M2 (predefinito M1=1,M2=1)", false,
+     &ParametriCalcolo::gammaGamma},
+    {"gamma-r", "γR resistenza passiva a valle",
+     "NTC 2018 Tab. 6.5.I (A1+M1); R1 di §6.5.3.1.2 (A2+M2)",
+     "coefficiente della resistenza passiva accanto a A1+M1 e A2+M2 (predefinito A1=1.4,A2=1)",
+     true, &ParametriCalcolo::gammaR},
+};
+
+constexpr std::string_view insieme(const DescrizioneFattore& f, std::size_t k) {
+    constexpr std::string_view nomi[2][2] = {{"M1", "M2"}, {"A1", "A2"}};
+    return nomi[f.azioni ? 1 : 0][k];
+}
+
+template <std::size_t I> VoceParametro voceFattore() {
+    constexpr const DescrizioneFattore& f = DescrizioniFattori[I];
+    return {f.chiave,
+            f.etichetta,
+            "",
+            f.clausola,
+            f.aiuto,
+            f.azioni ? "A1=N,A2=N" : "M1=N,M2=N",
+            TipoParametro::PerInsieme,
+            {insieme(f, 0), insieme(f, 1)},
+            true,
+            [](const DatiLavoro& d) {
+                constexpr const DescrizioneFattore& g = DescrizioniFattori[I];
+                return testoFattore(d.parametri.*g.campo, insieme(g, 0), insieme(g, 1));
+            },
+            [](DatiLavoro& d, std::string_view t) {
+                constexpr const DescrizioneFattore& g = DescrizioniFattori[I];
+                return fattore(t, g.chiave, insieme(g, 0), insieme(g, 1), d.parametri.*g.campo);
+            }};
+}
+
+struct DescrizioneIntestazione {
+    std::string_view chiave, etichetta, aiuto;
+    std::string Intestazione::*campo;
+};
+constexpr DescrizioneIntestazione DescrizioniIntestazione[] = {
+    {"committente", "Committente", "committente del progetto (intestazione)",
+     &Intestazione::committente},
+    {"opera", "Opera", "opera (intestazione)", &Intestazione::opera},
+    {"localita", "Località", "località (intestazione)", &Intestazione::localita},
+    {"progettista", "Progettista", "progettista (intestazione)", &Intestazione::progettista},
+    {"data", "Data", "data del progetto (intestazione)", &Intestazione::data},
+};
+
+template <std::size_t I> VoceParametro voceIntestazione() {
+    constexpr const DescrizioneIntestazione& v = DescrizioniIntestazione[I];
+    return {v.chiave,
+            v.etichetta,
+            "",
+            "",
+            v.aiuto,
+            "TESTO",
+            TipoParametro::Testo,
+            {},
+            false,
+            [](const DatiLavoro& d) { return d.intestazione.*DescrizioniIntestazione[I].campo; },
+            [](DatiLavoro& d, std::string_view t) {
+                constexpr const DescrizioneIntestazione& w = DescrizioniIntestazione[I];
+                return testoIntestazione(t, w.chiave, d.intestazione.*w.campo);
+            }};
+}
+
 const char* const Combinazioni[] = {"sle", "a1m1", "a2m2"};
 
 // NOLINTBEGIN(readability-function-cognitive-complexity)
@@ -127,7 +212,7 @@ const std::vector<VoceParametro>& tabella() {
          "Teoria",
          "",
          "Rankine; Coulomb (Müller-Breslau) con attrito terra-muro",
-         "teoria: rankine (predefinito) o coulomb (Muller-Breslau)",
+         "teoria: rankine (predefinito) o coulomb (Müller-Breslau)",
          "rankine|coulomb",
          T::Scelta,
          {"rankine", "coulomb"},
@@ -255,151 +340,17 @@ const std::vector<VoceParametro>& tabella() {
              d.parametri.combinazioni = scelte;
              return std::nullopt;
          }},
-        {"gamma-g1",
-         "γG1 azioni permanenti sfavorevoli",
-         "",
-         "NTC 2018 Tab. 6.2.I",
-         "coefficiente delle azioni permanenti (terra, acqua) per A1 e A2 "
-         "(predefinito A1=1.3,A2=1.0)",
-         "A1=N,A2=N",
-         T::PerInsieme,
-         {"A1", "A2"},
-         true,
-         [](const DatiLavoro& d) { return testoFattore(d.parametri.gammaG1, "A1", "A2"); },
-         [](DatiLavoro& d, std::string_view t) {
-             return fattore(t, "gamma-g1", "A1", "A2", d.parametri.gammaG1);
-         }},
-        {"gamma-q",
-         "γQ azioni variabili sfavorevoli",
-         "",
-         "NTC 2018 Tab. 6.2.I",
-         "coefficiente del sovraccarico per A1 e A2 (predefinito A1=1.5,A2=1.3)",
-         "A1=N,A2=N",
-         T::PerInsieme,
-         {"A1", "A2"},
-         true,
-         [](const DatiLavoro& d) { return testoFattore(d.parametri.gammaQ, "A1", "A2"); },
-         [](DatiLavoro& d, std::string_view t) {
-             return fattore(t, "gamma-q", "A1", "A2", d.parametri.gammaQ);
-         }},
-        {"gamma-phi",
-         "γφ′ su tan φ′",
-         "",
-         "NTC 2018 Tab. 6.2.II",
-         "coefficiente su tan(phi') per M1 e M2 (predefinito M1=1,M2=1.25)",
-         "M1=N,M2=N",
-         T::PerInsieme,
-         {"M1", "M2"},
-         true,
-         [](const DatiLavoro& d) { return testoFattore(d.parametri.gammaPhi, "M1", "M2"); },
-         [](DatiLavoro& d, std::string_view t) {
-             return fattore(t, "gamma-phi", "M1", "M2", d.parametri.gammaPhi);
-         }},
-        {"gamma-c",
-         "γc′ sulla coesione efficace",
-         "",
-         "NTC 2018 Tab. 6.2.II",
-         "coefficiente sulla coesione c' per M1 e M2 (predefinito M1=1,M2=1.25)",
-         "M1=N,M2=N",
-         T::PerInsieme,
-         {"M1", "M2"},
-         true,
-         [](const DatiLavoro& d) { return testoFattore(d.parametri.gammaC, "M1", "M2"); },
-         [](DatiLavoro& d, std::string_view t) {
-             return fattore(t, "gamma-c", "M1", "M2", d.parametri.gammaC);
-         }},
-        {"gamma-gamma",
-         "γγ sul peso dell'unità di volume",
-         "",
-         "NTC 2018 Tab. 6.2.II",
-         "coefficiente sul peso di volume per M1 e M2 (predefinito M1=1,M2=1)",
-         "M1=N,M2=N",
-         T::PerInsieme,
-         {"M1", "M2"},
-         true,
-         [](const DatiLavoro& d) { return testoFattore(d.parametri.gammaGamma, "M1", "M2"); },
-         [](DatiLavoro& d, std::string_view t) {
-             return fattore(t, "gamma-gamma", "M1", "M2", d.parametri.gammaGamma);
-         }},
-        {"gamma-r",
-         "γR resistenza passiva a valle",
-         "",
-         "NTC 2018 Tab. 6.5.I (A1+M1); R1 di §6.5.3.1.2 (A2+M2)",
-         "coefficiente della resistenza passiva accanto a A1+M1 e A2+M2 "
-         "(predefinito A1=1.4,A2=1)",
-         "A1=N,A2=N",
-         T::PerInsieme,
-         {"A1", "A2"},
-         true,
-         [](const DatiLavoro& d) { return testoFattore(d.parametri.gammaR, "A1", "A2"); },
-         [](DatiLavoro& d, std::string_view t) {
-             return fattore(t, "gamma-r", "A1", "A2", d.parametri.gammaR);
-         }},
-        {"committente",
-         "Committente",
-         "",
-         "",
-         "committente del progetto (intestazione)",
-         "TESTO",
-         T::Testo,
-         {},
-         false,
-         [](const DatiLavoro& d) { return d.intestazione.committente; },
-         [](DatiLavoro& d, std::string_view t) {
-             return testoIntestazione(t, "committente", d.intestazione.committente);
-         }},
-        {"opera",
-         "Opera",
-         "",
-         "",
-         "opera (intestazione)",
-         "TESTO",
-         T::Testo,
-         {},
-         false,
-         [](const DatiLavoro& d) { return d.intestazione.opera; },
-         [](DatiLavoro& d, std::string_view t) {
-             return testoIntestazione(t, "opera", d.intestazione.opera);
-         }},
-        {"localita",
-         "Località",
-         "",
-         "",
-         "località (intestazione)",
-         "TESTO",
-         T::Testo,
-         {},
-         false,
-         [](const DatiLavoro& d) { return d.intestazione.localita; },
-         [](DatiLavoro& d, std::string_view t) {
-             return testoIntestazione(t, "localita", d.intestazione.localita);
-         }},
-        {"progettista",
-         "Progettista",
-         "",
-         "",
-         "progettista (intestazione)",
-         "TESTO",
-         T::Testo,
-         {},
-         false,
-         [](const DatiLavoro& d) { return d.intestazione.progettista; },
-         [](DatiLavoro& d, std::string_view t) {
-             return testoIntestazione(t, "progettista", d.intestazione.progettista);
-         }},
-        {"data",
-         "Data",
-         "",
-         "",
-         "data del progetto (intestazione)",
-         "TESTO",
-         T::Testo,
-         {},
-         false,
-         [](const DatiLavoro& d) { return d.intestazione.data; },
-         [](DatiLavoro& d, std::string_view t) {
-             return testoIntestazione(t, "data", d.intestazione.data);
-         }},
+        voceFattore<0>(),
+        voceFattore<1>(),
+        voceFattore<2>(),
+        voceFattore<3>(),
+        voceFattore<4>(),
+        voceFattore<5>(),
+        voceIntestazione<0>(),
+        voceIntestazione<1>(),
+        voceIntestazione<2>(),
+        voceIntestazione<3>(),
+        voceIntestazione<4>(),
     };
     return voci;
 }

@@ -89,23 +89,28 @@ std::string aiutoParametri() {
         std::string opzione = "  --" + std::string(v.chiave);
         if (!v.forma.empty())
             opzione += " " + std::string(v.forma);
-        if (opzione.size() < 23)
-            opzione.append(23 - opzione.size(), ' ');
-        else
-            opzione += "\n" + std::string(23, ' ');
-        // The help text wrapped at 79 columns, continued under its first line.
-        std::string_view resto = v.aiuto;
+        // The option and its help wrapped at 79 columns, the help from column 24.
         std::string linea = opzione;
+        if (linea.size() < 22) {
+            linea.append(23 - linea.size(), ' ');
+        } else {
+            t += linea + "\n";
+            linea = std::string(23, ' ');
+        }
+        bool primaParola = true;
+        std::string_view resto = v.aiuto;
         while (!resto.empty()) {
             const auto spazio = resto.find(' ');
             const std::string_view parola = resto.substr(0, spazio);
-            if (linea.size() > 23 && colonne(linea) + 1 + colonne(parola) > 79) {
+            if (!primaParola && colonne(linea) + 1 + colonne(parola) > 79) {
                 t += linea + "\n";
                 linea = std::string(23, ' ');
-            } else if (linea.size() > 23) {
-                linea += ' ';
+                primaParola = true;
             }
+            if (!primaParola)
+                linea += ' ';
             linea += parola;
+            primaParola = false;
             resto.remove_prefix(spazio == std::string_view::npos ? resto.size() : spazio + 1);
         }
         t += linea + "\n";
