@@ -3,8 +3,11 @@
 #include "cli/calcolatore.h"
 #include "files/progetto.h"
 #include "model/calcolo.h"
+#include "platform/pittore_relazione.h"
 #include "report/relazione.h"
 
+#include <QImage>
+#include <QPainter>
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -364,6 +367,26 @@ INSTANTIATE_TEST_SUITE_P(
         {"NomeNonUtf8", "", "", Niente, false, false, "e\xFF.dat"},
         {"RelazioneDiscoPieno", "write:1:ENOSPC", "più spazio sul disco", File, false, true}}),
     [](const auto& caso) { return std::string(caso.param.nome); });
+
+// The report's inks on paper: each a colour of its own, black darkest, the band lightest short of
+// the white page; a line drawn in its own ink and width.
+TEST(Relazione, InchiostriELineeSullaCarta) {
+    const Inchiostro ordine[] = {Inchiostro::Nero, Inchiostro::Grigio, Inchiostro::GrigioChiaro,
+                                 Inchiostro::Fondo};
+    for (std::size_t k = 0; k < std::size(ordine); ++k) {
+        EXPECT_TRUE(coloreRelazione(ordine[k]).isValid());
+        EXPECT_LT(coloreRelazione(ordine[k]).lightness(),
+                  k + 1 < std::size(ordine) ? coloreRelazione(ordine[k + 1]).lightness() : 255);
+    }
+    QImage foglio(40, 40, QImage::Format_RGB32);
+    foglio.fill(Qt::white);
+    QPainter pittore(&foglio);
+    PaginaRelazione pagina;
+    pagina.passi = {LineaPagina{0, 20, 40, 20, Inchiostro::Rosso, 4}};
+    dipingiPaginaRelazione(pittore, pagina, 1);
+    pittore.end();
+    EXPECT_EQ(foglio.pixelColor(20, 20), coloreRelazione(Inchiostro::Rosso));
+}
 
 // The report read back from its PDF by pdftotext: every layer's inputs and results, the totals
 // with their units and "pagina N di M" under every page. Ka, σv, σa and the totals are the core's

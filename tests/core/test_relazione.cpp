@@ -75,6 +75,27 @@ TEST(ScalaAsse, TaccheTondeCheCopronoIDati) {
     EXPECT_FALSE(scalaAsse(0, Inf) || scalaAsse(NaN, 1) || scalaAsse(-1.7e308, 1.7e308));
 }
 
+// Advances from Adobe's Helvetica and Helvetica-Bold metrics (the wider of the two), per 1000 em:
+// digits 556, "t" 333 (bold), "à" 556, "°" 400, "γ" 700; an unknown character, and each byte that
+// starts no valid sequence, an em. Sizes 16, 12, 10, 8.5, 8.5 and 7.5 pt; 0.2 % to spare.
+TEST(MisureTesto, LarghezzeDelleMetricheDiHelvetica) {
+    const std::tuple<const char*, Carattere, double> casi[] = {
+        {"0123456789", Carattere::Corpo, 5560},
+        {"9", Carattere::Titolo, 556},
+        {"5", Carattere::Intestazione, 556},
+        {"3", Carattere::Tabella, 556},
+        {"t\xC3\xA0\xC2\xB0\xCE\xB3", Carattere::TabellaIntestazione, 333 + 556 + 400 + 700},
+        {"\xFF"
+         "a\xE2\x80"
+         "a\xE4\xB8\xAD",
+         Carattere::Piccolo, 1000 + 556 + 2000 + 556 + 1000}};
+    const double punti[] = {16, 12, 10, 8.5, 8.5, 7.5};
+    for (const auto& [testo, carattere, millesimi] : casi)
+        EXPECT_NEAR(larghezzaTesto(testo, carattere),
+                    millesimi * 1.002 * punti[static_cast<int>(carattere)] / 1000, 1e-9)
+            << testo;
+}
+
 // Surcharge 10 kPa; 2 m dry sand (γ 18, φ 30°) over 3 m of submerged cohesive soil (γ 20, c 5,
 // φ 25°): thrust 137.822 kN/m, water part 45, moment 217.727 kN·m/m, 1.580 m above the base.
 Modulo1 dueStrati() {
@@ -170,7 +191,8 @@ TEST(Pagine, TuttoSullaCartaNienteSovrappostoNumeriInFondo) {
                     ++fasce;
                     for (const TestoPagina* c : numeri)
                         EXPECT_TRUE(c->y < r->y || c->y > r->y + r->altezza ||
-                                    std::stoi(c->testo) % 2 == 0)
+                                    (std::stoi(c->testo) % 2 == 0 && ingombro(*c).alto >= r->y &&
+                                     ingombro(*c).basso <= r->y + r->altezza))
                             << c->testo;
                 }
             }
@@ -185,6 +207,18 @@ TEST(Pagine, TuttoSullaCartaNienteSovrappostoNumeriInFondo) {
                 const Ingombro ia = ingombro(*t[a]);
                 EXPECT_TRUE(dentro(ia.sinistra, ia.alto) && dentro(ia.destra, ia.basso))
                     << t[a]->testo;
+                // Across, within the text's 20 mm margins; clear of every tick mark (0.5 pt).
+                EXPECT_TRUE(ia.sinistra >= 20 * PuntiPerMm - 1e-9 &&
+                            ia.destra <= LarghezzaPagina - 20 * PuntiPerMm + 1e-9)
+                    << t[a]->testo;
+                for (const PassoPagina& s : d.pagine[i].passi) {
+                    const auto* l = std::get_if<LineaPagina>(&s);
+                    EXPECT_FALSE(l && l->spessore == 0.5 && ia.sinistra < std::max(l->x1, l->x2) &&
+                                 std::min(l->x1, l->x2) < ia.destra &&
+                                 ia.alto < std::max(l->y1, l->y2) &&
+                                 std::min(l->y1, l->y2) < ia.basso)
+                        << t[a]->testo;
+                }
                 for (std::size_t b = a + 1; b < t.size(); ++b) {
                     const Ingombro ib = ingombro(*t[b]);
                     EXPECT_FALSE(ia.sinistra < ib.destra && ib.sinistra < ia.destra &&
