@@ -94,6 +94,9 @@ TEST(MisureTesto, LarghezzeDelleMetricheDiHelvetica) {
         EXPECT_NEAR(larghezzaTesto(testo, carattere),
                     millesimi * 1.002 * punti[static_cast<int>(carattere)] / 1000, 1e-9)
             << testo;
+    // Bold: the title, the headings and the table headers.
+    for (int c = 0; c < 6; ++c)
+        EXPECT_EQ(carattereGrassetto(static_cast<Carattere>(c)), c == 0 || c == 1 || c == 4) << c;
 }
 
 // Surcharge 10 kPa; 2 m dry sand (γ 18, φ 30°) over 3 m of submerged cohesive soil (γ 20, c 5,
@@ -182,6 +185,9 @@ TEST(Pagine, TuttoSullaCartaNienteSovrappostoNumeriInFondo) {
                 const auto* l = std::get_if<LineaPagina>(&s);
                 const auto* r = std::get_if<RettangoloPagina>(&s);
                 EXPECT_TRUE(!l || (dentro(l->x1, l->y1) && dentro(l->x2, l->y2))) << i;
+                EXPECT_TRUE(!l ||
+                            std::max(l->x1, l->x2) <= LarghezzaPagina - 20 * PuntiPerMm + 1e-9)
+                    << i;
                 EXPECT_TRUE(!r ||
                             (dentro(r->x, r->y) && dentro(r->x + r->larghezza, r->y + r->altezza)));
                 if (l && l->inchiostro == Inchiostro::Nero && l->spessore == 0.4) {
@@ -274,6 +280,14 @@ TEST(Diagrammi, PuntoDiApplicazioneAllaQuotaCalcolata) {
         }
     }
     EXPECT_EQ(frecce, 1);
+    // Beside the plot, every boundary from the ground down: depth, and σa above / below it.
+    std::vector<std::string> etichette;
+    for (const PassoPagina& s : d.pagine[static_cast<std::size_t>(r.pagina)].passi)
+        if (const auto* t = std::get_if<TestoPagina>(&s);
+            t && t->x > r.destra && t->y > r.alto - 10 && t->y < r.basso + 10)
+            etichette.push_back(t->testo);
+    for (const char* e : {"0,000", "3,329", "2,000", "15,315 / 18,646", "5,000", "60,806"})
+        EXPECT_EQ(std::count(etichette.begin(), etichette.end(), e), 1) << e;
     EXPECT_NEAR(pressione(xMassimo), 60.806119, 1e-4);
     EXPECT_NEAR(zAlMassimo, 5.0, 1e-4);
     EXPECT_EQ(ComponiRelazione(Modulo1{}, dati()).diagrammaSa.pagina, -1); // no layers: none
