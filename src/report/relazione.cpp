@@ -147,7 +147,8 @@ void sezioneModello(Impaginatore& p, const Numeri& numeri) {
 
 void sezioneRisultati(Impaginatore& p, const Modulo1& m, int n, const AnalisiSpinta& a,
                       Numeri& numeri) {
-    p.intestazione("3. Risultati", 4 * altezzaRiga(Carattere::Tabella));
+    // Kept with what the table keeps together: its header of two lines and its first three rows.
+    p.intestazione("3. Risultati", 5 * altezzaRiga(Carattere::Tabella));
     if (n == 0) {
         p.paragrafo("Nessuno strato: nessun risultato per strato.", Carattere::Corpo);
     } else {

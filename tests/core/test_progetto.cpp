@@ -150,12 +150,12 @@ const std::string intestazione = "Strato        Potenza       Gamma         Coes
 // The example: with a comma only the numbers change; the header keeps "Attr.int." and "S.falda".
 TEST(Esportazione, EsempioByteperByteColPuntoEConLaVirgola) {
     const std::string riga = " 1             2.5           18            0             30         "
-                             "  No            .33           45.           .             15.";
+                             "  No            .33           45.13         .01           15.";
     ASSERT_EQ(intestazione.size(), 129u);
     ASSERT_EQ(riga.size(), 129u);
     for (const char* decimale : {".", ","}) {
         Modulo1 m;
-        m.Strati(1) = {2.5, 18, 0, 30, 0.3333, 45, 0, 15, 0};
+        m.Strati(1) = {2.5, 18, 0, 30, 0.3333, 45.125, 0.005, 15, 0}; // halves away from zero
         m.NumStrati = 1;
         std::string attesa = riga;
         std::replace(attesa.begin(), attesa.end(), '.', *decimale);

@@ -39,26 +39,64 @@ TEST(TestoValore, DecimaliFissiZeroInizialeEsponenteLineetta) {
     EXPECT_EQ(TestoValore(-2e7, 3, "."), "-2.000E+07");
 }
 
-// The step checked by hand: the smallest of 1, 2, 5 × 10ⁿ with at most 8 intervals.
+// The step checked by hand: the smallest of 1, 2, 5 × 10ⁿ with at most 8 intervals, the axis
+// from the last multiple not above the data to the first not below; equal ends widened away from
+// zero by their own size.
 TEST(ScalaAsse, TaccheTondeCheCopronoIDati) {
-    const double casi[][3] = {
-        {0, 60.806119, 10},    {0, 106, 20}, // 7 intervals (5 would give 13); 10 would give 11
-        {-13.994922, 23.2, 5},               // −15..25
-        {0, 0, 0.2},           {3, 3, 0.5},  // widened to 0..1 and 3..6
-        {0, 0.0031, 0.0005},   {100000, 100001, 0.2}, {-7, -2, 1}, {0, 1e300, 2e299}};
-    for (const auto& [minimo, massimo, passo] : casi) {
+    const double casi[][5] = {
+        {0, 60.806119, 10, 0, 70},
+        {0, 106, 20, 0, 120}, // 7 intervals (5 would give 13); 10 would give 11
+        {-13.994922, 23.2, 5, -15, 25},
+        {0, 0, 0.2, 0, 1},
+        {3, 3, 0.5, 3, 6},
+        {-3, -3, 0.5, -6, -3},
+        {0, 0.0031, 0.0005, 0, 0.0035},
+        {100000, 100001, 0.2, 100000, 100001},
+        {-7, -2, 1, -7, -2},
+        {0, 1e300, 2e299, 0, 1e300},
+        {-1e300, 1e300, 5e299, -1e300, 1e300}};
+    for (const auto& [minimo, massimo, passo, inizio, fine] : casi) {
         SCOPED_TRACE(std::to_string(minimo) + ".." + std::to_string(massimo));
         const auto s = scalaAsse(minimo, massimo);
         ASSERT_TRUE(s.has_value());
         EXPECT_NEAR(s->passo / passo, 1.0, 1e-12);
-        EXPECT_TRUE(s->inizio <= minimo && s->fine >= massimo);
+        EXPECT_NEAR(s->inizio, inizio, 1e-9 * passo);
+        EXPECT_NEAR(s->fine, fine, 1e-9 * passo);
         EXPECT_TRUE(s->tacche.size() >= 2 && s->tacche.size() <= 9);
         EXPECT_EQ(s->tacche.front(), s->inizio);
         for (double t : s->tacche)
             EXPECT_NEAR(t / s->passo, std::round(t / s->passo), 1e-9) << t;
     }
+    // One interval allowed: a single step over the data.
+    const auto uno = scalaAsse(0.2, 0.7, 1);
+    ASSERT_TRUE(uno.has_value());
+    EXPECT_EQ(uno->tacche, (std::vector<double>{0, 1}));
     // The last: the span itself overflows.
     EXPECT_FALSE(scalaAsse(0, Inf) || scalaAsse(NaN, 1) || scalaAsse(-1.7e308, 1.7e308));
+}
+
+// Advances from Adobe's Helvetica and Helvetica-Bold metrics (the wider of the two), per 1000 em:
+// digits 556, "t" 333 (bold), "à" 556, "°" 400, "γ" 700; an unknown character, and each byte that
+// starts no valid sequence, an em. Sizes 16, 12, 10, 8.5, 8.5 and 7.5 pt; 0.2 % to spare.
+TEST(MisureTesto, LarghezzeDelleMetricheDiHelvetica) {
+    const std::tuple<const char*, Carattere, double> casi[] = {
+        {"0123456789", Carattere::Corpo, 5560},
+        {"9", Carattere::Titolo, 556},
+        {"5", Carattere::Intestazione, 556},
+        {"3", Carattere::Tabella, 556},
+        {"t\xC3\xA0\xC2\xB0\xCE\xB3", Carattere::TabellaIntestazione, 333 + 556 + 400 + 700},
+        {"\xFF"
+         "a\xE2\x80"
+         "a\xE4\xB8\xAD",
+         Carattere::Piccolo, 1000 + 556 + 2000 + 556 + 1000}};
+    const double punti[] = {16, 12, 10, 8.5, 8.5, 7.5};
+    for (const auto& [testo, carattere, millesimi] : casi)
+        EXPECT_NEAR(larghezzaTesto(testo, carattere),
+                    millesimi * 1.002 * punti[static_cast<int>(carattere)] / 1000, 1e-9)
+            << testo;
+    // Bold: the title, the headings and the table headers.
+    for (int c = 0; c < 6; ++c)
+        EXPECT_EQ(carattereGrassetto(static_cast<Carattere>(c)), c == 0 || c == 1 || c == 4) << c;
 }
 
 // Surcharge 10 kPa; 2 m dry sand (γ 18, φ 30°) over 3 m of submerged cohesive soil (γ 20, c 5,
@@ -105,10 +143,15 @@ TEST(Pagine, TuttoSullaCartaNienteSovrappostoNumeriInFondo) {
     const std::vector<std::string> nessuno = {"Strati: nessuno strato.", "q = 12,5 kPa",
                                               "Progetto: progetto non salvato"};
     const std::vector<std::string> nonFiniti = {Lineetta, "valore non rappresentabile"};
-    const std::tuple<Modulo1, std::string, std::size_t, std::vector<std::string>> casi[] = {
+    std::vector<std::tuple<Modulo1, std::string, std::size_t, std::vector<std::string>>> casi = {
         {profilo(12.5, {}), "", 1, nessuno}, {dueStrati(), "d.spt", 2, {}},
         {cinquantaStrati(), "c.spt", 5, {}}, {estremi, lungo, 0, {}},
         {nan, "a.spt", 0, nonFiniti},        {enorme, "b.spt", 0, nonFiniti}};
+    // Every count of layers: the section breaks fall at every place of a page.
+    for (int n = 1; n < 50; ++n) {
+        casi.emplace_back(cinquantaStrati(), std::to_string(n), 0, std::vector<std::string>{});
+        std::get<0>(casi.back()).NumStrati = static_cast<Intero16>(n);
+    }
     const double m = MargineStampabile;
     auto dentro = [&](double x, double y) {
         return x >= m && x <= LarghezzaPagina - m && y >= m && y <= AltezzaPagina - m;
@@ -119,23 +162,69 @@ TEST(Pagine, TuttoSullaCartaNienteSovrappostoNumeriInFondo) {
         EXPECT_TRUE(pagine == 0 || d.pagine.size() == pagine) << d.pagine.size();
         std::string tutto;
         std::vector<int> strati, attesi;
+        int fasce = 0;
         for (std::size_t i = 0; i < d.pagine.size(); ++i) {
             const std::vector<const TestoPagina*> t = testi(d.pagine[i]);
             ASSERT_FALSE(t.empty());
             EXPECT_EQ(t.back()->testo,
                       "pagina " + std::to_string(i + 1) + " di " + std::to_string(d.pagine.size()));
+            // The rule under a table's header reaches past every cell; the band lies behind the
+            // rows of even number (the 2nd, 4th... of each table).
+            double destraCelle = 0;
+            std::vector<const TestoPagina*> numeri; // the cells under a header "Strato"
+            for (const TestoPagina* c : t) {
+                if (c->carattere == Carattere::Tabella)
+                    destraCelle = std::max(destraCelle, ingombro(*c).destra);
+                if (std::any_of(t.begin(), t.end(), [&](const TestoPagina* h) {
+                        return h->carattere == Carattere::TabellaIntestazione &&
+                               h->testo == "Strato" && c->x == h->x && c->y > h->y;
+                    }))
+                    numeri.push_back(c);
+            }
             for (const PassoPagina& s : d.pagine[i].passi) {
                 const auto* l = std::get_if<LineaPagina>(&s);
                 const auto* r = std::get_if<RettangoloPagina>(&s);
                 EXPECT_TRUE(!l || (dentro(l->x1, l->y1) && dentro(l->x2, l->y2))) << i;
+                EXPECT_TRUE(!l ||
+                            std::max(l->x1, l->x2) <= LarghezzaPagina - 20 * PuntiPerMm + 1e-9)
+                    << i;
                 EXPECT_TRUE(!r ||
                             (dentro(r->x, r->y) && dentro(r->x + r->larghezza, r->y + r->altezza)));
+                if (l && l->inchiostro == Inchiostro::Nero && l->spessore == 0.4) {
+                    EXPECT_GE(l->x2, destraCelle) << i;
+                }
+                if (r && r->inchiostro == Inchiostro::Fondo) {
+                    ++fasce;
+                    for (const TestoPagina* c : numeri)
+                        EXPECT_TRUE(c->y < r->y || c->y > r->y + r->altezza ||
+                                    (std::stoi(c->testo) % 2 == 0 && ingombro(*c).alto >= r->y &&
+                                     ingombro(*c).basso <= r->y + r->altezza))
+                            << c->testo;
+                }
             }
+            // A heading is never the last thing on its page.
+            for (std::size_t a = 0; a + 1 < t.size(); ++a)
+                EXPECT_TRUE(t[a]->carattere != Carattere::Intestazione ||
+                            std::any_of(t.begin(), t.end() - 1,
+                                        [&](const TestoPagina* b) { return b->y > t[a]->y; }))
+                    << t[a]->testo << " alone at the bottom of page " << i + 1;
             for (std::size_t a = 0; a < t.size(); ++a) {
                 tutto += t[a]->testo + "\n";
                 const Ingombro ia = ingombro(*t[a]);
                 EXPECT_TRUE(dentro(ia.sinistra, ia.alto) && dentro(ia.destra, ia.basso))
                     << t[a]->testo;
+                // Across, within the text's 20 mm margins; clear of every tick mark (0.5 pt).
+                EXPECT_TRUE(ia.sinistra >= 20 * PuntiPerMm - 1e-9 &&
+                            ia.destra <= LarghezzaPagina - 20 * PuntiPerMm + 1e-9)
+                    << t[a]->testo;
+                for (const PassoPagina& s : d.pagine[i].passi) {
+                    const auto* l = std::get_if<LineaPagina>(&s);
+                    EXPECT_FALSE(l && l->spessore == 0.5 && ia.sinistra < std::max(l->x1, l->x2) &&
+                                 std::min(l->x1, l->x2) < ia.destra &&
+                                 ia.alto < std::max(l->y1, l->y2) &&
+                                 std::min(l->y1, l->y2) < ia.basso)
+                        << t[a]->testo;
+                }
                 for (std::size_t b = a + 1; b < t.size(); ++b) {
                     const Ingombro ib = ingombro(*t[b]);
                     EXPECT_FALSE(ia.sinistra < ib.destra && ib.sinistra < ia.destra &&
@@ -154,6 +243,7 @@ TEST(Pagine, TuttoSullaCartaNienteSovrappostoNumeriInFondo) {
         for (int i = 0; i < 2 * lavoro.NumStrati; ++i)
             attesi.push_back(i % lavoro.NumStrati + 1);
         EXPECT_EQ(strati, attesi);
+        EXPECT_EQ(fasce, lavoro.NumStrati / 2 * 2);
         for (const std::string& parola : parole)
             EXPECT_NE(tutto.find(parola), std::string::npos) << parola;
         for (const char* brutto : {"nan", "NaN", "inf", "Inf"})
@@ -190,6 +280,14 @@ TEST(Diagrammi, PuntoDiApplicazioneAllaQuotaCalcolata) {
         }
     }
     EXPECT_EQ(frecce, 1);
+    // Beside the plot, every boundary from the ground down: depth, and σa above / below it.
+    std::vector<std::string> etichette;
+    for (const PassoPagina& s : d.pagine[static_cast<std::size_t>(r.pagina)].passi)
+        if (const auto* t = std::get_if<TestoPagina>(&s);
+            t && t->x > r.destra && t->y > r.alto - 10 && t->y < r.basso + 10)
+            etichette.push_back(t->testo);
+    for (const char* e : {"0,000", "3,329", "2,000", "15,315 / 18,646", "5,000", "60,806"})
+        EXPECT_EQ(std::count(etichette.begin(), etichette.end(), e), 1) << e;
     EXPECT_NEAR(pressione(xMassimo), 60.806119, 1e-4);
     EXPECT_NEAR(zAlMassimo, 5.0, 1e-4);
     EXPECT_EQ(ComponiRelazione(Modulo1{}, dati()).diagrammaSa.pagina, -1); // no layers: none

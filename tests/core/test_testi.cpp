@@ -177,10 +177,23 @@ TEST(CitaTesto, CortoValidoEVisibile) {
         {"a\tb\rc\nd\x1B[1m\x7F\x07\xC2\x9B|\u202E|\u2028",
          "a" + X + "b" + X + "c" + X + "d" + X + "[1m" + X + X + X + "|" + X + "|" + X},
         {"\xFF|\xC0\xAF|\xED\xA0\x80|\xE2\x82", X + "|" + X + X + "|" + X + X + X + "|" + X + X},
-        {std::string(15u << 20, '9') + "\x1B", std::string(39, '9') + Puntini}}; // 15 MiB
+        {std::string(15u << 20, '9') + "\x1B", std::string(39, '9') + Puntini}, // 15 MiB
+        // The ends of each range of RFC 3629, table 3-7: U+00A0, U+07FF, U+0800, U+D7FF, U+FFFF,
+        // U+10000 and U+10FFFF kept; C1, F5, a lead without its follower, an overlong four-byte
+        // form and U+110000 marked.
+        {"\xC1\xBF|\xC2\xA0|\xDF\xBF|\xE0\xA0\x80|\xED\x9F\xBF|\xEF\xBF\xBF|\xF5\x80|\xC2\xC0",
+         X + X + "|\xC2\xA0|\xDF\xBF|\xE0\xA0\x80|\xED\x9F\xBF|\xEF\xBF\xBF|" + X + X + "|" + X + X},
+        {"\xF0\x90\x80\x80|\xF4\x8F\xBF\xBF|\xF4\x90\x80\x80|\xF0\x8F\xBF\xBF",
+         "\xF0\x90\x80\x80|\xF4\x8F\xBF\xBF|" + volte(4, X) + "|" + volte(4, X)},
+        // The ends of each range of controls.
+        {"\x1F \x7E\x7F\xC2\x9F\xC2\xA0\u200D\u200E\u200F\u2010\u2027\u2028\u202E\u202F\u2065\u2066\u2069\u206A",
+         X + " ~" + X + X + "\xC2\xA0\u200D" + X + X + "\u2010\u2027" + X + X + "\u202F\u2065" + X + X +
+             "\u206A"}};
     // clang-format on
     for (const auto& [testo, atteso] : casi)
         EXPECT_EQ(citaTesto(testo), atteso) << atteso;
+    EXPECT_EQ(citaTesto("ab", 1), Puntini);
+    EXPECT_EQ(citaTesto("ab", 0), "");
 }
 
 // A path keeps its end: of 49 characters the last 39 start inside the long folder, so the cut
@@ -205,6 +218,22 @@ TEST(MotivoErrore, OgniErroreComuneHaLaSuaFraseItaliana) {
             EXPECT_EQ(m.find("errore del sistema"), std::string::npos) << m;
             EXPECT_EQ(m.find('?'), std::string::npos) << m;
         }
+    // An error without a sentence of its own: the general one, with the number and the
+    // system's text after it.
+    EXPECT_EQ(motivoErrore(EDOM, Operazione::Scrittura),
+              "scrittura non riuscita per un errore del sistema n. " + std::to_string(EDOM) + " (" +
+                  std::strerror(EDOM) + ")");
+    // What a name that is not a regular file is, said as what it is.
+    const std::pair<TipoFile, const char*> tipi[] = {
+        {TipoFile::Pipe, "è una pipe con nome"},
+        {TipoFile::Socket, "è un socket"},
+        {TipoFile::DispositivoCaratteri, "è un dispositivo a caratteri"},
+        {TipoFile::DispositivoBlocchi, "è un dispositivo a blocchi"},
+        {TipoFile::Altro, "è un file speciale"}};
+    for (const auto& [tipo, cosa] : tipi)
+        EXPECT_EQ(motivoNonFileNormale(tipo, Operazione::Scrittura),
+                  std::string("non è un file normale (") + cosa +
+                      "): il programma scrive solo file normali");
 }
 
 } // namespace
