@@ -83,6 +83,8 @@ struct VoceParametro {
     std::string (*testo)(const DatiLavoro&) = nullptr;
     // Sets the value from its text; an Italian reason when the text is not a valid value.
     std::optional<std::string> (*imposta)(DatiLavoro&, std::string_view) = nullptr;
+    // The part of the parameters window it belongs to, when not the general one ("Sisma").
+    std::string_view parte;
 };
 
 // Every parameter, in the order the window, the file, --help and the report give them.
