@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/applicazione.h"
 
+#include "ui/calcolo/parametri_window.h"
+#include "ui/calcolo/spinte_progetto_window.h"
 #include "ui/diagrams/sa_window.h"
 #include "ui/diagrams/salva_immagine.h"
 #include "ui/diagrams/stampa1_window.h"
@@ -39,9 +41,9 @@ template <typename Finestra> RegistroFinestre::Fabbrica fabbrica(Servizi& serviz
 Applicazione::Applicazione(ServizioMessaggi& messaggi, const FonteSeparatori& separatori,
                            ServizioStampa& stampa, ServizioDesktop& desktop,
                            std::function<void()> fineProgramma)
-    : m_finestre(stampa, std::move(fineProgramma)), m_servizi{m_modulo, messaggi,   separatori,
-                                                              stampa,   m_finestre, *this,
-                                                              desktop} {
+    : m_finestre(stampa, std::move(fineProgramma)), m_servizi{m_modulo,   m_lavoro, messaggi,
+                                                              separatori, stampa,   m_finestre,
+                                                              *this,      desktop} {
     inizializzaRisorse();
     m_finestre.registra(IdFinestra::Spintaro, fabbrica<SpintaroWindow>(m_servizi));
     m_finestre.registra(IdFinestra::Sv, fabbrica<SvWindow>(m_servizi));
@@ -63,6 +65,8 @@ Applicazione::Applicazione(ServizioMessaggi& messaggi, const FonteSeparatori& se
     m_finestre.registra(IdFinestra::Nuovolavoro, fabbrica<NuovolavoroWindow>(m_servizi));
     m_finestre.registra(IdFinestra::frmSplash, fabbrica<FrmSplashWindow>(m_servizi));
     m_finestre.registra(IdFinestra::grazie1, fabbrica<Grazie1Window>(m_servizi));
+    m_finestre.registra(IdFinestra::Parametri, fabbrica<ParametriWindow>(m_servizi));
+    m_finestre.registra(IdFinestra::SpinteProgetto, fabbrica<SpinteProgettoWindow>(m_servizi));
 }
 
 SpintaroWindow* Applicazione::avvia() {
@@ -71,18 +75,31 @@ SpintaroWindow* Applicazione::avvia() {
 
 void Applicazione::lavoroScartato() {
     m_fileProgetto.clear();
+    lavoroAzzerato();
     if (auto* principale = m_finestre.istanzaDi<SpintaroWindow>(IdFinestra::Spintaro))
         principale->PulisciVisualizza();
 }
 
 void Applicazione::lavoroNuovo() {
     m_fileProgetto.clear();
+    lavoroAzzerato();
     // The "Visualizza" frame keeps what it showed; only the layer number starts again.
     if (auto* principale = m_finestre.istanzaDi<SpintaroWindow>(IdFinestra::Spintaro))
         principale->ricominciaNumerazione();
 }
 
+// The job's parameters go with its layers; the parameters window shows the defaults again.
+void Applicazione::lavoroAzzerato() {
+    m_lavoro = DatiLavoro{};
+    m_risultatiMostrati = false;
+    if (auto* parametri = m_finestre.istanzaDi<ParametriWindow>(IdFinestra::Parametri))
+        parametri->mostraParametri();
+}
+
 void Applicazione::progettoAperto() {
+    m_risultatiMostrati = false;
+    if (auto* parametri = m_finestre.istanzaDi<ParametriWindow>(IdFinestra::Parametri))
+        parametri->mostraParametri();
     if (auto* principale = m_finestre.istanzaDi<SpintaroWindow>(IdFinestra::Spintaro))
         principale->progettoAperto();
 }

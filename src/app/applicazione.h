@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "analisi/parametri.h"
 #include "model/modulo1.h"
 #include "platform/collegamenti.h"
 #include "platform/file_system.h"
@@ -14,7 +15,7 @@ namespace spintaro {
 
 class SpintaroWindow;
 
-// The program as a whole: the one job in memory, the window registry with the twelve windows,
+// The program as a whole: the one job in memory, the window registry with the fourteen windows,
 // and the services every window receives. The services come from outside, so that tests pass
 // their own (answered message boxes, fixed separators, recorded printing, answered file
 // dialogs).
@@ -36,19 +37,25 @@ public:
     bool apriAllAvvio(const PercorsoFile& progetto);
 
     Modulo1& modulo() { return m_modulo; }
+    DatiLavoro& lavoro() { return m_lavoro; }
     RegistroFinestre& finestre() { return m_finestre; }
     Servizi& servizi() { return m_servizi; }
 
 private:
     void lavoroScartato() override;
+    void lavoroAzzerato();
     void lavoroNuovo() override;
     void progettoAperto() override;
     void apriSalvaImmagine(IdFinestra diagramma) override;
     void progettoNelFile(const QString& nome) override { m_fileProgetto = nome; }
     QString fileProgetto() const override { return m_fileProgetto; }
+    void risultatiProgettoMostrati() override { m_risultatiMostrati = true; }
+    bool risultatiProgettoRichiesti() const override { return m_risultatiMostrati; }
 
     Modulo1 m_modulo;
+    DatiLavoro m_lavoro;
     QString m_fileProgetto;
+    bool m_risultatiMostrati = false;
     RegistroFinestre m_finestre;
     Servizi m_servizi;
 };

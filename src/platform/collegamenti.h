@@ -27,6 +27,10 @@ public:
     virtual void progettoNelFile(const QString& nome) = 0;
     // That file's name; empty when the job has none.
     virtual QString fileProgetto() const = 0;
+    // The design results were shown for this job: the calculation report then holds them even
+    // with the default parameters. A new, discarded or opened job starts without.
+    virtual void risultatiProgettoMostrati() = 0;
+    virtual bool risultatiProgettoRichiesti() const = 0;
 };
 
 } // namespace spintaro

@@ -181,6 +181,27 @@ Esito scrivi(const std::string& nome, const std::string& byte) {
     return Esito{true, {}};
 }
 
+Esito rimuovi(const std::string& nome) {
+    if (nome.empty())
+        return fallito(NomeVuoto);
+    if (nome.find('\0') != std::string::npos)
+        return fallito(NomeNonValido);
+    struct stat st {};
+    if (::lstat(nome.c_str(), &st) != 0)
+        return errno == ENOENT ? Esito{true, {}}
+                               : fallito(motivoErrore(errno, Operazione::Scrittura));
+    if (!S_ISREG(st.st_mode) && !S_ISLNK(st.st_mode))
+        return fallito(motivoNonFileNormale(tipoDi(st.st_mode), Operazione::Scrittura));
+    if (::unlink(nome.c_str()) != 0 && errno != ENOENT)
+        return fallito(motivoErrore(errno, Operazione::Scrittura));
+    if (const int d = ::open(cartellaDi(nome).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        d >= 0) {
+        (void)::fsync(d);
+        ::close(d);
+    }
+    return Esito{true, {}};
+}
+
 struct Lettura {
     bool ok = false;
     std::string byte;
@@ -279,6 +300,17 @@ EsitoFile scriviFileAtomico(const QString& percorso, const std::string& byte) {
     if (!codificato)
         return EsitoFile{false, QString::fromUtf8(NomeNonValido)};
     return scriviFileAtomico(*codificato, byte);
+}
+
+EsitoFile rimuoviFile(const PercorsoFile& percorso) {
+    return inQt(rimuovi(percorso.byte));
+}
+
+EsitoFile rimuoviFile(const QString& percorso) {
+    const auto codificato = codificaNome(percorso);
+    if (!codificato)
+        return EsitoFile{false, QString::fromUtf8(NomeNonValido)};
+    return rimuoviFile(*codificato);
 }
 
 LetturaFile leggiFile(const PercorsoFile& percorso) {

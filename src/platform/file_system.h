@@ -34,6 +34,11 @@ EsitoFile scriviFileAtomico(const PercorsoFile& percorso, const std::string& byt
 // The same for a name from a window (refused, with a message, when codificaNome refuses it).
 EsitoFile scriviFileAtomico(const QString& percorso, const std::string& byte);
 
+// Removes a plain file (or the symbolic link under the name); nothing under the name is fine. A
+// folder, a pipe, a socket or a device is refused and left as it is.
+EsitoFile rimuoviFile(const PercorsoFile& percorso);
+EsitoFile rimuoviFile(const QString& percorso);
+
 // Reads a whole plain file (a symbolic link to one is fine), up to a limit far above any project
 // file. Anything else is refused before a byte is read and without waiting: a pipe with no
 // writer, a socket or a device never blocks the program.

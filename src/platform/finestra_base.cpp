@@ -41,6 +41,8 @@ constexpr DatiFinestra Finestre[] = {
     {"Nuovolavoro", true, "Nuovo Lavoro?"},
     {"frmSplash", false, "Informazioni su Spintaro 1.1"},
     {"grazie1", false},
+    {"Parametri", false},
+    {"SpinteProgetto", false},
 };
 static_assert(std::size(Finestre) == TutteLeFinestre.size());
 

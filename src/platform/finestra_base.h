@@ -16,7 +16,7 @@ namespace spintaro {
 struct Servizi;
 class ServizioMessaggi;
 
-// The twelve windows of the program. Each has at most one instance at a time.
+// The fourteen windows of the program. Each has at most one instance at a time.
 enum class IdFinestra {
     Spintaro,
     Sv,
@@ -30,15 +30,18 @@ enum class IdFinestra {
     Nuovolavoro,
     frmSplash,
     grazie1,
+    Parametri,
+    SpinteProgetto,
 };
 
-inline constexpr std::array<IdFinestra, 12> TutteLeFinestre = {
+inline constexpr std::array<IdFinestra, 14> TutteLeFinestre = {
     IdFinestra::Spintaro,   IdFinestra::Sv,
     IdFinestra::Sa,         IdFinestra::stampa1,
     IdFinestra::Apri,       IdFinestra::Salva,
     IdFinestra::Esporta,    IdFinestra::salvaimmagine,
     IdFinestra::Attenzione, IdFinestra::Nuovolavoro,
     IdFinestra::frmSplash,  IdFinestra::grazie1,
+    IdFinestra::Parametri,  IdFinestra::SpinteProgetto,
 };
 
 // The window's name, which is also its objectName.

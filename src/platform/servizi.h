@@ -6,6 +6,7 @@
 namespace spintaro {
 
 class Modulo1;
+struct DatiLavoro;
 class ServizioMessaggi;
 class FonteSeparatori;
 class ServizioStampa;
@@ -16,10 +17,12 @@ class ServizioDesktop;
 // The title that message boxes without a title of their own carry.
 inline const QString TitoloApplicazione = QStringLiteral("Spintaro");
 
-// What every window receives at construction: the one job in memory and the platform services.
+// What every window receives at construction: the one job in memory (its layers, and its design
+// parameters and heading data) and the platform services.
 // The application owns all of them and outlives every window.
 struct Servizi {
     Modulo1& modulo;
+    DatiLavoro& lavoro;
     ServizioMessaggi& messaggi;
     const FonteSeparatori& separatori;
     ServizioStampa& stampa;

@@ -126,7 +126,9 @@ TEST_F(FinestraPrincipale, FinestraFissaConSoloLaChiusuraETreMenu) {
                               "esportamenu=&Esporta|stampa=S&tampa|"
                               "relazione=&Relazione di calcolo...|Immagini=&Immagini|"
                               "Salva_Sv=Salva S&v|stampasv=S&tampaSv|Salva_Sa=Salva S&a|"
-                              "stampasa=St&ampa Sa|info=&?|"
+                              "stampasa=St&ampa Sa|Calcolo=&Calcolo|"
+                              "parametri=&Parametri di calcolo...|"
+                              "spinte_progetto=&Spinte di progetto...|info=&?|"
                               "info_programma=Informazioni su &Spintaro 1.1|grazie=&E Grazie...");
 }
 

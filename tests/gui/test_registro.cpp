@@ -33,9 +33,10 @@ TEST(Registro, UnaSolaIstanzaNascondereConservaScaricareDistrugge) {
     const QStringList titoli =
         QStringLiteral("Sv=Sigma v|Sa=Sa|stampa1=stampa|Apri=Apri|Salva=Salva|Esporta=Esporta|"
                        "salvaimmagine=Salva Immagine|Attenzione=ATTENZIONE|Nuovolavoro= |"
-                       "frmSplash=|grazie1=E Grazie....")
+                       "frmSplash=|grazie1=E Grazie....|Parametri=Parametri di calcolo|"
+                       "SpinteProgetto=Spinte di progetto")
             .split('|');
-    for (int i = 1; i < 12; ++i) {
+    for (int i = 1; i < int(TutteLeFinestre.size()); ++i) {
         const IdFinestra id = TutteLeFinestre[i];
         SCOPED_TRACE(titoli[i - 1].toStdString());
         AmbienteProva a;

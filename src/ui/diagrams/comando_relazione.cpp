@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/diagrams/comando_relazione.h"
 
+#include "analisi/spinte_progetto.h"
+#include "files/parametri_lavoro.h"
 #include "model/modulo1.h"
 #include "platform/collegamenti.h"
 #include "platform/fonte_separatori.h"
@@ -12,10 +14,26 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <optional>
 
 namespace spintaro {
 
 void comandoRelazione(Servizi& servizi, QWidget* genitore) {
+    // The design chapter when the job has parameters of its own or its design results were shown;
+    // a report that should hold it and cannot is not written.
+    std::optional<RisultatoProgetto> progettazione;
+    if (ParametriDiProgetto(servizi.lavoro) || servizi.collegamenti.risultatiProgettoRichiesti()) {
+        progettazione = CalcolaSpinteProgetto(servizi.modulo, servizi.lavoro.parametri);
+        if (!progettazione->ok) {
+            servizi.messaggi.mostra(TitoloApplicazione,
+                                    QStringLiteral("La relazione di calcolo non è stata scritta: "
+                                                   "le spinte di progetto non sono calcolabili:"
+                                                   "\r\n%1.")
+                                        .arg(QString::fromStdString(progettazione->messaggio)),
+                                    Pulsanti::Ok);
+            return;
+        }
+    }
     const QString progetto = servizi.collegamenti.fileProgetto();
     // The dialog starts in the working directory, which the file windows share, with the
     // project's name.
@@ -32,8 +50,12 @@ void comandoRelazione(Servizi& servizi, QWidget* genitore) {
     if (!nome.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
         nome += QStringLiteral(".pdf");
 
-    const DatiRelazione dati{progetto.toStdString(), dataOraRelazione(), programmaRelazione(),
-                             servizi.separatori.separatori().decimale};
+    const DatiRelazione dati{progetto.toStdString(),
+                             dataOraRelazione(),
+                             programmaRelazione(),
+                             servizi.separatori.separatori().decimale,
+                             progettazione ? &servizi.lavoro.parametri : nullptr,
+                             progettazione ? &*progettazione : nullptr};
     const EsitoFile esito = scriviRelazione(nome, ComponiRelazione(servizi.modulo, dati));
     if (!esito.ok) {
         servizi.messaggi.mostra(TitoloApplicazione,

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/files/apri_window.h"
 
+#include "files/parametri_lavoro.h"
 #include "files/progetto.h"
 #include "platform/collegamenti.h"
 #include "platform/file_system.h"
@@ -49,8 +50,12 @@ namespace {
 
 // The read file (or why it could not be read) into the job; nomeNelMessaggio names it, nome is
 // what the job remembers as its file.
+// parametri is the job's parameter file, read beside it (a missing one means the defaults; one
+// that cannot be read or used stops the opening, so that the job is never computed with the
+// defaults in place of its own values).
 bool apri(Servizi& servizi, const QString& nome, const QString& nomeNelMessaggio,
-          const LetturaFile& letto) {
+          const LetturaFile& letto, const QString& parametriNelMessaggio,
+          const LetturaFile& parametri) {
     const QString nonAperto = QStringLiteral("Il progetto «%1» non è stato aperto:\r\n%2.\r\n"
                                              "I dati in memoria non sono stati modificati.");
     auto avvisa = [&](const QString& motivo) {
@@ -60,6 +65,19 @@ bool apri(Servizi& servizi, const QString& nome, const QString& nomeNelMessaggio
     };
     if (!letto.ok)
         return avvisa(letto.messaggio);
+    DatiLavoro dati;
+    if (parametri.ok) {
+        LetturaParametri l = LeggiParametri(parametri.byte);
+        if (!l.ok)
+            return avvisa(QStringLiteral("il file dei parametri «%1»%2: %3")
+                              .arg(parametriNelMessaggio,
+                                   l.riga > 0 ? QStringLiteral(", riga %1").arg(l.riga) : QString(),
+                                   QString::fromStdString(l.messaggio)));
+        dati = std::move(l.dati);
+    } else if (!parametri.manca) {
+        return avvisa(QStringLiteral("il file dei parametri «%1» non si legge: %2")
+                          .arg(parametriNelMessaggio, parametri.messaggio));
+    }
     // Commits only when the whole file has been read and every layer computed.
     const EsitoApertura esito = ApriProgetto(servizi.modulo, letto.byte);
     if (!esito.ok) {
@@ -68,6 +86,7 @@ bool apri(Servizi& servizi, const QString& nome, const QString& nomeNelMessaggio
             motivo = QStringLiteral("riga %1: %2").arg(esito.riga).arg(motivo);
         return avvisa(motivo);
     }
+    servizi.lavoro = std::move(dati);
     // The main window numbers the layers read, so that Ok keeps them all.
     servizi.collegamenti.progettoAperto();
     servizi.collegamenti.progettoNelFile(nome);
@@ -77,12 +96,16 @@ bool apri(Servizi& servizi, const QString& nome, const QString& nomeNelMessaggio
 } // namespace
 
 bool apriProgetto(Servizi& servizi, const QString& nome) {
-    return apri(servizi, nome, percorsoPerMessaggio(nome), leggiFile(nome));
+    const QString parametri = QString::fromStdString(NomeParametri(nome.toStdString()));
+    return apri(servizi, nome, percorsoPerMessaggio(nome), leggiFile(nome),
+                percorsoPerMessaggio(parametri), leggiFile(parametri));
 }
 
 bool apriProgetto(Servizi& servizi, const PercorsoFile& nome) {
+    const PercorsoFile parametri{NomeParametri(nome.byte)};
     return apri(servizi, QFile::decodeName(QByteArray::fromStdString(nome.byte)),
-                percorsoPerMessaggio(nome), leggiFile(nome));
+                percorsoPerMessaggio(nome), leggiFile(nome), percorsoPerMessaggio(parametri),
+                leggiFile(parametri));
 }
 
 void ApriWindow::Annulla_Click() {

@@ -2,9 +2,11 @@
 #include "ui/files/salva_window.h"
 
 #include "files/nomi_file.h"
+#include "files/parametri_lavoro.h"
 #include "files/progetto.h"
 #include "model/modulo1.h"
 #include "platform/collegamenti.h"
+#include "platform/file_system.h"
 #include "platform/liste_file.h"
 #include "platform/registro_finestre.h"
 #include "platform/servizi.h"
@@ -47,9 +49,33 @@ void SalvaWindow::Salva_Click() {
     // The writer walks the table with IndiceStrato; a save that fails leaves even that as it was,
     // and the window stays open, so that another folder or name can be chosen.
     const Intero16 indice = m.IndiceStrato;
+    // The parameter file first, so that a project file never stands beside parameters that are
+    // not its own; when the project file then fails, the parameter file comes back as it was.
+    const QString nomeParametri = QString::fromStdString(NomeParametri(*nome));
+    const std::string parametri = TestoParametri(servizi().lavoro);
+    const LetturaFile prima = leggiFile(nomeParametri);
+    const bool invariato = parametri.empty() ? prima.manca : prima.ok && prima.byte == parametri;
+    if (!invariato) {
+        const EsitoFile scritto = parametri.empty() ? rimuoviFile(nomeParametri)
+                                                    : scriviFileAtomico(nomeParametri, parametri);
+        if (!scritto.ok) {
+            avvisa(
+                QStringLiteral("Il progetto non è stato salvato: il file dei parametri «%1» "
+                               "non è stato %2:\r\n%3.\r\nI file che esistevano con questi "
+                               "nomi non sono stati modificati.")
+                    .arg(percorsoPerMessaggio(nomeParametri),
+                         parametri.empty() ? QStringLiteral("rimosso") : QStringLiteral("scritto"),
+                         scritto.messaggio));
+            return;
+        }
+    }
     if (!scriviOAvvisa(QString::fromStdString(*nome), ScriviProgetto(m), indice,
-                       QStringLiteral("Il progetto non è stato salvato nel file")))
+                       QStringLiteral("Il progetto non è stato salvato nel file"))) {
+        if (!invariato)
+            (void)(prima.ok ? scriviFileAtomico(nomeParametri, prima.byte)
+                            : rimuoviFile(nomeParametri));
         return;
+    }
     servizi().collegamenti.progettoNelFile(QString::fromStdString(*nome));
     servizi().finestre.scarica(IdFinestra::Salva);
     servizi().finestre.apri(IdFinestra::Nuovolavoro);

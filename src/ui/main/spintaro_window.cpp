@@ -189,6 +189,11 @@ void SpintaroWindow::costruisciMenu() {
     Salva_Sa = voce(Immagini, "Salva_Sa", QStringLiteral("Salva S&a"));
     stampasa = voce(Immagini, "stampasa", QStringLiteral("St&ampa Sa"));
 
+    Calcolo = m_barraMenu->addMenu(QStringLiteral("&Calcolo"));
+    Calcolo->setObjectName(QStringLiteral("Calcolo"));
+    parametri = voce(Calcolo, "parametri", QStringLiteral("&Parametri di calcolo..."));
+    spinte_progetto = voce(Calcolo, "spinte_progetto", QStringLiteral("&Spinte di progetto..."));
+
     info = m_barraMenu->addMenu(QStringLiteral("&?"));
     info->setObjectName(QStringLiteral("info"));
     info_programma = voce(info, "info_programma", QStringLiteral("Informazioni su &Spintaro 1.1"));
@@ -222,6 +227,8 @@ void SpintaroWindow::collegaComandi() {
     suVoce(stampasv, [this] { stampaFinestra(IdFinestra::Sv); });
     suVoce(Salva_Sa, [this] { servizi().collegamenti.apriSalvaImmagine(IdFinestra::Sa); });
     suVoce(stampasa, [this] { stampaFinestra(IdFinestra::Sa); });
+    suVoce(parametri, apre(IdFinestra::Parametri));
+    suVoce(spinte_progetto, apre(IdFinestra::SpinteProgetto));
     suVoce(info_programma, apre(IdFinestra::frmSplash));
     suVoce(grazie, apre(IdFinestra::grazie1));
     suClic(Grafico, apre(IdFinestra::Sv));

@@ -122,6 +122,9 @@ public:
     QAction* stampasv = nullptr;
     QAction* Salva_Sa = nullptr;
     QAction* stampasa = nullptr;
+    QMenu* Calcolo = nullptr;
+    QAction* parametri = nullptr;
+    QAction* spinte_progetto = nullptr;
     QMenu* info = nullptr;
     QAction* info_programma = nullptr;
     QAction* grazie = nullptr;

@@ -1,0 +1,330 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/calcolo/parametri_window.h"
+
+#include "files/parametri_lavoro.h"
+#include "platform/caratteri.h"
+#include "platform/fonte_separatori.h"
+#include "platform/registro_finestre.h"
+#include "platform/servizi.h"
+#include "ui/calcolo/spinte_progetto_window.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+namespace spintaro {
+
+namespace {
+
+QString q(std::string_view t) {
+    return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
+}
+
+// What a word of a choice shows: the combinations by their names, the others as they are written.
+QString testoScelta(std::string_view parola) {
+    for (Combinazione c : {Combinazione::SLE, Combinazione::A1M1, Combinazione::A2M2})
+        if (parola == ParolaCombinazione(c))
+            return q(NomeCombinazione(c));
+    return q(parola);
+}
+
+// A number of the file's form ("1.25") with the user's decimal separator, and back: the parameter
+// reads either separator, the values per set only the period (the comma parts the sets).
+QString conSeparatore(std::string t, const std::string& decimale) {
+    if (decimale == ",")
+        for (char& c : t)
+            if (c == '.')
+                c = ',';
+    return QString::fromStdString(t);
+}
+
+std::string conPunto(const QString& t) {
+    std::string s = t.trimmed().toStdString();
+    for (char& c : s)
+        if (c == ',')
+            c = '.';
+    return s;
+}
+
+// The part of the window an entry belongs to.
+QString parteDi(const VoceParametro& v) {
+    if (!v.parte.empty())
+        return q(v.parte);
+    return v.tipo == TipoParametro::PerInsieme ? QStringLiteral("Coefficienti parziali")
+                                               : QStringLiteral("Calcolo");
+}
+
+} // namespace
+
+ParametriWindow::ParametriWindow(Servizi& servizi)
+    : FinestraBase(IdFinestra::Parametri, servizi, QStringLiteral("Parametri di calcolo")) {
+    setFont(fontMsSansSerif(8.25));
+    costruisci();
+    mostraParametri();
+}
+
+void ParametriWindow::costruisci() {
+    auto* principale = new QVBoxLayout(this);
+    principale->setSizeConstraint(QLayout::SetFixedSize);
+
+    // The groups in the order their first entry comes in the table.
+    std::vector<std::pair<QString, QGridLayout*>> gruppi;
+    auto grigliaDi = [&](const QString& parte) {
+        for (auto& [nome, griglia] : gruppi)
+            if (nome == parte)
+                return griglia;
+        auto* box = new QGroupBox(parte, this);
+        auto* griglia = new QGridLayout(box);
+        griglia->setColumnMinimumWidth(1, 150);
+        principale->addWidget(box);
+        gruppi.emplace_back(parte, griglia);
+        return griglia;
+    };
+
+    for (const VoceParametro& v : VociParametri()) {
+        if (!v.calcolo)
+            continue;
+        QGridLayout* griglia = grigliaDi(parteDi(v));
+        const int riga = griglia->rowCount();
+        const QString nome = q(v.etichetta);
+        auto* etichetta = new QLabel(nome + QStringLiteral(":"));
+        griglia->addWidget(etichetta, riga, 0);
+        Campo c;
+        c.voce = &v;
+        auto* valore = new QWidget;
+        auto* riga_ = new QHBoxLayout(valore);
+        riga_->setContentsMargins(0, 0, 0, 0);
+        const QString chiave = q(v.chiave);
+        switch (v.tipo) {
+        case TipoParametro::Scelta:
+            c.scelta = new QComboBox;
+            c.scelta->setObjectName(chiave);
+            for (std::string_view s : v.scelte)
+                c.scelta->addItem(testoScelta(s), q(s));
+            riga_->addWidget(c.scelta);
+            etichetta->setBuddy(c.scelta);
+            break;
+        case TipoParametro::Numero:
+        case TipoParametro::Testo:
+            c.testo[0] = new QLineEdit;
+            c.testo[0]->setObjectName(chiave);
+            riga_->addWidget(c.testo[0]);
+            etichetta->setBuddy(c.testo[0]);
+            break;
+        case TipoParametro::Interruttore:
+            c.interruttore = new QCheckBox(QStringLiteral("sì"));
+            c.interruttore->setObjectName(chiave);
+            c.interruttore->setAccessibleName(nome);
+            riga_->addWidget(c.interruttore);
+            etichetta->setBuddy(c.interruttore);
+            break;
+        case TipoParametro::PerInsieme:
+            for (std::size_t k = 0; k < 2; ++k) {
+                auto* insieme = new QLabel(q(v.scelte[k]));
+                c.testo[k] = new QLineEdit;
+                c.testo[k]->setObjectName(chiave + QStringLiteral("-") + q(v.scelte[k]));
+                c.testo[k]->setAccessibleName(nome + QStringLiteral(", ") + q(v.scelte[k]));
+                c.testo[k]->setMaximumWidth(60);
+                insieme->setBuddy(c.testo[k]);
+                riga_->addWidget(insieme);
+                riga_->addWidget(c.testo[k]);
+            }
+            etichetta->setBuddy(c.testo[0]);
+            break;
+        case TipoParametro::Elenco:
+            for (std::string_view s : v.scelte) {
+                auto* casella = new QCheckBox(testoScelta(s));
+                casella->setObjectName(chiave + QStringLiteral("-") + q(s));
+                casella->setAccessibleName(nome + QStringLiteral(": ") + testoScelta(s));
+                riga_->addWidget(casella);
+                c.elenco.push_back(casella);
+            }
+            etichetta->setBuddy(c.elenco.front());
+            break;
+        }
+        riga_->addStretch();
+        griglia->addWidget(valore, riga, 1);
+        griglia->addWidget(new QLabel(q(v.unita)), riga, 2);
+        auto* clausola = new QLabel(q(v.clausola));
+        clausola->setEnabled(false); // a note beside the value, in the disabled colour
+        griglia->addWidget(clausola, riga, 3);
+        if (QWidget* w = controlloDi(c))
+            w->setAccessibleDescription(q(v.clausola));
+        m_campi.push_back(std::move(c));
+    }
+
+    Esito = new QLabel(this);
+    Esito->setObjectName(QStringLiteral("Esito"));
+    Esito->setWordWrap(true);
+    Esito->setAccessibleName(QStringLiteral("Esito"));
+    principale->addWidget(Esito);
+
+    auto* pulsanti = new QHBoxLayout;
+    auto pulsante = [&](const char* nome, const QString& testo) {
+        auto* p = new QPushButton(testo, this);
+        p->setObjectName(QLatin1String(nome));
+        p->setAutoDefault(false);
+        pulsanti->addWidget(p);
+        return p;
+    };
+    Applica = pulsante("Applica", QStringLiteral("&Applica"));
+    Predefiniti = pulsante("Predefiniti", QStringLiteral("&Predefiniti"));
+    Risultati = pulsante("Risultati", QStringLiteral("&Spinte di progetto..."));
+    pulsanti->addStretch();
+    Chiudi = pulsante("Chiudi", QStringLiteral("&Chiudi"));
+    principale->addLayout(pulsanti);
+
+    QObject::connect(Applica, &QPushButton::clicked, this,
+                     [this] { comando([this] { applica(); }); });
+    QObject::connect(Predefiniti, &QPushButton::clicked, this, [this] {
+        comando([this] {
+            servizi().lavoro.parametri = ParametriCalcolo{};
+            mostraParametri();
+            segnala(QStringLiteral("Ripristinati i parametri predefiniti: il calcolo di progetto "
+                                   "coincide con quello degli strati."),
+                    false);
+            if (auto* r =
+                    servizi().finestre.istanzaDi<SpinteProgettoWindow>(IdFinestra::SpinteProgetto))
+                r->aggiorna();
+        });
+    });
+    QObject::connect(Risultati, &QPushButton::clicked, this, [this] {
+        comando([this] {
+            if (applica())
+                servizi().finestre.apri(IdFinestra::SpinteProgetto);
+        });
+    });
+    QObject::connect(Chiudi, &QPushButton::clicked, this,
+                     [this] { comando([this] { servizi().finestre.nascondi(id()); }); });
+}
+
+QWidget* ParametriWindow::controlloDi(const Campo& c) const {
+    if (c.scelta != nullptr)
+        return c.scelta;
+    if (c.interruttore != nullptr)
+        return c.interruttore;
+    if (!c.elenco.empty())
+        return c.elenco.front();
+    return c.testo[0];
+}
+
+void ParametriWindow::mostra(const Campo& c, const DatiLavoro& d) {
+    const std::string testo = c.voce->testo(d);
+    const std::string decimale = servizi().separatori.separatori().decimale;
+    switch (c.voce->tipo) {
+    case TipoParametro::Scelta:
+        c.scelta->setCurrentIndex(c.scelta->findData(QString::fromStdString(testo)));
+        break;
+    case TipoParametro::Numero:
+        c.testo[0]->setText(conSeparatore(testo, decimale));
+        break;
+    case TipoParametro::Testo:
+        c.testo[0]->setText(QString::fromStdString(testo));
+        break;
+    case TipoParametro::Interruttore:
+        c.interruttore->setChecked(testo == "si");
+        break;
+    case TipoParametro::PerInsieme: {
+        // "A1=1.3,A2=1": the value after each "=".
+        const auto virgola = testo.find(',');
+        const std::string primo = testo.substr(0, virgola);
+        const std::string secondo = testo.substr(virgola + 1);
+        c.testo[0]->setText(conSeparatore(primo.substr(primo.find('=') + 1), decimale));
+        c.testo[1]->setText(conSeparatore(secondo.substr(secondo.find('=') + 1), decimale));
+        break;
+    }
+    case TipoParametro::Elenco: {
+        const std::string elenco = "," + testo + ",";
+        for (std::size_t k = 0; k < c.elenco.size(); ++k)
+            c.elenco[k]->setChecked(elenco.find("," + std::string(c.voce->scelte[k]) + ",") !=
+                                    std::string::npos);
+        break;
+    }
+    }
+}
+
+std::optional<std::string> ParametriWindow::leggi(const Campo& c, DatiLavoro& d) const {
+    const VoceParametro& v = *c.voce;
+    switch (v.tipo) {
+    case TipoParametro::Scelta:
+        return v.imposta(d, c.scelta->currentData().toString().toStdString());
+    case TipoParametro::Numero:
+        return v.imposta(d, c.testo[0]->text().trimmed().toStdString());
+    case TipoParametro::Testo:
+        return v.imposta(d, c.testo[0]->text().toStdString());
+    case TipoParametro::Interruttore:
+        return v.imposta(d, c.interruttore->isChecked() ? "si" : "no");
+    case TipoParametro::PerInsieme:
+        for (std::size_t k = 0; k < 2; ++k)
+            if (auto e =
+                    v.imposta(d, std::string(v.scelte[k]) + "=" + conPunto(c.testo[k]->text())))
+                return e;
+        return std::nullopt;
+    case TipoParametro::Elenco: {
+        std::string elenco;
+        for (std::size_t k = 0; k < c.elenco.size(); ++k)
+            if (c.elenco[k]->isChecked())
+                elenco += (elenco.empty() ? "" : ",") + std::string(v.scelte[k]);
+        if (elenco.empty())
+            return std::string(v.etichetta) + ": sceglierne almeno una";
+        return v.imposta(d, elenco);
+    }
+    }
+    return std::nullopt;
+}
+
+void ParametriWindow::showEvent(QShowEvent* evento) {
+    FinestraBase::showEvent(evento);
+    // Opened by the program (not shown again by the window manager): the job's values now.
+    if (!evento->spontaneous())
+        mostraParametri();
+}
+
+void ParametriWindow::mostraParametri() {
+    for (const Campo& c : m_campi)
+        mostra(c, servizi().lavoro);
+    segnala({}, false);
+}
+
+bool ParametriWindow::applica() {
+    DatiLavoro nuovi = servizi().lavoro;
+    for (const Campo& c : m_campi)
+        if (auto motivo = leggi(c, nuovi)) {
+            segnala(
+                QStringLiteral("Parametri non applicati: %1.").arg(QString::fromStdString(*motivo)),
+                true);
+            controlloDi(c)->setFocus(Qt::OtherFocusReason);
+            return false;
+        }
+    if (auto motivo = ControllaParametri(nuovi.parametri)) {
+        segnala(QStringLiteral("Parametri non applicati: %1.").arg(QString::fromStdString(*motivo)),
+                true);
+        return false;
+    }
+    servizi().lavoro = nuovi;
+    mostraParametri(); // the values as the job now holds them
+    segnala(ParametriDiProgetto(nuovi)
+                ? QStringLiteral("Parametri applicati al lavoro: saranno salvati con il progetto.")
+                : QStringLiteral("Parametri applicati: sono quelli predefiniti."),
+            false);
+    if (auto* r = servizi().finestre.istanzaDi<SpinteProgettoWindow>(IdFinestra::SpinteProgetto))
+        r->aggiorna();
+    return true;
+}
+
+void ParametriWindow::segnala(const QString& testo, bool errore) {
+    Esito->setText(testo);
+    QPalette colori = Esito->palette();
+    colori.setColor(QPalette::WindowText,
+                    errore ? QColor(0x99, 0, 0) : palette().color(QPalette::WindowText));
+    Esito->setPalette(colori);
+}
+
+} // namespace spintaro

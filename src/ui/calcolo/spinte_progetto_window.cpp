@@ -1,0 +1,252 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/calcolo/spinte_progetto_window.h"
+
+#include "analisi/spinte_progetto.h"
+#include "platform/caratteri.h"
+#include "platform/collegamenti.h"
+#include "platform/fonte_separatori.h"
+#include "platform/registro_finestre.h"
+#include "platform/servizi.h"
+#include "report/relazione.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QTableWidget>
+#include <QTime>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace spintaro {
+
+namespace {
+
+// How often the shown window compares the job with what it computed.
+constexpr int IntervalloControllo = 500; // ms
+
+QTableWidget* tabella(QWidget* genitore, const char* nome, const QString& descrizione,
+                      const QStringList& colonne) {
+    auto* t = new QTableWidget(0, static_cast<int>(colonne.size()), genitore);
+    t->setObjectName(QLatin1String(nome));
+    t->setAccessibleName(descrizione);
+    t->setHorizontalHeaderLabels(colonne);
+    t->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    t->setSelectionBehavior(QAbstractItemView::SelectRows);
+    t->setSelectionMode(QAbstractItemView::SingleSelection);
+    t->verticalHeader()->setVisible(false);
+    t->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    t->setTabKeyNavigation(false); // Tab leaves the table; the arrows move within it
+    return t;
+}
+
+// The cells of a table; the first column and the column of notes (when given) are text, the
+// others numbers.
+void riempi(QTableWidget* t, const std::vector<QStringList>& righe, int note = -1) {
+    t->setRowCount(static_cast<int>(righe.size()));
+    for (int r = 0; r < t->rowCount(); ++r)
+        for (int c = 0; c < t->columnCount(); ++c) {
+            auto* voce = new QTableWidgetItem(righe[static_cast<std::size_t>(r)].value(c));
+            voce->setTextAlignment(c == 0 || c == note ? Qt::AlignLeft | Qt::AlignVCenter
+                                                       : Qt::AlignRight | Qt::AlignVCenter);
+            t->setItem(r, c, voce);
+        }
+}
+
+QString nomeCoefficiente(StatoTerreno s) {
+    switch (s) {
+    case StatoTerreno::Riposo:
+        return QStringLiteral("K0");
+    case StatoTerreno::Passiva:
+        return QStringLiteral("Kp");
+    case StatoTerreno::Attiva:
+        break;
+    }
+    return QStringLiteral("Ka");
+}
+
+} // namespace
+
+SpinteProgettoWindow::SpinteProgettoWindow(Servizi& servizi)
+    : FinestraBase(IdFinestra::SpinteProgetto, servizi, QStringLiteral("Spinte di progetto")) {
+    setFont(fontMsSansSerif(8.25));
+    auto* principale = new QVBoxLayout(this);
+
+    Stato = new QLabel(this);
+    Stato->setObjectName(QStringLiteral("Stato"));
+    Stato->setWordWrap(true);
+    Stato->setAccessibleName(QStringLiteral("Stato del calcolo"));
+    principale->addWidget(Stato);
+
+    Combinazioni = tabella(this, "Combinazioni", QStringLiteral("Spinte per combinazione"),
+                           {QStringLiteral("Combinazione"), QStringLiteral("S orizz. [kN/m]"),
+                            QStringLiteral("S vert. [kN/m]"), QStringLiteral("di cui acqua [kN/m]"),
+                            QStringLiteral("Momento M [kN·m/m]"), QStringLiteral("M/S [m]"),
+                            QStringLiteral("γR"), QStringLiteral("Note")});
+    principale->addWidget(Combinazioni);
+
+    TitoloStrati = new QLabel(this);
+    TitoloStrati->setObjectName(QStringLiteral("TitoloStrati"));
+    principale->addWidget(TitoloStrati);
+    StratiRiga = tabella(this, "StratiRiga", QStringLiteral("Strati della combinazione scelta"),
+                         {QStringLiteral("Strato"), QStringLiteral("φ′d [°]"),
+                          QStringLiteral("c′d [kPa]"), QStringLiteral("γd [kN/m³]"),
+                          QStringLiteral("δ [°]"), QStringLiteral("K"), QStringLiteral("Kh"),
+                          QStringLiteral("σh alto [kPa]"), QStringLiteral("σh base [kPa]"),
+                          QStringLiteral("σv alto [kPa]"), QStringLiteral("σv base [kPa]"),
+                          QStringLiteral("u alto [kPa]"), QStringLiteral("u base [kPa]")});
+    TitoloStrati->setBuddy(StratiRiga);
+    principale->addWidget(StratiRiga);
+
+    Avvisi = new QLabel(this);
+    Avvisi->setObjectName(QStringLiteral("Avvisi"));
+    Avvisi->setWordWrap(true);
+    Avvisi->setAccessibleName(QStringLiteral("Note e avvisi"));
+    principale->addWidget(Avvisi);
+
+    auto* pulsanti = new QHBoxLayout;
+    auto pulsante = [&](const char* nome, const QString& testo) {
+        auto* p = new QPushButton(testo, this);
+        p->setObjectName(QLatin1String(nome));
+        p->setAutoDefault(false);
+        pulsanti->addWidget(p);
+        return p;
+    };
+    Aggiorna = pulsante("Aggiorna", QStringLiteral("A&ggiorna"));
+    Parametri = pulsante("Parametri", QStringLiteral("&Parametri di calcolo..."));
+    pulsanti->addStretch();
+    Chiudi = pulsante("Chiudi", QStringLiteral("&Chiudi"));
+    principale->addLayout(pulsanti);
+    resize(980, 560);
+
+    QObject::connect(Aggiorna, &QPushButton::clicked, this,
+                     [this] { comando([this] { aggiorna(); }); });
+    QObject::connect(Parametri, &QPushButton::clicked, this, [this] {
+        comando([this] { this->servizi().finestre.apri(IdFinestra::Parametri); });
+    });
+    QObject::connect(Chiudi, &QPushButton::clicked, this,
+                     [this] { comando([this] { this->servizi().finestre.nascondi(id()); }); });
+    QObject::connect(Combinazioni, &QTableWidget::currentCellChanged, this,
+                     [this](int riga) { comando([this, riga] { mostraStrati(riga); }); });
+
+    m_controllo = new QTimer(this);
+    m_controllo->setInterval(IntervalloControllo);
+    QObject::connect(m_controllo, &QTimer::timeout, this,
+                     [this] { comando([this] { controllaCambiamenti(); }); });
+}
+
+SpinteProgettoWindow::Fotografia SpinteProgettoWindow::fotografia() const {
+    const Modulo1& m = servizi().modulo;
+    Fotografia f;
+    f.sovraccarico = m.Strati(0).Sv;
+    for (long long i = 1; i <= std::clamp<long long>(m.NumStrati, 0, UltimoRecord); ++i) {
+        Strato s = m.Strati(i);
+        s.Ka = s.Sv = s.Sa1 = s.Sa2 = 0; // results, not data
+        f.strati.push_back(s);
+    }
+    f.parametri = servizi().lavoro.parametri;
+    return f;
+}
+
+void SpinteProgettoWindow::aggiorna() {
+    const Modulo1& m = servizi().modulo;
+    const ParametriCalcolo& p = servizi().lavoro.parametri;
+    const std::string dec = servizi().separatori.separatori().decimale;
+    servizi().collegamenti.risultatiProgettoMostrati();
+    m_calcolato = fotografia();
+    m_cambiato = false;
+    m_strati.clear();
+
+    const RisultatoProgetto r = CalcolaSpinteProgetto(m, p);
+    const QString ora = QTime::currentTime().toString(QStringLiteral("HH:mm:ss"));
+    auto v = [&dec](double x, int decimali = 3) {
+        return QString::fromStdString(TestoValore(x, decimali, dec));
+    };
+    std::vector<QStringList> righe;
+    if (!r.ok) {
+        m_statoCalcolo = QStringLiteral("Spinte di progetto non calcolabili (%1): %2.")
+                             .arg(ora, QString::fromStdString(r.messaggio));
+    } else {
+        m_statoCalcolo =
+            QStringLiteral(
+                "Calcolato alle %1 sugli strati del lavoro (%2), sovraccarico q = %3 kPa.")
+                .arg(ora)
+                .arg(m_calcolato.strati.size() == 1
+                         ? QStringLiteral("1 strato")
+                         : QStringLiteral("%1 strati").arg(m_calcolato.strati.size()))
+                .arg(v(m.Strati(0).Sv));
+        for (const RigaProgetto& x : r.righe) {
+            QString note = QString::fromStdString(x.nota);
+            if (x.governa)
+                note = QStringLiteral("governa") +
+                       (note.isEmpty() ? QString() : QStringLiteral("; ") + note);
+            righe.push_back({QString::fromStdString(x.nome), v(x.spinta), v(x.spintaVerticale),
+                             v(x.spintaAcqua), v(x.momento),
+                             x.braccio ? v(*x.braccio) : QStringLiteral("non definito"),
+                             x.gammaR ? v(*x.gammaR, 2) : QString(), note});
+            std::vector<QStringList> strati;
+            for (std::size_t i = 0; i < x.strati.size(); ++i) {
+                const StratoProgetto& s = x.strati[i];
+                strati.push_back({QString::number(i + 1), v(s.phiD, 2), v(s.cD, 2), v(s.gammaD, 2),
+                                  v(s.delta, 2), v(s.k.k, 4), v(s.k.kh, 4), v(s.sa1), v(s.sa2),
+                                  v(s.sv1), v(s.sv2), v(s.u1), v(s.u2)});
+            }
+            m_strati.push_back(std::move(strati));
+        }
+    }
+    QStringList avvisi;
+    for (const std::string& a : r.avvisi)
+        avvisi << QStringLiteral("Avviso: ") + QString::fromStdString(a);
+    Avvisi->setText(avvisi.join(QLatin1Char('\n')));
+    Avvisi->setVisible(!avvisi.isEmpty());
+    StratiRiga->horizontalHeaderItem(5)->setText(nomeCoefficiente(p.stato));
+    riempi(Combinazioni, righe, Combinazioni->columnCount() - 1);
+    Stato->setText(m_statoCalcolo);
+    // The governing row is the one selected first; without one, the first row.
+    int scelta = righe.empty() ? -1 : 0;
+    for (std::size_t i = 0; i < r.righe.size() && r.ok; ++i)
+        if (r.righe[i].governa)
+            scelta = static_cast<int>(i);
+    if (scelta >= 0)
+        Combinazioni->setCurrentCell(scelta, 0);
+    mostraStrati(scelta);
+}
+
+void SpinteProgettoWindow::mostraStrati(int riga) {
+    if (riga < 0 || static_cast<std::size_t>(riga) >= m_strati.size()) {
+        TitoloStrati->setText(QStringLiteral("Strati: nessuna combinazione calcolata"));
+        riempi(StratiRiga, {});
+        return;
+    }
+    TitoloStrati->setText(
+        QStringLiteral("Strati nella combinazione %1:").arg(Combinazioni->item(riga, 0)->text()));
+    riempi(StratiRiga, m_strati[static_cast<std::size_t>(riga)]);
+}
+
+void SpinteProgettoWindow::controllaCambiamenti() {
+    const bool cambiato = !(fotografia() == m_calcolato);
+    if (cambiato == m_cambiato)
+        return;
+    m_cambiato = cambiato;
+    Stato->setText(cambiato ? m_statoCalcolo + QStringLiteral("\nGli strati, il sovraccarico o i "
+                                                              "parametri sono cambiati dopo il "
+                                                              "calcolo: premere Aggiorna.")
+                            : m_statoCalcolo);
+}
+
+void SpinteProgettoWindow::showEvent(QShowEvent* evento) {
+    FinestraBase::showEvent(evento);
+    // Opened by the program (not shown again by the window manager): the job as it is now.
+    if (!evento->spontaneous())
+        aggiorna();
+    controllaCambiamenti();
+    m_controllo->start();
+}
+
+void SpinteProgettoWindow::hideEvent(QHideEvent* evento) {
+    m_controllo->stop();
+    FinestraBase::hideEvent(evento);
+}
+
+} // namespace spintaro

@@ -1,0 +1,64 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "analisi/parametri.h"
+#include "model/modulo1.h"
+#include "platform/finestra_base.h"
+
+#include <QString>
+#include <vector>
+
+class QLabel;
+class QPushButton;
+class QTableWidget;
+class QTimer;
+
+namespace spintaro {
+
+// "Spinte di progetto": the design results of the job as it was when the window was opened or
+// "Aggiorna" was pressed: one row per combination (thrust, its vertical component and water
+// part, moment, arm, γR, the governing row marked) and the layers of the selected row. While it
+// is shown it watches the job and says when the layers, the surcharge or the parameters changed
+// since. Not modal.
+class SpinteProgettoWindow final : public FinestraBase {
+    Q_OBJECT
+
+public:
+    explicit SpinteProgettoWindow(Servizi& servizi);
+
+    // Computes the job as it stands now and shows it.
+    void aggiorna();
+
+    QLabel* Stato = nullptr;
+    QTableWidget* Combinazioni = nullptr;
+    QLabel* TitoloStrati = nullptr;
+    QTableWidget* StratiRiga = nullptr;
+    QLabel* Avvisi = nullptr;
+    QPushButton* Aggiorna = nullptr;
+    QPushButton* Parametri = nullptr;
+    QPushButton* Chiudi = nullptr;
+
+protected:
+    void showEvent(QShowEvent* evento) override;
+    void hideEvent(QHideEvent* evento) override;
+
+private:
+    // What the results were computed from: the layers' inputs, the surcharge, the parameters.
+    struct Fotografia {
+        std::vector<Strato> strati;
+        double sovraccarico = 0;
+        ParametriCalcolo parametri;
+        bool operator==(const Fotografia&) const = default;
+    };
+    Fotografia fotografia() const;
+    void controllaCambiamenti();
+    void mostraStrati(int riga);
+
+    Fotografia m_calcolato;
+    QString m_statoCalcolo;
+    bool m_cambiato = false;
+    std::vector<std::vector<QStringList>> m_strati; // per row: the layer table's rows
+    QTimer* m_controllo = nullptr;
+};
+
+} // namespace spintaro

@@ -1,0 +1,190 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The design calculation in the GUI: the parameters window, the results window, the parameters
+// saved beside the project and read back, and the report's design chapter.
+
+#include "analisi/spinte_progetto.h"
+#include "finestre_file_prova.h"
+#include "report/relazione.h"
+#include "ui/calcolo/parametri_window.h"
+#include "ui/calcolo/spinte_progetto_window.h"
+#include "ui/files/apri_window.h"
+#include "ui/files/salva_window.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+
+namespace spintaro {
+namespace {
+
+using namespace prova;
+using prova::PrintTo;
+
+class Calcolo : public ProvaFile {
+protected:
+    void SetUp() override {
+        ProvaFile::SetUp();
+        // The bundled two-layer example: 2 m dry sand over 3 m of submerged silty sand, q = 10.
+        a.m().Strati(0).Sv = 10;
+        a.m().Strati(1) = Strato{2, 18, 0, 30, 0, 0, 0, 0, 0};
+        a.m().Strati(2) = Strato{3, 20, 5, 25, 0, 0, 0, 0, 1};
+        a.m().NumStrati = 2;
+    }
+    ParametriWindow* parametri() {
+        f->parametri->trigger();
+        return istanza<ParametriWindow>(IdFinestra::Parametri);
+    }
+    SpinteProgettoWindow* risultati() {
+        f->spinte_progetto->trigger();
+        return istanza<SpinteProgettoWindow>(IdFinestra::SpinteProgetto);
+    }
+    // A row of the results window: its cells joined by "|".
+    static QString riga(const QTableWidget* t, int r) {
+        QStringList celle;
+        for (int c = 0; c < t->columnCount(); ++c)
+            celle << (t->item(r, c) != nullptr ? t->item(r, c)->text() : QString());
+        return celle.join('|');
+    }
+    static QString v(double x) { return QString::fromStdString(TestoValore(x, 3, ",")); }
+};
+
+// Coulomb with δ/φ′ = 2/3 and β = 10° typed in the window: the results window shows the thrusts
+// of the calculation for the same parameters; they are saved beside the project, come back on
+// Open after a new job, and the report holds the chapter.
+TEST_F(Calcolo, ParametriRisultatiSalvataggioRiaperturaERelazione) {
+    ParametriWindow* p = parametri();
+    ASSERT_NE(p, nullptr);
+    auto* teoria = in<QComboBox>(p, "teoria");
+    teoria->setCurrentIndex(teoria->findData("coulomb"));
+    scrivi(in(p, "delta-phi"), "2/3");
+    scrivi(in(p, "beta"), "10");
+    clic(p->Applica);
+    ASSERT_EQ(p->Esito->text().toStdString(),
+              "Parametri applicati al lavoro: saranno salvati con il progetto.");
+    ParametriCalcolo attesi;
+    attesi.teoria = Teoria::Coulomb;
+    attesi.deltaPhi = 2.0 / 3.0;
+    attesi.beta = 10;
+    EXPECT_EQ(a.app.lavoro().parametri, attesi);
+
+    SpinteProgettoWindow* r = risultati();
+    ASSERT_NE(r, nullptr);
+    const RisultatoProgetto atteso = CalcolaSpinteProgetto(a.m(), attesi);
+    ASSERT_TRUE(atteso.ok && atteso.righe.size() == 3);
+    ASSERT_EQ(r->Combinazioni->rowCount(), 3);
+    for (int i = 0; i < 3; ++i) {
+        const RigaProgetto& x = atteso.righe[std::size_t(i)];
+        EXPECT_TRUE(riga(r->Combinazioni, i)
+                        .startsWith(QString::fromStdString(x.nome) + "|" + v(x.spinta) + "|" +
+                                    v(x.spintaVerticale) + "|" + v(x.spintaAcqua) + "|" +
+                                    v(x.momento) + "|"))
+            << riga(r->Combinazioni, i).toStdString();
+    }
+    // A1+M1 governs and is selected: its layers below, K and δ = 2/3·φ′d = 20° in the first.
+    EXPECT_TRUE(riga(r->Combinazioni, 1).contains("|governa"))
+        << riga(r->Combinazioni, 1).toStdString();
+    EXPECT_EQ(r->TitoloStrati->text(), "Strati nella combinazione A1+M1:");
+    EXPECT_TRUE(riga(r->StratiRiga, 0).startsWith("1|30,00|0,00|18,00|20,00|"))
+        << riga(r->StratiRiga, 0).toStdString();
+    r->Combinazioni->setCurrentCell(2, 0); // A2+M2: φ′d = arctan(tan 30°/1.25) = 24.79°
+    EXPECT_TRUE(riga(r->StratiRiga, 0).startsWith("1|24,79|0,00|18,00|16,53|"))
+        << riga(r->StratiRiga, 0).toStdString();
+
+    // Saved: the parameter file beside the project, with the three values that differ.
+    clic(apri<SalvaWindow>(IdFinestra::Salva)->Salva);
+    EXPECT_EQ(leggi(cartella.file("Nuovo.parametri")),
+              "# Spintaro: parametri di calcolo e intestazione del lavoro\r\n"
+              "teoria = coulomb\r\ndelta-phi = 2/3\r\nbeta = 10\r\n");
+    // "&Si" to "Nuovo Lavoro?" after the save: the defaults again, in the job and the window.
+    clic(istanza<QWidget>(IdFinestra::Nuovolavoro)->findChild<QPushButton*>("Command1"));
+    EXPECT_EQ(a.app.lavoro(), DatiLavoro{});
+    EXPECT_EQ(teoria->currentData().toString(), "rankine");
+    auto* ap = apri<ApriWindow>(IdFinestra::Apri);
+    clicFile(ap->File1, "Nuovo.spt");
+    clic(ap->Apri);
+    EXPECT_EQ(a.app.lavoro().parametri, attesi);
+    EXPECT_EQ(in(p, "delta-phi")->text(), "2/3");
+
+    // The report holds the chapter with the governing combination.
+    STRUMENTO(pdftotext, "pdftotext");
+    a.desktop.rispondi(cartella.file("relazione.pdf"));
+    f->relazione->trigger();
+    const QString testo = uscita(pdftotext, {cartella.file("relazione.pdf"), "-"});
+    EXPECT_TRUE(testo.contains("5. Spinte di progetto (NTC 2018)") &&
+                testo.contains(v(atteso.righe[1].spinta)))
+        << testo.toStdString();
+}
+
+struct CasoRifiuto {
+    std::string nome;
+    const char* campo; // objectName of the line edit; empty: a step of its own below
+    QString digitato;
+    QString parole;
+};
+
+class Rifiuti : public Calcolo, public ::testing::WithParamInterface<CasoRifiuto> {};
+
+// A value refused is named in the window with the reason, and the job keeps its parameters.
+TEST_P(Rifiuti, IlLavoroTieneISuoiParametri) {
+    const CasoRifiuto& c = GetParam();
+    ParametriWindow* p = parametri();
+    if (std::string(c.campo) == "combinazioni")
+        for (const char* s : {"combinazioni-sle", "combinazioni-a1m1", "combinazioni-a2m2"})
+            in<QCheckBox>(p, s)->setChecked(false);
+    else
+        scrivi(in(p, c.campo), c.digitato);
+    clic(p->Applica);
+    for (const QString& parola : c.parole.split('|'))
+        EXPECT_TRUE(p->Esito->text().contains(parola)) << p->Esito->text().toStdString();
+    EXPECT_TRUE(p->Esito->text().startsWith("Parametri non applicati: "));
+    EXPECT_EQ(a.app.lavoro(), DatiLavoro{});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Casi, Rifiuti,
+    ::testing::Values(
+        CasoRifiuto{"DeltaNegativo", "delta-phi", "-0,1", "compreso tra 0 e 1"},
+        CasoRifiuto{"DeltaConRankine", "delta-phi", "1/3", "vale solo con la teoria di Coulomb"},
+        CasoRifiuto{"BetaOltre90", "beta", "95", "-90° e 90°"},
+        CasoRifiuto{"OcrSottoUno", "ocr", "0,5", "compreso tra 1 e 100"},
+        CasoRifiuto{"NonUnNumero", "ocr", "abc", "«abc» non è un numero"},
+        CasoRifiuto{"FattoreZero", "gamma-q-A1", "0", "gamma-q A1|maggiore di 0"},
+        CasoRifiuto{"NessunaCombinazione", "combinazioni", "", "sceglierne almeno una"}),
+    NomeCaso{});
+
+// The results window says when the layers changed after it computed, until "Aggiorna".
+TEST_F(Calcolo, IRisultatiDiconoQuandoGliStratiSonoCambiati) {
+    SpinteProgettoWindow* r = risultati();
+    ASSERT_NE(r, nullptr);
+    EXPECT_TRUE(r->Stato->text().startsWith("Calcolato alle ")) << r->Stato->text().toStdString();
+    EXPECT_TRUE(r->Stato->text().endsWith("(2 strati), sovraccarico q = 10,000 kPa."));
+    a.m().Strati(2).Coesione = 8;
+    EXPECT_TRUE(QTest::qWaitFor([&] { return r->Stato->text().endsWith("premere Aggiorna."); }));
+    clic(r->Aggiorna);
+    EXPECT_FALSE(r->Stato->text().contains("premere Aggiorna"));
+    a.m().NumStrati = 0; // nothing to compute: said, no row
+    clic(r->Aggiorna);
+    EXPECT_TRUE(r->Stato->text().contains("non calcolabili") && r->Combinazioni->rowCount() == 0)
+        << r->Stato->text().toStdString();
+}
+
+// Saving with the default parameters removes the parameter file; a broken one stops the Open
+// with its name and line, and the job stays as it was.
+TEST_F(Calcolo, FileDeiParametriRimossoOppureRifiutato) {
+    scriviFile(cartella.file("Nuovo.parametri"), "beta = 5\r\n");
+    clic(apri<SalvaWindow>(IdFinestra::Salva)->Salva);
+    EXPECT_EQ(cartella.contenuto(), QStringList{"Nuovo.spt"});
+    scriviFile(cartella.file("Nuovo.parametri"), "teoria = coulomb\r\nbeta = molto\r\n");
+    const Modulo1 prima = a.m();
+    a.messaggi.azzera();
+    EXPECT_FALSE(apriProgetto(a.app.servizi(), cartella.file("Nuovo.spt")));
+    EXPECT_EQ(unMessaggio(a.messaggi, {"Nuovo.spt", "Nuovo.parametri", "riga 2", "«molto»",
+                                       "non sono stati modificati"}),
+              "");
+    EXPECT_TRUE(a.m() == prima && a.app.lavoro() == DatiLavoro{});
+}
+
+} // namespace
+} // namespace spintaro
