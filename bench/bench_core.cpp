@@ -59,6 +59,21 @@ void SpinteProgetto(benchmark::State& stato) {
 }
 BENCHMARK(SpinteProgetto)->Arg(1)->Arg(50);
 
+// The same with a friction angle of its own in every layer: no layer shares a coefficient.
+void SpinteProgettoAngoliDiversi(benchmark::State& stato) {
+    Modulo1 m = profilo(static_cast<int>(stato.range(0)));
+    for (int i = 1; i <= m.NumStrati; ++i)
+        m.Strati(i).AttritoInterno = 22 + 0.25 * i;
+    ParametriCalcolo p;
+    p.teoria = Teoria::Coulomb;
+    p.deltaPhi = 2.0 / 3.0;
+    p.beta = 10;
+    p.pressioneMinima = 0.2;
+    for (auto _ : stato)
+        benchmark::DoNotOptimize(CalcolaSpinteProgetto(m, p));
+}
+BENCHMARK(SpinteProgettoAngoliDiversi)->Arg(50);
+
 void Spinta(benchmark::State& stato) {
     Modulo1 m = profilo(static_cast<int>(stato.range(0)));
     for (auto _ : stato)

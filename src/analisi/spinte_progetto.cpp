@@ -187,20 +187,44 @@ RisultatoProgetto CalcolaSpinteProgetto(const Modulo1& m, const ParametriCalcolo
     const double q = m.Strati(0).Sv;
 
     bool avvisoKp = false;
+    // Combinations with the same soil factors (SLE and A1+M1 with M1) share the layers' design
+    // parameters and the passes already made: only the action factors differ.
+    struct Comune {
+        double phi = 0, c = 0, gamma = 0;
+        std::vector<Parametri> par;
+        std::optional<Passo> conQ, senzaQ;
+    };
+    std::optional<Comune> comune;
     for (std::size_t ci = 0; ci < NumeroCombinazioni; ++ci) {
         if (!p.combinazioni[ci])
             continue;
         const auto c = static_cast<Combinazione>(ci);
         const Fattori f = fattoriDi(c, p);
-        std::vector<Parametri> par(numero);
-        for (std::size_t i = 0; i < numero; ++i) {
+        if (!comune || comune->phi != f.phi || comune->c != f.c || comune->gamma != f.gamma)
+            comune = Comune{f.phi, f.c, f.gamma, std::vector<Parametri>(numero), {}, {}};
+        std::vector<Parametri>& par = comune->par;
+        for (std::size_t i = 0; i < numero && !comune->conQ; ++i) {
             const Strato& s = m.Strati(static_cast<long long>(i) + 1);
             Parametri& d = par[i];
-            d.phi = AttritoDiProgetto(s.AttritoInterno, f.phi);
             d.c = f.c == 1.0 ? s.Coesione : s.Coesione / f.c;
             d.gamma = f.gamma == 1.0 ? s.Gamma : s.Gamma / f.gamma;
-            d.delta = p.teoria == Teoria::Coulomb ? p.deltaPhi * d.phi : 0.0;
             d.coesioneUsata = d.c > 0 && (s.Falda == 0 || p.coesioneSottoFalda);
+            // A soil met just above (profiles repeat their soils) has its angle's results
+            // already: the same inputs give the same numbers.
+            const std::size_t prima = i < 4 ? 0 : i - 4;
+            bool noto = false;
+            for (std::size_t j = i; j-- > prima && !noto;)
+                if (m.Strati(static_cast<long long>(j) + 1).AttritoInterno == s.AttritoInterno) {
+                    d.phi = par[j].phi;
+                    d.delta = par[j].delta;
+                    d.k = par[j].k;
+                    d.tanInclinazione = par[j].tanInclinazione;
+                    noto = true;
+                }
+            if (noto)
+                continue;
+            d.phi = AttritoDiProgetto(s.AttritoInterno, f.phi);
+            d.delta = p.teoria == Teoria::Coulomb ? p.deltaPhi * d.phi : 0.0;
             if (std::abs(p.beta) > d.phi) {
                 out.messaggio = strato(i, c) +
                                 ": l'inclinazione del terrapieno β = " + gradi(p.beta) +
@@ -222,12 +246,16 @@ RisultatoProgetto CalcolaSpinteProgetto(const Modulo1& m, const ParametriCalcolo
                 d.delta > d.phi / 3)
                 avvisoKp = true;
         }
-        const Passo conQ = passo(m, par, acqua, q, p);
+        if (!comune->conQ)
+            comune->conQ = passo(m, par, acqua, q, p);
         // Without a surcharge S(q) is S(0): E_d = γG1·S.
         const bool unPasso = f.g1 == f.q || q == 0.0;
-        const Passo senzaQ = unPasso ? Passo{} : passo(m, par, acqua, 0.0, p);
+        if (!unPasso && !comune->senzaQ)
+            comune->senzaQ = passo(m, par, acqua, 0.0, p);
+        const Passo& conQ = *comune->conQ;
+        const Passo& senzaQ = unPasso ? conQ : *comune->senzaQ;
         const auto valore = [&](auto prendi) {
-            return progetto(prendi(conQ), unPasso ? prendi(conQ) : prendi(senzaQ), f);
+            return progetto(prendi(conQ), prendi(senzaQ), f);
         };
         RigaProgetto r;
         r.nome = std::string(NomeCombinazione(c));
