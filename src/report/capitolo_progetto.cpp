@@ -67,7 +67,7 @@ void CapitoloProgetto(Impaginatore& p, const Modulo1& m, const ParametriCalcolo&
     const DatiLavoro lavoro{parametri, {}};
     std::vector<std::vector<std::string>> righe;
     for (const VoceParametro& voce : VociParametri())
-        if (voce.calcolo && voce.tipo != TipoParametro::PerInsieme)
+        if (voce.calcolo && voce.tipo != TipoParametro::PerInsieme && voce.parte.empty())
             righe.push_back(
                 {std::string(voce.etichetta),
                  voce.testo(lavoro) + (voce.unita.empty() ? "" : " ") + std::string(voce.unita),
@@ -81,7 +81,8 @@ void CapitoloProgetto(Impaginatore& p, const Modulo1& m, const ParametriCalcolo&
     p.avanza(6);
     righe.clear();
     for (const RigaProgetto& x : r.righe)
-        righe.push_back({x.nome, v(x.gammaG1, 2), v(x.gammaQ, 2), v(x.gammaPhi, 2), v(x.gammaC, 2),
+        if (!x.sisma)
+            righe.push_back({x.nome, v(x.gammaG1, 2), v(x.gammaQ, 2), v(x.gammaPhi, 2), v(x.gammaC, 2),
                          v(x.gammaGamma, 2), x.gammaR ? v(*x.gammaR, 2) : std::string()});
     tabella(p,
             {{"Combinazione", "", Allineamento::Sinistra},
@@ -114,6 +115,8 @@ void CapitoloProgetto(Impaginatore& p, const Modulo1& m, const ParametriCalcolo&
     righe.clear();
     const RigaProgetto* governa = &r.righe.front();
     for (const RigaProgetto& x : r.righe) {
+        if (x.sisma)
+            continue;
         if (x.governa)
             governa = &x;
         righe.push_back({x.nome, v(x.spinta), v(x.spintaVerticale), v(x.spintaAcqua), v(x.momento),
@@ -131,7 +134,7 @@ void CapitoloProgetto(Impaginatore& p, const Modulo1& m, const ParametriCalcolo&
             righe);
     p.avanza(3);
     for (const RigaProgetto& x : r.righe)
-        if (x.combinazione != Combinazione::SLE)
+        if (x.combinazione != Combinazione::SLE && !x.sisma)
             p.paragrafo(x.nome + ": " + x.nota + ".", Carattere::Piccolo);
     for (const std::string& a : r.avvisi)
         p.paragrafo("Avviso: " + a, Carattere::Corpo);
