@@ -466,8 +466,8 @@ const std::vector<VoceParametro>& tabella() {
          true,
          [](const DatiLavoro& d) { return testoPerStato(d.parametri.sisma.ag); },
          [](DatiLavoro& d, std::string_view t) {
-             return perStato(t, "ag", {0, 1, true, false}, "ag/g deve essere almeno 0 e minore di 1",
-                             d.parametri.sisma.ag);
+             return perStato(t, "ag", {0, 1, true, false},
+                             "ag/g deve essere almeno 0 e minore di 1", d.parametri.sisma.ag);
          },
          "Sisma"},
         {"f0",
@@ -499,7 +499,8 @@ const std::vector<VoceParametro>& tabella() {
              return std::string(Suoli[static_cast<std::size_t>(d.parametri.sisma.suolo)]);
          },
          [](DatiLavoro& d, std::string_view t) {
-             return scelta(t, "suolo", Suoli, "una categoria di sottosuolo", d.parametri.sisma.suolo);
+             return scelta(t, "suolo", Suoli, "una categoria di sottosuolo",
+                           d.parametri.sisma.suolo);
          },
          "Sisma"},
         {"topografia",
@@ -529,9 +530,7 @@ const std::vector<VoceParametro>& tabella() {
          T::Scelta,
          {"libero", "vincolato"},
          true,
-         [](const DatiLavoro& d) {
-             return std::string(Muri[d.parametri.sisma.vincolato ? 1 : 0]);
-         },
+         [](const DatiLavoro& d) { return std::string(Muri[d.parametri.sisma.vincolato ? 1 : 0]); },
          [](DatiLavoro& d, std::string_view t) {
              std::size_t k = 0;
              if (auto e = scelta(t, "muro", Muri, "un tipo di muro", k))
@@ -681,9 +680,11 @@ std::optional<std::string> controllaSisma(const ParametriCalcolo& p) {
         if (!diretto && !s.ag[k])
             return "stato limite " + stato + ": manca ag/g del sito (forma: " + stato + "=0.25)";
         if (!diretto && !s.f0[k] && s.suolo != CategoriaSuolo::A)
-            return "stato limite " + stato + ": manca F0 del sito, che serve a Ss della "
-                   "categoria di sottosuolo " + std::string(Suoli[static_cast<std::size_t>(s.suolo)]) +
-                   " (forma: " + stato + "=2.5)";
+            return "stato limite " + stato +
+                   ": manca F0 del sito, che serve a Ss della "
+                   "categoria di sottosuolo " +
+                   std::string(Suoli[static_cast<std::size_t>(s.suolo)]) + " (forma: " + stato +
+                   "=2.5)";
     }
     return std::nullopt;
 }

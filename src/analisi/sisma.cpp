@@ -64,7 +64,8 @@ std::optional<Coefficiente> CoefficienteMononobeOkabe(bool attiva, double fi, do
             return std::nullopt;
         const double base = std::cos(t) * std::cos(t + d);
         if (beta <= fi - theta) {
-            const double r = std::sin(f + d) * std::sin(f - b - t) / (std::cos(t + d) * std::cos(b));
+            const double r =
+                std::sin(f + d) * std::sin(f - b - t) / (std::cos(t + d) * std::cos(b));
             const double den = 1 + std::sqrt(std::max(0.0, r));
             k = num / (base * den * den);
         } else {
@@ -127,7 +128,7 @@ std::optional<std::string> calcola(const Modulo1& m, const ParametriCalcolo& p,
     double altezza = 0;
     for (std::size_t i = 0; i < n; ++i)
         altezza += m.Strati(static_cast<long long>(i) + 1).Potenza;
-    double zTetto = 0;                   // depth of the layer's top
+    double zTetto = 0;                      // depth of the layer's top
     double hRun = 0, zRun = 0, baseRun = 0; // submerged run: height, depth inside it, base depth
     for (std::size_t i = 0; i < n; ++i) {
         const Strato& dato = m.Strati(static_cast<long long>(i) + 1);
@@ -141,7 +142,8 @@ std::optional<std::string> calcola(const Modulo1& m, const ParametriCalcolo& p,
                 return chi + ": sotto falda γ = " + TestoParametro(t.gamma) +
                        " kN/m³ non supera γw = 10 kN/m³, il peso immerso non è positivo e θ "
                        "(EN 1998-5 E.6, E.7) non è definito";
-            rapporto = (ps.acquaPermeabile ? t.gamma - ps.porosita * GammaAcqua : t.gamma) / immerso;
+            rapporto =
+                (ps.acquaPermeabile ? t.gamma - ps.porosita * GammaAcqua : t.gamma) / immerso;
         }
         const double theta = kh == 0 ? 0.0 : Gradi(std::atan(rapporto * kh / fattore));
         if (sommerso && theta > 45)

@@ -55,7 +55,7 @@ struct RigaProgetto {
     double spintaAcqua = 0;        // its water part, kN/m
     double momento = 0;            // about the base of the profile, kN·m/m
     std::optional<double> braccio; // height of the point of application above the base, m
-    bool governa = false; // the governing A row; of a seismic row: the governing kv sign
+    bool governa = false;          // the governing A row; of a seismic row: the governing kv sign
     std::vector<StratoProgetto> strati;
     std::optional<DatiSismici> sisma; // seismic rows only (combinazione is then SLE)
 };

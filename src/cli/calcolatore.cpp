@@ -272,7 +272,8 @@ void scriviJsonProgetto(std::ostream& out, const RisultatoProgetto& p) {
             << ",\"governa\":" << (r.governa ? "true" : "false")
             << ",\"gamma_g1\":" << breve(r.gammaG1) << ",\"gamma_q\":" << breve(r.gammaQ)
             << ",\"gamma_phi\":" << breve(r.gammaPhi) << ",\"gamma_c\":" << breve(r.gammaC)
-            << ",\"gamma_gamma\":" << breve(r.gammaGamma) << ",\"gamma_r\":" << jsonNumero(r.gammaR);
+            << ",\"gamma_gamma\":" << breve(r.gammaGamma)
+            << ",\"gamma_r\":" << jsonNumero(r.gammaR);
         if (r.sisma)
             out << ",\"kv_segno\":" << r.sisma->kvSegno << ",\"kh\":" << breve(r.sisma->kh)
                 << ",\"kv\":" << breve(r.sisma->kv)
@@ -776,11 +777,10 @@ int eseguiCalcola(const std::vector<std::string>& argomenti, std::ostream& out, 
     }
     const bool colonneProgetto = std::any_of(
         caricati.begin(), caricati.end(), [](const Caricato& c) { return c.progetto.has_value(); });
-    const bool colonneSisma =
-        std::any_of(caricati.begin(), caricati.end(), [](const Caricato& c) {
-            return c.progetto && std::any_of(c.progetto->righe.begin(), c.progetto->righe.end(),
-                                             [](const RigaProgetto& r) { return r.sisma; });
-        });
+    const bool colonneSisma = std::any_of(caricati.begin(), caricati.end(), [](const Caricato& c) {
+        return c.progetto && std::any_of(c.progetto->righe.begin(), c.progetto->righe.end(),
+                                         [](const RigaProgetto& r) { return r.sisma; });
+    });
     if (o.formato == Formato::Csv) {
         bool primaColonna = true;
         for (const char* colonna :

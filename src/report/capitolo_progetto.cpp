@@ -82,8 +82,9 @@ void CapitoloProgetto(Impaginatore& p, const Modulo1& m, const ParametriCalcolo&
     righe.clear();
     for (const RigaProgetto& x : r.righe)
         if (!x.sisma)
-            righe.push_back({x.nome, v(x.gammaG1, 2), v(x.gammaQ, 2), v(x.gammaPhi, 2), v(x.gammaC, 2),
-                         v(x.gammaGamma, 2), x.gammaR ? v(*x.gammaR, 2) : std::string()});
+            righe.push_back({x.nome, v(x.gammaG1, 2), v(x.gammaQ, 2), v(x.gammaPhi, 2),
+                             v(x.gammaC, 2), v(x.gammaGamma, 2),
+                             x.gammaR ? v(*x.gammaR, 2) : std::string()});
     tabella(p,
             {{"Combinazione", "", Allineamento::Sinistra},
              {"γG1", "Tab. 6.2.I"},

@@ -617,12 +617,13 @@ TEST(Calcola, RigheSismiche) {
                                 "--f0", "SLV=2.5", "--suolo", "C", esempio});
     ASSERT_EQ(r.codice, 0) << r.err;
     EXPECT_NE(r.out.find("{\"nome\":\"SLE\",\"spinta\":119.002876797485"), npos) << r.out;
-    EXPECT_TRUE(combacia(r.out, "~{\"nome\":\"SLV\",\"spinta\":158.723~\"governa\":true~"
-                                "\"kv_segno\":1,\"kh\":0.125875,\"kv\":0.0629375,"
-                                "\"spinta_statica\":119.002876797485~,\"incremento\":39.72~"
-                                "\"braccio_incremento\":1.45250455404~\"k\":0.40977~,\"theta\":6.757~"
-                                "{\"nome\":\"SLV\",\"spinta\":150.965~\"governa\":false~"
-                                "\"kv_segno\":-1~"))
+    EXPECT_TRUE(combacia(r.out,
+                         "~{\"nome\":\"SLV\",\"spinta\":158.723~\"governa\":true~"
+                         "\"kv_segno\":1,\"kh\":0.125875,\"kv\":0.0629375,"
+                         "\"spinta_statica\":119.002876797485~,\"incremento\":39.72~"
+                         "\"braccio_incremento\":1.45250455404~\"k\":0.40977~,\"theta\":6.757~"
+                         "{\"nome\":\"SLV\",\"spinta\":150.965~\"governa\":false~"
+                         "\"kv_segno\":-1~"))
         << r.out;
     const auto sle = r.out.substr(r.out.find("\"nome\":\"SLE\""), 700);
     for (const char* chiave : {"kv_segno", "theta", "incremento", "spinta_statica"})
@@ -631,7 +632,7 @@ TEST(Calcola, RigheSismiche) {
     const Risultato tabellaCsv = esegui({"--formato", "csv", "--kh", "0.1", esempio});
     ASSERT_EQ(tabellaCsv.codice, 0) << tabellaCsv.err;
     EXPECT_NE(tabellaCsv.out.find(",governa,kv_segno,kh_sisma,kv,spinta_statica,incremento,"
-                           "braccio_incremento,theta\r\n"),
+                                  "braccio_incremento,theta\r\n"),
               npos);
     EXPECT_EQ(esegui({"--formato", "csv", "--combinazioni", "sle", esempio}).out.find("kv_segno"),
               npos);

@@ -256,11 +256,11 @@ TEST(Sisma, AmplificazioneEBetaM) {
         double ag, f0, ss;
     };
     const Caso casi[] = {
-        {A, 0.3, 2.5, 1.00},  {B, 0.0, 2.5, 1.20}, {B, 0.2, 2.5, 1.20}, {B, 0.3, 2.5, 1.10},
-        {B, 0.4, 2.5, 1.00},  {B, 0.6, 2.5, 1.00}, {C, 0.0, 2.5, 1.50}, {C, 0.2, 2.5, 1.40},
-        {C, 0.4, 2.5, 1.10},  {C, 0.6, 2.5, 1.00}, {D, 0.0, 2.5, 1.80}, {D, 0.2, 2.5, 1.65},
-        {D, 0.4, 2.5, 0.90},  {D, 0.48, 2.5, 0.90}, {E, 0.0, 2.5, 1.60}, {E, 0.2, 2.5, 1.45},
-        {E, 0.4, 2.5, 1.00},  {E, 0.36, 2.5, 1.01},
+        {A, 0.3, 2.5, 1.00}, {B, 0.0, 2.5, 1.20},  {B, 0.2, 2.5, 1.20}, {B, 0.3, 2.5, 1.10},
+        {B, 0.4, 2.5, 1.00}, {B, 0.6, 2.5, 1.00},  {C, 0.0, 2.5, 1.50}, {C, 0.2, 2.5, 1.40},
+        {C, 0.4, 2.5, 1.10}, {C, 0.6, 2.5, 1.00},  {D, 0.0, 2.5, 1.80}, {D, 0.2, 2.5, 1.65},
+        {D, 0.4, 2.5, 0.90}, {D, 0.48, 2.5, 0.90}, {E, 0.0, 2.5, 1.60}, {E, 0.2, 2.5, 1.45},
+        {E, 0.4, 2.5, 1.00}, {E, 0.36, 2.5, 1.01},
     };
     for (const Caso& c : casi)
         EXPECT_NEAR(AmplificazioneStratigrafica(c.suolo, c.ag, c.f0), c.ss, 1e-12)
@@ -305,8 +305,8 @@ TEST(Sisma, MononobeOkabeACalcoloAMano) {
             for (double r : {0.0, 0.5, 1.0}) {
                 if (beta == 0 && r == 0)
                     continue; // Rankine's rule (π = 3.14 on the 45°), checked on the rows below
-                const auto s = CoefficienteSpinta(StatoTerreno::Attiva, Teoria::Coulomb, fi, r * fi,
-                                                  beta, 1);
+                const auto s =
+                    CoefficienteSpinta(StatoTerreno::Attiva, Teoria::Coulomb, fi, r * fi, beta, 1);
                 EXPECT_NEAR(CoefficienteMononobeOkabe(true, fi, r * fi, beta, 0)->k, s->k, 1e-12);
             }
     EXPECT_FALSE(CoefficienteMononobeOkabe(true, 30, 0, 0, 31));
@@ -471,9 +471,11 @@ TEST(Sisma, FuoriCampoEParametriErrati) {
     const Caso casi[] = {
         {profilo(0, {strato(2, 18, 0, 30), strato(3, 18, 0, 20)}), conKh(0.5, 0),
          "lo strato 2 allo SLV con kv verso il basso: φ′d − β − θ = -6.58°"},
-        {profilo(0, {strato(3, 18, 0, 50, 1)}), conKh(0.45, 0), "sotto falda θ = 45.38° supera 45°"},
-        {profilo(0, {strato(3, 9, 0, 30, 1)}), conKh(0.1), "lo strato 1 allo SLV con kv verso il "
-                                                           "basso: sotto falda γ = 9 kN/m³"},
+        {profilo(0, {strato(3, 18, 0, 50, 1)}), conKh(0.45, 0),
+         "sotto falda θ = 45.38° supera 45°"},
+        {profilo(0, {strato(3, 9, 0, 30, 1)}), conKh(0.1),
+         "lo strato 1 allo SLV con kv verso il "
+         "basso: sotto falda γ = 9 kN/m³"},
         {secco, sito, "allo SLV kh = 1.323 non è minore di 1"},
         {secco, riposo, "non per lo stato a riposo"},
         {secco, entrambi, "kh e ag si escludono"},
@@ -487,8 +489,8 @@ TEST(Sisma, FuoriCampoEParametriErrati) {
         EXPECT_NE(r.messaggio.find(c.messaggio), std::string::npos) << r.messaggio;
     }
     const std::pair<const char*, const char*> errati[] = {
-        {"kh", "SLV=1"},   {"kh", "SLV=0.1,SLV=0.2"}, {"ag", "-0.01"}, {"f0", "0"},
-        {"kv-kh", "1.01"}, {"suolo", "F"},            {"muro", "fisso"},
+        {"kh", "SLV=1"}, {"kh", "SLV=0.1,SLV=0.2"}, {"ag", "-0.01"}, {"f0", "0"}, {"kv-kh", "1.01"},
+        {"suolo", "F"},  {"muro", "fisso"},
     };
     for (const auto& [chiave, testo] : errati) {
         DatiLavoro d;
