@@ -53,19 +53,37 @@ AzioneSismica AzioneSismicaDi(const ParametriSisma& s, StatoLimite stato) {
     return a;
 }
 
-std::optional<Coefficiente> CoefficienteMononobeOkabe(bool attiva, double fi, double delta,
-                                                      double beta, double theta) {
-    const double f = Radianti(fi), d = Radianti(attiva ? delta : 0.0), b = Radianti(beta),
-                 t = Radianti(theta);
-    const double num = std::cos(f - t) * std::cos(f - t);
+namespace {
+
+// The sines and cosines of a layer's angles, which do not change with θ: the rows of every limit
+// state and kv sign take them once, and θ enters through tan θ alone.
+struct Seni {
+    double sf = 0, cf = 1, sd = 0, cd = 1, sb = 0, cb = 1;
+};
+
+Seni seni(double fi, double delta, double beta) {
+    const double f = Radianti(fi), d = Radianti(delta), b = Radianti(beta);
+    return {std::sin(f), std::cos(f), std::sin(d), std::cos(d), std::sin(b), std::cos(b)};
+}
+
+// E.2–E.4 for ψ = 90° written with sin θ and cos θ, the differences of angles expanded:
+// cos(φ−θ) = cos φ·cos θ + sin φ·sin θ, cos(θ+δ) = cos θ·cos δ − sin θ·sin δ,
+// sin(φ∓β−θ) = sin(φ∓β)·cos θ − cos(φ∓β)·sin θ. fi, beta and theta in degrees decide the branch.
+std::optional<Coefficiente> mononobeOkabe(bool attiva, const Seni& a, double fi, double delta,
+                                          double beta, double theta, double st, double ct) {
+    const double cft = a.cf * ct + a.sf * st; // cos(φ − θ)
+    const double num = cft * cft;
     double k = 0;
     if (attiva) {
         if (fi - theta < 0)
             return std::nullopt;
-        const double base = std::cos(t) * std::cos(t + d);
+        const double ctd = ct * a.cd - st * a.sd; // cos(θ + δ)
+        const double base = ct * ctd;
         if (beta <= fi - theta) {
-            const double r =
-                std::sin(f + d) * std::sin(f - b - t) / (std::cos(t + d) * std::cos(b));
+            const double sfd = a.sf * a.cd + a.cf * a.sd; // sin(φ + δ)
+            const double sfb = a.sf * a.cb - a.cf * a.sb; // sin(φ − β)
+            const double cfb = a.cf * a.cb + a.sf * a.sb; // cos(φ − β)
+            const double r = sfd * (sfb * ct - cfb * st) / (ctd * a.cb);
             const double den = 1 + std::sqrt(std::max(0.0, r));
             k = num / (base * den * den);
         } else {
@@ -74,16 +92,27 @@ std::optional<Coefficiente> CoefficienteMononobeOkabe(bool attiva, double fi, do
     } else {
         if (fi + beta - theta < 0)
             return std::nullopt;
-        const double r = std::sin(f) * std::sin(f + b - t) / (std::cos(b) * std::cos(t));
+        const double sfb = a.sf * a.cb + a.cf * a.sb; // sin(φ + β)
+        const double cfb = a.cf * a.cb - a.sf * a.sb; // cos(φ + β)
+        const double r = a.sf * (sfb * ct - cfb * st) / (a.cb * ct);
         const double radice = std::sqrt(std::max(0.0, r));
         if (radice >= 1)
             return std::nullopt;
-        k = num / (std::cos(t) * std::cos(t) * (1 - radice) * (1 - radice));
+        k = num / (ct * ct * (1 - radice) * (1 - radice));
     }
-    const Coefficiente c{k, k * std::cos(d), attiva ? delta : 0.0};
+    const Coefficiente c{k, attiva ? k * a.cd : k, attiva ? delta : 0.0};
     if (!std::isfinite(c.k) || !std::isfinite(c.kh) || c.k < 0)
         return std::nullopt;
     return c;
+}
+
+} // namespace
+
+std::optional<Coefficiente> CoefficienteMononobeOkabe(bool attiva, double fi, double delta,
+                                                      double beta, double theta) {
+    const double t = Radianti(theta);
+    return mononobeOkabe(attiva, seni(fi, attiva ? delta : 0.0, beta), fi, delta, beta, theta,
+                         std::sin(t), std::cos(t));
 }
 
 namespace {
@@ -95,6 +124,8 @@ std::string gradi(double v) {
 // A layer's M1 parameters, the same in every seismic row.
 struct Terreno {
     double phi = 0, gamma = 0, delta = 0;
+    Seni seni;
+    double tanDelta = 0;
 };
 
 // What one value of (kh, kv, s) gives for the whole profile.
@@ -104,13 +135,6 @@ struct Calcolo {
     double spintaIdro = 0, momentoIdro = 0; // hydrodynamic pressure of E.7 (in the sums above)
     std::optional<double> braccio;
 };
-
-// Westergaard's hydrodynamic pressure p(z) = 7/8·kh·γw·√(H′·z) over a run of submerged layers
-// of height H′, z from the run's top; its integral over the run is 7/12·kh·γw·H′² (EN 1998-5
-// E.7), acting 0.4·H′ above the run's base.
-double idro(double kh, double hRun, double z) {
-    return 7.0 / 8.0 * kh * GammaAcqua * std::sqrt(hRun * z);
-}
 
 std::optional<std::string> calcola(const Modulo1& m, const ParametriCalcolo& p,
                                    const std::vector<Terreno>& terreni,
@@ -133,35 +157,41 @@ std::optional<std::string> calcola(const Modulo1& m, const ParametriCalcolo& p,
     for (std::size_t i = 0; i < n; ++i) {
         const Strato& dato = m.Strati(static_cast<long long>(i) + 1);
         const Terreno& t = terreni[i];
-        const std::string chi = "lo strato " + std::to_string(i + 1) + " " + riga;
+        const auto chi = [&] {
+            return "lo strato " + std::to_string(i + 1) + " " + riga;
+        };
         const bool sommerso = dato.Falda != 0;
         double rapporto = 1.0; // of tan θ to kh/(1 + s·kv)
         if (sommerso && kh > 0) {
             const double immerso = t.gamma - GammaAcqua;
             if (!(immerso > 0))
-                return chi + ": sotto falda γ = " + TestoParametro(t.gamma) +
+                return chi() + ": sotto falda γ = " + TestoParametro(t.gamma) +
                        " kN/m³ non supera γw = 10 kN/m³, il peso immerso non è positivo e θ "
                        "(EN 1998-5 E.6, E.7) non è definito";
             rapporto =
                 (ps.acquaPermeabile ? t.gamma - ps.porosita * GammaAcqua : t.gamma) / immerso;
         }
-        const double theta = kh == 0 ? 0.0 : Gradi(std::atan(rapporto * kh / fattore));
+        const double tanTheta = rapporto * kh / fattore;
+        const double theta = kh == 0 ? 0.0 : Gradi(std::atan(tanTheta));
         if (sommerso && theta > 45)
-            return chi + ": sotto falda θ = " + gradi(theta) +
+            return chi() + ": sotto falda θ = " + gradi(theta) +
                    " supera 45°, fuori dal campo di Mononobe-Okabe (EN 1998-5 E.6, E.7)";
         std::optional<Coefficiente> k;
-        if (theta == 0)
+        if (theta == 0) {
             k = CoefficienteSpinta(p.stato, Teoria::Coulomb, t.phi, attiva ? t.delta : 0.0, p.beta,
                                    1);
-        else
-            k = CoefficienteMononobeOkabe(attiva, t.phi, t.delta, p.beta, theta);
+        } else {
+            const double ct = 1 / std::sqrt(1 + tanTheta * tanTheta);
+            k = mononobeOkabe(attiva, t.seni, t.phi, t.delta, p.beta, theta, tanTheta * ct, ct);
+        }
         if (!k) {
             if (attiva && t.phi - theta < 0)
-                return chi + ": φ′d − β − θ = " + gradi(t.phi - p.beta - theta) +
+                return chi() + ": φ′d − β − θ = " + gradi(t.phi - p.beta - theta) +
                        " è fuori dal campo di Mononobe-Okabe: θ = " + gradi(theta) +
                        " supera φ′d = " + gradi(t.phi) +
                        " e il terrapieno non è stabile sotto l'azione sismica";
-            return chi + ": il coefficiente di Mononobe-Okabe non ha un valore finito con φ′d = " +
+            return chi() +
+                   ": il coefficiente di Mononobe-Okabe non ha un valore finito con φ′d = " +
                    gradi(t.phi) + ", β = " + gradi(p.beta) + " e θ = " + gradi(theta);
         }
         Strato s;
@@ -175,7 +205,9 @@ std::optional<std::string> calcola(const Modulo1& m, const ParametriCalcolo& p,
         s.Sa1 = pr.alto;
         s.Sa2 = pr.base;
         segmenti[i] = s;
-        inclinazioni[i] = k->inclinazione == 0 ? 0.0 : std::tan(Radianti(k->inclinazione));
+        inclinazioni[i] = k->inclinazione == 0 ? 0.0
+                          : attiva             ? t.tanDelta
+                                               : std::tan(Radianti(k->inclinazione));
         StratoProgetto& d = out.strati[i];
         d.phiD = t.phi;
         d.gammaD = t.gamma;
@@ -191,7 +223,9 @@ std::optional<std::string> calcola(const Modulo1& m, const ParametriCalcolo& p,
         d.sv2 = verticale(pr.base, acqua[i].u2);
         d.u1 = acqua[i].u1;
         d.u2 = acqua[i].u2;
-        // The hydrodynamic pressure of free water, over each run of submerged layers.
+        // The hydrodynamic pressure of free water over each run of submerged layers, Westergaard's
+        // p(z) = 7/8·kh·γw·√(H′·z), z from the run's top, H′ the run's height: its integral over
+        // the run is 7/12·kh·γw·H′² (EN 1998-5 E.7), 0.4·H′ above the run's base.
         if (sommerso && ps.acquaPermeabile && kh > 0) {
             if (i == 0 || m.Strati(static_cast<long long>(i)).Falda == 0) {
                 hRun = 0;
@@ -202,13 +236,15 @@ std::optional<std::string> calcola(const Modulo1& m, const ParametriCalcolo& p,
             }
             const double a = zRun, b = zRun + dato.Potenza;
             const double c = 7.0 / 8.0 * kh * GammaAcqua * std::sqrt(hRun);
-            const double area = c * 2.0 / 3.0 * (std::pow(b, 1.5) - std::pow(a, 1.5));
-            const double sopraBase = c * (hRun * 2.0 / 3.0 * (std::pow(b, 1.5) - std::pow(a, 1.5)) -
-                                          2.0 / 5.0 * (std::pow(b, 2.5) - std::pow(a, 2.5)));
+            const double ra = std::sqrt(a), rb = std::sqrt(b);
+            const double a15 = a * ra, b15 = b * rb; // z^1.5
+            const double area = c * 2.0 / 3.0 * (b15 - a15);
+            const double sopraBase =
+                c * (hRun * 2.0 / 3.0 * (b15 - a15) - 2.0 / 5.0 * (b * b15 - a * a15));
             out.spintaIdro += area;
             out.momentoIdro += sopraBase + area * (altezza - baseRun);
-            d.sa1 += idro(kh, hRun, a);
-            d.sa2 += idro(kh, hRun, b);
+            d.sa1 += c * ra; // p(z) = 7/8·kh·γw·√(H′·z)
+            d.sa2 += c * rb;
             zRun = b;
         } else {
             zRun = 0;
@@ -248,6 +284,7 @@ std::optional<std::string> AggiungiRigheSismiche(const Modulo1& m, const Paramet
         return std::nullopt;
     const int n = m.NumStrati;
     const auto numero = static_cast<std::size_t>(n);
+    const bool attiva = p.stato == StatoTerreno::Attiva;
     // M1 parameters (NTC 2018 §7.11.6.2.2), wall friction as the static calculation takes it.
     std::vector<Terreno> terreni(numero);
     std::vector<Acqua> acqua(numero);
@@ -258,6 +295,8 @@ std::optional<std::string> AggiungiRigheSismiche(const Modulo1& m, const Paramet
         t.phi = AttritoDiProgetto(s.AttritoInterno, p.gammaPhi[0]);
         t.gamma = p.gammaGamma[0] == 1.0 ? s.Gamma : s.Gamma / p.gammaGamma[0];
         t.delta = p.teoria == Teoria::Coulomb ? p.deltaPhi * t.phi : 0.0;
+        t.seni = seni(t.phi, attiva ? t.delta : 0.0, p.beta);
+        t.tanDelta = t.seni.sd / t.seni.cd;
         acqua[i] = PressioneAcqua(m, static_cast<long long>(i) + 1);
         altezza += s.Potenza;
         if (std::abs(p.beta) > t.phi)
@@ -268,7 +307,6 @@ std::optional<std::string> AggiungiRigheSismiche(const Modulo1& m, const Paramet
     Calcolo statico;
     if (auto e = calcola(m, p, terreni, acqua, 0, 0, 1, "senza sisma", statico))
         return e;
-    const bool attiva = p.stato == StatoTerreno::Attiva;
     for (std::size_t k = 0; k < NumeroStatiLimite; ++k) {
         if (!p.sisma.stati[k])
             continue;
