@@ -121,7 +121,7 @@ INSTANTIATE_TEST_SUITE_P(
         {"SuoloIgnoto", {"--suolo", "F", esempio}, "suolo: «F» non è una categoria"},
         {"TopografiaIgnota", {"--topografia", "T5", esempio}, "«T5» non è una categoria topog"},
         {"KvFuori", {"--kv-kh", "1.5", esempio}, "kv-kh: «1.5» non è ammesso"},
-        {"MuroIgnoto", {"--muro", "rigido", esempio}, "muro: «rigido» non è un tipo"},
+        {"StatoRipetuto", {"--kh", "SLV=0.1,SLV=0.2", esempio}, "SLV è dato due volte"},
         {"ElencoStati", {"--stati-limite", "SLV,SLC", esempio}, "«SLC» non è uno stato limite"}}),
     [](const auto& caso) { return std::string(caso.param.nome); });
 
