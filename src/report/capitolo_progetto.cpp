@@ -106,7 +106,11 @@ void sezioneSismica(Impaginatore& p, const Modulo1& m, const ParametriCalcolo& p
                    ? "Muro vincolato: l'incremento di spinta agisce a metà altezza del muro "
                      "(NTC 2018 §7.11.6.2.1)."
                    : "Muro libero di traslare o ruotare intorno al piede: l'incremento di spinta "
-                     "agisce nel punto della spinta statica (NTC 2018 §7.11.6.2.1)."});
+                     "agisce nel punto della spinta statica (NTC 2018 §7.11.6.2.1).",
+               parametri.sisma.acquaPermeabile
+                   ? "Terreno sotto falda permeabile (E.7), porosità n = " +
+                         v(parametri.sisma.porosita, 2) + ", γd = γ − n·γw."
+                   : "Terreno sotto falda impermeabile (E.6): l'acqua si muove con il terreno."});
     righe.clear();
     for (const RigaProgetto& x : r.righe) {
         if (!x.sisma)
