@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Time per call of the core's work on a job of 1, 10 and 50 layers.
+#include "analisi/sisma.h"
 #include "analisi/spinte_progetto.h"
 #include "files/esportazione.h"
 #include "files/progetto.h"
@@ -73,6 +74,24 @@ void SpinteProgettoAngoliDiversi(benchmark::State& stato) {
         benchmark::DoNotOptimize(CalcolaSpinteProgetto(m, p));
 }
 BENCHMARK(SpinteProgettoAngoliDiversi)->Arg(50);
+
+// The seismic rows alone: SLV and SLD from the site, both kv signs, free water with its
+// hydrodynamic pressure (four rows and the static pass beside them).
+void SpinteSismiche(benchmark::State& stato) {
+    const Modulo1 m = profilo(static_cast<int>(stato.range(0)));
+    ParametriCalcolo p;
+    p.sisma.ag = {0.25, 0.10};
+    p.sisma.f0 = {2.5, 2.4};
+    p.sisma.suolo = CategoriaSuolo::C;
+    p.sisma.stati = {true, true};
+    p.sisma.acquaPermeabile = true;
+    std::vector<RigaProgetto> righe;
+    for (auto _ : stato) {
+        righe.clear();
+        benchmark::DoNotOptimize(AggiungiRigheSismiche(m, p, righe));
+    }
+}
+BENCHMARK(SpinteSismiche)->Arg(1)->Arg(50);
 
 void Spinta(benchmark::State& stato) {
     Modulo1 m = profilo(static_cast<int>(stato.range(0)));

@@ -27,6 +27,35 @@ inline constexpr std::size_t NumeroCombinazioni = 3;
 // parameters, (R3, R2) of the resistance that goes with A1+M1 and A2+M2.
 using Fattore = std::array<double, 2>;
 
+// The seismic limit states of NTC 2018 §3.2.1 the wall is checked for, in the order they are
+// computed and shown: life safety (SLV) and damage limitation (SLD).
+enum class StatoLimite { SLV, SLD };
+inline constexpr std::size_t NumeroStatiLimite = 2;
+// Subsoil categories of NTC 2018 Tab. 3.2.II and topographic categories of Tab. 3.2.III.
+enum class CategoriaSuolo { A, B, C, D, E };
+enum class CategoriaTopografica { T1, T2, T3, T4 };
+// A value per limit state, absent where not given.
+using PerStatoLimite = std::array<std::optional<double>, NumeroStatiLimite>;
+
+// The seismic action (NTC 2018 §7.11.6). Off unless kh or ag is given for some limit state.
+struct ParametriSisma {
+    PerStatoLimite kh; // horizontal seismic coefficient given directly, 0 ≤ kh < 1
+    PerStatoLimite ag; // ag/g of the site (§3.2), 0 ≤ ag/g < 1
+    PerStatoLimite f0; // F0 of the site, > 0
+    double kvKh = 0.5; // kv / kh, 0..1 (§7.11.6.2.1: kv = ±0.5·kh)
+    CategoriaSuolo suolo = CategoriaSuolo::A;
+    CategoriaTopografica topografia = CategoriaTopografica::T1;
+    bool vincolato = false; // a wall that cannot move relative to the ground: βm = 1
+    std::array<bool, NumeroStatiLimite> stati{true, false};
+    bool acquaPermeabile = false; // EN 1998-5 E.7 (otherwise E.6, impervious)
+    double porosita = 0;          // n of the submerged soil, γd = γ − n·γw (E.7 only)
+
+    bool operator==(const ParametriSisma&) const = default;
+};
+
+// True when the seismic rows are asked for.
+bool SismaRichiesto(const ParametriSisma& s);
+
 struct ParametriCalcolo {
     StatoTerreno stato = StatoTerreno::Attiva;
     Teoria teoria = Teoria::Rankine;
@@ -42,6 +71,7 @@ struct ParametriCalcolo {
     Fattore gammaC{1.0, 1.25};    // on c′ (Tab. 6.2.II)
     Fattore gammaGamma{1.0, 1.0}; // on the unit weight (Tab. 6.2.II)
     Fattore gammaR{1.4, 1.0};     // on the passive resistance (Tab. 6.5.I; R1 of §6.5.3.1.2)
+    ParametriSisma sisma;
 
     bool operator==(const ParametriCalcolo&) const = default;
 };
@@ -94,6 +124,7 @@ const VoceParametro* CercaParametro(std::string_view chiave);
 // The names of a combination: "SLE", "A1+M1", "A2+M2" and the option's word "sle", "a1m1", "a2m2".
 std::string_view NomeCombinazione(Combinazione c);
 std::string_view ParolaCombinazione(Combinazione c);
+std::string_view NomeStatoLimite(StatoLimite s); // "SLV", "SLD"
 
 // What the parameters say together, beyond each value's own range: an Italian reason when they
 // cannot be used (no combination chosen, wall friction with the Rankine theory, ...).

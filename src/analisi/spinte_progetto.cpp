@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "analisi/spinte_progetto.h"
 
+#include "analisi/sisma.h"
 #include "model/calcolo.h"
 #include "text/testi_numerici.h"
 
@@ -318,6 +319,11 @@ RisultatoProgetto CalcolaSpinteProgetto(const Modulo1& m, const ParametriCalcolo
             "Con δ > φ′/3 il coefficiente passivo di Coulomb, che assume una superficie di "
             "rottura piana, sovrastima la resistenza passiva (a sfavore di sicurezza): usare "
             "δ ≤ φ′/3 o un metodo con superficie di rottura curva.");
+    if (auto e = AggiungiRigheSismiche(m, p, out.righe)) {
+        out.messaggio = *e;
+        out.righe.clear();
+        return out;
+    }
     out.ok = true;
     return out;
 }

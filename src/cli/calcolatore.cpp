@@ -76,7 +76,10 @@ const char* const AiutoProgetto =
     "progetto (PROGETTO.parametri accanto a PROGETTO.spt) si discosta dai valori predefiniti, il\n"
     "calcolatore aggiunge per ogni combinazione (SLE, A1+M1, A2+M2) le pressioni di progetto\n"
     "di ogni strato e la spinta sul muro: S_d = gammaG1*S(q=0) + gammaQ*[S(q) - S(q=0)].\n"
-    "Le opzioni prevalgono sul file dei parametri.\n";
+    "Le opzioni prevalgono sul file dei parametri.\n"
+    "Azione sismica (NTC 2018 par. 7.11.6): con --kh oppure --ag si aggiungono, per ogni stato\n"
+    "limite di --stati-limite, due righe (kv verso il basso e verso l'alto) con la spinta di\n"
+    "Mononobe-Okabe (EN 1998-5 Annesso E), parametri M1 e azioni con coefficiente 1.\n";
 
 const char* const AiutoUscita =
     "\n"
@@ -249,6 +252,14 @@ const char* const ColonneProgetto[] = {
     "sa2_d",          "sv1_d",     "sv2_d",     "u1_d",   "u2_d",  "spinta_d", "spinta_verticale_d",
     "spinta_acqua_d", "momento_d", "braccio_d", "governa"};
 
+// The seismic columns, at the end, only when some project has seismic rows.
+const char* const ColonneSisma[] = {"kv_segno",   "kh_sisma",           "kv",   "spinta_statica",
+                                    "incremento", "braccio_incremento", "theta"};
+
+std::string kvVerso(int segno) {
+    return segno > 0 ? "kv verso il basso" : "kv verso l'alto";
+}
+
 void scriviJsonProgetto(std::ostream& out, const RisultatoProgetto& p) {
     out << ",\"combinazioni\":[";
     for (std::size_t k = 0; k < p.righe.size(); ++k) {
@@ -261,12 +272,21 @@ void scriviJsonProgetto(std::ostream& out, const RisultatoProgetto& p) {
             << ",\"governa\":" << (r.governa ? "true" : "false")
             << ",\"gamma_g1\":" << breve(r.gammaG1) << ",\"gamma_q\":" << breve(r.gammaQ)
             << ",\"gamma_phi\":" << breve(r.gammaPhi) << ",\"gamma_c\":" << breve(r.gammaC)
-            << ",\"gamma_gamma\":" << breve(r.gammaGamma) << ",\"gamma_r\":" << jsonNumero(r.gammaR)
-            << ",\"strati\":[";
+            << ",\"gamma_gamma\":" << breve(r.gammaGamma)
+            << ",\"gamma_r\":" << jsonNumero(r.gammaR);
+        if (r.sisma)
+            out << ",\"kv_segno\":" << r.sisma->kvSegno << ",\"kh\":" << breve(r.sisma->kh)
+                << ",\"kv\":" << breve(r.sisma->kv)
+                << ",\"spinta_statica\":" << breve(r.sisma->spintaStatica)
+                << ",\"incremento\":" << breve(r.sisma->incremento)
+                << ",\"braccio_incremento\":" << jsonNumero(r.sisma->braccioIncremento);
+        out << ",\"strati\":[";
         for (std::size_t i = 0; i < r.strati.size(); ++i) {
             const StratoProgetto& d = r.strati[i];
-            out << (i ? "," : "") << "{\"strato\":" << i + 1 << ",\"k\":" << breve(d.k.k)
-                << ",\"kh\":" << breve(d.k.kh) << ",\"delta\":" << breve(d.delta)
+            out << (i ? "," : "") << "{\"strato\":" << i + 1 << ",\"k\":" << breve(d.k.k);
+            if (d.theta)
+                out << ",\"theta\":" << breve(*d.theta);
+            out << ",\"kh\":" << breve(d.k.kh) << ",\"delta\":" << breve(d.delta)
                 << ",\"phi_d\":" << breve(d.phiD) << ",\"c_d\":" << breve(d.cD)
                 << ",\"gamma_d\":" << breve(d.gammaD) << ",\"sa1\":" << breve(d.sa1)
                 << ",\"sa2\":" << breve(d.sa2) << ",\"sv1\":" << breve(d.sv1)
@@ -279,10 +299,12 @@ void scriviJsonProgetto(std::ostream& out, const RisultatoProgetto& p) {
 }
 
 // The design columns of one CSV row: empty for a project without design results.
-void csvProgetto(std::ostream& out, const FormaCsv& f, const RigaProgetto* r, std::size_t i) {
+void csvProgetto(std::ostream& out, const FormaCsv& f, const RigaProgetto* r, std::size_t i,
+                 bool colonneSisma) {
     const char c = f.campo;
+    const std::size_t sisma = colonneSisma ? std::size(ColonneSisma) : 0;
     if (r == nullptr) {
-        out << std::string(std::size(ColonneProgetto), c);
+        out << std::string(std::size(ColonneProgetto) + sisma, c);
         return;
     }
     const StratoProgetto& d = r->strati[i];
@@ -291,6 +313,17 @@ void csvProgetto(std::ostream& out, const FormaCsv& f, const RigaProgetto* r, st
                      r->spinta, r->spintaVerticale, r->spintaAcqua, r->momento})
         out << c << f.numero(v);
     out << c << f.numero(r->braccio) << c << (r->governa ? 1 : 0);
+    if (!colonneSisma)
+        return;
+    if (!r->sisma) {
+        out << std::string(sisma, c);
+        return;
+    }
+    const DatiSismici& s = *r->sisma;
+    out << c << s.kvSegno;
+    for (double v : {s.kh, s.kv, s.spintaStatica, s.incremento})
+        out << c << f.numero(v);
+    out << c << f.numero(s.braccioIncremento) << c << f.numero(d.theta);
 }
 
 std::string descrizioneCalcolo(const ParametriCalcolo& p) {
@@ -336,7 +369,8 @@ void scriviJson(std::ostream& out, const std::string& file, const Modulo1& m,
 }
 
 void scriviCsv(std::ostream& out, const std::string& file, const Modulo1& m, const AnalisiSpinta& a,
-               const FormaCsv& f, const RisultatoProgetto* progetto, bool colonneProgetto) {
+               const FormaCsv& f, const RisultatoProgetto* progetto, bool colonneProgetto,
+               bool colonneSisma) {
     const Derivati d = derivati(a);
     const char c = f.campo;
     // One row per layer, or per combination and layer with the design columns at the end.
@@ -355,7 +389,7 @@ void scriviCsv(std::ostream& out, const std::string& file, const Modulo1& m, con
                 << f.numero(d.braccio);
             if (colonneProgetto)
                 csvProgetto(out, f, progetto != nullptr ? &progetto->righe[g] : nullptr,
-                            static_cast<std::size_t>(i - 1));
+                            static_cast<std::size_t>(i - 1), colonneSisma);
             out << "\r\n";
         }
 }
@@ -411,6 +445,44 @@ void scriviTabella(std::ostream& out, const std::string& file, const Modulo1& m,
         << "Punto di applicazione sopra la base: " << valore(d.braccio, "m") << "\n";
 }
 
+// One seismic row of the table: the action, the layers with θ and K_AE, the thrust split into
+// its static part and the increment.
+void scriviRigaSismica(std::ostream& out, const RigaProgetto& r, bool passiva,
+                       std::string_view sep) {
+    const DatiSismici& s = *r.sisma;
+    out << "\nAzione sismica " << r.nome << ", " << kvVerso(s.kvSegno)
+        << (r.governa ? " (governa)" : "") << ": " << r.nota << "\n";
+    if (s.ss)
+        out << "  Ss " << fisso(*s.ss, 3, sep) << "  St " << fisso(*s.st, 3, sep) << "  amax/g "
+            << fisso(*s.amax, 4, sep) << "  βm " << fisso(*s.betaM, 2, sep) << "\n";
+    out << "  kh " << fisso(s.kh, 4, sep) << "  kv " << fisso(s.kv, 4, sep) << "\n";
+    std::vector<std::vector<std::string>> righe = {
+        {"Strato", "φ′d", "θ", "K", "Kh", "δ", "σh1", "σh2", "σv1", "σv2", "u1", "u2"},
+        {"", "°", "°", "", "", "°", "kPa", "kPa", "kPa", "kPa", "kPa", "kPa"}};
+    for (std::size_t i = 0; i < r.strati.size(); ++i) {
+        const StratoProgetto& d = r.strati[i];
+        righe.push_back({std::to_string(i + 1), fisso(d.phiD, 3, sep),
+                         fisso(d.theta.value_or(0.0), 3, sep), fisso(d.k.k, 6, sep),
+                         fisso(d.k.kh, 6, sep), fisso(d.delta, 3, sep), fisso(d.sa1, 3, sep),
+                         fisso(d.sa2, 3, sep), fisso(d.sv1, 3, sep), fisso(d.sv2, 3, sep),
+                         fisso(d.u1, 3, sep), fisso(d.u2, 3, sep)});
+    }
+    stampaColonne(out, righe);
+    const auto metri = [&](std::optional<double> v) {
+        return v ? fisso(*v, 3, sep) + " m" : std::string("-");
+    };
+    out << (passiva ? "Resistenza passiva orizzontale con il sisma: "
+                    : "Spinta orizzontale con il sisma: ")
+        << fisso(r.spinta, 3, sep) << " kN/m\n"
+        << "Statica con gli stessi parametri: " << fisso(s.spintaStatica, 3, sep) << " kN/m\n"
+        << "Incremento sismico: " << fisso(s.incremento, 3, sep) << " kN/m, a "
+        << metri(s.braccioIncremento) << " sopra la base\n"
+        << "Componente verticale: " << fisso(r.spintaVerticale, 3, sep) << " kN/m\n"
+        << "Spinta dell'acqua: " << fisso(r.spintaAcqua, 3, sep) << " kN/m\n"
+        << "Momento rispetto alla base: " << fisso(r.momento, 3, sep) << " kN·m/m\n"
+        << "Punto di applicazione sopra la base: " << metri(r.braccio) << "\n";
+}
+
 void scriviTabellaProgetto(std::ostream& out, const RisultatoProgetto& p,
                            const ParametriCalcolo& par, std::string_view sep) {
     out << "\nSpinte di progetto (NTC 2018): " << descrizioneCalcolo(par) << "\n";
@@ -418,6 +490,10 @@ void scriviTabellaProgetto(std::ostream& out, const RisultatoProgetto& p,
         out << "Avviso: " << a << "\n";
     const bool passiva = par.stato == StatoTerreno::Passiva;
     for (const RigaProgetto& r : p.righe) {
+        if (r.sisma) {
+            scriviRigaSismica(out, r, passiva, sep);
+            continue;
+        }
         out << "\nCombinazione " << r.nome << (r.governa ? " (governa)" : "") << ": " << r.nota
             << "\n"
             << "  γG1 " << TestoGenerale(r.gammaG1, sep) << "  γQ " << TestoGenerale(r.gammaQ, sep)
@@ -572,6 +648,13 @@ Analisi analizza(const std::vector<std::string>& a, std::ostream& out, std::ostr
             r.opzioni.relazione = valore;
         }
     }
+    const auto data = [&r](std::string_view chiave) {
+        return std::any_of(r.opzioni.parametri.begin(), r.opzioni.parametri.end(),
+                           [chiave](const auto& x) { return x.first->chiave == chiave; });
+    };
+    if (r.ok && data("kh") && data("ag"))
+        errore("--kh e --ag si escludono: dare i coefficienti sismici (--kh) oppure i parametri "
+               "del sito (--ag, --f0)");
     if (r.ok && r.opzioni.progetti.empty())
         errore("nessun file di progetto indicato");
     if (r.ok && r.opzioni.esporta && r.opzioni.progetti.size() != 1)
@@ -694,6 +777,10 @@ int eseguiCalcola(const std::vector<std::string>& argomenti, std::ostream& out, 
     }
     const bool colonneProgetto = std::any_of(
         caricati.begin(), caricati.end(), [](const Caricato& c) { return c.progetto.has_value(); });
+    const bool colonneSisma = std::any_of(caricati.begin(), caricati.end(), [](const Caricato& c) {
+        return c.progetto && std::any_of(c.progetto->righe.begin(), c.progetto->righe.end(),
+                                         [](const RigaProgetto& r) { return r.sisma; });
+    });
     if (o.formato == Formato::Csv) {
         bool primaColonna = true;
         for (const char* colonna :
@@ -708,6 +795,9 @@ int eseguiCalcola(const std::vector<std::string>& argomenti, std::ostream& out, 
         if (colonneProgetto)
             for (const char* colonna : ColonneProgetto)
                 out << csv.campo << colonna;
+        if (colonneSisma)
+            for (const char* colonna : ColonneSisma)
+                out << csv.campo << colonna;
         out << "\r\n";
     }
     bool primo = true;
@@ -719,7 +809,7 @@ int eseguiCalcola(const std::vector<std::string>& argomenti, std::ostream& out, 
             scriviJson(out, c.file, m, c.analisi, progetto);
             break;
         case Formato::Csv:
-            scriviCsv(out, c.file, m, c.analisi, csv, progetto, colonneProgetto);
+            scriviCsv(out, c.file, m, c.analisi, csv, progetto, colonneProgetto, colonneSisma);
             break;
         case Formato::Tabella:
             if (!primo)

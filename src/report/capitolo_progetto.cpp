@@ -4,6 +4,8 @@
 #include "report/misure_testo.h"
 #include "report/relazione.h"
 
+#include <algorithm>
+
 namespace spintaro {
 
 namespace {
@@ -49,6 +51,122 @@ Diagramma diagrammaDi(const Modulo1& m, const RigaProgetto& r, const std::string
     return g;
 }
 
+// The seismic section: the action of each limit state with its clauses, the formulas, the rows,
+// the layers and the pressure diagram of the governing seismic row.
+void sezioneSismica(Impaginatore& p, const Modulo1& m, const ParametriCalcolo& parametri,
+                    const RisultatoProgetto& r, const std::string& d) {
+    const auto v = [&d](double x, int cifre = 3) {
+        return TestoValore(x, cifre, d);
+    };
+    const auto opzionale = [&v](std::optional<double> x, int cifre) {
+        return x ? v(*x, cifre) : std::string("–");
+    };
+    p.avanza(8);
+    p.intestazione("5.1 Azione sismica (NTC 2018 §7.11.6)", 4 * altezzaRiga(Carattere::Tabella));
+    paragrafi(p,
+              {"Metodo pseudostatico (NTC 2018 §7.11.6.2.1): coefficienti sismici kh e kv, spinta "
+               "di Mononobe-Okabe (EN 1998-5 Annesso E) per muro verticale, uno strato alla volta "
+               "sulla tensione verticale efficace progressiva come nel calcolo statico. Azioni con "
+               "coefficiente 1 e parametri M1 (§7.11.6.2.2); la coesione c′ non è usata."});
+    std::vector<std::vector<std::string>> righe;
+    const RigaProgetto* governa = nullptr;
+    for (const RigaProgetto& x : r.righe) {
+        if (!x.sisma || x.sisma->kvSegno < 0)
+            continue;
+        const auto k = static_cast<std::size_t>(x.sisma->stato);
+        righe.push_back({x.nome, opzionale(parametri.sisma.ag[k], 3),
+                         opzionale(x.sisma->ss ? parametri.sisma.f0[k] : std::nullopt, 2),
+                         opzionale(x.sisma->ss, 3), opzionale(x.sisma->st, 2),
+                         opzionale(x.sisma->amax, 4), opzionale(x.sisma->betaM, 2),
+                         v(x.sisma->kh, 4), v(x.sisma->kv, 4)});
+    }
+    tabella(p,
+            {{"Stato limite", "", Allineamento::Sinistra},
+             {"ag/g", "§3.2"},
+             {"F0", "§3.2"},
+             {"Ss", "Tab. 3.2.IV"},
+             {"St", "Tab. 3.2.V"},
+             {"amax/g", "Ss·St·ag/g"},
+             {"βm", "Tab. 7.11.II"},
+             {"kh", "βm·amax/g"},
+             {"kv", "kv/kh·kh"}},
+            righe);
+    p.avanza(6);
+    paragrafi(p,
+              {"Con s = +1 (forza d'inerzia verticale verso il basso) o −1 (verso l'alto), il "
+               "fattore (1 + s·kv) moltiplica il peso, il sovraccarico e il denominatore di "
+               "tan θ = kh/(1 + s·kv) (Kramer 1996, §11.6). Sotto falda: terreno impermeabile "
+               "tan θ = γ/(γ − γw)·kh/(1 + s·kv) (EN 1998-5 E.6); permeabile "
+               "tan θ = γd/(γ − γw)·kh/(1 + s·kv) con la pressione idrodinamica "
+               "7/12·kh·γw·H′² (E.7).",
+               "K_AE = cos²(φ′d − θ)/(cos θ·cos(θ + δ)·[1 + √(sin(φ′d + δ)·sin(φ′d − β − θ)/"
+               "(cos(θ + δ)·cos β))]²) per β ≤ φ′d − θ (E.2), senza la radice per β > φ′d − θ "
+               "(E.3); passiva senza attrito terra-muro (E.4). σh = (1 + s·kv)·K_AE,h·σ′v + u.",
+               parametri.sisma.vincolato
+                   ? "Muro vincolato: l'incremento di spinta agisce a metà altezza del muro "
+                     "(NTC 2018 §7.11.6.2.1)."
+                   : "Muro libero di traslare o ruotare intorno al piede: l'incremento di spinta "
+                     "agisce nel punto della spinta statica (NTC 2018 §7.11.6.2.1).",
+               parametri.sisma.acquaPermeabile
+                   ? "Terreno sotto falda permeabile (E.7), porosità n = " +
+                         v(parametri.sisma.porosita, 2) + ", γd = γ − n·γw."
+                   : "Terreno sotto falda impermeabile (E.6): l'acqua si muove con il terreno."});
+    righe.clear();
+    for (const RigaProgetto& x : r.righe) {
+        if (!x.sisma)
+            continue;
+        if (x.governa && (governa == nullptr || x.spinta > governa->spinta))
+            governa = &x;
+        righe.push_back({x.nome, x.sisma->kvSegno > 0 ? "verso il basso" : "verso l'alto",
+                         v(x.spinta), v(x.sisma->spintaStatica), v(x.sisma->incremento),
+                         opzionale(x.sisma->braccioIncremento, 3), v(x.momento),
+                         x.governa ? "governa" : ""});
+    }
+    tabella(p,
+            {{"Stato limite", "", Allineamento::Sinistra},
+             {"kv", "", Allineamento::Sinistra},
+             {"S con sisma", "kN/m"},
+             {"S statica", "kN/m"},
+             {"ΔS", "kN/m"},
+             {"quota di ΔS", "m"},
+             {"Momento M", "kN·m/m"},
+             {"", "", Allineamento::Sinistra}},
+            righe);
+    if (governa == nullptr)
+        return;
+    p.avanza(6);
+    p.paragrafo("Strati nella riga " + governa->nome + ", kv " +
+                    (governa->sisma->kvSegno > 0 ? "verso il basso" : "verso l'alto") + ":",
+                Carattere::Corpo);
+    righe.clear();
+    for (std::size_t i = 0; i < governa->strati.size(); ++i) {
+        const StratoProgetto& s = governa->strati[i];
+        righe.push_back({std::to_string(i + 1), v(s.phiD, 2), v(s.theta.value_or(0.0), 2),
+                         v(s.k.k, 4), v(s.k.kh, 4), v(s.delta, 2), v(s.sa1), v(s.sa2)});
+    }
+    tabella(p,
+            {{"Strato", "", Allineamento::Centro},
+             {"φ′d", "°"},
+             {"θ", "°"},
+             {"K_AE", ""},
+             {"K_AE,h", ""},
+             {"δ", "°"},
+             {"σh alto", "kPa"},
+             {"σh base", "kPa"}},
+            righe);
+    p.avanza(10);
+    Diagramma g = diagrammaDi(m, *governa, d);
+    g.didascalia = "Figura 4 – Pressione orizzontale σh con l'azione sismica " + governa->nome +
+                   " (kv " + (governa->sisma->kvSegno > 0 ? "verso il basso" : "verso l'alto") +
+                   "), lungo la profondità z; la freccia indica il punto di applicazione della "
+                   "spinta totale" +
+                   (governa->sisma->braccioIncremento
+                        ? ", l'incremento ΔS agisce a " + v(*governa->sisma->braccioIncremento) +
+                              " m dalla base."
+                        : ".");
+    disegnaDiagramma(p, g);
+}
+
 } // namespace
 
 void CapitoloProgetto(Impaginatore& p, const Modulo1& m, const ParametriCalcolo& parametri,
@@ -67,7 +185,7 @@ void CapitoloProgetto(Impaginatore& p, const Modulo1& m, const ParametriCalcolo&
     const DatiLavoro lavoro{parametri, {}};
     std::vector<std::vector<std::string>> righe;
     for (const VoceParametro& voce : VociParametri())
-        if (voce.calcolo && voce.tipo != TipoParametro::PerInsieme)
+        if (voce.calcolo && voce.tipo != TipoParametro::PerInsieme && voce.parte.empty())
             righe.push_back(
                 {std::string(voce.etichetta),
                  voce.testo(lavoro) + (voce.unita.empty() ? "" : " ") + std::string(voce.unita),
@@ -81,8 +199,10 @@ void CapitoloProgetto(Impaginatore& p, const Modulo1& m, const ParametriCalcolo&
     p.avanza(6);
     righe.clear();
     for (const RigaProgetto& x : r.righe)
-        righe.push_back({x.nome, v(x.gammaG1, 2), v(x.gammaQ, 2), v(x.gammaPhi, 2), v(x.gammaC, 2),
-                         v(x.gammaGamma, 2), x.gammaR ? v(*x.gammaR, 2) : std::string()});
+        if (!x.sisma)
+            righe.push_back({x.nome, v(x.gammaG1, 2), v(x.gammaQ, 2), v(x.gammaPhi, 2),
+                             v(x.gammaC, 2), v(x.gammaGamma, 2),
+                             x.gammaR ? v(*x.gammaR, 2) : std::string()});
     tabella(p,
             {{"Combinazione", "", Allineamento::Sinistra},
              {"γG1", "Tab. 6.2.I"},
@@ -114,6 +234,8 @@ void CapitoloProgetto(Impaginatore& p, const Modulo1& m, const ParametriCalcolo&
     righe.clear();
     const RigaProgetto* governa = &r.righe.front();
     for (const RigaProgetto& x : r.righe) {
+        if (x.sisma)
+            continue;
         if (x.governa)
             governa = &x;
         righe.push_back({x.nome, v(x.spinta), v(x.spintaVerticale), v(x.spintaAcqua), v(x.momento),
@@ -131,7 +253,7 @@ void CapitoloProgetto(Impaginatore& p, const Modulo1& m, const ParametriCalcolo&
             righe);
     p.avanza(3);
     for (const RigaProgetto& x : r.righe)
-        if (x.combinazione != Combinazione::SLE)
+        if (x.combinazione != Combinazione::SLE && !x.sisma)
             p.paragrafo(x.nome + ": " + x.nota + ".", Carattere::Piccolo);
     for (const std::string& a : r.avvisi)
         p.paragrafo("Avviso: " + a, Carattere::Corpo);
@@ -158,6 +280,8 @@ void CapitoloProgetto(Impaginatore& p, const Modulo1& m, const ParametriCalcolo&
             righe);
     p.avanza(10);
     disegnaDiagramma(p, diagrammaDi(m, *governa, decimale));
+    if (std::any_of(r.righe.begin(), r.righe.end(), [](const RigaProgetto& x) { return x.sisma; }))
+        sezioneSismica(p, m, parametri, r, decimale);
 }
 
 } // namespace spintaro

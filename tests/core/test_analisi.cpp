@@ -3,6 +3,7 @@
 // the program converts angles), the NTC 2018 combinations worked by hand, the properties physics
 // gives, and bad parameters. With the default parameters the SLE row is the layer computation.
 #include "analisi/coefficienti.h"
+#include "analisi/sisma.h"
 #include "analisi/spinte_progetto.h"
 #include "files/parametri_lavoro.h"
 #include "profili.h"
@@ -213,6 +214,9 @@ TEST(FileParametri, ScrittoRiletto) {
     d.parametri.combinazioni = {false, true, true};
     d.parametri.gammaPhi = {1.1, 1.4};
     d.intestazione.opera = "Muro di via Garibaldi, «lotto 2»";
+    d.parametri.sisma.ag = {std::nullopt, 0.25};
+    d.parametri.sisma.stati = {false, true};
+    d.parametri.sisma.topografia = CategoriaTopografica::T3;
     const std::string testo = TestoParametri(d);
     const LetturaParametri crlf = LeggiParametri(testo);
     ASSERT_TRUE(crlf.ok) << crlf.messaggio;
@@ -223,6 +227,264 @@ TEST(FileParametri, ScrittoRiletto) {
     EXPECT_EQ(NomeParametri("a/muro.spt"), "a/muro.parametri");
     EXPECT_EQ(NomeParametri("muro.SPT"), "muro.SPT.parametri");
     EXPECT_EQ(NomeParametri(".spt"), ".spt.parametri");
+}
+
+// ---- The seismic action (NTC 2018 §7.11.6) ----
+
+std::vector<RigaProgetto> sismiche(const Modulo1& m, const ParametriCalcolo& p) {
+    const RisultatoProgetto r = CalcolaSpinteProgetto(m, p);
+    EXPECT_TRUE(r.ok) << r.messaggio;
+    std::vector<RigaProgetto> s;
+    for (const RigaProgetto& x : r.righe)
+        if (x.sisma)
+            s.push_back(x);
+    return s;
+}
+
+ParametriCalcolo conKh(double kh, double kvKh = 0.5) {
+    ParametriCalcolo p;
+    p.combinazioni = {true, false, false};
+    p.sisma.kh = {kh, kh};
+    p.sisma.kvKh = kvKh;
+    return p;
+}
+
+// NTC 2018 Tab. 3.2.IV at every category, on the formula and at both of its bounds (the upper
+// bounds are 1.20 / 1.50 / 1.80 / 1.60, not the formula's constants 1.40 / 1.70 / 2.40 / 2.00;
+// the lower bound of D is 0.90); Tab. 3.2.V; Tab. 7.11.II and βm = 1 for a wall that cannot move.
+TEST(Sisma, AmplificazioneEBetaM) {
+    using enum CategoriaSuolo;
+    struct Caso {
+        CategoriaSuolo suolo;
+        double ag, f0, ss;
+    };
+    const Caso casi[] = {
+        {A, 0.3, 2.5, 1.00}, {B, 0.0, 2.5, 1.20},  {B, 0.2, 2.5, 1.20}, {B, 0.3, 2.5, 1.10},
+        {B, 0.4, 2.5, 1.00}, {B, 0.6, 2.5, 1.00},  {C, 0.0, 2.5, 1.50}, {C, 0.2, 2.5, 1.40},
+        {C, 0.4, 2.5, 1.10}, {C, 0.6, 2.5, 1.00},  {D, 0.0, 2.5, 1.80}, {D, 0.2, 2.5, 1.65},
+        {D, 0.4, 2.5, 0.90}, {D, 0.48, 2.5, 0.90}, {E, 0.0, 2.5, 1.60}, {E, 0.2, 2.5, 1.45},
+        {E, 0.4, 2.5, 1.00}, {E, 0.36, 2.5, 1.01},
+    };
+    for (const Caso& c : casi)
+        EXPECT_NEAR(AmplificazioneStratigrafica(c.suolo, c.ag, c.f0), c.ss, 1e-12)
+            << static_cast<int>(c.suolo) << " " << c.ag;
+    using enum CategoriaTopografica;
+    for (const auto& [t, st] : {std::pair{T1, 1.0}, {T2, 1.2}, {T3, 1.2}, {T4, 1.4}})
+        EXPECT_EQ(AmplificazioneTopografica(t), st);
+    EXPECT_EQ(RiduzioneAccelerazione(StatoLimite::SLV, false), 0.38);
+    EXPECT_EQ(RiduzioneAccelerazione(StatoLimite::SLD, false), 0.47);
+    EXPECT_EQ(RiduzioneAccelerazione(StatoLimite::SLD, true), 1.0);
+}
+
+// EN 1998-5 Annex E, E.2–E.4, worked by hand for ψ = 90° (sin(90° + x) = cos x) with the other
+// angles converted as the program does (π = 3.14) and θ = arctan(kh/(1 + s·kv)):
+// kh 0.2: θ = 11.3157°, K = cos²(18.684°)/(cos²θ·(1 + √(sin 30°·sin 18.684°/cos θ))²) = 0.473519;
+// kh 0.15, kv 0.075 down, δ 20°, β 15°: θ = 7.9475°, E.2 since β ≤ φ − θ = 22.05° although
+// β > θ: K = 0.553559; kh 0.15, β 25° > φ − θ = 21.46°: E.3, K = cos²(φ−θ)/cos²θ = 0.885714;
+// passive kh 0.1 (θ 5.7135°), E.4 without wall friction even when δ is given: 2.819520.
+TEST(Sisma, MononobeOkabeACalcoloAMano) {
+    struct Caso {
+        bool attiva;
+        double fi, delta, beta, theta, k, kh;
+    };
+    const Caso casi[] = {
+        {true, 30, 0, 0, 11.315669036, 0.473519158, 0.473519158},
+        {true, 30, 20, 15, 7.947500855, 0.553559142, 0.520208937},
+        {true, 30, 0, 25, 8.535092538, 0.885713649, 0.885713649},
+        {false, 30, 0, 0, 5.713489633, 2.819520376, 2.819520376},
+        {false, 30, 20, 0, 5.713489633, 2.819520376, 2.819520376},
+    };
+    for (const Caso& c : casi) {
+        const auto k = CoefficienteMononobeOkabe(c.attiva, c.fi, c.delta, c.beta, c.theta);
+        ASSERT_TRUE(k.has_value()) << c.fi << " " << c.beta;
+        EXPECT_NEAR(k->k, c.k, 1e-8) << c.beta;
+        EXPECT_NEAR(k->kh, c.kh, 1e-8) << c.beta;
+    }
+    // θ = 0 is Coulomb's static coefficient; out of range there is no value.
+    for (double fi = 5; fi <= 45; fi += 5)
+        for (double beta : {-10.0, 0.0, 4.0})
+            for (double r : {0.0, 0.5, 1.0}) {
+                if (beta == 0 && r == 0)
+                    continue; // Rankine's rule (π = 3.14 on the 45°), checked on the rows below
+                const auto s =
+                    CoefficienteSpinta(StatoTerreno::Attiva, Teoria::Coulomb, fi, r * fi, beta, 1);
+                EXPECT_NEAR(CoefficienteMononobeOkabe(true, fi, r * fi, beta, 0)->k, s->k, 1e-12);
+            }
+    EXPECT_FALSE(CoefficienteMononobeOkabe(true, 30, 0, 0, 31));
+    EXPECT_FALSE(CoefficienteMononobeOkabe(false, 30, 0, -10, 21));
+}
+
+// kh = kv = 0 gives the static characteristic values exactly (Rankine, Coulomb with δ and β,
+// water and a surcharge); the increment is zero. The thrust grows with kh.
+TEST(Sisma, KhZeroDaIValoriStaticiELaSpintaCresceConKh) {
+    const Modulo1 m = profilo(10, {strato(2, 18, 0, 30), strato(3, 20, 0, 25, 1)});
+    for (Teoria t : {Teoria::Rankine, Teoria::Coulomb}) {
+        ParametriCalcolo p = conKh(0);
+        p.teoria = t;
+        p.deltaPhi = t == Teoria::Coulomb ? 2.0 / 3.0 : 0;
+        p.beta = t == Teoria::Coulomb ? 10 : 0;
+        const RigaProgetto sle = riga(m, p, Combinazione::SLE);
+        const auto s = sismiche(m, p);
+        ASSERT_EQ(s.size(), 2U);
+        for (const RigaProgetto& x : s) {
+            EXPECT_EQ(x.spinta, sle.spinta);
+            EXPECT_EQ(x.momento, sle.momento);
+            EXPECT_EQ(x.spintaVerticale, sle.spintaVerticale);
+            EXPECT_EQ(x.sisma->incremento, 0.0);
+            for (std::size_t i = 0; i < 2; ++i)
+                EXPECT_TRUE(x.strati[i].sa1 == sle.strati[i].sa1 &&
+                            x.strati[i].sa2 == sle.strati[i].sa2);
+        }
+    }
+    for (bool permeabile : {false, true}) {
+        double prima = 0;
+        for (double kh = 0; kh <= 0.18; kh += 0.02) {
+            ParametriCalcolo p = conKh(kh);
+            p.sisma.acquaPermeabile = permeabile;
+            const auto s = sismiche(m, p);
+            for (const RigaProgetto& x : s)
+                EXPECT_GT(x.spinta, prima) << kh;
+            prima = std::min(s[0].spinta, s[1].spinta);
+        }
+    }
+}
+
+// Whole rows worked by hand (the K of each layer as in the test above):
+// - the two-layer example with ag/g 0.25, F0 2.5, C, T1, free wall: Ss 1.325, kh 0.125875,
+//   kv 0.0629375. kv down: θ1 6.7570°, K1 0.409773; submerged (impervious, E.6)
+//   tan θ2 = 20/10·kh/(1 + kv), θ2 13.3314°, K2 0.602860; σ = 1.0629375·K·σ′v + u:
+//   S = ½·15.6803·2 + (23.0687 + 72.2928)/2·3 = 158.7231; static (c′ not used) 119.0029, arm
+//   1.45250 m; M = 172.8522 + 39.7202·1.45250 = 230.5460. kv up: 150.9654, so kv down governs.
+//   The same kh on a wall that cannot move: the increment at 2.5 m, M = 272.1527.
+// - dry H 5, γ 18, φ′ 30°, kh 0.2, kv 0.1: down θ 10.3101°, K 0.458347, S = ½·18·25·1.1·K =
+//   113.4408; up θ 12.5352°, K 0.492919, S = ½·18·25·0.9·K = 99.8161; q 10 on top, down:
+//   1.1·K·(225 + 50) = 138.6498 (the surcharge takes the same factor).
+// - submerged H 4, γ 20, φ′ 30°, kh 0.1, kv 0: impervious θ = arctan(0.2), K 0.473519,
+//   S = ½·10·K·16 + ½·10·16 = 117.8815; pervious with n 0 adds 7/12·0.1·10·16 = 9.3333 (E.7):
+//   127.2149; with n 0.4, tan θ = 16/10·0.1, K 0.440907, S 124.6059, M about the base
+//   ½·10·K·16·4/3 + 80·4/3 + 9.3333·0.4·4 = 168.6301.
+TEST(Sisma, RigheACalcoloAMano) {
+    const Modulo1 due = profilo(0, {strato(2, 18, 0, 30), strato(3, 20, 5, 25, 1)});
+    ParametriCalcolo p;
+    p.combinazioni = {true, false, false};
+    p.sisma.ag = {0.25, std::nullopt};
+    p.sisma.f0 = {2.5, std::nullopt};
+    p.sisma.suolo = CategoriaSuolo::C;
+    auto s = sismiche(due, p);
+    ASSERT_EQ(s.size(), 2U);
+    EXPECT_NEAR(*s[0].sisma->ss, 1.325, 1e-12);
+    EXPECT_NEAR(s[0].sisma->kh, 0.125875, 1e-12);
+    EXPECT_EQ(s[0].sisma->kvSegno, 1);
+    EXPECT_NEAR(*s[0].strati[1].theta, 13.3314, 5e-5);
+    EXPECT_NEAR(s[0].spinta, 158.7231, 5e-5);
+    EXPECT_NEAR(s[0].sisma->spintaStatica, 119.0029, 5e-5);
+    EXPECT_NEAR(s[0].momento, 230.5460, 5e-5);
+    EXPECT_NEAR(s[1].spinta, 150.9654, 5e-5);
+    EXPECT_TRUE(s[0].governa && !s[1].governa);
+    ParametriCalcolo v = conKh(0.125875);
+    v.sisma.vincolato = true;
+    s = sismiche(due, v);
+    EXPECT_NEAR(s[0].momento, 272.1527, 5e-5);
+    EXPECT_DOUBLE_EQ(*s[0].sisma->braccioIncremento, 2.5);
+
+    struct Caso {
+        Modulo1 m;
+        bool permeabile;
+        double porosita, kh, kvKh, giu, su, momento;
+    };
+    const Caso casi[] = {
+        {profilo(0, {strato(5, 18, 0, 30)}), false, 0, 0.2, 0.5, 113.4408, 99.8161, 0},
+        {profilo(10, {strato(5, 18, 0, 30)}), false, 0, 0.2, 0.5, 138.6498, 0, 0},
+        {profilo(0, {strato(4, 20, 0, 30, 1)}), false, 0, 0.1, 0, 117.8815, 117.8815, 0},
+        {profilo(0, {strato(4, 20, 0, 30, 1)}), true, 0, 0.1, 0, 127.2149, 127.2149, 0},
+        {profilo(0, {strato(4, 20, 0, 30, 1)}), true, 0.4, 0.1, 0, 124.6059, 0, 168.6301},
+    };
+    for (const Caso& c : casi) {
+        ParametriCalcolo q = conKh(c.kh, c.kvKh);
+        q.sisma.acquaPermeabile = c.permeabile;
+        q.sisma.porosita = c.porosita;
+        s = sismiche(c.m, q);
+        ASSERT_EQ(s.size(), 2U);
+        EXPECT_NEAR(s[0].spinta, c.giu, 5e-5) << c.giu;
+        EXPECT_NEAR(s[1].spinta, c.su == 0 ? s[1].spinta : c.su, 5e-5) << c.giu;
+        EXPECT_NEAR(s[0].momento, c.momento == 0 ? s[0].momento : c.momento, 5e-5) << c.giu;
+    }
+}
+
+// Splitting a layer changes nothing (free water with its hydrodynamic pressure, Coulomb, a slope,
+// a surcharge); SLD (βm 0.47, smaller ag) comes after SLV with a smaller kh and thrust.
+TEST(Sisma, DividereUnoStratoNonCambiaNullaESldDopoSlv) {
+    ParametriCalcolo p;
+    p.teoria = Teoria::Coulomb;
+    p.deltaPhi = 2.0 / 3.0;
+    p.beta = 8;
+    p.sisma.ag = {0.25, 0.10};
+    p.sisma.f0 = {2.5, 2.4};
+    p.sisma.suolo = CategoriaSuolo::B;
+    p.sisma.topografia = CategoriaTopografica::T2;
+    p.sisma.stati = {true, true};
+    p.sisma.acquaPermeabile = true;
+    p.sisma.porosita = 0.3;
+    const Modulo1 intero = profilo(15, {strato(2, 18, 0, 32), strato(6, 20, 0, 30, 1)});
+    const Modulo1 diviso =
+        profilo(15, {strato(2, 18, 0, 32), strato(2.5, 20, 0, 30, 1), strato(3.5, 20, 0, 30, 1)});
+    const auto a = sismiche(intero, p), b = sismiche(diviso, p);
+    ASSERT_TRUE(a.size() == 4 && b.size() == 4);
+    for (std::size_t k = 0; k < 4; ++k) {
+        EXPECT_NEAR(a[k].spinta, b[k].spinta, 1e-9);
+        EXPECT_NEAR(a[k].momento, b[k].momento, 1e-9);
+        EXPECT_NEAR(a[k].spintaVerticale, b[k].spintaVerticale, 1e-9);
+        EXPECT_NEAR(*a[k].sisma->braccioIncremento, *b[k].sisma->braccioIncremento, 1e-9);
+    }
+    EXPECT_TRUE(a[0].nome == "SLV" && a[2].nome == "SLD");
+    EXPECT_LT(a[2].sisma->kh, a[0].sisma->kh);
+    EXPECT_LT(std::max(a[2].spinta, a[3].spinta), std::min(a[0].spinta, a[1].spinta));
+    EXPECT_GT(std::min(a[2].spinta, a[3].spinta), a[0].sisma->spintaStatica);
+}
+
+// Outside the method's range, or parameters that do not go together: an Italian reason that names
+// the layer and the row, never a number (bad single values: the usage errors of tests/cli).
+TEST(Sisma, FuoriCampoEParametriErrati) {
+    struct Caso {
+        Modulo1 m;
+        ParametriCalcolo p;
+        const char* messaggio;
+    };
+    ParametriCalcolo sito;
+    sito.sisma.ag = {0.9, std::nullopt};
+    sito.sisma.f0 = {1, std::nullopt};
+    sito.sisma.suolo = CategoriaSuolo::D;
+    sito.sisma.topografia = CategoriaTopografica::T4;
+    sito.sisma.vincolato = true;
+    ParametriCalcolo riposo = conKh(0.1);
+    riposo.stato = StatoTerreno::Riposo;
+    ParametriCalcolo entrambi = conKh(0.1);
+    entrambi.sisma.ag = {0.2, std::nullopt};
+    ParametriCalcolo senzaF0 = sito;
+    senzaF0.sisma.f0 = {};
+    ParametriCalcolo soloSuolo;
+    soloSuolo.sisma.suolo = CategoriaSuolo::C;
+    const Modulo1 secco = profilo(0, {strato(3, 18, 0, 30)});
+    const Caso casi[] = {
+        {profilo(0, {strato(2, 18, 0, 30), strato(3, 18, 0, 20)}), conKh(0.5, 0),
+         "lo strato 2 allo SLV con kv verso il basso: φ′d − β − θ = -6.58°"},
+        {profilo(0, {strato(3, 18, 0, 50, 1)}), conKh(0.45, 0),
+         "sotto falda θ = 45.38° supera 45°"},
+        {profilo(0, {strato(3, 9, 0, 30, 1)}), conKh(0.1),
+         "lo strato 1 allo SLV con kv verso il "
+         "basso: sotto falda γ = 9 kN/m³"},
+        {secco, sito, "allo SLV kh = 1.323 non è minore di 1"},
+        {secco, riposo, "non per lo stato a riposo"},
+        {secco, entrambi, "kh e ag si escludono"},
+        {secco, senzaF0, "stato limite SLV: manca F0 del sito"},
+        {secco, soloSuolo, "parametri sismici senza azione"},
+    };
+    for (const Caso& c : casi) {
+        const RisultatoProgetto r = CalcolaSpinteProgetto(c.m, c.p);
+        EXPECT_FALSE(r.ok);
+        EXPECT_TRUE(r.righe.empty());
+        EXPECT_NE(r.messaggio.find(c.messaggio), std::string::npos) << r.messaggio;
+    }
 }
 
 } // namespace

@@ -317,5 +317,40 @@ TEST(Pagine, CapitoloDelleSpinteDiProgetto) {
     EXPECT_GT(doc.pagine.size(), senza);
 }
 
+// With the seismic rows the chapter gains its section after the static diagram: the site action
+// of the two-layer example (ag/g 0.25, F0 2.5, category C: Ss = 1.70 − 0.60·2.5·0.25 = 1.325),
+// the SLV row with kv downwards worked by hand in test_analisi (158.723 kN/m) marked as governing,
+// and no text outside the page.
+TEST(Pagine, SezioneSismica) {
+    const Modulo1 m = profilo(0, {strato(2, 18, 0, 30), strato(3, 20, 5, 25, 1)});
+    ParametriCalcolo parametri;
+    parametri.sisma.ag = {0.25, std::nullopt};
+    parametri.sisma.f0 = {2.5, std::nullopt};
+    parametri.sisma.suolo = CategoriaSuolo::C;
+    const RisultatoProgetto r = CalcolaSpinteProgetto(m, parametri);
+    ASSERT_TRUE(r.ok) << r.messaggio;
+    DatiRelazione d = dati();
+    d.parametri = &parametri;
+    d.risultati = &r;
+    std::vector<std::string> righe;
+    for (const PaginaRelazione& pagina : ComponiRelazione(m, d).pagine)
+        for (const TestoPagina* t : testi(pagina)) {
+            righe.push_back(t->testo);
+            const double destra = t->allineamento == Allineamento::Sinistra
+                                      ? t->x + larghezzaTesto(t->testo, t->carattere)
+                                      : t->x;
+            EXPECT_TRUE(t->x >= 20 * PuntiPerMm - 1e-9 &&
+                        destra <= LarghezzaPagina - 20 * PuntiPerMm + 1e-9)
+                << t->testo;
+        }
+    const auto titolo =
+        std::find(righe.begin(), righe.end(), "5.1 Azione sismica (NTC 2018 §7.11.6)");
+    ASSERT_NE(titolo, righe.end());
+    EXPECT_NE(std::find(titolo, righe.end(), "1,325"), righe.end());
+    const auto slv = std::find(titolo, righe.end(), "158,723");
+    ASSERT_NE(slv, righe.end());
+    EXPECT_NE(std::find(slv, righe.end(), "governa"), righe.end());
+}
+
 } // namespace
 } // namespace spintaro

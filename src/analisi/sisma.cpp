@@ -1,0 +1,378 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "analisi/sisma.h"
+
+#include "model/calcolo.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace spintaro {
+
+double AmplificazioneStratigrafica(CategoriaSuolo suolo, double agG, double f0) {
+    const double x = f0 * agG;
+    switch (suolo) {
+    case CategoriaSuolo::A:
+        break;
+    case CategoriaSuolo::B:
+        return std::clamp(1.40 - 0.40 * x, 1.00, 1.20);
+    case CategoriaSuolo::C:
+        return std::clamp(1.70 - 0.60 * x, 1.00, 1.50);
+    case CategoriaSuolo::D:
+        return std::clamp(2.40 - 1.50 * x, 0.90, 1.80);
+    case CategoriaSuolo::E:
+        return std::clamp(2.00 - 1.10 * x, 1.00, 1.60);
+    }
+    return 1.0;
+}
+
+double AmplificazioneTopografica(CategoriaTopografica t) {
+    constexpr double st[] = {1.0, 1.2, 1.2, 1.4};
+    return st[static_cast<std::size_t>(t)];
+}
+
+double RiduzioneAccelerazione(StatoLimite s, bool vincolato) {
+    if (vincolato)
+        return 1.0;
+    return s == StatoLimite::SLV ? 0.38 : 0.47;
+}
+
+AzioneSismica AzioneSismicaDi(const ParametriSisma& s, StatoLimite stato) {
+    const auto k = static_cast<std::size_t>(stato);
+    AzioneSismica a;
+    if (s.kh[k]) {
+        a.kh = *s.kh[k];
+    } else {
+        const double ag = s.ag[k].value_or(0.0);
+        a.ss = AmplificazioneStratigrafica(s.suolo, ag, s.f0[k].value_or(0.0));
+        a.st = AmplificazioneTopografica(s.topografia);
+        a.amax = *a.ss * *a.st * ag;
+        a.betaM = RiduzioneAccelerazione(stato, s.vincolato);
+        a.kh = *a.betaM * *a.amax;
+    }
+    a.kv = s.kvKh * a.kh;
+    return a;
+}
+
+namespace {
+
+// The sines and cosines of a layer's angles, which do not change with θ: the rows of every limit
+// state and kv sign take them once, and θ enters through tan θ alone.
+struct Seni {
+    double sf = 0, cf = 1, sd = 0, cd = 1, sb = 0, cb = 1;
+};
+
+Seni seni(double fi, double delta, double beta) {
+    const double f = Radianti(fi), d = Radianti(delta), b = Radianti(beta);
+    return {std::sin(f), std::cos(f), std::sin(d), std::cos(d), std::sin(b), std::cos(b)};
+}
+
+// E.2–E.4 for ψ = 90° written with sin θ and cos θ, the differences of angles expanded:
+// cos(φ−θ) = cos φ·cos θ + sin φ·sin θ, cos(θ+δ) = cos θ·cos δ − sin θ·sin δ,
+// sin(φ∓β−θ) = sin(φ∓β)·cos θ − cos(φ∓β)·sin θ. fi, beta and theta in degrees decide the branch.
+std::optional<Coefficiente> mononobeOkabe(bool attiva, const Seni& a, double fi, double delta,
+                                          double beta, double theta, double st, double ct) {
+    const double cft = a.cf * ct + a.sf * st; // cos(φ − θ)
+    const double num = cft * cft;
+    double k = 0;
+    if (attiva) {
+        if (fi - theta < 0)
+            return std::nullopt;
+        const double ctd = ct * a.cd - st * a.sd; // cos(θ + δ)
+        const double base = ct * ctd;
+        if (beta <= fi - theta) {
+            const double sfd = a.sf * a.cd + a.cf * a.sd; // sin(φ + δ)
+            const double sfb = a.sf * a.cb - a.cf * a.sb; // sin(φ − β)
+            const double cfb = a.cf * a.cb + a.sf * a.sb; // cos(φ − β)
+            const double r = sfd * (sfb * ct - cfb * st) / (ctd * a.cb);
+            const double den = 1 + std::sqrt(std::max(0.0, r));
+            k = num / (base * den * den);
+        } else {
+            k = num / base;
+        }
+    } else {
+        if (fi + beta - theta < 0)
+            return std::nullopt;
+        const double sfb = a.sf * a.cb + a.cf * a.sb; // sin(φ + β)
+        const double cfb = a.cf * a.cb - a.sf * a.sb; // cos(φ + β)
+        const double r = a.sf * (sfb * ct - cfb * st) / (a.cb * ct);
+        const double radice = std::sqrt(std::max(0.0, r));
+        if (radice >= 1)
+            return std::nullopt;
+        k = num / (ct * ct * (1 - radice) * (1 - radice));
+    }
+    const Coefficiente c{k, attiva ? k * a.cd : k, attiva ? delta : 0.0};
+    if (!std::isfinite(c.k) || !std::isfinite(c.kh) || c.k < 0)
+        return std::nullopt;
+    return c;
+}
+
+} // namespace
+
+std::optional<Coefficiente> CoefficienteMononobeOkabe(bool attiva, double fi, double delta,
+                                                      double beta, double theta) {
+    const double t = Radianti(theta);
+    return mononobeOkabe(attiva, seni(fi, attiva ? delta : 0.0, beta), fi, delta, beta, theta,
+                         std::sin(t), std::cos(t));
+}
+
+namespace {
+
+std::string gradi(double v) {
+    return TestoParametro(std::round(v * 100) / 100) + "°";
+}
+
+// A layer's M1 parameters, the same in every seismic row.
+struct Terreno {
+    double phi = 0, gamma = 0, delta = 0;
+    Seni seni;
+    double tanDelta = 0;
+};
+
+// What one value of (kh, kv, s) gives for the whole profile.
+struct Calcolo {
+    std::vector<StratoProgetto> strati;
+    double spinta = 0, acqua = 0, momento = 0, verticale = 0;
+    double spintaIdro = 0, momentoIdro = 0; // hydrodynamic pressure of E.7 (in the sums above)
+    std::optional<double> braccio;
+};
+
+std::optional<std::string> calcola(const Modulo1& m, const ParametriCalcolo& p,
+                                   const std::vector<Terreno>& terreni,
+                                   const std::vector<Acqua>& acqua, double kh, double kv, int segno,
+                                   const std::string& riga, Calcolo& out) {
+    const ParametriSisma& ps = p.sisma;
+    const bool attiva = p.stato == StatoTerreno::Attiva;
+    const double fattore = 1.0 + segno * kv; // on the weight, the surcharge and in tan θ
+    const double segnoC = attiva ? -1.0 : 1.0;
+    const std::size_t n = terreni.size();
+    std::vector<Strato> segmenti(n);
+    std::vector<double> inclinazioni(n);
+    out.strati.assign(n, {});
+    double svSopra = m.Strati(0).Sv;
+    double altezza = 0;
+    for (std::size_t i = 0; i < n; ++i)
+        altezza += m.Strati(static_cast<long long>(i) + 1).Potenza;
+    double zTetto = 0;                      // depth of the layer's top
+    double hRun = 0, zRun = 0, baseRun = 0; // submerged run: height, depth inside it, base depth
+    for (std::size_t i = 0; i < n; ++i) {
+        const Strato& dato = m.Strati(static_cast<long long>(i) + 1);
+        const Terreno& t = terreni[i];
+        const auto chi = [&] {
+            return "lo strato " + std::to_string(i + 1) + " " + riga;
+        };
+        const bool sommerso = dato.Falda != 0;
+        double rapporto = 1.0; // of tan θ to kh/(1 + s·kv)
+        if (sommerso && kh > 0) {
+            const double immerso = t.gamma - GammaAcqua;
+            if (!(immerso > 0))
+                return chi() + ": sotto falda γ = " + TestoParametro(t.gamma) +
+                       " kN/m³ non supera γw = 10 kN/m³, il peso immerso non è positivo e θ "
+                       "(EN 1998-5 E.6, E.7) non è definito";
+            rapporto =
+                (ps.acquaPermeabile ? t.gamma - ps.porosita * GammaAcqua : t.gamma) / immerso;
+        }
+        const double tanTheta = rapporto * kh / fattore;
+        const double theta = kh == 0 ? 0.0 : Gradi(std::atan(tanTheta));
+        if (sommerso && theta > 45)
+            return chi() + ": sotto falda θ = " + gradi(theta) +
+                   " supera 45°, fuori dal campo di Mononobe-Okabe (EN 1998-5 E.6, E.7)";
+        std::optional<Coefficiente> k;
+        if (theta == 0) {
+            k = CoefficienteSpinta(p.stato, Teoria::Coulomb, t.phi, attiva ? t.delta : 0.0, p.beta,
+                                   1);
+        } else {
+            const double ct = 1 / std::sqrt(1 + tanTheta * tanTheta);
+            k = mononobeOkabe(attiva, t.seni, t.phi, t.delta, p.beta, theta, tanTheta * ct, ct);
+        }
+        if (!k) {
+            if (attiva && t.phi - theta < 0)
+                return chi() + ": φ′d − β − θ = " + gradi(t.phi - p.beta - theta) +
+                       " è fuori dal campo di Mononobe-Okabe: θ = " + gradi(theta) +
+                       " supera φ′d = " + gradi(t.phi) +
+                       " e il terrapieno non è stabile sotto l'azione sismica";
+            return chi() +
+                   ": il coefficiente di Mononobe-Okabe non ha un valore finito con φ′d = " +
+                   gradi(t.phi) + ", β = " + gradi(p.beta) + " e θ = " + gradi(theta);
+        }
+        Strato s;
+        s.Potenza = dato.Potenza;
+        s.Falda = dato.Falda;
+        s.AttritoInterno = t.phi;
+        s.Gamma = t.gamma;
+        s.Ka = fattore == 1.0 ? k->kh : k->kh * fattore;
+        s.Sv = s.Gamma * s.Potenza + svSopra;
+        const Pressioni pr = PressioneLaterale(s, svSopra, acqua[i], s.Ka, segnoC, false);
+        s.Sa1 = pr.alto;
+        s.Sa2 = pr.base;
+        segmenti[i] = s;
+        inclinazioni[i] = k->inclinazione == 0 ? 0.0
+                          : attiva             ? t.tanDelta
+                                               : std::tan(Radianti(k->inclinazione));
+        StratoProgetto& d = out.strati[i];
+        d.phiD = t.phi;
+        d.gammaD = t.gamma;
+        d.delta = k->inclinazione;
+        d.k = *k;
+        d.theta = theta;
+        d.sa1 = pr.alto;
+        d.sa2 = pr.base;
+        const auto verticale = [&](double pressione, double u) {
+            return inclinazioni[i] == 0 ? 0.0 : std::max(0.0, pressione - u) * inclinazioni[i];
+        };
+        d.sv1 = verticale(pr.alto, acqua[i].u1);
+        d.sv2 = verticale(pr.base, acqua[i].u2);
+        d.u1 = acqua[i].u1;
+        d.u2 = acqua[i].u2;
+        // The hydrodynamic pressure of free water over each run of submerged layers, Westergaard's
+        // p(z) = 7/8·kh·γw·√(H′·z), z from the run's top, H′ the run's height: its integral over
+        // the run is 7/12·kh·γw·H′² (EN 1998-5 E.7), 0.4·H′ above the run's base.
+        if (sommerso && ps.acquaPermeabile && kh > 0) {
+            if (i == 0 || m.Strati(static_cast<long long>(i)).Falda == 0) {
+                hRun = 0;
+                for (std::size_t j = i; j < n && m.Strati(static_cast<long long>(j) + 1).Falda != 0;
+                     ++j)
+                    hRun += m.Strati(static_cast<long long>(j) + 1).Potenza;
+                baseRun = zTetto + hRun;
+            }
+            const double a = zRun, b = zRun + dato.Potenza;
+            const double c = 7.0 / 8.0 * kh * GammaAcqua * std::sqrt(hRun);
+            const double ra = std::sqrt(a), rb = std::sqrt(b);
+            const double a15 = a * ra, b15 = b * rb; // z^1.5
+            const double area = c * 2.0 / 3.0 * (b15 - a15);
+            const double sopraBase =
+                c * (hRun * 2.0 / 3.0 * (b15 - a15) - 2.0 / 5.0 * (b * b15 - a * a15));
+            out.spintaIdro += area;
+            out.momentoIdro += sopraBase + area * (altezza - baseRun);
+            d.sa1 += c * ra; // p(z) = 7/8·kh·γw·√(H′·z)
+            d.sa2 += c * rb;
+            zRun = b;
+        } else {
+            zRun = 0;
+        }
+        svSopra = s.Sv;
+        zTetto += dato.Potenza;
+    }
+    const AnalisiSpinta a = AnalizzaStrati(segmenti);
+    for (std::size_t i = 0; i < n; ++i) {
+        const Acqua& u = a.strati[i];
+        const double acquaSegmento = (u.u1 + u.u2) * segmenti[i].Potenza / 2.0;
+        if (inclinazioni[i] != 0)
+            out.verticale += std::max(0.0, a.aree[i] - acquaSegmento) * inclinazioni[i];
+    }
+    out.spinta = out.spintaIdro == 0 ? a.spinta : a.spinta + out.spintaIdro;
+    out.acqua = out.spintaIdro == 0 ? a.spintaAcqua : a.spintaAcqua + out.spintaIdro;
+    out.momento = out.momentoIdro == 0 ? a.momento : a.momento + out.momentoIdro;
+    out.braccio = a.braccio;
+    return std::nullopt;
+}
+
+bool finiti(const RigaProgetto& r) {
+    bool ok = std::isfinite(r.spinta) && std::isfinite(r.spintaVerticale) &&
+              std::isfinite(r.spintaAcqua) && std::isfinite(r.momento) &&
+              std::isfinite(r.sisma->spintaStatica) && std::isfinite(r.sisma->incremento);
+    for (const StratoProgetto& s : r.strati)
+        for (double v : {s.k.k, s.k.kh, s.sa1, s.sa2, s.sv1, s.sv2, s.u1, s.u2, *s.theta})
+            ok = ok && std::isfinite(v);
+    return ok;
+}
+
+} // namespace
+
+std::optional<std::string> AggiungiRigheSismiche(const Modulo1& m, const ParametriCalcolo& p,
+                                                 std::vector<RigaProgetto>& righe) {
+    if (!SismaRichiesto(p.sisma))
+        return std::nullopt;
+    const int n = m.NumStrati;
+    const auto numero = static_cast<std::size_t>(n);
+    const bool attiva = p.stato == StatoTerreno::Attiva;
+    // M1 parameters (NTC 2018 §7.11.6.2.2), wall friction as the static calculation takes it.
+    std::vector<Terreno> terreni(numero);
+    std::vector<Acqua> acqua(numero);
+    double altezza = 0;
+    for (std::size_t i = 0; i < numero; ++i) {
+        const Strato& s = m.Strati(static_cast<long long>(i) + 1);
+        Terreno& t = terreni[i];
+        t.phi = AttritoDiProgetto(s.AttritoInterno, p.gammaPhi[0]);
+        t.gamma = p.gammaGamma[0] == 1.0 ? s.Gamma : s.Gamma / p.gammaGamma[0];
+        t.delta = p.teoria == Teoria::Coulomb ? p.deltaPhi * t.phi : 0.0;
+        t.seni = seni(t.phi, attiva ? t.delta : 0.0, p.beta);
+        t.tanDelta = t.seni.sd / t.seni.cd;
+        acqua[i] = PressioneAcqua(m, static_cast<long long>(i) + 1);
+        altezza += s.Potenza;
+        if (std::abs(p.beta) > t.phi)
+            return "lo strato " + std::to_string(i + 1) +
+                   " nella combinazione sismica: l'inclinazione del terrapieno β = " +
+                   gradi(p.beta) + " supera l'angolo di attrito di progetto φ′d = " + gradi(t.phi);
+    }
+    Calcolo statico;
+    if (auto e = calcola(m, p, terreni, acqua, 0, 0, 1, "senza sisma", statico))
+        return e;
+    for (std::size_t k = 0; k < NumeroStatiLimite; ++k) {
+        if (!p.sisma.stati[k])
+            continue;
+        const auto stato = static_cast<StatoLimite>(k);
+        const std::string nome(NomeStatoLimite(stato));
+        const AzioneSismica az = AzioneSismicaDi(p.sisma, stato);
+        if (!(az.kh < 1))
+            return "allo " + nome + " kh = " + TestoParametro(std::round(az.kh * 1e4) / 1e4) +
+                   " non è minore di 1: fuori dal campo del metodo pseudostatico";
+        const std::size_t prima = righe.size();
+        for (const int segno : {1, -1}) {
+            const std::string riga =
+                "allo " + nome + " con kv verso " + (segno > 0 ? "il basso" : "l'alto");
+            Calcolo c;
+            if (auto e = calcola(m, p, terreni, acqua, az.kh, az.kv, segno, riga, c))
+                return e;
+            RigaProgetto r;
+            r.nome = nome;
+            r.combinazione = Combinazione::SLE;
+            r.nota = "azione sismica " + nome + " (NTC 2018 §7.11.6), kv verso " +
+                     (segno > 0 ? "il basso" : "l'alto") +
+                     "; azioni con coefficiente 1, parametri M1 (§7.11.6.2.2)";
+            r.gammaPhi = p.gammaPhi[0];
+            r.gammaC = p.gammaC[0];
+            r.gammaGamma = p.gammaGamma[0];
+            DatiSismici d;
+            d.stato = stato;
+            d.kvSegno = segno;
+            d.kh = az.kh;
+            d.kv = az.kv;
+            d.ss = az.ss;
+            d.st = az.st;
+            d.amax = az.amax;
+            d.betaM = az.betaM;
+            d.spintaStatica = statico.spinta;
+            d.incremento = c.spinta - statico.spinta;
+            // The increment of the earth pressure acts where the static thrust does for a wall
+            // free to translate or rotate about its toe, at mid-height otherwise (NTC 2018
+            // §7.11.6.2.1); the hydrodynamic pressure at its own centroid.
+            const double incrementoTerra = (c.spinta - c.spintaIdro) - statico.spinta;
+            const double braccioTerra =
+                p.sisma.vincolato || !statico.braccio ? altezza / 2 : *statico.braccio;
+            const double momentoIncremento = incrementoTerra * braccioTerra + c.momentoIdro;
+            if (d.incremento != 0 && std::isfinite(momentoIncremento / d.incremento))
+                d.braccioIncremento = momentoIncremento / d.incremento;
+            r.spinta = c.spinta;
+            r.spintaVerticale = c.verticale;
+            r.spintaAcqua = c.acqua;
+            r.momento = statico.momento + momentoIncremento;
+            if (r.spinta != 0.0 && std::isfinite(r.momento / r.spinta))
+                r.braccio = r.momento / r.spinta;
+            r.strati = std::move(c.strati);
+            r.sisma = d;
+            if (!finiti(r))
+                return "allo " + nome +
+                       " un risultato non è un numero finito: i valori degli strati sono troppo "
+                       "grandi";
+            righe.push_back(std::move(r));
+        }
+        // The larger thrust governs the limit state; for a resistance, the smaller one.
+        RigaProgetto& a = righe[prima];
+        RigaProgetto& b = righe[prima + 1];
+        const bool primaGoverna = attiva ? a.spinta >= b.spinta : a.spinta <= b.spinta;
+        (primaGoverna ? a : b).governa = true;
+    }
+    return std::nullopt;
+}
+
+} // namespace spintaro
