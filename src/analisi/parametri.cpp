@@ -222,7 +222,8 @@ template <std::size_t I> VoceParametro voceFattore() {
             [](DatiLavoro& d, std::string_view t) {
                 constexpr const DescrizioneFattore& g = DescrizioniFattori[I];
                 return fattore(t, g.chiave, insieme(g, 0), insieme(g, 1), d.parametri.*g.campo);
-            }};
+            },
+            ""};
 }
 
 struct DescrizioneIntestazione {
@@ -253,7 +254,8 @@ template <std::size_t I> VoceParametro voceIntestazione() {
             [](DatiLavoro& d, std::string_view t) {
                 constexpr const DescrizioneIntestazione& w = DescrizioniIntestazione[I];
                 return testoIntestazione(t, w.chiave, d.intestazione.*w.campo);
-            }};
+            },
+            ""};
 }
 
 const char* const Combinazioni[] = {"sle", "a1m1", "a2m2"};
@@ -285,7 +287,8 @@ const std::vector<VoceParametro>& tabella() {
              else
                  return "stato: " + citato(t) + " non è uno stato (attiva, riposo o passiva)";
              return std::nullopt;
-         }},
+         },
+         ""},
         {"teoria",
          "Teoria",
          "",
@@ -306,7 +309,8 @@ const std::vector<VoceParametro>& tabella() {
              else
                  return "teoria: " + citato(t) + " non è una teoria (rankine o coulomb)";
              return std::nullopt;
-         }},
+         },
+         ""},
         {"delta-phi",
          "Attrito terra-muro δ/φ′",
          "",
@@ -320,7 +324,8 @@ const std::vector<VoceParametro>& tabella() {
          [](DatiLavoro& d, std::string_view t) {
              return numero(t, "delta-phi (δ/φ′)", {0, 1, true, true},
                            "deve essere compreso tra 0 e 1", d.parametri.deltaPhi);
-         }},
+         },
+         ""},
         {"beta",
          "Inclinazione del terrapieno β",
          "°",
@@ -334,7 +339,8 @@ const std::vector<VoceParametro>& tabella() {
          [](DatiLavoro& d, std::string_view t) {
              return numero(t, "beta (β)", {-90, 90, false, false},
                            "deve essere compreso tra -90° e 90° esclusi", d.parametri.beta);
-         }},
+         },
+         ""},
         {"ocr",
          "Grado di sovraconsolidazione OCR",
          "",
@@ -348,7 +354,8 @@ const std::vector<VoceParametro>& tabella() {
          [](DatiLavoro& d, std::string_view t) {
              return numero(t, "ocr", {1, 100, true, true}, "deve essere compreso tra 1 e 100",
                            d.parametri.ocr);
-         }},
+         },
+         ""},
         {"coesione-sotto-falda",
          "Coesione c′ sotto falda",
          "",
@@ -366,7 +373,8 @@ const std::vector<VoceParametro>& tabella() {
                  return "coesione-sotto-falda: " + citato(t) + " non è si o no";
              d.parametri.coesioneSottoFalda = t == "si";
              return std::nullopt;
-         }},
+         },
+         ""},
         {"pressione-minima",
          "Pressione minima negli strati coesivi",
          "·σ′v",
@@ -381,7 +389,8 @@ const std::vector<VoceParametro>& tabella() {
          [](DatiLavoro& d, std::string_view t) {
              return numero(t, "pressione-minima", {0, 1, true, true},
                            "deve essere compreso tra 0 e 1", d.parametri.pressioneMinima);
-         }},
+         },
+         ""},
         {"combinazioni",
          "Combinazioni",
          "",
@@ -417,7 +426,8 @@ const std::vector<VoceParametro>& tabella() {
              }
              d.parametri.combinazioni = scelte;
              return std::nullopt;
-         }},
+         },
+         ""},
         voceFattore<0>(),
         voceFattore<1>(),
         voceFattore<2>(),

@@ -117,6 +117,32 @@ TEST_F(Calcolo, ParametriRisultatiSalvataggioRiaperturaERelazione) {
         << testo.toStdString();
 }
 
+// kh typed for SLV alone (SLD left empty, so absent): two seismic rows, one per kv sign, with the
+// thrust of the calculation, K_AE and θ in the layers.
+TEST_F(Calcolo, KhDatoDirettamenteDaDueRigheSismiche) {
+    ParametriWindow* p = parametri();
+    scrivi(in(p, "kh-SLV"), "0,1");
+    clic(p->Applica);
+    ParametriCalcolo attesi;
+    attesi.sisma.kh = {0.1, std::nullopt};
+    ASSERT_EQ(a.app.lavoro().parametri, attesi) << p->Esito->text().toStdString();
+    SpinteProgettoWindow* r = risultati();
+    const RisultatoProgetto atteso = CalcolaSpinteProgetto(a.m(), attesi);
+    ASSERT_TRUE(atteso.ok && atteso.righe.size() == 5 && r->Combinazioni->rowCount() == 5);
+    for (int i = 3; i < 5; ++i) {
+        const RigaProgetto& x = atteso.righe[std::size_t(i)];
+        EXPECT_TRUE(riga(r->Combinazioni, i)
+                        .startsWith(QString(i == 3 ? "SLV (kv ↓)|" : "SLV (kv ↑)|") + v(x.spinta)))
+            << riga(r->Combinazioni, i).toStdString();
+    }
+    r->Combinazioni->setCurrentCell(3, 0);
+    EXPECT_EQ(r->StratiRiga->horizontalHeaderItem(5)->text(), "K_AE");
+    EXPECT_FALSE(r->StratiRiga->item(0, 13)->text().isEmpty()) << "θ of the layer";
+    in(p, "kh-SLV")->clear(); // emptied: no seismic action any more
+    clic(p->Applica);
+    EXPECT_EQ(a.app.lavoro(), DatiLavoro{});
+}
+
 struct CasoRifiuto {
     std::string nome;
     const char* campo; // objectName of the line edit; empty: a step of its own below

@@ -232,12 +232,23 @@ void ParametriWindow::mostra(const Campo& c, const DatiLavoro& d) {
         c.interruttore->setChecked(testo == "si");
         break;
     case TipoParametro::PerInsieme: {
-        // "A1=1.3,A2=1": the value after each "=".
-        const auto virgola = testo.find(',');
-        const std::string primo = testo.substr(0, virgola);
-        const std::string secondo = testo.substr(virgola + 1);
-        c.testo[0]->setText(conSeparatore(primo.substr(primo.find('=') + 1), decimale));
-        c.testo[1]->setText(conSeparatore(secondo.substr(secondo.find('=') + 1), decimale));
+        // "A1=1.3,A2=1", "SLV=0.25" (a set without a value), or one number for both sets.
+        std::array<QString, 2> valori;
+        const bool perInsieme = testo.find('=') != std::string::npos;
+        if (!testo.empty() && !perInsieme)
+            valori = {conSeparatore(testo, decimale), conSeparatore(testo, decimale)};
+        std::string_view resto = testo;
+        while (perInsieme && !resto.empty()) {
+            const auto virgola = resto.find(',');
+            const std::string_view voce = resto.substr(0, virgola);
+            const auto uguale = voce.find('=');
+            for (std::size_t k = 0; k < 2 && uguale != std::string_view::npos; ++k)
+                if (voce.substr(0, uguale) == c.voce->scelte[k])
+                    valori[k] = conSeparatore(std::string(voce.substr(uguale + 1)), decimale);
+            resto.remove_prefix(virgola == std::string_view::npos ? resto.size() : virgola + 1);
+        }
+        c.testo[0]->setText(valori[0]);
+        c.testo[1]->setText(valori[1]);
         break;
     }
     case TipoParametro::Elenco: {
@@ -262,10 +273,15 @@ std::optional<std::string> ParametriWindow::leggi(const Campo& c, DatiLavoro& d)
     case TipoParametro::Interruttore:
         return v.imposta(d, c.interruttore->isChecked() ? "si" : "no");
     case TipoParametro::PerInsieme:
-        for (std::size_t k = 0; k < 2; ++k)
-            if (auto e =
-                    v.imposta(d, std::string(v.scelte[k]) + "=" + conPunto(c.testo[k]->text())))
+        // A value that may be absent (its default is) is left out when its field is empty; the
+        // others must be given.
+        for (std::size_t k = 0; k < 2; ++k) {
+            const std::string valore = conPunto(c.testo[k]->text());
+            if (valore.empty() && v.testo(DatiLavoro{}).empty())
+                continue;
+            if (auto e = v.imposta(d, std::string(v.scelte[k]) + "=" + valore))
                 return e;
+        }
         return std::nullopt;
     case TipoParametro::Elenco: {
         std::string elenco;
@@ -294,7 +310,10 @@ void ParametriWindow::mostraParametri() {
 }
 
 bool ParametriWindow::applica() {
-    DatiLavoro nuovi = servizi().lavoro;
+    // Every value of the window is read over the defaults: a value left empty where it may be
+    // absent is absent.
+    DatiLavoro nuovi;
+    nuovi.intestazione = servizi().lavoro.intestazione;
     for (const Campo& c : m_campi)
         if (auto motivo = leggi(c, nuovi)) {
             segnala(

@@ -84,18 +84,21 @@ SpinteProgettoWindow::SpinteProgettoWindow(Servizi& servizi)
                             QStringLiteral("S vert. [kN/m]"), QStringLiteral("di cui acqua [kN/m]"),
                             QStringLiteral("Momento M [kN·m/m]"), QStringLiteral("M/S [m]"),
                             QStringLiteral("γR"), QStringLiteral("Note")});
+    // Room for the three combinations and the four seismic rows of two limit states.
+    Combinazioni->setMinimumHeight(Combinazioni->horizontalHeader()->sizeHint().height() +
+                                   8 * Combinazioni->verticalHeader()->defaultSectionSize());
     principale->addWidget(Combinazioni);
 
     TitoloStrati = new QLabel(this);
     TitoloStrati->setObjectName(QStringLiteral("TitoloStrati"));
     principale->addWidget(TitoloStrati);
-    StratiRiga = tabella(this, "StratiRiga", QStringLiteral("Strati della combinazione scelta"),
-                         {QStringLiteral("Strato"), QStringLiteral("φ′d [°]"),
-                          QStringLiteral("c′d [kPa]"), QStringLiteral("γd [kN/m³]"),
-                          QStringLiteral("δ [°]"), QStringLiteral("K"), QStringLiteral("Kh"),
-                          QStringLiteral("σh alto [kPa]"), QStringLiteral("σh base [kPa]"),
-                          QStringLiteral("σv alto [kPa]"), QStringLiteral("σv base [kPa]"),
-                          QStringLiteral("u alto [kPa]"), QStringLiteral("u base [kPa]")});
+    StratiRiga = tabella(
+        this, "StratiRiga", QStringLiteral("Strati della combinazione scelta"),
+        {QStringLiteral("Strato"), QStringLiteral("φ′d [°]"), QStringLiteral("c′d [kPa]"),
+         QStringLiteral("γd [kN/m³]"), QStringLiteral("δ [°]"), QStringLiteral("K"),
+         QStringLiteral("Kh"), QStringLiteral("σh alto [kPa]"), QStringLiteral("σh base [kPa]"),
+         QStringLiteral("σv alto [kPa]"), QStringLiteral("σv base [kPa]"),
+         QStringLiteral("u alto [kPa]"), QStringLiteral("u base [kPa]"), QStringLiteral("θ [°]")});
     TitoloStrati->setBuddy(StratiRiga);
     principale->addWidget(StratiRiga);
 
@@ -157,6 +160,7 @@ void SpinteProgettoWindow::aggiorna() {
     m_calcolato = fotografia();
     m_cambiato = false;
     m_strati.clear();
+    m_coefficienti.clear();
 
     const RisultatoProgetto r = CalcolaSpinteProgetto(m, p);
     const QString ora = QTime::currentTime().toString(QStringLiteral("HH:mm:ss"));
@@ -177,12 +181,24 @@ void SpinteProgettoWindow::aggiorna() {
                          : QStringLiteral("%1 strati").arg(m_calcolato.strati.size()))
                 .arg(v(m.Strati(0).Sv));
         for (const RigaProgetto& x : r.righe) {
+            QString nome = QString::fromStdString(x.nome);
             QString note = QString::fromStdString(x.nota);
+            if (x.sisma) {
+                // The kv sign in the name; the action and the split of the thrust in the notes.
+                const DatiSismici& d = *x.sisma;
+                nome += d.kvSegno > 0 ? QStringLiteral(" (kv ↓)") : QStringLiteral(" (kv ↑)");
+                QString sisma =
+                    QStringLiteral("kh = %1, kv = %2; statica %3 kN/m, incremento %4 kN/m")
+                        .arg(v(d.kh, 4), v(d.kv, 4), v(d.spintaStatica), v(d.incremento));
+                if (d.braccioIncremento)
+                    sisma += QStringLiteral(" a %1 m dalla base").arg(v(*d.braccioIncremento));
+                note = note.isEmpty() ? sisma : sisma + QStringLiteral("; ") + note;
+            }
             if (x.governa)
                 note = QStringLiteral("governa") +
                        (note.isEmpty() ? QString() : QStringLiteral("; ") + note);
-            righe.push_back({QString::fromStdString(x.nome), v(x.spinta), v(x.spintaVerticale),
-                             v(x.spintaAcqua), v(x.momento),
+            righe.push_back({nome, v(x.spinta), v(x.spintaVerticale), v(x.spintaAcqua),
+                             v(x.momento),
                              x.braccio ? v(*x.braccio) : QStringLiteral("non definito"),
                              x.gammaR ? v(*x.gammaR, 2) : QString(), note});
             std::vector<QStringList> strati;
@@ -190,9 +206,14 @@ void SpinteProgettoWindow::aggiorna() {
                 const StratoProgetto& s = x.strati[i];
                 strati.push_back({QString::number(i + 1), v(s.phiD, 2), v(s.cD, 2), v(s.gammaD, 2),
                                   v(s.delta, 2), v(s.k.k, 4), v(s.k.kh, 4), v(s.sa1), v(s.sa2),
-                                  v(s.sv1), v(s.sv2), v(s.u1), v(s.u2)});
+                                  v(s.sv1), v(s.sv2), v(s.u1), v(s.u2),
+                                  s.theta ? v(*s.theta, 2) : QString()});
             }
             m_strati.push_back(std::move(strati));
+            m_coefficienti.push_back(x.sisma ? (p.stato == StatoTerreno::Passiva
+                                                    ? QStringLiteral("K_PE")
+                                                    : QStringLiteral("K_AE"))
+                                             : nomeCoefficiente(p.stato));
         }
     }
     QStringList avvisi;
@@ -200,12 +221,11 @@ void SpinteProgettoWindow::aggiorna() {
         avvisi << QStringLiteral("Avviso: ") + QString::fromStdString(a);
     Avvisi->setText(avvisi.join(QLatin1Char('\n')));
     Avvisi->setVisible(!avvisi.isEmpty());
-    StratiRiga->horizontalHeaderItem(5)->setText(nomeCoefficiente(p.stato));
     riempi(Combinazioni, righe, Combinazioni->columnCount() - 1);
     Stato->setText(m_statoCalcolo);
-    // The governing row is the one selected first; without one, the first row.
+    // The first governing row (the static one) is selected first; without one, the first row.
     int scelta = righe.empty() ? -1 : 0;
-    for (std::size_t i = 0; i < r.righe.size() && r.ok; ++i)
+    for (std::size_t i = 0; i < r.righe.size() && r.ok && scelta <= 0; ++i)
         if (r.righe[i].governa)
             scelta = static_cast<int>(i);
     if (scelta >= 0)
@@ -221,6 +241,7 @@ void SpinteProgettoWindow::mostraStrati(int riga) {
     }
     TitoloStrati->setText(
         QStringLiteral("Strati nella combinazione %1:").arg(Combinazioni->item(riga, 0)->text()));
+    StratiRiga->horizontalHeaderItem(5)->setText(m_coefficienti[static_cast<std::size_t>(riga)]);
     riempi(StratiRiga, m_strati[static_cast<std::size_t>(riga)]);
 }
 

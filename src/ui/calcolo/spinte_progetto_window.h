@@ -16,8 +16,10 @@ class QTimer;
 namespace spintaro {
 
 // "Spinte di progetto": the design results of the job as it was when the window was opened or
-// "Aggiorna" was pressed: one row per combination (thrust, its vertical component and water
-// part, moment, arm, γR, the governing row marked) and the layers of the selected row. While it
+// "Aggiorna" was pressed: one row per combination and per seismic limit state and kv sign
+// (thrust, its vertical component and water part, moment, arm, γR, the governing row marked; a
+// seismic row's action and increment in its notes) and the layers of the selected row (K_AE and
+// θ for a seismic row). While it
 // is shown it watches the job and says when the layers, the surcharge or the parameters changed
 // since. Not modal.
 class SpinteProgettoWindow final : public FinestraBase {
@@ -58,6 +60,7 @@ private:
     QString m_statoCalcolo;
     bool m_cambiato = false;
     std::vector<std::vector<QStringList>> m_strati; // per row: the layer table's rows
+    std::vector<QString> m_coefficienti;            // per row: the coefficient's name
     QTimer* m_controllo = nullptr;
 };
 

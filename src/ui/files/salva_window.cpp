@@ -60,10 +60,11 @@ void SalvaWindow::Salva_Click() {
                                                     : scriviFileAtomico(nomeParametri, parametri);
         if (!scritto.ok) {
             avvisa(
-                QStringLiteral("Il progetto non è stato salvato: il file dei parametri «%1» "
-                               "non è stato %2:\r\n%3.\r\nI file che esistevano con questi "
-                               "nomi non sono stati modificati.")
-                    .arg(percorsoPerMessaggio(nomeParametri),
+                QStringLiteral("Il progetto non è stato salvato nel file «%1»: il file dei "
+                               "parametri «%2» non è stato %3:\r\n%4.\r\nI file che esistevano "
+                               "con questi nomi non sono stati modificati.")
+                    .arg(percorsoPerMessaggio(QString::fromStdString(*nome)),
+                         percorsoPerMessaggio(nomeParametri),
                          parametri.empty() ? QStringLiteral("rimosso") : QStringLiteral("scritto"),
                          scritto.messaggio));
             return;
