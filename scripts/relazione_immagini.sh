@@ -3,14 +3,15 @@
 # Pictures of every page of the calculation report of the two-layer example (10 kPa over 2 m of
 # dry sand and 3 m of submerged cohesive soil), for the README: written by the real batch
 # calculator with Italian regional settings and the date of this version, then one PNG per page
-# at 60 dpi in docs/relazione/ (pdftoppm, poppler-utils).
+# at 60 dpi in docs/relazione/ (pdftoppm, poppler-utils); and the PDF of the validation document,
+# docs/validazione.pdf, laid out from docs/validazione.md.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 cmake --preset default "${launcher[@]}" >/dev/null
-cmake --build --preset default --target spintaro-calcola >/dev/null
+cmake --build --preset default --target spintaro-calcola spintaro-documento-pdf >/dev/null
 
 lavoro=$(mktemp -d)
 trap 'rm -rf "$lavoro"' EXIT
@@ -24,3 +25,7 @@ mkdir -p docs/relazione
 rm -f docs/relazione/pagina-*.png
 pdftoppm -png -r 60 "$lavoro/relazione.pdf" docs/relazione/pagina
 ls -l docs/relazione
+
+QT_QPA_PLATFORM=offscreen build/default/src/app/spintaro-documento-pdf docs/validazione.md \
+    docs/validazione.pdf "Documento di validazione di Spintaro"
+ls -l docs/validazione.pdf
