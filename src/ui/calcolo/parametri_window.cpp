@@ -6,6 +6,7 @@
 #include "platform/fonte_separatori.h"
 #include "platform/registro_finestre.h"
 #include "platform/servizi.h"
+#include "ui/calcolo/controlli.h"
 #include "ui/calcolo/spinte_progetto_window.h"
 
 #include <QCheckBox>
@@ -160,19 +161,12 @@ void ParametriWindow::costruisci() {
         m_campi.push_back(std::move(c));
     }
 
-    Esito = new QLabel(this);
-    Esito->setObjectName(QStringLiteral("Esito"));
-    Esito->setWordWrap(true);
-    Esito->setAccessibleName(QStringLiteral("Esito"));
+    Esito = creaNota(this, "Esito", QStringLiteral("Esito"));
     principale->addWidget(Esito);
 
     auto* pulsanti = new QHBoxLayout;
     auto pulsante = [&](const char* nome, const QString& testo) {
-        auto* p = new QPushButton(testo, this);
-        p->setObjectName(QLatin1String(nome));
-        p->setAutoDefault(false);
-        pulsanti->addWidget(p);
-        return p;
+        return creaPulsante(this, pulsanti, nome, testo);
     };
     Applica = pulsante("Applica", QStringLiteral("&Applica"));
     Predefiniti = pulsante("Predefiniti", QStringLiteral("&Predefiniti"));

@@ -8,6 +8,7 @@
 #include "platform/registro_finestre.h"
 #include "platform/servizi.h"
 #include "report/relazione.h"
+#include "ui/calcolo/controlli.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -73,10 +74,7 @@ SpinteProgettoWindow::SpinteProgettoWindow(Servizi& servizi)
     setFont(fontMsSansSerif(8.25));
     auto* principale = new QVBoxLayout(this);
 
-    Stato = new QLabel(this);
-    Stato->setObjectName(QStringLiteral("Stato"));
-    Stato->setWordWrap(true);
-    Stato->setAccessibleName(QStringLiteral("Stato del calcolo"));
+    Stato = creaNota(this, "Stato", QStringLiteral("Stato del calcolo"));
     principale->addWidget(Stato);
 
     Combinazioni = tabella(this, "Combinazioni", QStringLiteral("Spinte per combinazione"),
@@ -102,19 +100,12 @@ SpinteProgettoWindow::SpinteProgettoWindow(Servizi& servizi)
     TitoloStrati->setBuddy(StratiRiga);
     principale->addWidget(StratiRiga);
 
-    Avvisi = new QLabel(this);
-    Avvisi->setObjectName(QStringLiteral("Avvisi"));
-    Avvisi->setWordWrap(true);
-    Avvisi->setAccessibleName(QStringLiteral("Note e avvisi"));
+    Avvisi = creaNota(this, "Avvisi", QStringLiteral("Note e avvisi"));
     principale->addWidget(Avvisi);
 
     auto* pulsanti = new QHBoxLayout;
     auto pulsante = [&](const char* nome, const QString& testo) {
-        auto* p = new QPushButton(testo, this);
-        p->setObjectName(QLatin1String(nome));
-        p->setAutoDefault(false);
-        pulsanti->addWidget(p);
-        return p;
+        return creaPulsante(this, pulsanti, nome, testo);
     };
     Aggiorna = pulsante("Aggiorna", QStringLiteral("A&ggiorna"));
     Parametri = pulsante("Parametri", QStringLiteral("&Parametri di calcolo..."));
