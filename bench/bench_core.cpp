@@ -47,23 +47,11 @@ void CalcoloSpintaMomentoSommerso(benchmark::State& stato) {
 BENCHMARK(CalcoloSpintaMomentoSommerso)->Arg(50);
 
 // The design calculation: SLE, A1+M1 and A2+M2, with Coulomb on a slope and the minimum pressure
-// (two passes per factored combination, the split layers).
-void SpinteProgetto(benchmark::State& stato) {
-    const Modulo1 m = profilo(static_cast<int>(stato.range(0)));
-    ParametriCalcolo p;
-    p.teoria = Teoria::Coulomb;
-    p.deltaPhi = 2.0 / 3.0;
-    p.beta = 10;
-    p.pressioneMinima = 0.2;
-    for (auto _ : stato)
-        benchmark::DoNotOptimize(CalcolaSpinteProgetto(m, p));
-}
-BENCHMARK(SpinteProgetto)->Arg(1)->Arg(50);
-
-// The same with a friction angle of its own in every layer: no layer shares a coefficient.
-void SpinteProgettoAngoliDiversi(benchmark::State& stato) {
+// (two passes per factored combination, the split layers); with diversi, a friction angle of its
+// own in every layer, so that no layer shares a coefficient.
+void spinteProgetto(benchmark::State& stato, bool diversi) {
     Modulo1 m = profilo(static_cast<int>(stato.range(0)));
-    for (int i = 1; i <= m.NumStrati; ++i)
+    for (int i = 1; i <= m.NumStrati && diversi; ++i)
         m.Strati(i).AttritoInterno = 22 + 0.25 * i;
     ParametriCalcolo p;
     p.teoria = Teoria::Coulomb;
@@ -72,6 +60,13 @@ void SpinteProgettoAngoliDiversi(benchmark::State& stato) {
     p.pressioneMinima = 0.2;
     for (auto _ : stato)
         benchmark::DoNotOptimize(CalcolaSpinteProgetto(m, p));
+}
+void SpinteProgetto(benchmark::State& stato) {
+    spinteProgetto(stato, false);
+}
+BENCHMARK(SpinteProgetto)->Arg(1)->Arg(50);
+void SpinteProgettoAngoliDiversi(benchmark::State& stato) {
+    spinteProgetto(stato, true);
 }
 BENCHMARK(SpinteProgettoAngoliDiversi)->Arg(50);
 
