@@ -41,7 +41,16 @@ FINESTRE = [
     ("menu item", "Esporta", "Esporta", "dialog", None),
     ("menu item", "Salva Sv", "Salva Immagine", "dialog", None),
     ("menu item", "Informazioni su Spintaro 1.1", "Informazioni su Spintaro 1.1", "frame", None),
-    ("menu item", "E Grazie...", "E Grazie....", "frame", None)]
+    ("menu item", "E Grazie...", "E Grazie....", "frame", None),
+    ("menu item", "Parametri di calcolo...", "Parametri di calcolo", "frame", None),
+    ("menu item", "Spinte di progetto...", "Spinte di progetto", "frame", None)]
+# In the design windows: a field named by its caption, a partial factor by its set, the tables.
+PROGETTO_CONTROLLI = [
+    ("Parametri di calcolo", "text", "Inclinazione del terrapieno β"),
+    ("Parametri di calcolo", "text", "γQ azioni variabili sfavorevoli, A1"),
+    ("Parametri di calcolo", "check box", "Combinazioni: A1+M1"),
+    ("Spinte di progetto", "table", "Spinte per combinazione"),
+    ("Spinte di progetto", "table", "Strati della combinazione scelta")]
 
 # The report, line by line (C locale: a period as separator): Ka .332925 and .489645, Sv 18 and
 # 75, Sa1 0 and -19.176241, Sa2 5.992647 and 8.733503, by the print patterns.
@@ -115,6 +124,10 @@ def controlla(app, principale):
         verifica(f is not None and f.getRoleName() == ruolo
                  and f.description == (descrizione or f.description),
                  f"{controllo}: window {nome!r} as {ruolo} with {descrizione!r}: {elenco(app)}")
+    for nome, ruolo, controllo in PROGETTO_CONTROLLI:
+        f = finestra(app, nome)
+        verifica(f is not None and trova(f, ruolo, controllo) is not None,
+                 f"{nome}: no {ruolo} {controllo!r}")
     # Saving the project unloads Salva and asks "Nuovo Lavoro?", a window without a caption.
     if (salva := finestra(app, "Salva")) is not None:
         premi(trova(salva, "push button", "Salva"))

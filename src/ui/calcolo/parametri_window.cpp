@@ -156,8 +156,13 @@ void ParametriWindow::costruisci() {
         auto* clausola = new QLabel(q(v.clausola));
         clausola->setEnabled(false); // a note beside the value, in the disabled colour
         griglia->addWidget(clausola, riga, 3);
-        if (QWidget* w = controlloDi(c))
+        // The caption and the control sit in different containers, where a screen reader would
+        // not find the one naming the other: the control carries the caption's words itself.
+        if (QWidget* w = controlloDi(c)) {
+            if (w->accessibleName().isEmpty())
+                w->setAccessibleName(nome);
             w->setAccessibleDescription(q(v.clausola));
+        }
         m_campi.push_back(std::move(c));
     }
 
