@@ -830,8 +830,14 @@ int eseguiCalcola(const std::vector<std::string>& argomenti, std::ostream& out, 
             }
         }
         if (o.relazione) {
-            const DatiRelazione dati{c.file,       dataOraRelazione(), programmaRelazione(),
-                                     sep.decimale, &c.dati.parametri,  progetto};
+            const DatiRelazione dati{c.file,
+                                     dataOraRelazione(),
+                                     programmaRelazione(),
+                                     sep.decimale,
+                                     &c.dati.parametri,
+                                     progetto,
+                                     &c.dati.intestazione,
+                                     codiceRelazione()};
             const auto scritto =
                 scriviRelazione(PercorsoFile{*o.relazione}, ComponiRelazione(m, dati));
             if (!scritto.ok) {

@@ -164,6 +164,10 @@ std::string programmaRelazione() {
     return "Spintaro " SPINTARO_VERSIONE;
 }
 
+CodiceCalcolo codiceRelazione() {
+    return {SPINTARO_URL_WEB, SPINTARO_VERSIONE_VALIDAZIONE};
+}
+
 std::string dataOraRelazione() {
     const QString formato = QStringLiteral("dd/MM/yyyy HH:mm");
     bool numero = false;

@@ -3,6 +3,7 @@
 
 #include "platform/file_system.h"
 #include "report/documento_relazione.h"
+#include "report/relazione.h"
 
 #include <QColor>
 #include <QFont>
@@ -47,6 +48,10 @@ EsitoFile scriviRelazione(const QString& percorso, const DocumentoRelazione& doc
 
 // What the report says of the program that wrote it: "Spintaro" and the version.
 std::string programmaRelazione();
+
+// Where the program's source and its validation document are, and the document's version, as
+// the build was configured (SPINTARO_WEB, docs/validazione.md).
+CodiceCalcolo codiceRelazione();
 
 // When the report is written, "dd/mm/yyyy hh:mm" in local time; with SOURCE_DATE_EPOCH set (the
 // reproducible-builds convention) that moment in UTC, so documents made by scripts do not change.

@@ -3,6 +3,7 @@
 
 #include "diagrams/geometria.h"
 #include "model/calcolo.h"
+#include "report/affidabilita.h"
 #include "report/capitolo_progetto.h"
 #include "report/impaginatore.h"
 #include "report/misure_testo.h"
@@ -59,6 +60,15 @@ void intestazioneDocumento(Impaginatore& p, const DatiRelazione& dati,
     p.testo(Impaginatore::Sinistra, p.y() + lineaDiBase(Carattere::Titolo), std::string(Titolo),
             Carattere::Titolo);
     p.avanza(altezzaRiga(Carattere::Titolo) + 4);
+    // The project's heading data, each filled field on its lines.
+    if (dati.intestazione != nullptr) {
+        const DatiLavoro lavoro{{}, *dati.intestazione};
+        for (const VoceParametro& voce : VociParametri())
+            if (!voce.calcolo)
+                if (const std::string valore = voce.testo(lavoro); !valore.empty())
+                    p.paragrafo(std::string(voce.etichetta) + ": " + citaTesto(valore, 120),
+                                Carattere::Corpo);
+    }
     const std::pair<const char*, std::string> righe[] = {
         {"Progetto: ", progetto}, {"Data e ora: ", dati.dataOra}, {"Programma: ", dati.programma}};
     for (const auto& [voce, valore] : righe) {
@@ -358,15 +368,22 @@ DocumentoRelazione ComponiRelazione(const Modulo1& m, const DatiRelazione& dati)
     doc.diagrammaSv.pagina = -1;
     doc.diagrammaSa.pagina = -1;
 
+    const bool capitoloProgetto = dati.risultati != nullptr && dati.parametri != nullptr &&
+                                  dati.risultati->ok && !dati.risultati->righe.empty();
+    const int giudizio = capitoloProgetto ? 6 : 5;
+
     intestazioneDocumento(p, dati, progetto);
+    SezioniAnalisiECodice(p, dati, capitoloProgetto, giudizio);
     sezioneDati(p, m, n, numeri);
     sezioneModello(p, numeri);
     sezioneRisultati(p, m, n, a, numeri);
     sezioneDiagrammi(p, m, n, a, numeri, doc);
-    if (dati.risultati != nullptr && dati.parametri != nullptr && dati.risultati->ok &&
-        !dati.risultati->righe.empty())
+    if (capitoloProgetto)
         CapitoloProgetto(p, letto, *dati.parametri, *dati.risultati,
                          "5. Spinte di progetto (NTC 2018)", dati.decimale);
+    CapitoloGiudizio(p, letto, n, a.spinta,
+                     std::to_string(giudizio) + ". Giudizio di accettabilit\xC3\xA0 dei risultati",
+                     dati.decimale);
     return p.chiudi();
 }
 

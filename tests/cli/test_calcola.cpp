@@ -412,8 +412,10 @@ TEST(Relazione, InchiostriELineeSullaCarta) {
 struct CasoRelazione {
     const char* nome;
     std::string sovraccarico;
-    std::vector<std::vector<std::string>> strati; // h, γ, c, φ, falda as typed
-    std::string spinta = "", braccio = "";        // worked by hand; empty: not checked here
+    std::vector<std::vector<std::string>> strati;         // h, γ, c, φ, falda as typed
+    std::string spinta = "", braccio = "";                // worked by hand; empty: not checked here
+    std::vector<std::string> opzioni = {};                // more options of the calculator
+    std::vector<std::string> presenti = {}, assenti = {}; // texts of the whole, spaces joined
 };
 
 // A fixed number as the report prints it (3 decimals, four significant digits from 10⁷).
@@ -446,8 +448,10 @@ TEST_P(Relazione, IlPdfRilettoDiceCioCheIlCalcoloDà) {
         for (const std::string& v : s)
             spt += " " + v + " \r\n";
     std::ofstream(dir / "p.spt", std::ios::binary) << spt;
-    const Risultato r = esegui(
-        {"--sovraccarico", c.sovraccarico, "--relazione", dir / "r.pdf", dir / "p.spt"}, punto);
+    std::vector<std::string> argomenti = {"--sovraccarico", c.sovraccarico, "--relazione",
+                                          dir / "r.pdf", dir / "p.spt"};
+    argomenti.insert(argomenti.begin(), c.opzioni.begin(), c.opzioni.end());
+    const Risultato r = esegui(argomenti, punto);
     ASSERT_EQ(r.codice, 0) << r.err;
     ASSERT_EQ(
         std::system(
@@ -521,10 +525,36 @@ TEST_P(Relazione, IlPdfRilettoDiceCioCheIlCalcoloDà) {
                 << "a page of rows without the header: " << riga;
         }
     }
+    // The sections of NTC 2018 §10.2: the code with the version that the validation document's
+    // own line gives, the heading and the check of each case.
+    std::string unito = std::regex_replace(leggiByte(dir / "r.txt"), std::regex("\\s+"), " ");
+    const std::string documento = leggiByte(SPINTARO_EXAMPLES "/../docs/validazione.md");
+    const std::string riga = "\nVersione del documento: ";
+    const std::size_t versione = documento.find(riga);
+    ASSERT_NE(versione, npos);
+    const std::size_t inizio = versione + riga.size();
+    EXPECT_NE(unito.find("Documento di validazione: docs/validazione.md nel codice sorgente, "
+                         "versione " +
+                         documento.substr(inizio, documento.find(" (", inizio) - inizio)),
+              npos);
+    for (const char* t : {"Tipo di analisi", "Codice di calcolo", "Licenza: GPL-3.0-or-later",
+                          "Codice sorgente: http", "5. Giudizio di accettabilità dei risultati"})
+        EXPECT_NE(unito.find(t), npos) << t;
+    for (const std::string& t : c.presenti)
+        EXPECT_NE(unito.find(t), npos) << t;
+    for (const std::string& t : c.assenti)
+        EXPECT_EQ(unito.find(t), npos) << t;
+
     EXPECT_EQ(letti[0], ingressi);
     EXPECT_EQ(letti[1], risultati);
     EXPECT_EQ(righeTotali, 4);
-    const std::size_t pagine = ComponiRelazione(m, {"p.spt", "", "", "."}).pagine.size();
+    DatiLavoro lavoro;
+    for (std::size_t k = 0; k + 1 < c.opzioni.size(); k += 2)
+        ASSERT_FALSE(CercaParametro(c.opzioni[k].substr(2))->imposta(lavoro, c.opzioni[k + 1]));
+    DatiRelazione dati{"p.spt", "", programmaRelazione(), "."};
+    dati.intestazione = &lavoro.intestazione;
+    dati.codice = codiceRelazione();
+    const std::size_t pagine = ComponiRelazione(m, dati).pagine.size();
     ASSERT_EQ(trovati.size(), pagine);
     for (const std::string& t : trovati)
         EXPECT_EQ(t.substr(t.find(" di ")), " di " + std::to_string(pagine));
@@ -536,6 +566,11 @@ TEST_P(Relazione, IlPdfRilettoDiceCioCheIlCalcoloDà) {
 // −2·20·√Ka = −23.078 to −17.085 kPa, no thrust and no arm. Three submerged layers in a row: u runs
 // 0, 20, 35, 65 kPa; water (0 + 20)·2/2 + (20 + 35)·1.5/2 + (35 + 65)·3/2 = 211.25. Fifty layers
 // run over several pages; γ 5·10⁷ prints σv 2.500E+07 and the thrust 1.040E+07.
+// The check of the judgement, with the exact π: two layers Seq = 0.375525·245 + 45 = 137.004,
+// ratio 137.004/137.822 = 0.994 (worked in test_relazione); the heading given leaves out Località
+// and Data. Cohesive: Seq = tan²35°·19·16/2 = 74.524 against S = σa base·(4 − z0)/2 =
+// (0.489645·76 − 20·0.699746)·(4 − 1.5043)/2 = 28.973: 2.572, not explained. Wholly in tension:
+// S = 0 against Seq = 18·1/2·1/3 = 3.000.
 std::vector<CasoRelazione> casiRelazione() {
     std::vector<std::vector<std::string>> cinquanta;
     for (int i = 1; i <= 50; ++i)
@@ -547,13 +582,29 @@ std::vector<CasoRelazione> casiRelazione() {
          "10",
          {{"2", "18", "0", "30", "0"}, {"3", "20", "5", "25", "1"}},
          "137.822",
-         "1.580 m"},
-        {"Coesivo", "0", {{"4", "19", "10", "20", "0"}}},
+         "1.580 m",
+         {"--committente", "Comune di Pisa", "--opera", "Muro di via Roma", "--progettista",
+          "Ing. A. Bianchi"},
+         {"Committente: Comune di Pisa", "Opera: Muro di via Roma", "Progettista: Ing. A. Bianchi",
+          "Rapporto Seq/S 0.994", "Giudizio: Seq/S = 0.994, la differenza (-0.6 %) è spiegata",
+          "coerente con il controllo"},
+         {"Località:", "Data:"}},
+        {"Coesivo",
+         "0",
+         {{"4", "19", "10", "20", "0"}},
+         "",
+         "",
+         {},
+         {"Terreno omogeneo equivalente Seq 74.524", "Giudizio: Seq/S = 2.572",
+          "non è spiegata dalla semplificazione"},
+         {"Committente:", "coerente"}},
         {"TuttoInTrazione",
          "0",
          {{"1", "18", "20", "30", "0"}},
          "0.000",
-         "non definita (spinta nulla)"},
+         "non definita (spinta nulla)",
+         {},
+         {"Rapporto Seq/S non definito", "la spinta del programma è nulla", "(Seq = 3.000 kN/m)"}},
         {"FaldeSovrapposte",
          "5",
          {{"2", "20", "0", "30", "1"}, {"1.5", "19", "0", "25", "1"}, {"3", "21", "0", "35", "1"}}},

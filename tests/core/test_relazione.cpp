@@ -125,9 +125,11 @@ std::vector<const TestoPagina*> testi(const PaginaRelazione& p) {
     return t;
 }
 
-// Pages: 0 layers fit one; the two-layer example has its text on one and both diagrams (200 pt
-// each) on a second; with 50 layers the two tables of 50 rows of 11.5 pt fill three pages, and
-// each diagram (51 labels of 9 pt) takes its own. Extreme values and a long name of characters
+// Pages: 0 layers take two, the sections before chapter 1 pushing chapter 4 over; the two-layer
+// example has its data and model on one, results and both diagrams (200 pt each) on a second, the
+// judgement on a third; with 50 layers the two tables of 50 rows of 11.5 pt fill three pages,
+// each diagram (51 labels of 9 pt) takes its own and the judgement one more. The check's table of
+// nine rows adds four bands. Extreme values and a long name of characters
 // outside the width table give wide texts. Each page with rows of a layer table starts them with
 // the header; all rows of both tables, in order, once each. A value that is not finite shows as
 // a dash with a note, never as "nan" or "inf".
@@ -144,8 +146,8 @@ TEST(Pagine, TuttoSullaCartaNienteSovrappostoNumeriInFondo) {
                                               "Progetto: progetto non salvato"};
     const std::vector<std::string> nonFiniti = {Lineetta, "valore non rappresentabile"};
     std::vector<std::tuple<Modulo1, std::string, std::size_t, std::vector<std::string>>> casi = {
-        {profilo(12.5, {}), "", 1, nessuno}, {dueStrati(), "d.spt", 2, {}},
-        {cinquantaStrati(), "c.spt", 5, {}}, {estremi, lungo, 0, {}},
+        {profilo(12.5, {}), "", 2, nessuno}, {dueStrati(), "d.spt", 3, {}},
+        {cinquantaStrati(), "c.spt", 6, {}}, {estremi, lungo, 0, {}},
         {nan, "a.spt", 0, nonFiniti},        {enorme, "b.spt", 0, nonFiniti}};
     // Every count of layers: the section breaks fall at every place of a page.
     for (int n = 1; n < 50; ++n) {
@@ -243,7 +245,7 @@ TEST(Pagine, TuttoSullaCartaNienteSovrappostoNumeriInFondo) {
         for (int i = 0; i < 2 * lavoro.NumStrati; ++i)
             attesi.push_back(i % lavoro.NumStrati + 1);
         EXPECT_EQ(strati, attesi);
-        EXPECT_EQ(fasce, lavoro.NumStrati / 2 * 2);
+        EXPECT_EQ(fasce, lavoro.NumStrati / 2 * 2 + (lavoro.NumStrati > 0 ? 4 : 0));
         for (const std::string& parola : parole)
             EXPECT_NE(tutto.find(parola), std::string::npos) << parola;
         for (const char* brutto : {"nan", "NaN", "inf", "Inf"})
@@ -350,6 +352,75 @@ TEST(Pagine, SezioneSismica) {
     const auto slv = std::find(titolo, righe.end(), "158,723");
     ASSERT_NE(slv, righe.end());
     EXPECT_NE(std::find(slv, righe.end(), "governa"), righe.end());
+}
+
+// The sections NTC 2018 §10.2 asks. The heading's filled fields under the title, an empty one
+// left out; "Tipo di analisi" and "Codice di calcolo" before chapter 1; the judgement after the
+// last chapter, 5 or 6 when the design chapter is there. The check worked by hand, with the exact
+// π (the program's Ka uses 3.14):
+// - two layers: H 5, γeq (36 + 60)/5 = 19.2, φeq (60 + 75)/5 = 27°, Ka,eq tan²31.5° = 0.375525,
+//   Hw 3: Seq = 0.375525·(10·5 + 19.2·25/2 − 45) + 45 = 137.004 against 137.822: 0.994;
+// - 4 m of clay (γ 19, c 20, φ 20°): S = σa base·(H − z0)/2 with σa base = 0.489645·76 −
+//   40·0.699746 = 9.223 and z0 = 40/(19·0.699746) = 3.0086, so 4.572; Seq = tan²35°·19·16/2 =
+//   0.490291·152 = 74.524: 16.30, not explained;
+// - 3 m at φ 40° over 2 m at φ 10° (γ 18): S = 0.217192·54·3/2 + 0.703077·(54 + 90)·2/2 =
+//   17.593 + 101.243 = 118.836, Seq = tan²31°·18·25/2 = 81.233: 0.684;
+// - 1 m wholly in tension (γ 18, c 20, φ 30°): S = 0, Seq = 18/2·1/3 = 3.000.
+TEST(Pagine, SezioniDelleNtcEGiudizioDeiRisultati) {
+    const struct {
+        Modulo1 m;
+        bool progetto;
+        std::vector<std::string> attesi;
+    } casi[] = {{dueStrati(),
+                 false,
+                 {"5. Giudizio di accettabilit\xC3\xA0 dei risultati", "137,004", "0,994",
+                  "coerente con il controllo"}},
+                {dueStrati(), true, {"6. Giudizio di accettabilit\xC3\xA0 dei risultati", "0,994"}},
+                {profilo(0, {strato(4, 19, 20, 20)}),
+                 false,
+                 {"74,524", "4,572", "Giudizio: Seq/S = 16,30", "non \xC3\xA8 spiegata"}},
+                {profilo(0, {strato(3, 18, 0, 40), strato(2, 18, 0, 10)}),
+                 false,
+                 {"81,233", "0,684", "non compreso tra 0,90 e 1,10"}},
+                {profilo(0, {strato(1, 18, 20, 30)}),
+                 false,
+                 {"3,000", "non definito", "la spinta del programma \xC3\xA8 nulla"}},
+                {profilo(0, {}), false, {"Nessuno strato: nessun controllo."}}};
+    Intestazione intestazione;
+    intestazione.committente = "Comune di Prova";
+    intestazione.opera = "Muro di via Roma";
+    for (const auto& c : casi) {
+        const ParametriCalcolo parametri;
+        const RisultatoProgetto r = CalcolaSpinteProgetto(c.m, parametri);
+        DatiRelazione d = dati();
+        d.intestazione = &intestazione;
+        d.codice = {"https://esempio.invalid/spintaro", "9.9 del 01/01/2030"};
+        if (c.progetto) {
+            d.parametri = &parametri;
+            d.risultati = &r;
+        }
+        std::string tutto;
+        for (const PaginaRelazione& pagina : ComponiRelazione(c.m, d).pagine)
+            for (const TestoPagina* t : testi(pagina))
+                tutto += t->testo + "\n";
+        std::string unito = tutto; // the paragraphs' lines joined
+        std::replace(unito.begin(), unito.end(), '\n', ' ');
+        SCOPED_TRACE(c.attesi.front());
+        std::size_t dove = 0;
+        for (const char* ordine :
+             {"Committente: Comune di Prova", "Opera: Muro di via Roma",
+              "Progetto: ", "Tipo di analisi", "Codice di calcolo", "Licenza: GPL-3.0-or-later",
+              "Codice sorgente: https://esempio.invalid/spintaro",
+              "docs/validazione.md nel codice sorgente, versione 9.9 del 01/01/2030", "1. Dati",
+              "Giudizio di accettabilit\xC3\xA0"}) {
+            dove = unito.find(ordine, dove);
+            EXPECT_NE(dove, std::string::npos) << ordine;
+        }
+        EXPECT_EQ(unito.find("Localit\xC3\xA0:"), std::string::npos);
+        for (const std::string& a : c.attesi)
+            EXPECT_NE(unito.find(a, unito.find("4. Diagrammi")), std::string::npos) << a;
+        EXPECT_EQ(unito.find("capitolo 5 d\xC3\xA0") != std::string::npos, c.progetto);
+    }
 }
 
 } // namespace

@@ -55,7 +55,9 @@ void comandoRelazione(Servizi& servizi, QWidget* genitore) {
                              programmaRelazione(),
                              servizi.separatori.separatori().decimale,
                              progettazione ? &servizi.lavoro.parametri : nullptr,
-                             progettazione ? &*progettazione : nullptr};
+                             progettazione ? &*progettazione : nullptr,
+                             &servizi.lavoro.intestazione,
+                             codiceRelazione()};
     const EsitoFile esito = scriviRelazione(nome, ComponiRelazione(servizi.modulo, dati));
     if (!esito.ok) {
         servizi.messaggi.mostra(TitoloApplicazione,

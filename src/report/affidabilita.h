@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// What NTC 2018 §10.2 asks of a report made with a computer code, besides its results: the kind
+// of analysis, the code used (title, authors, version, licence, where its source and its
+// validation document are), and a reasoned judgement of the results supported by an independent
+// simplified check, which the report computes itself.
+
+#include "model/modulo1.h"
+#include "report/impaginatore.h"
+#include "report/relazione.h"
+
+#include <string>
+
+namespace spintaro {
+
+// The simplified check: the layers 1..n replaced by one homogeneous soil of the same height H
+// with the thickness-weighted unit weight γeq and angle φeq, Ka,eq = tan²(45° − φeq/2) with the
+// exact π, no cohesion; the water apart, hydrostatic over the submerged thickness Hw taken at the
+// base of the profile:
+//   Seq = Ka,eq·(q·H + γeq·H²/2 − γw·Hw²/2) + γw·Hw²/2.
+struct StimaOmogenea {
+    double altezza = 0, altezzaFalda = 0; // H, Hw (m)
+    double gamma = 0, phi = 0, ka = 0;    // γeq (kN/m³), φeq (°), Ka,eq
+    double acqua = 0;                     // γw·Hw²/2 (kN/m)
+    double spinta = 0;                    // Seq (kN/m)
+};
+StimaOmogenea StimaTerrenoOmogeneo(const Modulo1& m, int n);
+
+// Seq/S within these bounds: the difference is what the simplification explains.
+inline constexpr double RapportoMinimo = 0.9, RapportoMassimo = 1.1;
+
+enum class Giudizio {
+    Coerente,      // Seq/S within the bounds, or both thrusts nil
+    NonSpiegato,   // outside them, or S nil and Seq not
+    NonCalcolabile // a value that is not a finite number
+};
+Giudizio GiudicaSpinta(double stima, double programma);
+
+// The unnumbered sections "Tipo di analisi" and "Codice di calcolo", before chapter 1.
+// progetto: the design chapter follows the diagrams; giudizio: the number of the last chapter.
+void SezioniAnalisiECodice(Impaginatore& p, const DatiRelazione& dati, bool progetto,
+                           int capitoloGiudizio);
+
+// The chapter "Giudizio di accettabilità dei risultati": the check's data and result, the ratio
+// to the program's thrust and whether the difference is explained.
+void CapitoloGiudizio(Impaginatore& p, const Modulo1& m, int n, double spinta,
+                      const std::string& titolo, const std::string& decimale);
+
+} // namespace spintaro
