@@ -10,6 +10,7 @@
 #include "ui/files/apri_window.h"
 #include "ui/files/attenzione_window.h"
 #include "ui/files/esporta_window.h"
+#include "ui/files/intestazione_window.h"
 #include "ui/files/nuovolavoro_window.h"
 #include "ui/files/salva_window.h"
 #include "ui/files/salvaimmagine_window.h"
@@ -67,6 +68,7 @@ Applicazione::Applicazione(ServizioMessaggi& messaggi, const FonteSeparatori& se
     m_finestre.registra(IdFinestra::grazie1, fabbrica<Grazie1Window>(m_servizi));
     m_finestre.registra(IdFinestra::Parametri, fabbrica<ParametriWindow>(m_servizi));
     m_finestre.registra(IdFinestra::SpinteProgetto, fabbrica<SpinteProgettoWindow>(m_servizi));
+    m_finestre.registra(IdFinestra::Intestazione, fabbrica<IntestazioneWindow>(m_servizi));
 }
 
 SpintaroWindow* Applicazione::avvia() {
@@ -88,18 +90,22 @@ void Applicazione::lavoroNuovo() {
         principale->ricominciaNumerazione();
 }
 
-// The job's parameters go with its layers; the parameters window shows the defaults again.
+// The job's parameters and heading go with its layers; their windows show the defaults again.
 void Applicazione::lavoroAzzerato() {
     m_lavoro = DatiLavoro{};
     m_risultatiMostrati = false;
     if (auto* parametri = m_finestre.istanzaDi<ParametriWindow>(IdFinestra::Parametri))
         parametri->mostraParametri();
+    if (auto* intestazione = m_finestre.istanzaDi<IntestazioneWindow>(IdFinestra::Intestazione))
+        intestazione->mostraIntestazione();
 }
 
 void Applicazione::progettoAperto() {
     m_risultatiMostrati = false;
     if (auto* parametri = m_finestre.istanzaDi<ParametriWindow>(IdFinestra::Parametri))
         parametri->mostraParametri();
+    if (auto* intestazione = m_finestre.istanzaDi<IntestazioneWindow>(IdFinestra::Intestazione))
+        intestazione->mostraIntestazione();
     if (auto* principale = m_finestre.istanzaDi<SpintaroWindow>(IdFinestra::Spintaro))
         principale->progettoAperto();
 }

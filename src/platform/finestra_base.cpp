@@ -43,6 +43,7 @@ constexpr DatiFinestra Finestre[] = {
     {"grazie1", false},
     {"Parametri", false},
     {"SpinteProgetto", false},
+    {"Intestazione", false},
 };
 static_assert(std::size(Finestre) == TutteLeFinestre.size());
 

@@ -16,7 +16,7 @@ namespace spintaro {
 struct Servizi;
 class ServizioMessaggi;
 
-// The fourteen windows of the program. Each has at most one instance at a time.
+// The fifteen windows of the program. Each has at most one instance at a time.
 enum class IdFinestra {
     Spintaro,
     Sv,
@@ -32,16 +32,18 @@ enum class IdFinestra {
     grazie1,
     Parametri,
     SpinteProgetto,
+    Intestazione,
 };
 
-inline constexpr std::array<IdFinestra, 14> TutteLeFinestre = {
-    IdFinestra::Spintaro,   IdFinestra::Sv,
-    IdFinestra::Sa,         IdFinestra::stampa1,
-    IdFinestra::Apri,       IdFinestra::Salva,
-    IdFinestra::Esporta,    IdFinestra::salvaimmagine,
-    IdFinestra::Attenzione, IdFinestra::Nuovolavoro,
-    IdFinestra::frmSplash,  IdFinestra::grazie1,
-    IdFinestra::Parametri,  IdFinestra::SpinteProgetto,
+inline constexpr std::array<IdFinestra, 15> TutteLeFinestre = {
+    IdFinestra::Spintaro,     IdFinestra::Sv,
+    IdFinestra::Sa,           IdFinestra::stampa1,
+    IdFinestra::Apri,         IdFinestra::Salva,
+    IdFinestra::Esporta,      IdFinestra::salvaimmagine,
+    IdFinestra::Attenzione,   IdFinestra::Nuovolavoro,
+    IdFinestra::frmSplash,    IdFinestra::grazie1,
+    IdFinestra::Parametri,    IdFinestra::SpinteProgetto,
+    IdFinestra::Intestazione,
 };
 
 // The window's name, which is also its objectName.

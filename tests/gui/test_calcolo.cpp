@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The design calculation in the GUI: the parameters window, the results window, the parameters
-// saved beside the project and read back, and the report's design chapter.
+// saved beside the project and read back, and the report's design chapter; the heading window.
 
 #include "analisi/spinte_progetto.h"
 #include "finestre_file_prova.h"
@@ -8,6 +8,7 @@
 #include "ui/calcolo/parametri_window.h"
 #include "ui/calcolo/spinte_progetto_window.h"
 #include "ui/files/apri_window.h"
+#include "ui/files/intestazione_window.h"
 #include "ui/files/salva_window.h"
 
 #include <QCheckBox>
@@ -210,6 +211,49 @@ TEST_F(Calcolo, FileDeiParametriRimossoOppureRifiutato) {
                                        "non sono stati modificati"}),
               "");
     EXPECT_TRUE(a.m() == prima && a.app.lavoro() == DatiLavoro{});
+}
+
+// The heading from the File menu: a text too long is refused with its reason and nothing is
+// applied; applied, it is saved beside the project, emptied by a new job, read back by Open and
+// printed in the report, where the empty fields are left out.
+TEST_F(Calcolo, IntestazioneDalMenuFileSalvataRiapertaENellaRelazione) {
+    f->intestazione->trigger();
+    auto* w = istanza<IntestazioneWindow>(IdFinestra::Intestazione);
+    ASSERT_NE(w, nullptr);
+    scrivi(in(w, "committente"), "Comune di Prova");
+    scrivi(in(w, "opera"), "Muro di via Roma");
+    scrivi(in(w, "localita"), QString(121, 'x'));
+    clic(w->Applica);
+    EXPECT_TRUE(w->Esito->text().startsWith("Intestazione non applicata: localita: ") &&
+                w->Esito->text().contains("al massimo 120 caratteri"))
+        << w->Esito->text().toStdString();
+    EXPECT_EQ(a.app.lavoro(), DatiLavoro{});
+    scrivi(in(w, "localita"), "");
+    clic(w->Applica);
+    EXPECT_EQ(a.app.lavoro().intestazione,
+              (Intestazione{"Comune di Prova", "Muro di via Roma", "", "", ""}));
+
+    clic(apri<SalvaWindow>(IdFinestra::Salva)->Salva);
+    const std::string salvato = leggi(cartella.file("Nuovo.parametri"));
+    EXPECT_TRUE(salvato.find("committente = Comune di Prova\r\n") != std::string::npos &&
+                salvato.find("opera = Muro di via Roma\r\n") != std::string::npos &&
+                salvato.find("localita") == std::string::npos)
+        << salvato;
+    clic(istanza<QWidget>(IdFinestra::Nuovolavoro)->findChild<QPushButton*>("Command1"));
+    EXPECT_EQ(in(w, "committente")->text(), "");
+    auto* ap = apri<ApriWindow>(IdFinestra::Apri);
+    clicFile(ap->File1, "Nuovo.spt");
+    clic(ap->Apri);
+    EXPECT_EQ(in(w, "opera")->text(), "Muro di via Roma");
+
+    STRUMENTO(pdftotext, "pdftotext");
+    a.desktop.rispondi(cartella.file("relazione.pdf"));
+    f->relazione->trigger();
+    const QString testo = uscita(pdftotext, {cartella.file("relazione.pdf"), "-"});
+    EXPECT_TRUE(testo.contains("Committente: Comune di Prova") &&
+                testo.contains("Opera: Muro di via Roma") && !testo.contains("Località:") &&
+                testo.contains("Giudizio di accettabilità dei risultati"))
+        << testo.toStdString();
 }
 
 } // namespace

@@ -124,6 +124,7 @@ TEST_F(FinestraPrincipale, FinestraFissaConSoloLaChiusuraETreMenu) {
     }
     EXPECT_EQ(voci.join('|'), "File=&File|new=&Nuovo Calcolo|Open=&Apri|Save=&Salva|"
                               "esportamenu=&Esporta|stampa=S&tampa|"
+                              "intestazione=&Intestazione del progetto...|"
                               "relazione=&Relazione di calcolo...|Immagini=&Immagini|"
                               "Salva_Sv=Salva S&v|stampasv=S&tampaSv|Salva_Sa=Salva S&a|"
                               "stampasa=St&ampa Sa|Calcolo=&Calcolo|"

@@ -34,7 +34,8 @@ TEST(Registro, UnaSolaIstanzaNascondereConservaScaricareDistrugge) {
         QStringLiteral("Sv=Sigma v|Sa=Sa|stampa1=stampa|Apri=Apri|Salva=Salva|Esporta=Esporta|"
                        "salvaimmagine=Salva Immagine|Attenzione=ATTENZIONE|Nuovolavoro= |"
                        "frmSplash=|grazie1=E Grazie....|Parametri=Parametri di calcolo|"
-                       "SpinteProgetto=Spinte di progetto")
+                       "SpinteProgetto=Spinte di progetto|"
+                       "Intestazione=Intestazione del progetto")
             .split('|');
     for (int i = 1; i < int(TutteLeFinestre.size()); ++i) {
         const IdFinestra id = TutteLeFinestre[i];

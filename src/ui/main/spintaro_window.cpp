@@ -180,6 +180,7 @@ void SpintaroWindow::costruisciMenu() {
     Save = voce(File, "Save", QStringLiteral("&Salva"));
     esportamenu = voce(File, "esportamenu", QStringLiteral("&Esporta"));
     stampa = voce(File, "stampa", QStringLiteral("S&tampa"));
+    intestazione = voce(File, "intestazione", QStringLiteral("&Intestazione del progetto..."));
     relazione = voce(File, "relazione", QStringLiteral("&Relazione di calcolo..."));
 
     Immagini = m_barraMenu->addMenu(QStringLiteral("&Immagini"));
@@ -222,6 +223,7 @@ void SpintaroWindow::collegaComandi() {
     suVoce(esportamenu, apre(IdFinestra::Esporta));
     suClic(Picture7, apre(IdFinestra::stampa1));
     suVoce(stampa, apre(IdFinestra::stampa1));
+    suVoce(intestazione, apre(IdFinestra::Intestazione));
     suVoce(relazione, [this] { relazione_Click(); });
     suVoce(Salva_Sv, [this] { servizi().collegamenti.apriSalvaImmagine(IdFinestra::Sv); });
     suVoce(stampasv, [this] { stampaFinestra(IdFinestra::Sv); });

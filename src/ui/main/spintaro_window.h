@@ -116,6 +116,7 @@ public:
     QAction* Save = nullptr;
     QAction* esportamenu = nullptr;
     QAction* stampa = nullptr;
+    QAction* intestazione = nullptr;
     QAction* relazione = nullptr;
     QMenu* Immagini = nullptr;
     QAction* Salva_Sv = nullptr;
