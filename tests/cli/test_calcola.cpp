@@ -551,10 +551,10 @@ TEST_P(Relazione, IlPdfRilettoDiceCioCheIlCalcoloDà) {
     DatiLavoro lavoro;
     for (std::size_t k = 0; k + 1 < c.opzioni.size(); k += 2)
         ASSERT_FALSE(CercaParametro(c.opzioni[k].substr(2))->imposta(lavoro, c.opzioni[k + 1]));
-    DatiRelazione dati{"p.spt", "", programmaRelazione(), "."};
-    dati.intestazione = &lavoro.intestazione;
-    dati.codice = codiceRelazione();
-    const std::size_t pagine = ComponiRelazione(m, dati).pagine.size();
+    DatiRelazione come{"p.spt", "", programmaRelazione(), "."}; // as the calculator gives it
+    come.intestazione = &lavoro.intestazione;
+    come.codice = codiceRelazione();
+    const std::size_t pagine = ComponiRelazione(m, come).pagine.size();
     ASSERT_EQ(trovati.size(), pagine);
     for (const std::string& t : trovati)
         EXPECT_EQ(t.substr(t.find(" di ")), " di " + std::to_string(pagine));

@@ -43,14 +43,17 @@ FINESTRE = [
     ("menu item", "Informazioni su Spintaro 1.1", "Informazioni su Spintaro 1.1", "frame", None),
     ("menu item", "E Grazie...", "E Grazie....", "frame", None),
     ("menu item", "Parametri di calcolo...", "Parametri di calcolo", "frame", None),
-    ("menu item", "Spinte di progetto...", "Spinte di progetto", "frame", None)]
-# In the design windows: a field named by its caption, a partial factor by its set, the tables.
+    ("menu item", "Spinte di progetto...", "Spinte di progetto", "frame", None),
+    ("menu item", "Intestazione del progetto...", "Intestazione del progetto", "frame", None)]
+# In the design windows and the heading window: a field named by its caption, a partial factor
+# by its set, the tables.
 PROGETTO_CONTROLLI = [
     ("Parametri di calcolo", "text", "Inclinazione del terrapieno β"),
     ("Parametri di calcolo", "text", "γQ azioni variabili sfavorevoli, A1"),
     ("Parametri di calcolo", "check box", "Combinazioni: A1+M1"),
     ("Spinte di progetto", "table", "Spinte per combinazione"),
-    ("Spinte di progetto", "table", "Strati della combinazione scelta")]
+    ("Spinte di progetto", "table", "Strati della combinazione scelta"),
+    ("Intestazione del progetto", "text", "Committente")]
 
 # The report, line by line (C locale: a period as separator): Ka .332925 and .489645, Sv 18 and
 # 75, Sa1 0 and -19.176241, Sa2 5.992647 and 8.733503, by the print patterns.

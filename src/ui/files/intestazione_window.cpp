@@ -4,6 +4,7 @@
 #include "platform/caratteri.h"
 #include "platform/registro_finestre.h"
 #include "platform/servizi.h"
+#include "ui/calcolo/controlli.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -35,6 +36,7 @@ IntestazioneWindow::IntestazioneWindow(Servizi& servizi)
         auto* testo = new QLineEdit(this);
         testo->setObjectName(q(v.chiave));
         testo->setMinimumWidth(320);
+        testo->setAccessibleName(q(v.etichetta)); // the caption's words, without the colon
         auto* etichetta = new QLabel(q(v.etichetta) + QStringLiteral(":"), this);
         etichetta->setBuddy(testo);
         campi->addRow(etichetta, testo);
@@ -42,22 +44,13 @@ IntestazioneWindow::IntestazioneWindow(Servizi& servizi)
     }
     principale->addLayout(campi);
 
-    Esito = new QLabel(this);
-    Esito->setObjectName(QStringLiteral("Esito"));
-    Esito->setWordWrap(true);
-    Esito->setAccessibleName(QStringLiteral("Esito"));
+    Esito = creaNota(this, "Esito", QStringLiteral("Esito"));
     principale->addWidget(Esito);
 
     auto* pulsanti = new QHBoxLayout;
-    Applica = new QPushButton(QStringLiteral("&Applica"), this);
-    Applica->setObjectName(QStringLiteral("Applica"));
-    Chiudi = new QPushButton(QStringLiteral("&Chiudi"), this);
-    Chiudi->setObjectName(QStringLiteral("Chiudi"));
-    for (QPushButton* p : {Applica, Chiudi})
-        p->setAutoDefault(false);
-    pulsanti->addWidget(Applica);
+    Applica = creaPulsante(this, pulsanti, "Applica", QStringLiteral("&Applica"));
     pulsanti->addStretch();
-    pulsanti->addWidget(Chiudi);
+    Chiudi = creaPulsante(this, pulsanti, "Chiudi", QStringLiteral("&Chiudi"));
     principale->addLayout(pulsanti);
 
     QObject::connect(Applica, &QPushButton::clicked, this,
