@@ -41,9 +41,11 @@ struct Risultato {
     std::string out, err;
 };
 
+// In process the report goes straight to the painter; the cases that run spintaro-calcola load
+// its module.
 Risultato esegui(const std::vector<std::string>& argomenti, const Separatori& sep = punto) {
     std::ostringstream out, err;
-    const int codice = eseguiCalcola(argomenti, out, err, sep);
+    const int codice = eseguiCalcola(argomenti, out, err, sep, scriviRelazioneSenzaFinestre);
     return {codice, out.str(), err.str()};
 }
 
