@@ -375,6 +375,25 @@ INSTANTIATE_TEST_SUITE_P(
         {"RelazioneDiscoPieno", "write:1:ENOSPC", "più spazio sul disco", File, false, true}}),
     [](const auto& caso) { return std::string(caso.param.nome); });
 
+// A calculator without its report module beside it or in ../lib/spintaro computes as ever; a
+// report is a failed write that says where the module was looked for, and no file appears.
+TEST(Calcola, SenzaIlModuloLaRelazioneNonSiScrive) {
+    const Temporanea dir;
+    fs::copy_file(SPINTARO_CALCOLA, dir / "spintaro-calcola");
+    const std::string calcola = "'" + (dir / "spintaro-calcola") + "' ";
+    EXPECT_EQ(std::system((calcola + "'" + esempio + "' >/dev/null").c_str()), 0);
+    const int stato = std::system((calcola + "--relazione '" + (dir / "r.pdf") + "' '" + esempio +
+                                   "' >/dev/null 2>'" + (dir / "err") + "'")
+                                      .c_str());
+    EXPECT_EQ(WEXITSTATUS(stato), 1);
+    const std::string err = leggiByte(dir / "err");
+    EXPECT_TRUE(combacia(err, "~/r.pdf: relazione non scritta: manca il modulo della relazione "
+                              "(cercato in " +
+                                  dir.percorso + "/spintaro_relazione.so, ~)\n"))
+        << err;
+    EXPECT_FALSE(fs::exists(dir / "r.pdf"));
+}
+
 // The report's inks on paper: each a colour of its own, black darkest, the band lightest short of
 // the white page; a line drawn in its own ink and width.
 TEST(Relazione, InchiostriELineeSullaCarta) {
