@@ -332,7 +332,7 @@ TEST_P(ScritturaConGuasti, FallisceLasciandoIlVecchioFileOScriveTutto) {
     const std::string file = dir / c.file;
     prepara(c.prima, file, "vecchio");
     const std::string ambiente = "-u LC_ALL LANG=it_IT.UTF-8 LD_PRELOAD=" SPINTARO_GUASTI
-                                 " ASAN_OPTIONS=verify_asan_link_order=0 SPINTARO_GUASTO=" +
+                                 " ASAN_OPTIONS=$ASAN_OPTIONS:verify_asan_link_order=0 SPINTARO_GUASTO=" +
                                  c.guasto + " SPINTARO_GUASTO_TRACCIA=" + (altrove / "traccia") +
                                  (c.corto ? " SPINTARO_GUASTO_CORTO=1" : "");
     const Risultato u =
