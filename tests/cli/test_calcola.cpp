@@ -331,10 +331,11 @@ TEST_P(ScritturaConGuasti, FallisceLasciandoIlVecchioFileOScriveTutto) {
     const Temporanea dir, altrove;
     const std::string file = dir / c.file;
     prepara(c.prima, file, "vecchio");
-    const std::string ambiente = "-u LC_ALL LANG=it_IT.UTF-8 LD_PRELOAD=" SPINTARO_GUASTI
-                                 " ASAN_OPTIONS=$ASAN_OPTIONS:verify_asan_link_order=0 SPINTARO_GUASTO=" +
-                                 c.guasto + " SPINTARO_GUASTO_TRACCIA=" + (altrove / "traccia") +
-                                 (c.corto ? " SPINTARO_GUASTO_CORTO=1" : "");
+    const std::string ambiente =
+        "-u LC_ALL LANG=it_IT.UTF-8 LD_PRELOAD=" SPINTARO_GUASTI
+        " ASAN_OPTIONS=$ASAN_OPTIONS:verify_asan_link_order=0 SPINTARO_GUASTO=" +
+        c.guasto + " SPINTARO_GUASTO_TRACCIA=" + (altrove / "traccia") +
+        (c.corto ? " SPINTARO_GUASTO_CORTO=1" : "");
     const Risultato u =
         lancia({c.relazione ? "--relazione" : "--esporta", file, esempio}, ambiente);
     EXPECT_TRUE(pulito(u.err)) << u.err;
