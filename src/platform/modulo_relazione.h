@@ -9,8 +9,8 @@ namespace spintaro {
 // The batch calculator paints its report in a module of its own, spintaro_relazione.so, loaded
 // only when a report is asked for: the painter needs Qt Gui, and linking it into the calculator
 // would make every call load it, a report or not. The module lies beside the program in the
-// build tree and, once installed, in ../lib/spintaro from the program's folder (the build's
-// SPINTARO_MODULI_RELATIVI).
+// build tree and, once installed, in ../lib/spintaro/moduli from the program's folder (the
+// build's SPINTARO_MODULI_RELATIVI).
 inline constexpr const char* FileModuloRelazione = "spintaro_relazione.so";
 inline constexpr const char* SimboloModuloRelazione = "spintaro_scrivi_relazione";
 

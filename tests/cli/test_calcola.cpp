@@ -376,8 +376,9 @@ INSTANTIATE_TEST_SUITE_P(
         {"RelazioneDiscoPieno", "write:1:ENOSPC", "più spazio sul disco", File, false, true}}),
     [](const auto& caso) { return std::string(caso.param.nome); });
 
-// A calculator without its report module beside it or in ../lib/spintaro computes as ever; a
-// report is a failed write that says where the module was looked for, and no file appears.
+// A calculator without its report module beside it or in ../lib/spintaro/moduli computes as
+// ever; a report is a failed write that says where the module was looked for, and no file
+// appears.
 TEST(Calcola, SenzaIlModuloLaRelazioneNonSiScrive) {
     const Temporanea dir;
     fs::copy_file(SPINTARO_CALCOLA, dir / "spintaro-calcola");

@@ -22,7 +22,7 @@ cmake --install "$build" --prefix "$p" >/dev/null
 libdir=$(sed -n 's/^CMAKE_INSTALL_LIBDIR:PATH=//p' "$build/CMakeCache.txt")
 
 atteso=$({
-    printf '%s\n' bin/spintaro bin/spintaro-calcola "${libdir:-lib}/spintaro/spintaro_relazione.so" \
+    printf '%s\n' bin/spintaro bin/spintaro-calcola "${libdir:-lib}/spintaro/moduli/spintaro_relazione.so" \
         "share/applications/$id.desktop" \
         share/doc/spintaro/{changelog.gz,copyright,esempi/due_strati.spt} \
         share/man/man1/spintaro{,-calcola}.1.gz "share/metainfo/$id.metainfo.xml" \
