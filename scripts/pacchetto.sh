@@ -81,6 +81,10 @@ SPINTARO_APP_ID=$id chroot "$sistema" /bin/bash -euo pipefail -c '
     [ "$versione" = "spintaro-calcola 1.1.0" ] || { echo "versione inattesa: $versione"; exit 1; }
     spintaro-calcola --formato json /usr/share/doc/spintaro/esempi/due_strati.spt |
         grep -q "\"num_strati\":2" || { echo "l'"'"'esempio non si calcola"; exit 1; }
+    # The report through the module the package installs beside the calculator.
+    spintaro-calcola --relazione /tmp/r.pdf /usr/share/doc/spintaro/esempi/due_strati.spt \
+        >/dev/null && [ "$(head -c 5 /tmp/r.pdf)" = %PDF- ] ||
+        { echo "la relazione non si scrive"; exit 1; }
     for f in /usr/bin/spintaro /usr/share/applications/$id.desktop \
              /usr/share/mime/packages/$id.xml /usr/share/metainfo/$id.metainfo.xml \
              /usr/share/icons/hicolor/scalable/apps/$id.svg \

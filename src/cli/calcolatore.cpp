@@ -9,7 +9,7 @@
 #include "model/errore.h"
 #include "model/programma.h"
 #include "platform/file_system.h"
-#include "platform/pittore_relazione.h"
+#include "platform/intestazione_relazione.h"
 #include "report/relazione.h"
 #include "text/citazioni.h"
 #include "text/testi_strato.h"
@@ -726,7 +726,7 @@ std::optional<int> carica(Modulo1& m, AnalisiSpinta& analisi, DatiLavoro& dati,
 } // namespace
 
 int eseguiCalcola(const std::vector<std::string>& argomenti, std::ostream& out, std::ostream& err,
-                  const Separatori& sep) {
+                  const Separatori& sep, ScrittoreRelazione scriviRelazione) {
     const Analisi analisi = analizza(argomenti, out, err);
     if (!analisi.ok)
         return UscitaUso;
@@ -742,8 +742,6 @@ int eseguiCalcola(const std::vector<std::string>& argomenti, std::ostream& out, 
         csv.decimale =
             sep.decimale.empty() || sep.decimale == "." || sep.decimale == ";" ? "," : sep.decimale;
     }
-    // The report's fonts need a graphical application object; it is made only for the report.
-    const auto grafica = o.relazione ? ambienteGraficoSeManca() : nullptr;
     int esito = UscitaOk;
     // Every project is read and computed first, so that the CSV header knows whether any of them
     // has design results.

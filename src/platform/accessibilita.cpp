@@ -2,6 +2,7 @@
 #include "platform/accessibilita.h"
 
 #include "platform/finestra_base.h"
+#include "platform/tela.h"
 #include "platform/testo_zone.h"
 
 #include <QAccessibleWidget>
@@ -230,6 +231,8 @@ QAccessibleInterface* fabbrica(const QString& /*classe*/, QObject* oggetto) {
         return new CampoAccessibile(campo);
     if (auto* testo = qobject_cast<TestoAZone*>(oggetto))
         return new TestoAccessibile(testo);
+    if (auto* tela = qobject_cast<Tela*>(oggetto))
+        return new QAccessibleWidget(tela, QAccessible::Graphic);
     return nullptr;
 }
 

@@ -23,7 +23,8 @@ public:
 //   named by its caption or, without one, by its accessible name;
 // - CampoTesto as above;
 // - the lines of a TestoAZone (the report's table) are the items of a list, one per line, each
-//   read as its items in order.
+//   read as its items in order;
+// - the canvas of a diagram (Tela) is an image, named by its window with the diagram's summary.
 void installaAccessibilita();
 
 } // namespace spintaro

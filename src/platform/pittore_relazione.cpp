@@ -4,14 +4,12 @@
 #include "diagrams/geometria.h"
 
 #include <QBuffer>
-#include <QDateTime>
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QTimeZone>
 #include <array>
 #include <cstdio>
 #include <cstdlib>
@@ -160,25 +158,6 @@ EsitoFile scriviRelazione(const QString& percorso, const DocumentoRelazione& doc
     return scrivi(percorso, documento);
 }
 
-std::string programmaRelazione() {
-    return "Spintaro " SPINTARO_VERSIONE;
-}
-
-CodiceCalcolo codiceRelazione() {
-    return {SPINTARO_URL_WEB, SPINTARO_VERSIONE_VALIDAZIONE};
-}
-
-std::string dataOraRelazione() {
-    const QString formato = QStringLiteral("dd/MM/yyyy HH:mm");
-    bool numero = false;
-    const qint64 epoca = qEnvironmentVariable("SOURCE_DATE_EPOCH").toLongLong(&numero);
-    if (numero)
-        return (QDateTime::fromSecsSinceEpoch(epoca, QTimeZone::utc()).toString(formato) +
-                QStringLiteral(" UTC"))
-            .toStdString();
-    return QDateTime::currentDateTime().toString(formato).toStdString();
-}
-
 namespace {
 
 // The toolkit's notes (a missing runtime folder, a font substituted) are no business of the
@@ -224,6 +203,12 @@ std::unique_ptr<AmbienteGrafico, FineAmbienteGrafico> ambienteGraficoSeManca() {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     return std::unique_ptr<AmbienteGrafico, FineAmbienteGrafico>(new AmbienteGrafico);
+}
+
+EsitoFile scriviRelazioneSenzaFinestre(const PercorsoFile& percorso,
+                                       const DocumentoRelazione& documento) {
+    const auto grafica = ambienteGraficoSeManca();
+    return scriviRelazione(percorso, documento);
 }
 
 } // namespace spintaro

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/file_system.h"
+#include "platform/intestazione_relazione.h"
 #include "report/documento_relazione.h"
 #include "report/relazione.h"
 
@@ -46,17 +47,6 @@ PdfRelazione pdfRelazione(const DocumentoRelazione& documento);
 EsitoFile scriviRelazione(const PercorsoFile& percorso, const DocumentoRelazione& documento);
 EsitoFile scriviRelazione(const QString& percorso, const DocumentoRelazione& documento);
 
-// What the report says of the program that wrote it: "Spintaro" and the version.
-std::string programmaRelazione();
-
-// Where the program's source and its validation document are, and the document's version, as
-// the build was configured (SPINTARO_WEB, docs/validazione.md).
-CodiceCalcolo codiceRelazione();
-
-// When the report is written, "dd/mm/yyyy hh:mm" in local time; with SOURCE_DATE_EPOCH set (the
-// reproducible-builds convention) that moment in UTC, so documents made by scripts do not change.
-std::string dataOraRelazione();
-
 // Fonts need a QGuiApplication. The batch calculator makes one only when it writes a report,
 // on the offscreen platform unless QT_QPA_PLATFORM names another, so that no display is needed
 // and a display that has gone away cannot stop it. The object holds the application and the
@@ -67,5 +57,10 @@ struct FineAmbienteGrafico {
 };
 // Null when an application object already exists.
 std::unique_ptr<AmbienteGrafico, FineAmbienteGrafico> ambienteGraficoSeManca();
+
+// scriviRelazione in a process that has no application object: one is made for the write and
+// goes after it. This is what the batch calculator's report module runs.
+EsitoFile scriviRelazioneSenzaFinestre(const PercorsoFile& percorso,
+                                       const DocumentoRelazione& documento);
 
 } // namespace spintaro

@@ -29,7 +29,7 @@ struct DatiRelazione {
     const RisultatoProgetto* risultati = nullptr;
     // The project's heading (Committente, Opera, ...): its filled fields stand under the title.
     const Intestazione* intestazione = nullptr;
-    CodiceCalcolo codice;
+    CodiceCalcolo codice{};
 };
 
 // The calculation report of the job as it stands ("Relazione di calcolo della spinta attiva"),

@@ -41,9 +41,11 @@ struct Risultato {
     std::string out, err;
 };
 
+// In process the report goes straight to the painter; the cases that run spintaro-calcola load
+// its module.
 Risultato esegui(const std::vector<std::string>& argomenti, const Separatori& sep = punto) {
     std::ostringstream out, err;
-    const int codice = eseguiCalcola(argomenti, out, err, sep);
+    const int codice = eseguiCalcola(argomenti, out, err, sep, scriviRelazioneSenzaFinestre);
     return {codice, out.str(), err.str()};
 }
 
@@ -340,10 +342,11 @@ TEST_P(ScritturaConGuasti, FallisceLasciandoIlVecchioFileOScriveTutto) {
     const Temporanea dir, altrove;
     const std::string file = dir / c.file;
     prepara(c.prima, file, "vecchio");
-    const std::string ambiente = "-u LC_ALL LANG=it_IT.UTF-8 LD_PRELOAD=" SPINTARO_GUASTI
-                                 " ASAN_OPTIONS=verify_asan_link_order=0 SPINTARO_GUASTO=" +
-                                 c.guasto + " SPINTARO_GUASTO_TRACCIA=" + (altrove / "traccia") +
-                                 (c.corto ? " SPINTARO_GUASTO_CORTO=1" : "");
+    const std::string ambiente =
+        "-u LC_ALL LANG=it_IT.UTF-8 LD_PRELOAD=" SPINTARO_GUASTI
+        " ASAN_OPTIONS=$ASAN_OPTIONS:verify_asan_link_order=0 SPINTARO_GUASTO=" +
+        c.guasto + " SPINTARO_GUASTO_TRACCIA=" + (altrove / "traccia") +
+        (c.corto ? " SPINTARO_GUASTO_CORTO=1" : "");
     const Risultato u =
         lancia({c.relazione ? "--relazione" : "--esporta", file, esempio}, ambiente);
     EXPECT_TRUE(pulito(u.err)) << u.err;
@@ -383,6 +386,26 @@ INSTANTIATE_TEST_SUITE_P(
         {"NomeNonUtf8", "", "", Niente, false, false, "e\xFF.dat"},
         {"RelazioneDiscoPieno", "write:1:ENOSPC", "più spazio sul disco", File, false, true}}),
     [](const auto& caso) { return std::string(caso.param.nome); });
+
+// A calculator without its report module beside it or in ../lib/spintaro/moduli computes as
+// ever; a report is a failed write that says where the module was looked for, and no file
+// appears.
+TEST(Calcola, SenzaIlModuloLaRelazioneNonSiScrive) {
+    const Temporanea dir;
+    fs::copy_file(SPINTARO_CALCOLA, dir / "spintaro-calcola");
+    const std::string calcola = "'" + (dir / "spintaro-calcola") + "' ";
+    EXPECT_EQ(std::system((calcola + "'" + esempio + "' >/dev/null").c_str()), 0);
+    const int stato = std::system((calcola + "--relazione '" + (dir / "r.pdf") + "' '" + esempio +
+                                   "' >/dev/null 2>'" + (dir / "err") + "'")
+                                      .c_str());
+    EXPECT_EQ(WEXITSTATUS(stato), 1);
+    const std::string err = leggiByte(dir / "err");
+    EXPECT_TRUE(combacia(err, "~/r.pdf: relazione non scritta: manca il modulo della relazione "
+                              "(cercato in " +
+                                  dir.percorso + "/spintaro_relazione.so, ~)\n"))
+        << err;
+    EXPECT_FALSE(fs::exists(dir / "r.pdf"));
+}
 
 // The report's inks on paper: each a colour of its own, black darkest, the band lightest short of
 // the white page; a line drawn in its own ink and width.

@@ -28,7 +28,8 @@ ENTRATA = ["Sovraccarico=Sovraccarico", "Potenza Strato=Potenza Strato", "γ (In
            "Attrito interno (Inserimento dati)=Attrito interno"]
 CAMPI = [(*c.split("="), c in ENTRATA) for c in SOLO_LETTURA + ENTRATA]
 
-# Each window: the control that opens it (role, name), the window's name, role and description.
+# Each window: the control that opens it (role, name), the window's name, role and description
+# (for a diagram also the name of the image it holds).
 FINESTRE = [
     ("push button", "Diagramma Sv", "Sigma v", "frame",
      "Tensioni verticali di 2 strati, profondità totale 4 m, valore massimo 75 kPa."),
@@ -127,6 +128,9 @@ def controlla(app, principale):
         verifica(f is not None and f.getRoleName() == ruolo
                  and f.description == (descrizione or f.description),
                  f"{controllo}: window {nome!r} as {ruolo} with {descrizione!r}: {elenco(app)}")
+        # A diagram's drawing is an image that a reader names with the window's summary.
+        verifica(f is None or not descrizione or trova(f, "image", descrizione) is not None,
+                 f"{controllo}: no image named {descrizione!r} in {nome!r}")
     for nome, ruolo, controllo in PROGETTO_CONTROLLI:
         f = finestra(app, nome)
         verifica(f is not None and trova(f, ruolo, controllo) is not None,

@@ -15,6 +15,7 @@
 #include "ui/files/apri_window.h"
 #include "ui/files/salvaimmagine_window.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QBuffer>
 #include <QDirIterator>
@@ -79,6 +80,13 @@ TEST_P(Finestra, StampaSalvaENascondeConservandoIlDisegno) {
     const QImage prima = f->grab().toImage();
     EXPECT_TRUE(f->accessibleDescription().contains(c.massimo))
         << f->accessibleDescription().toStdString();
+    if (auto* d = qobject_cast<FinestraDiagramma*>(f)) { // the drawing: an image, named alike
+        QAccessibleInterface* i = QAccessible::queryAccessibleInterface(d->tela());
+        EXPECT_TRUE(i->role() == QAccessible::Graphic &&
+                    i->text(QAccessible::Name) == f->accessibleDescription() &&
+                    i->text(QAccessible::Name).contains(c.massimo))
+            << i->role() << " " << i->text(QAccessible::Name).toStdString();
+    }
     for (const Risposta r : {Risposta::Annulla, Risposta::Ok}) {
         a.messaggi.setNextAnswer(r);
         f->findChild<QAction*>(c.stampa)->trigger();

@@ -218,15 +218,18 @@ INSTANTIATE_TEST_SUITE_P(Casi, Domande,
 // Files matching the ";" patterns in any case, hidden ones left out; a click, or the keys, copies
 // the bare name, except in salvaimmagine.
 TEST_F(ProvaFile, GliElenchiFiltranoEUnClicCopiaIlNome) {
-    for (const char* nome : {"uno.spt", "Due.SPT", "tre.dat", "quattro.txt", ".nascosto.spt", "spt",
-                             "cinque.spt.bak", "foto.JPG", "c.tif", "d.gif", "e.bmp", "f.png"})
+    for (const char* nome :
+         {"uno.spt", "Due.SPT", "tre.dat", "quattro.txt", ".nascosto.spt", "spt", "cinque.spt.bak",
+          "foto.JPG", "c.tif", "d.gif", "e.bmp", "f.png", "g.SVG", "h.pdf", "i.svgz", "j.pdf.txt"})
         scriviFile(cartella.file(nome), "x");
     cartella.sottocartella("cartella.spt");
     const std::tuple<IdFinestra, QStringList, bool> casi[] = {
         {IdFinestra::Salva, {"Due.SPT", "tre.dat", "uno.spt"}, true},
         {IdFinestra::Apri, {"Due.SPT", "uno.spt"}, true},
         {IdFinestra::Esporta, {"tre.dat"}, true},
-        {IdFinestra::salvaimmagine, {"c.tif", "d.gif", "e.bmp", "foto.JPG"}, false}};
+        {IdFinestra::salvaimmagine,
+         {"c.tif", "d.gif", "e.bmp", "foto.JPG", "g.SVG", "h.pdf"},
+         false}};
     for (const auto& [id, nomi, copia] : casi) {
         FinestraBase* w = apri(id);
         SCOPED_TRACE(w->objectName().toStdString());

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Installs the build into a temporary prefix and checks every installed file: the two programs,
-# the desktop entry, the AppStream metadata, the project file type, the icons at their sizes, the
-# manual pages, the Debian copyright and changelog, and the example project. Validators must
-# report nothing; a missing validator fails the check under CI and is only reported elsewhere.
+# Installs the build into a temporary prefix and checks every installed file: the two programs
+# and the calculator's report module, the desktop entry, the AppStream metadata, the project file
+# type, the icons at their sizes, the manual pages, the Debian copyright and changelog, and the
+# example project. Validators must report nothing; a missing validator fails the check under CI
+# and is only reported elsewhere.
 set -euo pipefail
 build=$1
 id=${2:-org.example.Spintaro}
@@ -18,9 +19,11 @@ strumento() {
 }
 
 cmake --install "$build" --prefix "$p" >/dev/null
+libdir=$(sed -n 's/^CMAKE_INSTALL_LIBDIR:PATH=//p' "$build/CMakeCache.txt")
 
 atteso=$({
-    printf '%s\n' bin/spintaro bin/spintaro-calcola "share/applications/$id.desktop" \
+    printf '%s\n' bin/spintaro bin/spintaro-calcola "${libdir:-lib}/spintaro/moduli/spintaro_relazione.so" \
+        "share/applications/$id.desktop" \
         share/doc/spintaro/{changelog.gz,copyright,esempi/due_strati.spt} \
         share/man/man1/spintaro{,-calcola}.1.gz "share/metainfo/$id.metainfo.xml" \
         "share/mime/packages/$id.xml" "share/icons/hicolor/scalable/apps/$id.svg"
@@ -37,6 +40,12 @@ versione=$("$p/bin/spintaro-calcola" --version | head -1)
 [ "$versione" = "spintaro-calcola 1.1.0" ] || errore "versione: $versione"
 "$p/bin/spintaro-calcola" --formato json "$p/share/doc/spintaro/esempi/due_strati.spt" |
     grep -q '"num_strati":2' || errore "l'esempio installato non si calcola"
+# The calculator loads Qt Gui only for the report, from the module installed beside it.
+! ldd "$p/bin/spintaro-calcola" | grep -q 'libQt6Gui' || errore "spintaro-calcola carica Qt Gui"
+"$p/bin/spintaro-calcola" --relazione "$p/r.pdf" "$p/share/doc/spintaro/esempi/due_strati.spt" \
+    >/dev/null && [ "$(head -c 5 "$p/r.pdf")" = %PDF- ] ||
+    errore "la relazione dell'esempio installato non si scrive"
+rm -f "$p/r.pdf"
 
 desktop="$p/share/applications/$id.desktop"
 if strumento desktop-file-validate; then

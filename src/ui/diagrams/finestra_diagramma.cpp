@@ -58,7 +58,12 @@ FinestraDiagramma::costruisciMenu(const char* nomeMenu, const QString& testoMenu
 
 void FinestraDiagramma::caricamento() {
     m_tela->impostaDisegno(m_costruzione(servizi().modulo, m_tela->misuraX()));
-    setAccessibleDescription(descrizione());
+    // The window and the picture it holds say the same: a reader that walks into the window
+    // meets a named image, not an empty filler.
+    const QString sintesi = descrizione();
+    setAccessibleDescription(sintesi);
+    m_tela->setAccessibleName(sintesi);
+    m_tela->setAccessibleDescription(sintesi);
 }
 
 QString FinestraDiagramma::testoSintesi(const QString& cosa, const SintesiDiagramma& s) const {

@@ -15,14 +15,19 @@ namespace spintaro {
 SalvaimmagineWindow::SalvaimmagineWindow(Servizi& servizi)
     : FinestraSceltaFile(IdFinestra::salvaimmagine, servizi, QStringLiteral("Salva Immagine"), 7035,
                          4500) {
+    // After the four bitmap words, the two that write the drawing as vector output. The file
+    // list shows every kind of image the dialog writes, so a saved picture is listed.
+    const QStringList formati = {QStringLiteral("bmp"), QStringLiteral("jpg"),
+                                 QStringLiteral("gif"), QStringLiteral("tif"),
+                                 QStringLiteral("svg"), QStringLiteral("pdf")};
+    QStringList schemi;
+    for (const QString& parola : formati)
+        schemi.append(QStringLiteral("*.") + parola);
     Dir1 = creaListaCartelle(120, 840, 3015, 2115);
-    File1 = creaListaFile(QStringLiteral("*.bmp;*.jpg;*.tif;*.gif"), 3240, 840, 3495, 2235);
+    File1 = creaListaFile(schemi.join(QLatin1Char(';')), 3240, 840, 3495, 2235);
     Salva = creaPulsante("Salva", QStringLiteral("Salva"), 2760, 3480, 1455, 375);
     txt_salva = creaCasellaNome("txt_salva", QStringLiteral("Nuovo"), 480, 3360, 2055, 285);
-    // After the four bitmap words, the two that write the drawing as vector output.
-    txt_formato = creaFormato({QStringLiteral("bmp"), QStringLiteral("jpg"), QStringLiteral("gif"),
-                               QStringLiteral("tif"), QStringLiteral("svg"), QStringLiteral("pdf")},
-                              QStringLiteral("bmp"), 480, 3720, 2055, 315);
+    txt_formato = creaFormato(formati, QStringLiteral("bmp"), 480, 3720, 2055, 315);
     Annulla = creaPulsante("Annulla", QStringLiteral("Annulla"), 4440, 3480, 1455, 375);
     Drive1 = creaListaDischi(120, 480, 3015, 315);
 

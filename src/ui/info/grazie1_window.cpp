@@ -48,7 +48,7 @@ Grazie1Window::Grazie1Window(Servizi& servizi)
     Label2->setWordWrap(true);
     Label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
-    // The replacement fonts of this system run a little wider than the original one: a wrapping
+    // The fonts that stand for Arial and MS Sans Serif here may run a little wider: a wrapping
     // label whose text needs more lines than its height holds grows downwards instead of cutting
     // the text. Label1 has room to grow before Label2 begins.
     for (QLabel* l : {Label1, Label2})
