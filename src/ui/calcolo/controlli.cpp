@@ -24,4 +24,13 @@ QPushButton* creaPulsante(QWidget* finestra, QHBoxLayout* riga, const char* nome
     return p;
 }
 
+void mostraEsito(QLabel* nota, const QString& testo, bool errore) {
+    nota->setText(testo);
+    QPalette colori = nota->palette();
+    colori.setColor(QPalette::WindowText,
+                    errore ? QColor(0x99, 0, 0)
+                           : nota->parentWidget()->palette().color(QPalette::WindowText));
+    nota->setPalette(colori);
+}
+
 } // namespace spintaro

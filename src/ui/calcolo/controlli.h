@@ -15,5 +15,8 @@ namespace spintaro {
 QLabel* creaNota(QWidget* finestra, const char* nome, const QString& nomeAccessibile);
 QPushButton* creaPulsante(QWidget* finestra, QHBoxLayout* riga, const char* nome,
                           const QString& testo);
+// Shows the outcome of a command in the note: a refusal in dark red, anything else in the
+// window's text colour.
+void mostraEsito(QLabel* nota, const QString& testo, bool errore);
 
 } // namespace spintaro

@@ -92,11 +92,7 @@ bool IntestazioneWindow::applica() {
 }
 
 void IntestazioneWindow::segnala(const QString& testo, bool errore) {
-    Esito->setText(testo);
-    QPalette colori = Esito->palette();
-    colori.setColor(QPalette::WindowText,
-                    errore ? QColor(0x99, 0, 0) : palette().color(QPalette::WindowText));
-    Esito->setPalette(colori);
+    mostraEsito(Esito, testo, errore);
 }
 
 } // namespace spintaro
