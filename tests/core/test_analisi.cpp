@@ -281,7 +281,10 @@ TEST(Sisma, AmplificazioneEBetaM) {
 // kh 0.2: θ = 11.3157°, K = cos²(18.684°)/(cos²θ·(1 + √(sin 30°·sin 18.684°/cos θ))²) = 0.473519;
 // kh 0.15, kv 0.075 down, δ 20°, β 15°: θ = 7.9475°, E.2 since β ≤ φ − θ = 22.05° although
 // β > θ: K = 0.553559; kh 0.15, β 25° > φ − θ = 21.46°: E.3, K = cos²(φ−θ)/cos²θ = 0.885714;
-// passive kh 0.1 (θ 5.7135°), E.4 without wall friction even when δ is given: 2.819520.
+// passive kh 0.1 (θ 5.7135°), E.4 without wall friction even when δ is given: 2.819520; the
+// slope in E.4 (sin(φ + β − θ), cos β): passive β 10°, θ 5.7135°: 3.896442; passive φ′ 35°,
+// β −5°, kh 0.2, kv 0.1 up (θ 12.5352°): 2.669321; active with the ground falling away, δ 20°,
+// β −10°, θ 7.9475°: K = 0.346543, K·cos δ = 0.325664.
 TEST(Sisma, MononobeOkabeACalcoloAMano) {
     struct Caso {
         bool attiva;
@@ -293,6 +296,9 @@ TEST(Sisma, MononobeOkabeACalcoloAMano) {
         {true, 30, 0, 25, 8.535092538, 0.885713649, 0.885713649},
         {false, 30, 0, 0, 5.713489633, 2.819520376, 2.819520376},
         {false, 30, 20, 0, 5.713489633, 2.819520376, 2.819520376},
+        {false, 30, 0, 10, 5.713489633, 3.896441617, 3.896441617},
+        {false, 35, 0, -5, 12.535162502, 2.669320985, 2.669320985},
+        {true, 30, 20, -10, 7.947500855, 0.346542556, 0.325664452},
     };
     for (const Caso& c : casi) {
         const auto k = CoefficienteMononobeOkabe(c.attiva, c.fi, c.delta, c.beta, c.theta);
