@@ -128,6 +128,13 @@ struct Terreno {
     double tanDelta = 0;
 };
 
+// The segments handed to the shares and their inclinations: one buffer for every row.
+struct Buffer {
+    std::vector<Strato> strati;
+    std::vector<double> inclinazioni;
+    std::vector<double> tangenti; // tan θ of each layer in the row being computed
+};
+
 // What one value of (kh, kv, s) gives for the whole profile.
 struct Calcolo {
     std::vector<StratoProgetto> strati;
@@ -139,14 +146,17 @@ struct Calcolo {
 std::optional<std::string> calcola(const Modulo1& m, const ParametriCalcolo& p,
                                    const std::vector<Terreno>& terreni,
                                    const std::vector<Acqua>& acqua, double kh, double kv, int segno,
-                                   const std::string& riga, Calcolo& out) {
+                                   const std::string& riga, Buffer& buffer, Calcolo& out) {
     const ParametriSisma& ps = p.sisma;
     const bool attiva = p.stato == StatoTerreno::Attiva;
     const double fattore = 1.0 + segno * kv; // on the weight, the surcharge and in tan θ
     const double segnoC = attiva ? -1.0 : 1.0;
     const std::size_t n = terreni.size();
-    std::vector<Strato> segmenti(n);
-    std::vector<double> inclinazioni(n);
+    std::vector<Strato>& segmenti = buffer.strati;
+    std::vector<double>& inclinazioni = buffer.inclinazioni;
+    segmenti.resize(n);
+    inclinazioni.resize(n);
+    buffer.tangenti.resize(n);
     out.strati.assign(n, {});
     double svSopra = m.Strati(0).Sv;
     double altezza = 0;
@@ -172,17 +182,33 @@ std::optional<std::string> calcola(const Modulo1& m, const ParametriCalcolo& p,
                 (ps.acquaPermeabile ? t.gamma - ps.porosita * GammaAcqua : t.gamma) / immerso;
         }
         const double tanTheta = rapporto * kh / fattore;
-        const double theta = kh == 0 ? 0.0 : Gradi(std::atan(tanTheta));
-        if (sommerso && theta > 45)
-            return chi() + ": sotto falda θ = " + gradi(theta) +
-                   " supera 45°, fuori dal campo di Mononobe-Okabe (EN 1998-5 E.6, E.7)";
+        // A soil met just above (profiles repeat their soils) with the same tan θ has its θ and
+        // coefficient already: the same inputs give the same numbers.
+        const std::size_t prima = i < 4 ? 0 : i - 4;
+        std::size_t noto = i;
+        for (std::size_t j = i; j-- > prima && noto == i;)
+            if (terreni[j].phi == t.phi && terreni[j].delta == t.delta &&
+                buffer.tangenti[j] == tanTheta &&
+                (m.Strati(static_cast<long long>(j) + 1).Falda != 0) == sommerso)
+                noto = j;
+        buffer.tangenti[i] = tanTheta;
+        double theta = 0;
         std::optional<Coefficiente> k;
-        if (theta == 0) {
-            k = CoefficienteSpinta(p.stato, Teoria::Coulomb, t.phi, attiva ? t.delta : 0.0, p.beta,
-                                   1);
+        if (noto != i) {
+            theta = *out.strati[noto].theta;
+            k = out.strati[noto].k;
         } else {
-            const double ct = 1 / std::sqrt(1 + tanTheta * tanTheta);
-            k = mononobeOkabe(attiva, t.seni, t.phi, t.delta, p.beta, theta, tanTheta * ct, ct);
+            theta = kh == 0 ? 0.0 : Gradi(std::atan(tanTheta));
+            if (sommerso && theta > 45)
+                return chi() + ": sotto falda θ = " + gradi(theta) +
+                       " supera 45°, fuori dal campo di Mononobe-Okabe (EN 1998-5 E.6, E.7)";
+            if (theta == 0) {
+                k = CoefficienteSpinta(p.stato, Teoria::Coulomb, t.phi, attiva ? t.delta : 0.0,
+                                       p.beta, 1);
+            } else {
+                const double ct = 1 / std::sqrt(1 + tanTheta * tanTheta);
+                k = mononobeOkabe(attiva, t.seni, t.phi, t.delta, p.beta, theta, tanTheta * ct, ct);
+            }
         }
         if (!k) {
             if (attiva && t.phi - theta < 0)
@@ -287,7 +313,7 @@ std::optional<std::string> AggiungiRigheSismiche(const Modulo1& m, const Paramet
     const bool attiva = p.stato == StatoTerreno::Attiva;
     // M1 parameters (NTC 2018 §7.11.6.2.2), wall friction as the static calculation takes it.
     std::vector<Terreno> terreni(numero);
-    std::vector<Acqua> acqua(numero);
+    const std::vector<Acqua> acqua = PressioniAcqua(m, n);
     double altezza = 0;
     for (std::size_t i = 0; i < numero; ++i) {
         const Strato& s = m.Strati(static_cast<long long>(i) + 1);
@@ -297,15 +323,15 @@ std::optional<std::string> AggiungiRigheSismiche(const Modulo1& m, const Paramet
         t.delta = p.teoria == Teoria::Coulomb ? p.deltaPhi * t.phi : 0.0;
         t.seni = seni(t.phi, attiva ? t.delta : 0.0, p.beta);
         t.tanDelta = t.seni.sd / t.seni.cd;
-        acqua[i] = PressioneAcqua(m, static_cast<long long>(i) + 1);
         altezza += s.Potenza;
         if (std::abs(p.beta) > t.phi)
             return "lo strato " + std::to_string(i + 1) +
                    " nella combinazione sismica: l'inclinazione del terrapieno β = " +
                    gradi(p.beta) + " supera l'angolo di attrito di progetto φ′d = " + gradi(t.phi);
     }
+    Buffer buffer;
     Calcolo statico;
-    if (auto e = calcola(m, p, terreni, acqua, 0, 0, 1, "senza sisma", statico))
+    if (auto e = calcola(m, p, terreni, acqua, 0, 0, 1, "senza sisma", buffer, statico))
         return e;
     for (std::size_t k = 0; k < NumeroStatiLimite; ++k) {
         if (!p.sisma.stati[k])
@@ -321,7 +347,7 @@ std::optional<std::string> AggiungiRigheSismiche(const Modulo1& m, const Paramet
             const std::string riga =
                 "allo " + nome + " con kv verso " + (segno > 0 ? "il basso" : "l'alto");
             Calcolo c;
-            if (auto e = calcola(m, p, terreni, acqua, az.kh, az.kv, segno, riga, c))
+            if (auto e = calcola(m, p, terreni, acqua, az.kh, az.kv, segno, riga, buffer, c))
                 return e;
             RigaProgetto r;
             r.nome = nome;

@@ -56,9 +56,15 @@ struct Parametri {
 // What one pass (one value of the surcharge) gives for the whole profile.
 struct Passo {
     std::vector<Pressioni> pressioni; // per layer, horizontal, with u
-    std::vector<Pressioni> verticali; // per layer, the vertical component of the earth pressure
     AnalisiSpinta analisi;
     double spintaVerticale = 0;
+};
+
+// The segments a pass hands to the shares and their inclinations: one buffer for every pass of
+// a calculation.
+struct Segmenti {
+    std::vector<Strato> strati;
+    std::vector<double> inclinazioni; // tangents, per segment
 };
 
 double verticale(double pressione, double u, double tanInclinazione) {
@@ -69,17 +75,18 @@ double verticale(double pressione, double u, double tanInclinazione) {
 // their shares of the thrust. A layer whose pressure crosses the minimum inside it is split at
 // the crossing so that the shares follow the cut line exactly.
 Passo passo(const Modulo1& m, const std::vector<Parametri>& par, const std::vector<Acqua>& acqua,
-            double q, const ParametriCalcolo& p) {
+            double q, const ParametriCalcolo& p, Segmenti& buffer) {
     const double segno = p.stato == StatoTerreno::Attiva    ? -1.0
                          : p.stato == StatoTerreno::Passiva ? 1.0
                                                             : 0.0;
     Passo r;
-    std::vector<Strato> segmenti;
-    std::vector<double> inclinazioni; // tangents, per segment
+    std::vector<Strato>& segmenti = buffer.strati;
+    std::vector<double>& inclinazioni = buffer.inclinazioni;
+    segmenti.clear();
+    inclinazioni.clear();
     segmenti.reserve(2 * par.size());
     inclinazioni.reserve(2 * par.size());
     r.pressioni.reserve(par.size());
-    r.verticali.reserve(par.size());
     double svSopra = q;
     for (std::size_t i = 0; i < par.size(); ++i) {
         const Strato& dato = m.Strati(static_cast<long long>(i) + 1);
@@ -128,8 +135,6 @@ Passo passo(const Modulo1& m, const std::vector<Parametri>& par, const std::vect
             inclinazioni.push_back(par[i].tanInclinazione);
         }
         r.pressioni.push_back(pr);
-        r.verticali.push_back({verticale(pr.alto, u.u1, par[i].tanInclinazione),
-                               verticale(pr.base, u.u2, par[i].tanInclinazione)});
         svSopra = s.Sv;
     }
     r.analisi = AnalizzaStrati(segmenti);
@@ -181,10 +186,7 @@ RisultatoProgetto CalcolaSpinteProgetto(const Modulo1& m, const ParametriCalcolo
         return out;
     }
     const auto numero = static_cast<std::size_t>(n);
-    std::vector<Acqua> acqua;
-    acqua.reserve(numero);
-    for (int i = 1; i <= n; ++i)
-        acqua.push_back(PressioneAcqua(m, i));
+    const std::vector<Acqua> acqua = PressioniAcqua(m, n);
     const double q = m.Strati(0).Sv;
 
     bool avvisoKp = false;
@@ -196,6 +198,8 @@ RisultatoProgetto CalcolaSpinteProgetto(const Modulo1& m, const ParametriCalcolo
         std::optional<Passo> conQ, senzaQ;
     };
     std::optional<Comune> comune;
+    Segmenti buffer;
+    out.righe.reserve(NumeroCombinazioni + 2 * NumeroStatiLimite);
     for (std::size_t ci = 0; ci < NumeroCombinazioni; ++ci) {
         if (!p.combinazioni[ci])
             continue;
@@ -248,11 +252,11 @@ RisultatoProgetto CalcolaSpinteProgetto(const Modulo1& m, const ParametriCalcolo
                 avvisoKp = true;
         }
         if (!comune->conQ)
-            comune->conQ = passo(m, par, acqua, q, p);
+            comune->conQ = passo(m, par, acqua, q, p, buffer);
         // Without a surcharge S(q) is S(0): E_d = γG1·S.
         const bool unPasso = f.g1 == f.q || q == 0.0;
         if (!unPasso && !comune->senzaQ)
-            comune->senzaQ = passo(m, par, acqua, 0.0, p);
+            comune->senzaQ = passo(m, par, acqua, 0.0, p, buffer);
         const Passo& conQ = *comune->conQ;
         const Passo& senzaQ = unPasso ? conQ : *comune->senzaQ;
         const auto valore = [&](auto prendi) {
@@ -284,8 +288,10 @@ RisultatoProgetto CalcolaSpinteProgetto(const Modulo1& m, const ParametriCalcolo
             s.k = par[i].k;
             s.sa1 = valore([i](const Passo& x) { return x.pressioni[i].alto; });
             s.sa2 = valore([i](const Passo& x) { return x.pressioni[i].base; });
-            s.sv1 = valore([i](const Passo& x) { return x.verticali[i].alto; });
-            s.sv2 = valore([i](const Passo& x) { return x.verticali[i].base; });
+            const double t = par[i].tanInclinazione;
+            const Acqua& u = acqua[i];
+            s.sv1 = valore([&](const Passo& x) { return verticale(x.pressioni[i].alto, u.u1, t); });
+            s.sv2 = valore([&](const Passo& x) { return verticale(x.pressioni[i].base, u.u2, t); });
             s.u1 = f.g1 == 1.0 ? acqua[i].u1 : f.g1 * acqua[i].u1;
             s.u2 = f.g1 == 1.0 ? acqua[i].u2 : f.g1 * acqua[i].u2;
             r.strati.push_back(s);
@@ -319,6 +325,11 @@ RisultatoProgetto CalcolaSpinteProgetto(const Modulo1& m, const ParametriCalcolo
             "Con δ > φ′/3 il coefficiente passivo di Coulomb, che assume una superficie di "
             "rottura piana, sovrastima la resistenza passiva (a sfavore di sicurezza): usare "
             "δ ≤ φ′/3 o un metodo con superficie di rottura curva.");
+    if (SismaRichiesto(p.sisma) && p.teoria == Teoria::Rankine && p.beta != 0)
+        out.avvisi.emplace_back(
+            "Le righe sismiche usano Mononobe-Okabe, che estende Coulomb con δ = 0: con il "
+            "terrapieno inclinato la loro spinta statica (θ = 0) è quella di Coulomb e non "
+            "coincide con la riga SLE, calcolata con la formula di Rankine per il pendio.");
     if (auto e = AggiungiRigheSismiche(m, p, out.righe)) {
         out.messaggio = *e;
         out.righe.clear();

@@ -93,6 +93,15 @@ Acqua PressioneAcqua(const Modulo1& m, long long i) {
     return falda.prossimo(strato);
 }
 
+std::vector<Acqua> PressioniAcqua(const Modulo1& m, long long n) {
+    std::vector<Acqua> u;
+    u.reserve(static_cast<std::size_t>(std::max(n, 0LL)));
+    FaldaContinua falda;
+    for (long long i = 1; i <= n; ++i)
+        u.push_back(falda.prossimo(m.Strati(i)));
+    return u;
+}
+
 void CalcolaStrato(Modulo1& m, long long i) {
     calcolaStratoCon(m, i, PressioneAcqua(m, i));
 }

@@ -30,6 +30,8 @@ struct Acqua {
 // record 0 never belongs to one; a dry layer has no pore pressure. Reads only the inputs
 // (Potenza, Falda) of layers 1..i. Code 9 for i outside 1..50.
 Acqua PressioneAcqua(const Modulo1& m, long long i);
+// The same for layers 1..n in one pass down the profile, in order.
+std::vector<Acqua> PressioniAcqua(const Modulo1& m, long long n);
 
 // The lateral pressure of one layer at its top and at its base for a coefficient k, from the
 // vertical stress above the layer (svSopra), the layer's own Sv (at its base), its cohesion and

@@ -342,6 +342,17 @@ TEST(Sisma, KhZeroDaIValoriStaticiELaSpintaCresceConKh) {
                             x.strati[i].sa2 == sle.strati[i].sa2);
         }
     }
+    // Rankine on a slope: the seismic rows stay Coulomb with δ = 0, whose static thrust
+    // ½·18·25·cos²30°/(1 + √(sin 30°·sin 20°/cos 10°))² = 84.1273 is not the SLE row's; an
+    // avviso says so.
+    ParametriCalcolo pendio = conKh(0);
+    pendio.beta = 10;
+    const Modulo1 dritto = profilo(0, {strato(5, 18, 0, 30)});
+    const RisultatoProgetto r = CalcolaSpinteProgetto(dritto, pendio);
+    ASSERT_TRUE(r.ok) << r.messaggio;
+    EXPECT_NEAR(r.righe.back().sisma->spintaStatica, 84.1273, 1e-4);
+    ASSERT_EQ(r.avvisi.size(), 1U);
+    EXPECT_NE(r.avvisi[0].find("Mononobe-Okabe"), std::string::npos);
     for (bool permeabile : {false, true}) {
         double prima = 0;
         for (double kh = 0; kh <= 0.18; kh += 0.02) {
