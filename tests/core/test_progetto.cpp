@@ -245,11 +245,15 @@ TEST(Volumi, SoloPostiVeriLaRadiceELaCasaPrima) {
         {"1 0 8:1 / / rw - ext4 /dev/sda1 rw\n"
          "2 1 0:60 / /home rw - nfs nas:/home rw\n",
          "/home", "/ /home*"},
-        // No root in the table (a chroot), no home, lines that are not of the table's form.
+        // No root in the table (a chroot), no home, lines that are not of the table's form (a
+        // dash with nothing after it); one cut after the type is read, since nothing after it is
+        // used.
         {"garbage\n"
          "5 4 8:1 / /mnt/a rw\n"
-         "6 4 8:1 / /mnt/b rw - ext4 /dev/sda1 rw\n",
-         "", "/ /mnt/b"},
+         "6 4 8:1 / /mnt/b rw - ext4 /dev/sda1 rw\n"
+         "7 4 8:1 / /mnt/c rw shared:1 -\n"
+         "8 4 8:4 / /mnt/d rw - ext4\n",
+         "", "/ /mnt/b /mnt/d"},
     };
     for (const auto& [tabella, casa, attesi] : casi)
         EXPECT_EQ(elenco(VolumiDaElencare(LeggiMontaggi(tabella), casa)), attesi) << tabella;

@@ -3,6 +3,7 @@
 // the table header on every page, the diagrams at their data.
 #include "model/calcolo.h"
 #include "profili.h"
+#include "report/affidabilita.h"
 #include "report/misure_testo.h"
 #include "report/relazione.h"
 #include "report/scala_assi.h"
@@ -317,6 +318,14 @@ TEST(Pagine, CapitoloDelleSpinteDiProgetto) {
     EXPECT_NE(std::find(titolo, righe.end(), "122,350"), righe.end());
     EXPECT_NE(std::find(a1, righe.end(), "governa"), righe.end());
     EXPECT_GT(doc.pagine.size(), senza);
+    // The parameters' table lists the calculation's entries (not the heading's, not the partial
+    // factors, which have a table of their own). Beside the diagram, depth and σh of each
+    // boundary: 1.5·10·Ka = 4.994 at 0 m, (1.3·90 + 1.5·10)·Ka = 43.946 at 5 m (Ka 0.332925).
+    EXPECT_NE(std::find(titolo, righe.end(), "Attrito terra-muro \xCE\xB4/\xCF\x86\xE2\x80\xB2"),
+              righe.end());
+    EXPECT_EQ(std::find(titolo, righe.end(), "Committente"), righe.end());
+    const std::vector<std::string> confini = {"0,000", "4,994", "5,000", "43,946"};
+    EXPECT_NE(std::search(titolo, righe.end(), confini.begin(), confini.end()), righe.end());
 }
 
 // With the seismic rows the chapter gains its section after the static diagram: the site action
@@ -352,6 +361,23 @@ TEST(Pagine, SezioneSismica) {
     const auto slv = std::find(titolo, righe.end(), "158,723");
     ASSERT_NE(slv, righe.end());
     EXPECT_NE(std::find(slv, righe.end(), "governa"), righe.end());
+}
+
+// The judgement's bounds are "coerente" (0.90 and 1.10 included); a ratio that overflows, or a
+// value that is not finite, cannot be judged.
+TEST(Giudizio, LimitiDelRapporto) {
+    using enum Giudizio;
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const std::tuple<double, double, Giudizio> casi[] = {{1.1, 1, Coerente},
+                                                         {0.9, 1, Coerente},
+                                                         {1.1000001, 1, NonSpiegato},
+                                                         {0.8999999, 1, NonSpiegato},
+                                                         {0, 0, Coerente},
+                                                         {1, 0, NonSpiegato},
+                                                         {nan, 1, NonCalcolabile},
+                                                         {1e308, 1e-308, NonCalcolabile}};
+    for (const auto& [stima, programma, atteso] : casi)
+        EXPECT_EQ(GiudicaSpinta(stima, programma), atteso) << stima << " / " << programma;
 }
 
 // The sections NTC 2018 §10.2 asks. The heading's filled fields under the title, an empty one

@@ -148,6 +148,9 @@ TEST(TestiMostraStrato, OgniCasellaNelSuoFormato) {
         // top at 2, so the zero crossing 2 + 2 × 4.202030 / 19.585786 = 2.429090 is shown.
         {{strato(2, 10, 0, 30), strato(2, 20, 10, 20)}, 2, ",",
          "2|2|20,|10,|20,|,49|60,|0|15,384|2,429"},
+        // The last record: 49 m of sand above, Ka 0.332925, 882·Ka and 900·Ka.
+        {std::vector<Strato>(50, strato(1, 18, 0, 30)), 50, ",",
+         "50|1|18,|,|30,|,333|900,|293,64|299,632|"},
         {{strato(2, 18, 0, 30)}, 51, ",", "51|||||||||"},
         {{strato(2, 18, 0, 30)}, -1, ",", "-1|||||||||"}};
     // clang-format on

@@ -4,6 +4,7 @@
 
 #include "analisi/spinte_progetto.h"
 #include "finestre_file_prova.h"
+#include "platform/caratteri.h"
 #include "report/relazione.h"
 #include "ui/calcolo/parametri_window.h"
 #include "ui/calcolo/spinte_progetto_window.h"
@@ -15,6 +16,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
 
 namespace spintaro {
@@ -144,6 +146,71 @@ TEST_F(Calcolo, KhDatoDirettamenteDaDueRigheSismiche) {
     EXPECT_EQ(a.app.lavoro(), DatiLavoro{});
 }
 
+// The three windows as a user sees them: the program's font, every control inside its window
+// and clear of the others, buttons at their own width with "Chiudi" at the row's end, each box of
+// a list named with its caption; in the results, all seven rows of two limit states in view,
+// every cell wide enough for its text, names to the left and numbers to the right; the results'
+// "Parametri di calcolo..." opens that window.
+TEST_F(Calcolo, FinestreControlliAlLoroPosto) {
+    ParametriWindow* p = parametri();
+    scrivi(in(p, "kh-SLV"), "0,1");
+    scrivi(in(p, "kh-SLD"), "0,05");
+    in<QCheckBox>(p, "stati-limite-SLD")->setChecked(true);
+    clic(p->Applica);
+    SpinteProgettoWindow* r = risultati();
+    f->intestazione->trigger();
+    auto* h = istanza<IntestazioneWindow>(IdFinestra::Intestazione);
+    for (QWidget* w : std::initializer_list<QWidget*>{p, r, h}) {
+        SCOPED_TRACE(w->windowTitle().toStdString());
+        QCoreApplication::processEvents();
+        EXPECT_EQ(std::pair(w->font().family(), w->font().pointSizeF()),
+                  std::pair(fontMsSansSerif(8.25).family(), 8.25));
+        QList<QWidget*> controlli;
+        for (QWidget* c : w->findChildren<QWidget*>())
+            if (c->isVisibleTo(w) &&
+                (qobject_cast<QLabel*>(c) || qobject_cast<QAbstractButton*>(c) ||
+                 qobject_cast<QLineEdit*>(c) || qobject_cast<QComboBox*>(c) ||
+                 qobject_cast<QTableWidget*>(c)))
+                controlli << c;
+        const auto posto = [w](const QWidget* c) {
+            return QRect(c->mapTo(w, QPoint()), c->size());
+        };
+        for (const QWidget* c : controlli) {
+            EXPECT_TRUE(w->rect().contains(posto(c))) << c->objectName().toStdString();
+            for (const QWidget* d : controlli)
+                EXPECT_TRUE(c == d || c->isAncestorOf(d) || d->isAncestorOf(c) ||
+                            !posto(c).intersects(posto(d)))
+                    << c->objectName().toStdString() << " / " << d->objectName().toStdString();
+            const auto* b = qobject_cast<const QAbstractButton*>(c);
+            EXPECT_TRUE(!qobject_cast<const QPushButton*>(c) || b->width() == b->sizeHint().width())
+                << b->text().toStdString();
+            EXPECT_TRUE(!qobject_cast<const QCheckBox*>(c) || b->text() == "sì" ||
+                        b->accessibleName().endsWith(": " + b->text()))
+                << c->accessibleName().toStdString();
+        }
+        const auto* chiudi = w->findChild<QPushButton*>("Chiudi");
+        for (const QWidget* c : controlli)
+            EXPECT_LE(posto(c).right(), posto(chiudi).right() + 1) << c->objectName().toStdString();
+    }
+    ASSERT_EQ(r->Combinazioni->rowCount(), 7);
+    EXPECT_EQ(r->Combinazioni->verticalScrollBar()->maximum(), 0);
+    for (const QTableWidget* t : {r->Combinazioni, r->StratiRiga})
+        for (int i = 0; i < t->rowCount(); ++i)
+            for (int c = 0; c < t->columnCount(); ++c) {
+                const QTableWidgetItem* x = t->item(i, c);
+                EXPECT_GE(t->columnWidth(c), t->fontMetrics().horizontalAdvance(x->text()))
+                    << x->text().toStdString();
+                const bool testo =
+                    c == 0 || t->horizontalHeaderItem(c)->text() == QStringLiteral("Note");
+                EXPECT_EQ(x->textAlignment() & Qt::AlignHorizontal_Mask,
+                          testo ? Qt::AlignLeft : Qt::AlignRight)
+                    << x->text().toStdString();
+            }
+    p->close();
+    clic(r->Parametri);
+    EXPECT_TRUE(istanza(IdFinestra::Parametri) && istanza(IdFinestra::Parametri)->isVisible());
+}
+
 struct CasoRifiuto {
     std::string nome;
     const char* campo; // objectName of the line edit; empty: a step of its own below
@@ -166,6 +233,7 @@ TEST_P(Rifiuti, IlLavoroTieneISuoiParametri) {
     for (const QString& parola : c.parole.split('|'))
         EXPECT_TRUE(p->Esito->text().contains(parola)) << p->Esito->text().toStdString();
     EXPECT_TRUE(p->Esito->text().startsWith("Parametri non applicati: "));
+    EXPECT_EQ(p->Esito->palette().color(QPalette::WindowText), QColor(0x99, 0, 0));
     EXPECT_EQ(a.app.lavoro(), DatiLavoro{});
 }
 
