@@ -326,6 +326,18 @@ TEST(Pagine, CapitoloDelleSpinteDiProgetto) {
     EXPECT_EQ(std::find(titolo, righe.end(), "Committente"), righe.end());
     const std::vector<std::string> confini = {"0,000", "4,994", "5,000", "43,946"};
     EXPECT_NE(std::search(titolo, righe.end(), confini.begin(), confini.end()), righe.end());
+    // The governing row's layers: layer 1, φ′d 30°, c′d 0, K = Kh = Ka, δ 0, σh 4.994 / 43.946.
+    const std::vector<std::string> strato = {"Strati nella combinazione A1+M1:",
+                                             "1",
+                                             "30,00",
+                                             "0,00",
+                                             "0,3329",
+                                             "0,3329",
+                                             "0,00",
+                                             "4,994"};
+    const auto tabella = std::find(titolo, righe.end(), strato.front());
+    ASSERT_NE(tabella, righe.end());
+    EXPECT_NE(std::search(tabella, righe.end(), strato.begin() + 1, strato.end()), righe.end());
 }
 
 // With the seismic rows the chapter gains its section after the static diagram: the site action

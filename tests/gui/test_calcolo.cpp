@@ -193,6 +193,8 @@ TEST_F(Calcolo, FinestreControlliAlLoroPosto) {
             EXPECT_LE(posto(c).right(), posto(chiudi).right() + 1) << c->objectName().toStdString();
     }
     ASSERT_EQ(r->Combinazioni->rowCount(), 7);
+    r->Combinazioni->setCurrentCell(0, 0); // the first row has its layers too
+    EXPECT_EQ(r->StratiRiga->rowCount(), 2);
     EXPECT_EQ(r->Combinazioni->verticalScrollBar()->maximum(), 0);
     for (const QTableWidget* t : {r->Combinazioni, r->StratiRiga})
         for (int i = 0; i < t->rowCount(); ++i)
@@ -209,6 +211,10 @@ TEST_F(Calcolo, FinestreControlliAlLoroPosto) {
     p->close();
     clic(r->Parametri);
     EXPECT_TRUE(istanza(IdFinestra::Parametri) && istanza(IdFinestra::Parametri)->isVisible());
+    r->close(); // and the parameters window's own button, after applying, opens the results
+    clic(istanza<ParametriWindow>(IdFinestra::Parametri)->Risultati);
+    EXPECT_TRUE(istanza(IdFinestra::SpinteProgetto) &&
+                istanza(IdFinestra::SpinteProgetto)->isVisible());
 }
 
 struct CasoRifiuto {
