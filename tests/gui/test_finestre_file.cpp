@@ -262,6 +262,23 @@ TEST_F(ProvaFile, LElencoCartelleDallaRadiceEPoiLeSottocartelle) {
     EXPECT_EQ(voci, QStringList{QDir::rootPath()} + b.split('/', Qt::SkipEmptyParts) +
                         QStringList({"c", "D"}));
     EXPECT_EQ(d->currentItem()->text(), "b");
+    // Drawn as a tree: each folder of the path further right than the one above it, the
+    // subfolders of "b" one step further, side by side.
+    d->resize(d->width(), 40 * d->sizeHintForRow(0)); // every entry in view
+    const QImage schermo = d->viewport()->grab().toImage();
+    std::vector<int> sinistre;
+    for (int i = 0; i < d->count(); ++i) {
+        const QRect r = d->visualItemRect(d->item(i));
+        const QRgb fondo = schermo.pixel(r.left(), r.center().y());
+        int x = r.left();
+        while (x < r.right() && schermo.pixel(x, r.center().y()) == fondo)
+            ++x;
+        sinistre.push_back(x);
+    }
+    for (int i = 1; i + 2 < d->count(); ++i)
+        EXPECT_GT(sinistre[std::size_t(i)], sinistre[std::size_t(i) - 1]) << i;
+    EXPECT_EQ(sinistre[sinistre.size() - 1], sinistre[sinistre.size() - 2]);
+    EXPECT_GT(sinistre[sinistre.size() - 2], sinistre[sinistre.size() - 3]);
 
     apriCartella(d, b + "/c");
     EXPECT_EQ(std::tuple(d->currentItem()->text(), d->count(), ap->File1->cartella(),
