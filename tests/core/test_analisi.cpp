@@ -32,7 +32,7 @@ RigaProgetto riga(const Modulo1& m, const ParametriCalcolo& p, Combinazione c) {
 // β = 0, vertical wall: Ka = 0.4467, horizontal 0.44. The others are worked by hand with π = 3.14:
 // Coulomb φ 30° δ 20°: cos²φ / (cos δ·(1 + √(sin 50°·sin 30° / cos 20°))²) = 0.2975;
 // K0 = (1 − sin φ′)·√OCR·(1 + sin β) (EN 1997-1 §9.5.2): φ 30°, OCR 4: 1.0005; φ 30°, β 10°:
-// 0.5871; Rankine Kp = tan²(3.14/4 + φ/2): φ 30°: 2.9927.
+// 0.5871; φ 30°, β 1°: 0.5090; Rankine Kp = tan²(3.14/4 + φ/2): φ 30°: 2.9927.
 TEST(Coefficienti, EsempiPubblicatiECalcoliAMano) {
     struct Caso {
         StatoTerreno stato;
@@ -44,6 +44,7 @@ TEST(Coefficienti, EsempiPubblicatiECalcoliAMano) {
         {StatoTerreno::Attiva, Teoria::Coulomb, 30, 20, 0, 1, 0.2975, 0.2796, 0.0001},
         {StatoTerreno::Riposo, Teoria::Rankine, 30, 0, 0, 4, 1.0005, 1.0005, 0.0001},
         {StatoTerreno::Riposo, Teoria::Rankine, 30, 0, 10, 1, 0.5871, 0.5871, 0.0001},
+        {StatoTerreno::Riposo, Teoria::Rankine, 30, 0, 1, 1, 0.5090, 0.5090, 0.0001},
         {StatoTerreno::Passiva, Teoria::Rankine, 30, 0, 0, 1, 2.9927, 2.9927, 0.0001},
     };
     for (const Caso& c : casi) {
@@ -178,7 +179,8 @@ TEST(SpinteProgetto, ParametriErrati) {
         {"beta", "90"},        {"gamma-phi", "M1=0"},
         {"gamma-q", "A3=1"},   {"gamma-c", "M1=1,M1=2"},
         {"stato", "attivo"},   {"combinazioni", "sle,slu"},
-        {"opera", "a\nb"},
+        {"opera", "a\nb"},     {"delta-phi", "x/2"},
+        {"ocr", "2/"},
     };
     for (const auto& [chiave, testo] : errati) {
         DatiLavoro d;
@@ -187,11 +189,17 @@ TEST(SpinteProgetto, ParametriErrati) {
         EXPECT_EQ(motivo->rfind(chiave, 0), 0U) << *motivo;
         EXPECT_EQ(d, DatiLavoro{}) << chiave;
     }
+    DatiLavoro d;
+    EXPECT_NE(CercaParametro("suolo")->imposta(d, "F")->find("(A, B, C, D o E)"),
+              std::string::npos);
     ParametriCalcolo p;
     p.beta = 27;
     const RisultatoProgetto r = CalcolaSpinteProgetto(profilo(0, {strato(3, 18, 0, 30)}), p);
     EXPECT_FALSE(r.ok);
     EXPECT_NE(r.messaggio.find("lo strato 1 nella combinazione A2+M2"), std::string::npos);
+    p = {};
+    p.stato = StatoTerreno::Passiva; // Rankine's passive pressure has no warning
+    EXPECT_TRUE(CalcolaSpinteProgetto(profilo(0, {strato(3, 18, 0, 30)}), p).avvisi.empty());
     p = {};
     p.deltaPhi = 0.5;
     EXPECT_FALSE(CalcolaSpinteProgetto(profilo(0, {strato(3, 18, 0, 30)}), p).ok);
@@ -217,7 +225,10 @@ TEST(FileParametri, ScrittoRiletto) {
     d.parametri.sisma.ag = {std::nullopt, 0.25};
     d.parametri.sisma.stati = {false, true};
     d.parametri.sisma.topografia = CategoriaTopografica::T3;
+    d.parametri.sisma.f0 = {2.5, 2.5}; // one value for both limit states
     const std::string testo = TestoParametri(d);
+    EXPECT_NE(testo.find("f0 = 2.5\r\n"), std::string::npos) << testo;
+    EXPECT_EQ(TestoParametro(2.0 / 3.0) + " " + TestoParametro(1.0 / 3.0), "2/3 1/3");
     const LetturaParametri crlf = LeggiParametri(testo);
     ASSERT_TRUE(crlf.ok) << crlf.messaggio;
     EXPECT_EQ(crlf.dati, d);
@@ -338,8 +349,9 @@ TEST(Sisma, KhZeroDaIValoriStaticiELaSpintaCresceConKh) {
             EXPECT_EQ(x.spintaVerticale, sle.spintaVerticale);
             EXPECT_EQ(x.sisma->incremento, 0.0);
             for (std::size_t i = 0; i < 2; ++i)
-                EXPECT_TRUE(x.strati[i].sa1 == sle.strati[i].sa1 &&
-                            x.strati[i].sa2 == sle.strati[i].sa2);
+                EXPECT_TRUE(
+                    x.strati[i].sa1 == sle.strati[i].sa1 && x.strati[i].sa2 == sle.strati[i].sa2 &&
+                    x.strati[i].sv1 == sle.strati[i].sv1 && x.strati[i].sv2 == sle.strati[i].sv2);
         }
     }
     // Rankine on a slope: the seismic rows stay Coulomb with δ = 0, whose static thrust
@@ -477,6 +489,8 @@ TEST(Sisma, FuoriCampoEParametriErrati) {
     riposo.stato = StatoTerreno::Riposo;
     ParametriCalcolo entrambi = conKh(0.1);
     entrambi.sisma.ag = {0.2, std::nullopt};
+    ParametriCalcolo entrambiSld = conKh(0.1);
+    entrambiSld.sisma.ag = {std::nullopt, 0.2};
     ParametriCalcolo senzaF0 = sito;
     senzaF0.sisma.f0 = {};
     ParametriCalcolo soloSuolo;
@@ -493,6 +507,7 @@ TEST(Sisma, FuoriCampoEParametriErrati) {
         {secco, sito, "allo SLV kh = 1.323 non è minore di 1"},
         {secco, riposo, "non per lo stato a riposo"},
         {secco, entrambi, "kh e ag si escludono"},
+        {secco, entrambiSld, "kh e ag si escludono"},
         {secco, senzaF0, "stato limite SLV: manca F0 del sito"},
         {secco, soloSuolo, "parametri sismici senza azione"},
     };
