@@ -378,6 +378,7 @@ INSTANTIATE_TEST_SUITE_P(
         {"RinominaFallita", "rename:1:EXDEV", "su dischi diversi"},
         {"ChiusuraFallita", "close:1:EIO", "errore di scrittura sul disco"},
         {"DiscoPienoSenzaFile", "write:1:ENOSPC", "non c'è più spazio sul disco", Niente},
+        {"ScritturaNulla", "write:1:ZERO", "non c'è più spazio sul disco"},
         {"CortaPoiDiscoPieno", "write:3:ENOSPC", "non c'è più spazio sul disco", File, true},
         {"DiscoInSolaLettura", "open:1:EROFS", "il disco è in sola lettura"},
         {"PipaConIlNomePredefinito", "", "(è una pipe con nome)", Pipa, false, false, "Nuovo.dat"},

@@ -3,7 +3,7 @@
 //
 //   SPINTARO_GUASTO=funzione:n:ERRORE   the n-th call (from 1) of open, write, fdatasync, close
 //                                       or rename fails with that errno (EIO, ENOSPC, EROFS,
-//                                       EXDEV);
+//                                       EXDEV); with ZERO that write returns 0 instead;
 //   SPINTARO_GUASTO_CORTO=1             every write writes at most 3 bytes (a short write);
 //   SPINTARO_GUASTO_TRACCIA=file        each fault made adds a line "funzione ERRORE" there.
 //
@@ -49,7 +49,8 @@ bool guasto(Funzione f) {
     constexpr struct {
         const char* nome;
         int numero;
-    } Errori[] = {{"EIO", EIO}, {"ENOSPC", ENOSPC}, {"EROFS", EROFS}, {"EXDEV", EXDEV}};
+    } Errori[] = {
+        {"EIO", EIO}, {"ENOSPC", ENOSPC}, {"EROFS", EROFS}, {"EXDEV", EXDEV}, {"ZERO", 0}};
     for (const auto& e : Errori)
         if (std::strcmp(errore, e.nome) == 0) {
             if (const char* traccia = std::getenv("SPINTARO_GUASTO_TRACCIA"))
@@ -87,7 +88,7 @@ ssize_t write(int fd, const void* dati, size_t n) {
     static auto sistema = reale<ssize_t (*)(int, const void*, size_t)>("write");
     if (fd == descrittore && fd >= 0) {
         if (guasto(Write))
-            return -1;
+            return errno == 0 ? 0 : -1; // ZERO: nothing written, and no error
         if (std::getenv("SPINTARO_GUASTO_CORTO") != nullptr && n > 3)
             n = 3;
     }
