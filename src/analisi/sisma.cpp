@@ -292,16 +292,6 @@ std::optional<std::string> calcola(const Modulo1& m, const ParametriCalcolo& p,
     return std::nullopt;
 }
 
-bool finiti(const RigaProgetto& r) {
-    bool ok = std::isfinite(r.spinta) && std::isfinite(r.spintaVerticale) &&
-              std::isfinite(r.spintaAcqua) && std::isfinite(r.momento) &&
-              std::isfinite(r.sisma->spintaStatica) && std::isfinite(r.sisma->incremento);
-    for (const StratoProgetto& s : r.strati)
-        for (double v : {s.k.k, s.k.kh, s.sa1, s.sa2, s.sv1, s.sv2, s.u1, s.u2, *s.theta})
-            ok = ok && std::isfinite(v);
-    return ok;
-}
-
 } // namespace
 
 std::optional<std::string> AggiungiRigheSismiche(const Modulo1& m, const ParametriCalcolo& p,
@@ -386,7 +376,7 @@ std::optional<std::string> AggiungiRigheSismiche(const Modulo1& m, const Paramet
                 r.braccio = r.momento / r.spinta;
             r.strati = std::move(c.strati);
             r.sisma = d;
-            if (!finiti(r))
+            if (!RigaFinita(r))
                 return "allo " + nome +
                        " un risultato non è un numero finito: i valori degli strati sono troppo "
                        "grandi";

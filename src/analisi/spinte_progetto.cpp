@@ -163,16 +163,22 @@ std::string gradi(double v) {
     return TestoParametro(std::round(v * 100) / 100) + "°";
 }
 
-bool tuttiFiniti(const RigaProgetto& r) {
-    bool ok = std::isfinite(r.spinta) && std::isfinite(r.spintaVerticale) &&
-              std::isfinite(r.spintaAcqua) && std::isfinite(r.momento);
-    for (const StratoProgetto& s : r.strati)
-        for (double v : {s.k.k, s.k.kh, s.sa1, s.sa2, s.sv1, s.sv2, s.u1, s.u2})
-            ok = ok && std::isfinite(v);
-    return ok;
-}
-
 } // namespace
+
+// v·0 is 0 for a finite v and NaN otherwise, and a NaN stays in a sum of such terms (which
+// cannot overflow): one test for them all.
+bool RigaFinita(const RigaProgetto& r) {
+    const auto z = [](double v) {
+        return v * 0.0;
+    };
+    double zero = z(r.spinta) + z(r.spintaVerticale) + z(r.spintaAcqua) + z(r.momento);
+    if (r.sisma)
+        zero += z(r.sisma->spintaStatica) + z(r.sisma->incremento);
+    for (const StratoProgetto& s : r.strati)
+        zero += z(s.k.k) + z(s.k.kh) + z(s.sa1) + z(s.sa2) + z(s.sv1) + z(s.sv2) + z(s.u1) +
+                z(s.u2) + z(s.theta.value_or(0));
+    return zero == 0.0;
+}
 
 RisultatoProgetto CalcolaSpinteProgetto(const Modulo1& m, const ParametriCalcolo& p) {
     RisultatoProgetto out;
@@ -280,7 +286,7 @@ RisultatoProgetto CalcolaSpinteProgetto(const Modulo1& m, const ParametriCalcolo
             r.braccio = r.momento / r.spinta;
         r.strati.reserve(numero);
         for (std::size_t i = 0; i < numero; ++i) {
-            StratoProgetto s;
+            StratoProgetto& s = r.strati.emplace_back();
             s.phiD = par[i].phi;
             s.cD = par[i].coesioneUsata ? par[i].c : 0.0;
             s.gammaD = par[i].gamma;
@@ -294,9 +300,8 @@ RisultatoProgetto CalcolaSpinteProgetto(const Modulo1& m, const ParametriCalcolo
             s.sv2 = valore([&](const Passo& x) { return verticale(x.pressioni[i].base, u.u2, t); });
             s.u1 = f.g1 == 1.0 ? acqua[i].u1 : f.g1 * acqua[i].u1;
             s.u2 = f.g1 == 1.0 ? acqua[i].u2 : f.g1 * acqua[i].u2;
-            r.strati.push_back(s);
         }
-        if (!tuttiFiniti(r)) {
+        if (!RigaFinita(r)) {
             out.messaggio = "nella combinazione " + r.nome +
                             " un risultato non è un numero finito: i valori degli strati "
                             "sono troppo grandi";

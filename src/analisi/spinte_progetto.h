@@ -77,4 +77,7 @@ struct RisultatoProgetto {
 // state (kv downwards, then upwards): see analisi/sisma.h.
 RisultatoProgetto CalcolaSpinteProgetto(const Modulo1& m, const ParametriCalcolo& p);
 
+// Whether every number of the row (its totals, its seismic data, each layer's values) is finite.
+bool RigaFinita(const RigaProgetto& r);
+
 } // namespace spintaro

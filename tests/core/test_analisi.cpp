@@ -197,6 +197,16 @@ TEST(SpinteProgetto, ParametriErrati) {
     const RisultatoProgetto r = CalcolaSpinteProgetto(profilo(0, {strato(3, 18, 0, 30)}), p);
     EXPECT_FALSE(r.ok);
     EXPECT_NE(r.messaggio.find("lo strato 1 nella combinazione A2+M2"), std::string::npos);
+    // Values that overflow are refused with the reason; large finite ones are results.
+    for (const double gamma : {1e300, 1e308}) {
+        Modulo1 grande;
+        grande.Strati(1) = strato(3, gamma, 0, 30);
+        grande.NumStrati = 1;
+        const RisultatoProgetto g = CalcolaSpinteProgetto(grande, {});
+        EXPECT_EQ(g.ok, gamma == 1e300) << g.messaggio;
+        EXPECT_EQ(g.messaggio.find("un risultato non è un numero finito") != std::string::npos,
+                  gamma == 1e308);
+    }
     p = {};
     p.stato = StatoTerreno::Passiva; // Rankine's passive pressure has no warning
     EXPECT_TRUE(CalcolaSpinteProgetto(profilo(0, {strato(3, 18, 0, 30)}), p).avvisi.empty());
