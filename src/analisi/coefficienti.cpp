@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "analisi/coefficienti.h"
 
+#include "analisi/annesso_c.h"
 #include "model/calcolo.h"
 
 #include <cmath>
@@ -25,7 +26,7 @@ std::optional<Coefficiente> rankineInclinato(bool attiva, double fi, double beta
         return std::nullopt;
     const double r = std::sqrt(d);
     const double k = attiva ? cb * (cb - r) / (cb + r) : cb * (cb + r) / (cb - r);
-    return finito({k, k * cb, beta});
+    return finito({.k = k, .kh = k * cb, .inclinazione = beta});
 }
 
 // Coulomb (Müller-Breslau) for a vertical wall, wall friction δ, slope β:
@@ -43,7 +44,7 @@ std::optional<Coefficiente> coulomb(bool attiva, double fi, double delta, double
         return std::nullopt;
     const double den = attiva ? 1 + radice : 1 - radice;
     const double k = cf * cf / (cd * den * den);
-    return finito({k, k * cd, delta});
+    return finito({.k = k, .kh = k * cd, .inclinazione = delta});
 }
 
 } // namespace
@@ -65,13 +66,22 @@ std::optional<Coefficiente> CoefficienteSpinta(StatoTerreno stato, Teoria teoria
         // EN 1997-1 §9.5.2 (9.1) and (9.2): K0 = (1 − sin φ′)·√OCR, times (1 + sin β) on a slope.
         const double k = (1 - std::sin(Radianti(fi))) * std::sqrt(ocr) *
                          (beta == 0 ? 1.0 : 1 + std::sin(Radianti(beta)));
-        return finito({k, k, 0});
+        const auto kp = CoefficienteSpinta(StatoTerreno::Passiva, Teoria::Rankine, fi, 0, beta, 1);
+        if (kp && k > kp->kh)
+            return Coefficiente{.k = kp->kh, .kh = kp->kh, .limitato = true};
+        return finito({.k = k, .kh = k});
     }
     case StatoTerreno::Attiva:
     case StatoTerreno::Passiva:
         break;
     }
     const bool attiva = stato == StatoTerreno::Attiva;
+    if (teoria == Teoria::AnnessoC) {
+        const auto c = CoefficientiAnnessoCDi(attiva, fi, delta, beta);
+        if (!c)
+            return std::nullopt;
+        return finito({.k = c->kGamma, .kh = c->kGamma, .inclinazione = delta, .kc = c->kc});
+    }
     // A smooth wall under a level backfill is Rankine's case in both theories. Coulomb's formula
     // reduces to tan²(45° ∓ φ/2) only with the exact π, so that case takes the layer rule below
     // and the two theories give the same number where physics says they agree.
@@ -84,10 +94,38 @@ std::optional<Coefficiente> CoefficienteSpinta(StatoTerreno stato, Teoria teoria
     s.AttritoInterno = fi;
     if (attiva) {
         const double ka = CalcolaKa(s).Ka;
-        return finito({ka, ka, 0});
+        return finito({.k = ka, .kh = ka});
     }
     const double t = std::tan(PiGreco / 4.0 + Radianti(fi) / 2.0);
-    return finito({t * t, t * t, 0});
+    return finito({.k = t * t, .kh = t * t});
+}
+
+std::optional<std::string> StratoImpossibile(const Strato& s, double gammaD) {
+    if (!(s.AttritoInterno < 90))
+        return "l'angolo di attrito φ′ = " + TestoParametro(s.AttritoInterno) +
+               "° non è minore di 90°: nessun terreno ha un tale angolo e il coefficiente di "
+               "spinta non è definito";
+    if (s.Falda != 0 && !(gammaD > GammaAcqua))
+        return "sotto falda il peso di volume di progetto γd = " + TestoParametro(gammaD) +
+               " kN/m³ non supera quello dell'acqua, γw = 10 kN/m³: il peso immerso non è "
+               "positivo e lo strato è fisicamente impossibile";
+    return std::nullopt;
+}
+
+std::optional<std::string> AvvisoStratiImpossibili(const Modulo1& m) {
+    std::string elenco;
+    int quanti = 0;
+    for (int i = 1; i <= m.NumStrati && i <= UltimoRecord; ++i)
+        if (StratoImpossibile(m.Strati(i), m.Strati(i).Gamma)) {
+            elenco += (quanti == 0 ? "" : ", ") + std::to_string(i);
+            ++quanti;
+        }
+    if (quanti == 0)
+        return std::nullopt;
+    return (quanti == 1 ? "Lo strato " + elenco + " è fisicamente impossibile"
+                        : "Gli strati " + elenco + " sono fisicamente impossibili") +
+           " (sotto falda con γ non maggiore di γw = 10 kN/m³, o con φ′ di 90° o più): il "
+           "calcolo degli strati li calcola come sono, le spinte di progetto li rifiutano.";
 }
 
 } // namespace spintaro

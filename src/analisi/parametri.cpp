@@ -41,12 +41,16 @@ Esito numero(std::string_view testo, std::string_view nome, Intervallo r, std::s
     return std::nullopt;
 }
 
-constexpr Intervallo Fattori{0, 10, false, true};
-constexpr std::string_view RegolaFattori = "deve essere maggiore di 0 e al massimo 10";
+// The program applies only unfavourable factors: an action factor from 0.5 to 5, a factor that
+// divides a strength or a resistance from 1 (none) to 5.
+constexpr Intervallo FattoriAzioni{0.5, 5, true, true};
+constexpr std::string_view RegolaAzioni = "deve essere almeno 0,5 e al massimo 5";
+constexpr Intervallo FattoriResistenze{1, 5, true, true};
+constexpr std::string_view RegolaResistenze = "deve essere almeno 1 e al massimo 5";
 
 // "A1=1.3,A2=1.0": each set given once; a set left out keeps its value.
 Esito fattore(std::string_view testo, std::string_view nome, std::string_view a, std::string_view b,
-              Fattore& campo) {
+              bool azione, Fattore& campo) {
     Fattore nuovo = campo;
     std::array<bool, 2> visto{};
     std::string_view resto = testo;
@@ -68,7 +72,8 @@ Esito fattore(std::string_view testo, std::string_view nome, std::string_view a,
             return std::string(nome) + ": l'insieme " + std::string(chiave) + " è dato due volte";
         visto[k] = true;
         if (auto e = numero(voce.substr(uguale + 1), std::string(nome) + " " + std::string(chiave),
-                            Fattori, RegolaFattori, nuovo[k]))
+                            azione ? FattoriAzioni : FattoriResistenze,
+                            azione ? RegolaAzioni : RegolaResistenze, nuovo[k]))
             return e;
         if (virgola == std::string_view::npos)
             break;
@@ -175,28 +180,29 @@ constexpr std::string_view Acque[] = {"impermeabile", "permeabile"};
 struct DescrizioneFattore {
     std::string_view chiave, etichetta, clausola, aiuto;
     bool azioni; // sets A1, A2; otherwise M1, M2
+    bool azione; // a factor on an action (from 0.5); otherwise on a strength or resistance (from 1)
     Fattore ParametriCalcolo::*campo;
 };
 constexpr DescrizioneFattore DescrizioniFattori[] = {
     {"gamma-g1", "γG1 azioni permanenti sfavorevoli", "NTC 2018 Tab. 6.2.I",
      "coefficiente delle azioni permanenti (terra, acqua) per A1 e A2 (predefinito A1=1.3,A2=1.0)",
-     true, &ParametriCalcolo::gammaG1},
+     true, true, &ParametriCalcolo::gammaG1},
     {"gamma-q", "γQ azioni variabili sfavorevoli", "NTC 2018 Tab. 6.2.I",
-     "coefficiente del sovraccarico per A1 e A2 (predefinito A1=1.5,A2=1.3)", true,
+     "coefficiente del sovraccarico per A1 e A2 (predefinito A1=1.5,A2=1.3)", true, true,
      &ParametriCalcolo::gammaQ},
     {"gamma-phi", "γφ′ su tan φ′", "NTC 2018 Tab. 6.2.II",
-     "coefficiente su tan(phi') per M1 e M2 (predefinito M1=1,M2=1.25)", false,
+     "coefficiente su tan(phi') per M1 e M2 (predefinito M1=1,M2=1.25)", false, false,
      &ParametriCalcolo::gammaPhi},
     {"gamma-c", "γc′ sulla coesione efficace", "NTC 2018 Tab. 6.2.II",
-     "coefficiente sulla coesione c' per M1 e M2 (predefinito M1=1,M2=1.25)", false,
+     "coefficiente sulla coesione c' per M1 e M2 (predefinito M1=1,M2=1.25)", false, false,
      &ParametriCalcolo::gammaC},
     {"gamma-gamma", "γγ sul peso dell'unità di volume", "NTC 2018 Tab. 6.2.II",
-     "coefficiente sul peso di volume per M1 e M2 (predefinito M1=1,M2=1)", false,
+     "coefficiente sul peso di volume per M1 e M2 (predefinito M1=1,M2=1)", false, false,
      &ParametriCalcolo::gammaGamma},
     {"gamma-r", "γR resistenza passiva a valle",
      "NTC 2018 Tab. 6.5.I (A1+M1); R1 di §6.5.3.1.2 (A2+M2)",
      "coefficiente della resistenza passiva accanto a A1+M1 e A2+M2 (predefinito A1=1.4,A2=1)",
-     true, &ParametriCalcolo::gammaR},
+     true, false, &ParametriCalcolo::gammaR},
 };
 
 constexpr std::string_view insieme(const DescrizioneFattore& f, std::size_t k) {
@@ -221,7 +227,8 @@ template <std::size_t I> VoceParametro voceFattore() {
             },
             [](DatiLavoro& d, std::string_view t) {
                 constexpr const DescrizioneFattore& g = DescrizioniFattori[I];
-                return fattore(t, g.chiave, insieme(g, 0), insieme(g, 1), d.parametri.*g.campo);
+                return fattore(t, std::string(g.chiave) + " (" + std::string(g.etichetta) + ")",
+                               insieme(g, 0), insieme(g, 1), g.azione, d.parametri.*g.campo);
             },
             ""};
 }
@@ -292,23 +299,24 @@ const std::vector<VoceParametro>& tabella() {
         {"teoria",
          "Teoria",
          "",
-         "Rankine; Coulomb (Müller-Breslau) con attrito terra-muro",
-         "teoria: rankine (predefinito) o coulomb (Müller-Breslau)",
-         "rankine|coulomb",
+         "Rankine; Coulomb (Müller-Breslau) con attrito terra-muro; EN 1997-1 Annesso C "
+         "(superfici di rottura curve)",
+         "teoria: rankine (predefinito), coulomb (Müller-Breslau) o annesso-c (EN 1997-1 "
+         "Annesso C, superfici di rottura curve)",
+         "rankine|coulomb|annesso-c",
          T::Scelta,
-         {"rankine", "coulomb"},
+         {"rankine", "coulomb", "annesso-c"},
          true,
          [](const DatiLavoro& d) -> std::string {
-             return d.parametri.teoria == Teoria::Rankine ? "rankine" : "coulomb";
+             return std::string(ParolaTeoria(d.parametri.teoria));
          },
          [](DatiLavoro& d, std::string_view t) -> Esito {
-             if (t == "rankine")
-                 d.parametri.teoria = Teoria::Rankine;
-             else if (t == "coulomb")
-                 d.parametri.teoria = Teoria::Coulomb;
-             else
-                 return "teoria: " + citato(t) + " non è una teoria (rankine o coulomb)";
-             return std::nullopt;
+             for (const Teoria x : {Teoria::Rankine, Teoria::Coulomb, Teoria::AnnessoC})
+                 if (t == ParolaTeoria(x)) {
+                     d.parametri.teoria = x;
+                     return std::nullopt;
+                 }
+             return "teoria: " + citato(t) + " non è una teoria (rankine, coulomb o annesso-c)";
          },
          ""},
         {"delta-phi",
@@ -644,6 +652,30 @@ const VoceParametro* CercaParametro(std::string_view chiave) {
     return nullptr;
 }
 
+std::string_view ParolaTeoria(Teoria t) {
+    switch (t) {
+    case Teoria::Rankine:
+        return "rankine";
+    case Teoria::Coulomb:
+        return "coulomb";
+    case Teoria::AnnessoC:
+        return "annesso-c";
+    }
+    return {};
+}
+
+std::string_view NomeTeoria(Teoria t) {
+    switch (t) {
+    case Teoria::Rankine:
+        return "Rankine";
+    case Teoria::Coulomb:
+        return "Coulomb (Müller-Breslau)";
+    case Teoria::AnnessoC:
+        return "EN 1997-1 Annesso C";
+    }
+    return {};
+}
+
 std::string_view NomeCombinazione(Combinazione c) {
     constexpr std::string_view nomi[] = {"SLE", "A1+M1", "A2+M2"};
     return nomi[static_cast<std::size_t>(c)];
@@ -709,7 +741,15 @@ std::optional<std::string> ControllaParametri(const ParametriCalcolo& p) {
         return "nessuna combinazione da calcolare: sceglierne almeno una (sle, a1m1, a2m2)";
     if (p.teoria == Teoria::Rankine && p.deltaPhi != 0)
         return "l'attrito terra-muro δ/φ′ = " + TestoParametro(p.deltaPhi) +
-               " vale solo con la teoria di Coulomb: con Rankine il muro è liscio";
+               " vale solo con la teoria di Coulomb o dell'Annesso C: con Rankine il muro è liscio";
+    // The plane failure surface overestimates the passive resistance as δ grows (EN 1997-1
+    // Annex C; Caquot and Kérisel): Coulomb is kept where it stays close to curved surfaces.
+    if (p.stato == StatoTerreno::Passiva && p.teoria == Teoria::Coulomb && p.deltaPhi > 1.0 / 3.0)
+        return "resistenza passiva con la teoria di Coulomb e δ/φ′ = " +
+               TestoParametro(p.deltaPhi) +
+               ": la superficie di rottura piana sovrastima Kp, a sfavore di sicurezza, quando "
+               "δ/φ′ supera 1/3; usare δ/φ′ fino a 1/3 oppure la teoria annesso-c (EN 1997-1 "
+               "Annesso C, superfici di rottura curve)";
     if (p.pressioneMinima != 0 && p.stato != StatoTerreno::Attiva)
         return "la pressione minima negli strati coesivi vale solo per la spinta attiva";
     return controllaSisma(p);

@@ -17,7 +17,7 @@
 namespace spintaro {
 
 enum class StatoTerreno { Attiva, Riposo, Passiva };
-enum class Teoria { Rankine, Coulomb };
+enum class Teoria { Rankine, Coulomb, AnnessoC };
 
 // The static combinations, in the order they are computed and shown.
 enum class Combinazione { SLE, A1M1, A2M2 };
@@ -125,6 +125,10 @@ const VoceParametro* CercaParametro(std::string_view chiave);
 std::string_view NomeCombinazione(Combinazione c);
 std::string_view ParolaCombinazione(Combinazione c);
 std::string_view NomeStatoLimite(StatoLimite s); // "SLV", "SLD"
+// The theory's word in the file and the option ("annesso-c") and its name in the results
+// ("EN 1997-1 Annesso C").
+std::string_view ParolaTeoria(Teoria t);
+std::string_view NomeTeoria(Teoria t);
 
 // What the parameters say together, beyond each value's own range: an Italian reason when they
 // cannot be used (no combination chosen, wall friction with the Rankine theory, ...).

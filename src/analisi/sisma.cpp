@@ -100,7 +100,7 @@ std::optional<Coefficiente> mononobeOkabe(bool attiva, const Seni& a, double fi,
             return std::nullopt;
         k = num / (ct * ct * (1 - radice) * (1 - radice));
     }
-    const Coefficiente c{k, attiva ? k * a.cd : k, attiva ? delta : 0.0};
+    const Coefficiente c{.k = k, .kh = attiva ? k * a.cd : k, .inclinazione = attiva ? delta : 0.0};
     if (!std::isfinite(c.k) || !std::isfinite(c.kh) || c.k < 0)
         return std::nullopt;
     return c;
@@ -173,11 +173,8 @@ std::optional<std::string> calcola(const Modulo1& m, const ParametriCalcolo& p,
         const bool sommerso = dato.Falda != 0;
         double rapporto = 1.0; // of tan θ to kh/(1 + s·kv)
         if (sommerso && kh > 0) {
+            // γ > γw here: a layer without a positive effective weight is refused before.
             const double immerso = t.gamma - GammaAcqua;
-            if (!(immerso > 0))
-                return chi() + ": sotto falda γ = " + TestoParametro(t.gamma) +
-                       " kN/m³ non supera γw = 10 kN/m³, il peso immerso non è positivo e θ "
-                       "(EN 1998-5 E.6, E.7) non è definito";
             rapporto =
                 (ps.acquaPermeabile ? t.gamma - ps.porosita * GammaAcqua : t.gamma) / immerso;
         }
@@ -310,7 +307,9 @@ std::optional<std::string> AggiungiRigheSismiche(const Modulo1& m, const Paramet
         Terreno& t = terreni[i];
         t.phi = AttritoDiProgetto(s.AttritoInterno, p.gammaPhi[0]);
         t.gamma = p.gammaGamma[0] == 1.0 ? s.Gamma : s.Gamma / p.gammaGamma[0];
-        t.delta = p.teoria == Teoria::Coulomb ? p.deltaPhi * t.phi : 0.0;
+        if (auto e = StratoImpossibile(s, t.gamma))
+            return "lo strato " + std::to_string(i + 1) + " nella combinazione sismica: " + *e;
+        t.delta = p.teoria == Teoria::Rankine ? 0.0 : p.deltaPhi * t.phi;
         t.seni = seni(t.phi, attiva ? t.delta : 0.0, p.beta);
         t.tanDelta = t.seni.sd / t.seni.cd;
         altezza += s.Potenza;

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <set>
 
 namespace spintaro {
 
@@ -55,7 +56,9 @@ struct Parametri {
 
 // What one pass (one value of the surcharge) gives for the whole profile.
 struct Passo {
-    std::vector<Pressioni> pressioni; // per layer, horizontal, with u
+    std::vector<Pressioni> pressioni;         // per layer, horizontal, with u
+    std::vector<std::optional<double>> inizi; // per layer in tension at its top: where its
+                                              // triangle starts, m below the surface
     AnalisiSpinta analisi;
     double spintaVerticale = 0;
 };
@@ -72,8 +75,10 @@ double verticale(double pressione, double u, double tanInclinazione) {
 }
 
 // The layers' pressures for the surcharge q, cut at the minimum pressure where it applies, and
-// their shares of the thrust. A layer whose pressure crosses the minimum inside it is split at
-// the crossing so that the shares follow the cut line exactly.
+// their shares of the thrust. Below the water table the soil cannot pull on the wall: the
+// pressure that acts is u plus the effective part cut at zero, the minimum pressure with f = 0.
+// A layer whose pressure crosses the minimum inside it is split at the crossing so that the
+// shares follow the cut line exactly.
 Passo passo(const Modulo1& m, const std::vector<Parametri>& par, const std::vector<Acqua>& acqua,
             double q, const ParametriCalcolo& p, Segmenti& buffer) {
     const double segno = p.stato == StatoTerreno::Attiva    ? -1.0
@@ -87,7 +92,9 @@ Passo passo(const Modulo1& m, const std::vector<Parametri>& par, const std::vect
     segmenti.reserve(2 * par.size());
     inclinazioni.reserve(2 * par.size());
     r.pressioni.reserve(par.size());
+    r.inizi.assign(par.size(), std::nullopt);
     double svSopra = q;
+    double zBase = 0;
     for (std::size_t i = 0; i < par.size(); ++i) {
         const Strato& dato = m.Strati(static_cast<long long>(i) + 1);
         Strato s;
@@ -99,9 +106,11 @@ Passo passo(const Modulo1& m, const std::vector<Parametri>& par, const std::vect
         s.Ka = par[i].k.kh;
         s.Sv = s.Gamma * s.Potenza + svSopra;
         const Acqua u = acqua[i];
-        Pressioni pr = PressioneLaterale(s, svSopra, u, par[i].k.kh, segno, p.coesioneSottoFalda);
+        Pressioni pr =
+            PressioneLaterale(s, svSopra, u, par[i].k.kh, segno, p.coesioneSottoFalda, par[i].k.kc);
         const double f = p.pressioneMinima;
-        if (f > 0 && par[i].coesioneUsata) {
+        zBase = zBase + s.Potenza;
+        if (par[i].coesioneUsata && (f > 0 || s.Falda != 0)) {
             const Pressioni minimo{f * (svSopra - u.u1) + u.u1, f * (s.Sv - u.u2) + u.u2};
             const bool sottoAlto = pr.alto < minimo.alto, sottoBase = pr.base < minimo.base;
             if (sottoAlto != sottoBase) {
@@ -121,10 +130,13 @@ Passo passo(const Modulo1& m, const std::vector<Parametri>& par, const std::vect
                 inclinazioni.push_back(par[i].tanInclinazione);
                 inclinazioni.push_back(par[i].tanInclinazione);
             }
-            pr = {std::max(pr.alto, minimo.alto), std::max(pr.base, minimo.base)};
+            const Pressioni taglio{std::max(pr.alto, minimo.alto), std::max(pr.base, minimo.base)};
+            // The layer's own values keep the ends of its line where the cut is at u alone.
+            if (f > 0)
+                pr = taglio;
             if (sottoAlto == sottoBase) {
-                s.Sa1 = pr.alto;
-                s.Sa2 = pr.base;
+                s.Sa1 = taglio.alto;
+                s.Sa2 = taglio.base;
                 segmenti.push_back(s);
                 inclinazioni.push_back(par[i].tanInclinazione);
             }
@@ -133,6 +145,8 @@ Passo passo(const Modulo1& m, const std::vector<Parametri>& par, const std::vect
             s.Sa2 = pr.base;
             segmenti.push_back(s);
             inclinazioni.push_back(par[i].tanInclinazione);
+            if (classificaPressione(s) == CasoPressione::Trazione)
+                r.inizi[i] = InizioTrazione(s, zBase);
         }
         r.pressioni.push_back(pr);
         svSopra = s.Sv;
@@ -195,7 +209,7 @@ RisultatoProgetto CalcolaSpinteProgetto(const Modulo1& m, const ParametriCalcolo
     const std::vector<Acqua> acqua = PressioniAcqua(m, n);
     const double q = m.Strati(0).Sv;
 
-    bool avvisoKp = false;
+    std::set<std::size_t> limitati; // layers whose K0 was cut at the passive limit
     // Combinations with the same soil factors (SLE and A1+M1 with M1) share the layers' design
     // parameters and the passes already made: only the action factors differ.
     struct Comune {
@@ -219,6 +233,10 @@ RisultatoProgetto CalcolaSpinteProgetto(const Modulo1& m, const ParametriCalcolo
             Parametri& d = par[i];
             d.c = f.c == 1.0 ? s.Coesione : s.Coesione / f.c;
             d.gamma = f.gamma == 1.0 ? s.Gamma : s.Gamma / f.gamma;
+            if (auto e = StratoImpossibile(s, d.gamma)) {
+                out.messaggio = strato(i, c) + ": " + *e;
+                return out;
+            }
             d.coesioneUsata = d.c > 0 && (s.Falda == 0 || p.coesioneSottoFalda);
             // A soil met just above (profiles repeat their soils) has its angle's results
             // already: the same inputs give the same numbers.
@@ -235,7 +253,7 @@ RisultatoProgetto CalcolaSpinteProgetto(const Modulo1& m, const ParametriCalcolo
             if (noto)
                 continue;
             d.phi = AttritoDiProgetto(s.AttritoInterno, f.phi);
-            d.delta = p.teoria == Teoria::Coulomb ? p.deltaPhi * d.phi : 0.0;
+            d.delta = p.teoria == Teoria::Rankine ? 0.0 : p.deltaPhi * d.phi;
             if (std::abs(p.beta) > d.phi) {
                 out.messaggio = strato(i, c) +
                                 ": l'inclinazione del terrapieno β = " + gradi(p.beta) +
@@ -253,9 +271,6 @@ RisultatoProgetto CalcolaSpinteProgetto(const Modulo1& m, const ParametriCalcolo
             }
             d.k = *k;
             d.tanInclinazione = k->inclinazione == 0 ? 0.0 : std::tan(Radianti(k->inclinazione));
-            if (p.stato == StatoTerreno::Passiva && p.teoria == Teoria::Coulomb &&
-                d.delta > d.phi / 3)
-                avvisoKp = true;
         }
         if (!comune->conQ)
             comune->conQ = passo(m, par, acqua, q, p, buffer);
@@ -292,12 +307,15 @@ RisultatoProgetto CalcolaSpinteProgetto(const Modulo1& m, const ParametriCalcolo
             s.gammaD = par[i].gamma;
             s.delta = par[i].delta;
             s.k = par[i].k;
+            if (s.k.limitato)
+                limitati.insert(i + 1);
             s.sa1 = valore([i](const Passo& x) { return x.pressioni[i].alto; });
             s.sa2 = valore([i](const Passo& x) { return x.pressioni[i].base; });
             const double t = par[i].tanInclinazione;
             const Acqua& u = acqua[i];
             s.sv1 = valore([&](const Passo& x) { return verticale(x.pressioni[i].alto, u.u1, t); });
             s.sv2 = valore([&](const Passo& x) { return verticale(x.pressioni[i].base, u.u2, t); });
+            s.inizioTrazione = conQ.inizi[i];
             s.u1 = f.g1 == 1.0 ? acqua[i].u1 : f.g1 * acqua[i].u1;
             s.u2 = f.g1 == 1.0 ? acqua[i].u2 : f.g1 * acqua[i].u2;
         }
@@ -325,11 +343,16 @@ RisultatoProgetto CalcolaSpinteProgetto(const Modulo1& m, const ParametriCalcolo
     }
     if (governa != nullptr)
         governa->governa = true;
-    if (avvisoKp)
-        out.avvisi.emplace_back(
-            "Con δ > φ′/3 il coefficiente passivo di Coulomb, che assume una superficie di "
-            "rottura piana, sovrastima la resistenza passiva (a sfavore di sicurezza): usare "
-            "δ ≤ φ′/3 o un metodo con superficie di rottura curva.");
+    if (!limitati.empty()) {
+        std::string elenco;
+        for (const std::size_t i : limitati)
+            elenco += (elenco.empty() ? "" : ", ") + std::to_string(i);
+        out.avvisi.push_back(
+            std::string(limitati.size() == 1 ? "Nello strato " : "Negli strati ") + elenco +
+            " il coefficiente a riposo K0·(1 + sin β) = (1 − sin φ′d)·√OCR·(1 + sin β) supera il "
+            "coefficiente passivo di Rankine Kp·cos β dello stesso φ′d e β, la pressione massima "
+            "che il terreno può sostenere: è preso pari a questo limite.");
+    }
     if (SismaRichiesto(p.sisma) && p.teoria == Teoria::Rankine && p.beta != 0)
         out.avvisi.emplace_back(
             "Le righe sismiche usano Mononobe-Okabe, che estende Coulomb con δ = 0: con il "

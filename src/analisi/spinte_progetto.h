@@ -27,6 +27,9 @@ struct StratoProgetto {
     double sv1 = 0, sv2 = 0; // vertical component of the earth pressure at the top and base, kPa
     double u1 = 0, u2 = 0;   // design pore pressure at the top and at the base, kPa
     std::optional<double> theta; // seismic rows: the angle θ of the layer, degrees
+    // A layer in tension at its top: the depth below the surface where the diagram with the
+    // surcharge, S(q), starts its triangle, m.
+    std::optional<double> inizioTrazione;
 };
 
 // What a seismic row adds: the action of its limit state and kv sign, and the thrust split into

@@ -21,6 +21,7 @@
 #include <cmath>
 #include <iomanip>
 #include <optional>
+#include <set>
 #include <sstream>
 
 namespace spintaro {
@@ -154,6 +155,9 @@ std::string fisso(double v, int decimali, std::string_view sep) {
 }
 
 // The surcharge accepts a period or a comma as decimal separator and no grouping.
+// The largest surcharge taken, kPa: far beyond any ground, and far from the overflow of the sums.
+constexpr double SovraccaricoMassimo = 1e6;
+
 std::optional<double> leggiSovraccarico(const std::string& testo) {
     for (const char* decimale : {".", ","}) {
         try {
@@ -328,9 +332,9 @@ void csvProgetto(std::ostream& out, const FormaCsv& f, const RigaProgetto* r, st
 
 std::string descrizioneCalcolo(const ParametriCalcolo& p) {
     const char* stati[] = {"spinta attiva", "spinta a riposo", "resistenza passiva"};
-    std::string t = std::string(stati[static_cast<int>(p.stato)]) + ", teoria di " +
-                    (p.teoria == Teoria::Rankine ? "Rankine" : "Coulomb");
-    if (p.teoria == Teoria::Coulomb)
+    std::string t = std::string(stati[static_cast<int>(p.stato)]) +
+                    ", teoria: " + std::string(NomeTeoria(p.teoria));
+    if (p.teoria != Teoria::Rankine)
         t += ", δ/φ′ = " + TestoParametro(p.deltaPhi);
     if (p.beta != 0)
         t += ", β = " + TestoParametro(p.beta) + "°";
@@ -555,6 +559,7 @@ Analisi analizza(const std::vector<std::string>& a, std::ostream& out, std::ostr
         r.ok = false;
     };
     bool soloFile = false;
+    std::set<std::string> viste; // the options met so far
     for (std::size_t k = 0; k < a.size() && r.ok; ++k) {
         std::string arg = a[k];
         if (soloFile || arg.size() < 2 || arg.rfind("--", 0) != 0) {
@@ -585,6 +590,11 @@ Analisi analizza(const std::vector<std::string>& a, std::ostream& out, std::ostr
             valore = arg.substr(uguale + 1);
             arg = arg.substr(0, uguale);
             haValore = true;
+        }
+        // An option given twice would leave one of the two values unsaid.
+        if (!viste.insert(arg).second) {
+            errore("l'opzione " + citaTesto(arg) + " è data due volte: darla una volta sola");
+            break;
         }
         if (const VoceParametro* voce = CercaParametro(std::string_view(arg).substr(2))) {
             if (voce->tipo == TipoParametro::Interruttore && !haValore) {
@@ -622,6 +632,9 @@ Analisi analizza(const std::vector<std::string>& a, std::ostream& out, std::ostr
             if (!q)
                 errore("il sovraccarico \"" + citaTesto(valore) +
                        "\" non è un numero (esempi validi: 10, 12.5, 12,5)");
+            else if (!(std::fabs(*q) <= SovraccaricoMassimo))
+                errore("--sovraccarico: \"" + citaTesto(valore) +
+                       "\" è fuori dall'intervallo ammesso, da -1000000 a 1000000 kPa");
             else
                 r.opzioni.sovraccarico = *q;
         } else if (arg == "--formato") {
@@ -720,6 +733,8 @@ std::optional<int> carica(Modulo1& m, AnalisiSpinta& analisi, DatiLavoro& dati,
         return UscitaFile;
     }
     avvisaNonFiniti(err, file, analisi);
+    if (const auto a = AvvisoStratiImpossibili(m))
+        err << Programma << ": " << nome << ": avviso: " << *a << "\n";
     return std::nullopt;
 }
 

@@ -65,9 +65,11 @@ Strato CalcolaKa(Strato& s) {
 }
 
 Pressioni PressioneLaterale(const Strato& s, double svSopra, Acqua u, double k, double segno,
-                            bool coesioneSottoFalda) {
+                            bool coesioneSottoFalda, std::optional<double> kc) {
     // s·(2c·√k): with s = −1 this is exactly the subtraction k·σv − 2c·√k.
-    const double coesione = segno == 0.0 ? 0.0 : segno * ((s.Coesione + s.Coesione) * std::sqrt(k));
+    const double coesione = segno == 0.0 ? 0.0
+                            : kc         ? segno * (s.Coesione * *kc)
+                                         : segno * ((s.Coesione + s.Coesione) * std::sqrt(k));
     if (s.Falda != 0) {
         // Below the water table: effective stress times k plus the pore pressure.
         Pressioni p{(svSopra - u.u1) * k + u.u1, (s.Sv - u.u2) * k + u.u2};
@@ -112,16 +114,6 @@ void CalcolaStrati(Modulo1& m, long long n) {
     percorri(m, 1, n, [&](int i) { calcolaStratoCon(m, i, falda.prossimo(m.Strati(i))); });
 }
 
-std::optional<double> ProfonditaTrazione(const Strato& s) {
-    const double divisore = std::sqrt(s.Ka) * s.Gamma;
-    if (divisore == 0.0 || !std::isfinite(divisore))
-        return std::nullopt;
-    const double z0 = (s.Coesione + s.Coesione) / divisore;
-    if (!std::isfinite(z0))
-        return std::nullopt;
-    return z0;
-}
-
 CasoPressione classificaPressione(const Strato& s) {
     if (s.Sa1 < 0 && s.Sa2 < 0)
         return CasoPressione::TuttoInTrazione;
@@ -133,13 +125,10 @@ CasoPressione classificaPressione(const Strato& s) {
 }
 
 double InizioTrazione(const Strato& s, double zBase) {
-    const double zTop = zBase - s.Potenza;
-    const double alto = std::fmin(zTop, zBase);
-    const double basso = std::fmax(zTop, zBase);
-    if (const auto z0 = ProfonditaTrazione(s); z0 && *z0 >= alto && *z0 <= basso)
-        return *z0;
-    // Where the pressure line between the top and the base crosses zero. Sa1 < 0 < Sa2 here, so
+    // Where the layer's own pressure line, from Sa1 at its top to Sa2 at its base, crosses zero:
+    // the pressure diagram is the soil's, whatever lies above the layer. Sa1 < 0 < Sa2 here, so
     // the fraction lies strictly between 0 and 1.
+    const double zTop = zBase - s.Potenza;
     const double frazione = -s.Sa1 / (s.Sa2 - s.Sa1);
     return zTop + frazione * s.Potenza;
 }

@@ -37,13 +37,14 @@ std::vector<Acqua> PressioniAcqua(const Modulo1& m, long long n);
 // vertical stress above the layer (svSopra), the layer's own Sv (at its base), its cohesion and
 // its pore pressure. Dry: k·σv + s·2c·√k. Below the water table: (σv − u)·k + u, with s·2c·√k
 // added only when coesioneSottoFalda. s is −1 for the active state, +1 for the passive one and 0
-// where the cohesion takes no part (at rest).
+// where the cohesion takes no part (at rest). kc, when given, replaces 2·√k as the coefficient of
+// the cohesion (EN 1997-1 Annex C).
 struct Pressioni {
     double alto = 0; // kPa
     double base = 0; // kPa
 };
 Pressioni PressioneLaterale(const Strato& s, double svSopra, Acqua u, double k, double segno,
-                            bool coesioneSottoFalda);
+                            bool coesioneSottoFalda, std::optional<double> kc = std::nullopt);
 
 // Computes Ka, Sv, Sa1, Sa2 of record i from its inputs, Sv of record i − 1 and the pore pressure
 // of the layer (PressioneAcqua). Below the water table the cohesion is not used and the pressure
@@ -53,10 +54,6 @@ void CalcolaStrato(Modulo1& m, long long i);
 
 // The computation pass of Ok and Open: CalcolaStrato(1..n) in order, IndiceStrato as cursor.
 void CalcolaStrati(Modulo1& m, long long n);
-
-// Tension depth z0 = 2c / (γ·√Ka) of one layer, measured from the ground surface. Empty when the
-// divisor is zero or the quotient is not finite.
-std::optional<double> ProfonditaTrazione(const Strato& s);
 
 // How a layer contributes to the thrust and to the pressure diagram, by the signs of Sa1, Sa2.
 enum class CasoPressione {
@@ -68,10 +65,8 @@ enum class CasoPressione {
 CasoPressione classificaPressione(const Strato& s);
 
 // Depth below the ground surface where the pressure triangle of a layer in the Trazione case
-// starts. That is the layer's tension depth z0 when it lies between the layer's top and base;
-// otherwise (z0 below the base, above the top, or undefined) the depth inside the layer where the
-// straight line from Sa1 at the top to Sa2 at the base crosses zero.
-// zBase is the depth of the layer's base.
+// starts: where the straight line from Sa1 at the layer's top to Sa2 at its base crosses zero, so
+// that the share is the area of the diagram as drawn. zBase is the depth of the layer's base.
 double InizioTrazione(const Strato& s, double zBase);
 
 // One layer's share of the thrust: the area of its pressure segment (the trapezoid between its top

@@ -29,7 +29,11 @@ Diagramma diagrammaDi(const Modulo1& m, const RigaProgetto& r, const std::string
         const StratoProgetto& s = r.strati[i];
         const double sopra = z;
         z = z + m.Strati(static_cast<long long>(i) + 1).Potenza;
-        g.linee.push_back({s.sa1, sopra, s.sa2, z, Inchiostro::Rosso});
+        // A layer in tension at its top starts where the diagram with the surcharge crosses zero.
+        if (s.inizioTrazione)
+            g.linee.push_back({0, *s.inizioTrazione, s.sa2, z, Inchiostro::Rosso});
+        else
+            g.linee.push_back({s.sa1, sopra, s.sa2, z, Inchiostro::Rosso});
         std::string valori = TestoValore(s.sa2, 3, d);
         if (i + 1 < r.strati.size()) {
             const double sotto = r.strati[i + 1].sa1;
@@ -51,6 +55,45 @@ Diagramma diagrammaDi(const Modulo1& m, const RigaProgetto& r, const std::string
     return g;
 }
 
+// The layers and the pressure diagram of the row that governs a seismic limit state.
+void stratiRigaSismica(Impaginatore& p, const Modulo1& m, const RigaProgetto& governa, int figura,
+                       const std::string& d) {
+    const auto v = [&d](double x, int cifre = 3) {
+        return TestoValore(x, cifre, d);
+    };
+    const std::string kv = governa.sisma->kvSegno > 0 ? "verso il basso" : "verso l'alto";
+    p.avanza(6);
+    p.paragrafo("Strati nella riga " + governa.nome + ", kv " + kv + ":", Carattere::Corpo);
+    std::vector<std::vector<std::string>> righe;
+    for (std::size_t i = 0; i < governa.strati.size(); ++i) {
+        const StratoProgetto& s = governa.strati[i];
+        righe.push_back({std::to_string(i + 1), v(s.phiD, 2), v(s.theta.value_or(0.0), 2),
+                         v(s.k.k, 4), v(s.k.kh, 4), v(s.delta, 2), v(s.sa1), v(s.sa2)});
+    }
+    tabella(p,
+            {{"Strato", "", Allineamento::Centro},
+             {"φ′d", "°"},
+             {"θ", "°"},
+             {"K_AE", ""},
+             {"K_AE,h", ""},
+             {"δ", "°"},
+             {"σh alto", "kPa"},
+             {"σh base", "kPa"}},
+            righe);
+    p.avanza(10);
+    Diagramma g = diagrammaDi(m, governa, d);
+    g.didascalia = "Figura " + std::to_string(figura) +
+                   " – Pressione orizzontale σh con l'azione sismica " + governa.nome + " (kv " +
+                   kv +
+                   "), lungo la profondità z; la freccia indica il punto di applicazione della "
+                   "spinta totale" +
+                   (governa.sisma->braccioIncremento
+                        ? ", l'incremento ΔS agisce a " + v(*governa.sisma->braccioIncremento) +
+                              " m dalla base."
+                        : ".");
+    disegnaDiagramma(p, g);
+}
+
 // The seismic section: the action of each limit state with its clauses, the formulas, the rows,
 // the layers and the pressure diagram of the governing seismic row.
 void sezioneSismica(Impaginatore& p, const Modulo1& m, const ParametriCalcolo& parametri,
@@ -69,7 +112,6 @@ void sezioneSismica(Impaginatore& p, const Modulo1& m, const ParametriCalcolo& p
                "sulla tensione verticale efficace progressiva come nel calcolo statico. Azioni con "
                "coefficiente 1 e parametri M1 (§7.11.6.2.2); la coesione c′ non è usata."});
     std::vector<std::vector<std::string>> righe;
-    const RigaProgetto* governa = nullptr;
     for (const RigaProgetto& x : r.righe) {
         if (!x.sisma || x.sisma->kvSegno < 0)
             continue;
@@ -112,11 +154,13 @@ void sezioneSismica(Impaginatore& p, const Modulo1& m, const ParametriCalcolo& p
                          v(parametri.sisma.porosita, 2) + ", γd = γ − n·γw."
                    : "Terreno sotto falda impermeabile (E.6): l'acqua si muove con il terreno."});
     righe.clear();
+    // The row that governs each limit state, as the calculation decided it.
+    std::vector<const RigaProgetto*> governanti;
     for (const RigaProgetto& x : r.righe) {
         if (!x.sisma)
             continue;
-        if (x.governa && (governa == nullptr || x.spinta > governa->spinta))
-            governa = &x;
+        if (x.governa)
+            governanti.push_back(&x);
         righe.push_back({x.nome, x.sisma->kvSegno > 0 ? "verso il basso" : "verso l'alto",
                          v(x.spinta), v(x.sisma->spintaStatica), v(x.sisma->incremento),
                          opzionale(x.sisma->braccioIncremento, 3), v(x.momento),
@@ -132,39 +176,9 @@ void sezioneSismica(Impaginatore& p, const Modulo1& m, const ParametriCalcolo& p
              {"Momento M", "kN·m/m"},
              {"", "", Allineamento::Sinistra}},
             righe);
-    if (governa == nullptr)
-        return;
-    p.avanza(6);
-    p.paragrafo("Strati nella riga " + governa->nome + ", kv " +
-                    (governa->sisma->kvSegno > 0 ? "verso il basso" : "verso l'alto") + ":",
-                Carattere::Corpo);
-    righe.clear();
-    for (std::size_t i = 0; i < governa->strati.size(); ++i) {
-        const StratoProgetto& s = governa->strati[i];
-        righe.push_back({std::to_string(i + 1), v(s.phiD, 2), v(s.theta.value_or(0.0), 2),
-                         v(s.k.k, 4), v(s.k.kh, 4), v(s.delta, 2), v(s.sa1), v(s.sa2)});
-    }
-    tabella(p,
-            {{"Strato", "", Allineamento::Centro},
-             {"φ′d", "°"},
-             {"θ", "°"},
-             {"K_AE", ""},
-             {"K_AE,h", ""},
-             {"δ", "°"},
-             {"σh alto", "kPa"},
-             {"σh base", "kPa"}},
-            righe);
-    p.avanza(10);
-    Diagramma g = diagrammaDi(m, *governa, d);
-    g.didascalia = "Figura 4 – Pressione orizzontale σh con l'azione sismica " + governa->nome +
-                   " (kv " + (governa->sisma->kvSegno > 0 ? "verso il basso" : "verso l'alto") +
-                   "), lungo la profondità z; la freccia indica il punto di applicazione della "
-                   "spinta totale" +
-                   (governa->sisma->braccioIncremento
-                        ? ", l'incremento ΔS agisce a " + v(*governa->sisma->braccioIncremento) +
-                              " m dalla base."
-                        : ".");
-    disegnaDiagramma(p, g);
+    int figura = 4;
+    for (const RigaProgetto* governa : governanti)
+        stratiRigaSismica(p, m, *governa, figura++, d);
 }
 
 } // namespace
@@ -219,11 +233,16 @@ void CapitoloProgetto(Impaginatore& p, const Modulo1& m, const ParametriCalcolo&
                "γφ′), c′d = c′/γ"
                "c′, γd = γ/γγ (NTC 2018 §6.2.4.1.2).",
                "Coefficienti: a riposo K0 = (1 − sin φ′)·√"
-               "OCR·(1 + sin β) (EN 1997-1 §9.5.2); Rankine tan²(45° "
-               "∓ φ′/2); Coulomb (Müller-Breslau) per muro verticale "
-               "con attrito δ e pendio β. Pressione orizzontale σh = Kh·"
+               "OCR·(1 + sin β) (EN 1997-1 §9.5.2), al più il passivo di Rankine Kp·cos β; "
+               "Rankine tan²(45° ∓ φ′/2); Coulomb (Müller-Breslau) per muro verticale "
+               "con attrito δ e pendio β, in resistenza passiva solo con δ ≤ φ′/3; EN 1997-1 "
+               "Annesso C.2, superfici di rottura curve (per terrapieno orizzontale la forma "
+               "chiusa di Lancellotta, Géotechnique 52(8), 2002). Pressione orizzontale σh = Kh·"
                "σ′v ∓ 2·c′d·√Kh + u "
-               "(EN 1997-1 Annesso C).",
+               "(EN 1997-1 Annesso C, (C.1) e (C.2)); con l'Annesso C σh = Kγ·σ′v ∓ Kc·c′d + u, "
+               "normale al muro. Sotto falda il terreno non trae il muro: la parte efficace è "
+               "presa non minore di zero.",
+               "Teoria usata: " + std::string(NomeTeoria(parametri.teoria)) + ".",
                "Azioni (NTC 2018 §2.5.3 e §6.2.4.1.1): terra e acqua permanenti "
                "G1, sovraccarico variabile, tutte sfavorevoli: S_d = γG1·S(q = 0) + "
                "γQ·[S(q) − S(q = 0)], ciascun S con i parametri di progetto; "

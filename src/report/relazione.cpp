@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "report/relazione.h"
 
+#include "analisi/coefficienti.h"
 #include "diagrams/geometria.h"
 #include "model/calcolo.h"
 #include "report/affidabilita.h"
@@ -135,11 +136,13 @@ void sezioneModello(Impaginatore& p, const Numeri& numeri) {
         "coesione; u = \xCE\xB3w\xC2\xB7hw con \xCE\xB3w = 10 kN/m\xC2\xB3, dove hw \xC3\xA8 "
         "l'altezza dal tetto della serie di strati sotto falda consecutivi a cui lo strato "
         "appartiene (uno strato asciutto interrompe la serie).",
-        "Profondit\xC3\xA0 delle trazioni dal piano campagna: z0 = 2\xC2\xB7"
-        "c/(\xCE\xB3\xC2\xB7"
-        "\xE2\x88\x9A"
-        "Ka), indicata dove \xCF\x83"
-        "a in alto \xC3\xA8 negativa.",
+        "Profondit\xC3\xA0 z0 dal piano campagna da cui parte la pressione di uno strato in "
+        "trazione in alto: dove la retta di \xCF\x83"
+        "a dello strato si annulla, z0 = z tetto + h\xC2\xB7(\xE2\x88\x92\xCF\x83"
+        "a alto)/(\xCF\x83"
+        "a base \xE2\x88\x92 \xCF\x83"
+        "a alto), indicata dove \xCF\x83"
+        "a in alto \xC3\xA8 negativa e alla base positiva.",
         "Spinta totale S: somma delle aree del diagramma di \xCF\x83"
         "a strato per strato "
         "(trapezio; per uno strato in trazione in alto, il triangolo dalla profondit\xC3\xA0 in "
@@ -184,6 +187,10 @@ void sezioneRisultati(Impaginatore& p, const Modulo1& m, int n, const AnalisiSpi
                              numeri.valore(u.u2), z0 ? numeri.valore(*z0) : std::string()});
         }
         tabella(p, colonne, righe);
+        if (const auto avviso = AvvisoStratiImpossibili(m)) {
+            p.avanza(3);
+            p.paragrafo("Avviso: " + *avviso, Carattere::Corpo);
+        }
     }
 
     // The results for the wall: names, values aligned on their right edge, units.

@@ -112,7 +112,15 @@ INSTANTIATE_TEST_SUITE_P(
         {"DeltaNegativo", {"--delta-phi", "-0.1", esempio}, "delta-phi (δ/φ′): «-0.1»"},
         {"OcrSottoUno", {"--ocr=0.5", esempio}, "ocr: «0.5» non è ammesso"},
         {"BetaNonNumero", {"--beta", "nan", esempio}, "beta (β): «nan» non è un numero"},
-        {"FattoreZero", {"--gamma-phi", "M1=0", esempio}, "gamma-phi M1: «0» non è ammesso"},
+        {"FattoreZero",
+         {"--gamma-phi", "M1=0", esempio},
+         "gamma-phi (γφ′ su tan φ′) M1: «0» non è ammesso, deve essere almeno 1 e al massimo 5"},
+        {"FattoreMinuscolo", {"--gamma-phi", "M2=1e-300", esempio}, "M2: «1e-300» non è ammesso"},
+        {"AzioneSottoMezzo", {"--gamma-q", "A1=0.4", esempio}, "deve essere almeno 0,5 e al"},
+        {"OpzioneDueVolte", {"--beta", "5", "--beta", "10", esempio}, "--beta è data due volte"},
+        {"SovraccaricoEnorme",
+         {"--sovraccarico", "1e308", esempio},
+         "--sovraccarico: \"1e308\" è fuori dall'intervallo ammesso, da -1000000 a 1000000 kPa"},
         {"CombinazioneIgnota", {"--combinazioni", "slu", esempio}, "«slu» non è una comb"},
         {"KhEAg", {"--kh", "0.1", "--ag", "SLV=0.2", esempio}, "--kh e --ag si escludono"},
         {"KhUno", {"--kh", "1", esempio}, "kh: «1» non è ammesso"},
@@ -671,6 +679,22 @@ TEST(Calcola, SpinteDiProgettoDalleOpzioniEDalFileDeiParametri) {
         esegui({"--sovraccarico", "10", "--formato", "json", "--combinazioni", "a1m1", spt});
     EXPECT_NE(opzione.out.find("{\"nome\":\"A1+M1\",\"spinta\":122.34988"), npos) << opzione.out;
     EXPECT_NE(opzione.out.find("\"governa\":true"), npos);
+
+    // Coulomb's passive resistance beyond δ/φ′ = 1/3 is refused (exit 2) and names the curved
+    // surfaces; with them, φ′ = δ = 30°: Kγ = 5.0209 (Lancellotta 2002, π = 3.14; core tests).
+    std::vector<std::string> passiva = {"--stato", "passiva", "--delta-phi", "1/2"};
+    passiva.insert(passiva.end(), {"--combinazioni", "sle", "--formato", "json", "--teoria"});
+    auto conTeoria = [&](const char* teoria, const char* delta) {
+        std::vector<std::string> a = passiva;
+        a[3] = delta;
+        a.insert(a.end(), {teoria, spt});
+        return esegui(a);
+    };
+    const Risultato coulomb = conTeoria("coulomb", "1/2");
+    EXPECT_EQ(coulomb.codice, 2);
+    EXPECT_NE(coulomb.err.find("oppure la teoria annesso-c"), npos) << coulomb.err;
+    const Risultato annesso = conTeoria("annesso-c", "1");
+    EXPECT_NE(annesso.out.find("\"k\":5.0209"), npos) << annesso.out;
 
     for (const char* rotto : {"teoria = coulomb\nbeta = 10\nstato = attivo\n", "ocr = 2\nocr = 3\n",
                               "colore = rosso\n", "a1m1\n"}) {

@@ -32,7 +32,11 @@ RigaProgetto riga(const Modulo1& m, const ParametriCalcolo& p, Combinazione c) {
 // β = 0, vertical wall: Ka = 0.4467, horizontal 0.44. The others are worked by hand with π = 3.14:
 // Coulomb φ 30° δ 20°: cos²φ / (cos δ·(1 + √(sin 50°·sin 30° / cos 20°))²) = 0.2975;
 // K0 = (1 − sin φ′)·√OCR·(1 + sin β) (EN 1997-1 §9.5.2): φ 30°, OCR 4: 1.0005; φ 30°, β 10°:
-// 0.5871; φ 30°, β 1°: 0.5090; Rankine Kp = tan²(3.14/4 + φ/2): φ 30°: 2.9927.
+// 0.5871; φ 30°, β 1°: 0.5090; Rankine Kp = tan²(3.14/4 + φ/2): φ 30°: 2.9927. K0 at φ 15°,
+// OCR 10: (1 − sin 15°)·√10 = 2.3442 exceeds Kp = tan²(3.14/4 + 7.5°) = 1.6951, which it takes.
+// EN 1997-1 Annex C through the design coefficient, passive, φ′ = δ = 30°: Lancellotta (2002),
+// cos²φ/(1 − sin φ)·e^((π/2 + φ)·tan φ) = 5.0209 (5.026 with the exact π); β 20°: Kn 8.7763,
+// Kγ = Kn·cos²20° = 7.7507 (worked in test_annesso_c.cpp).
 TEST(Coefficienti, EsempiPubblicatiECalcoliAMano) {
     struct Caso {
         StatoTerreno stato;
@@ -46,6 +50,9 @@ TEST(Coefficienti, EsempiPubblicatiECalcoliAMano) {
         {StatoTerreno::Riposo, Teoria::Rankine, 30, 0, 10, 1, 0.5871, 0.5871, 0.0001},
         {StatoTerreno::Riposo, Teoria::Rankine, 30, 0, 1, 1, 0.5090, 0.5090, 0.0001},
         {StatoTerreno::Passiva, Teoria::Rankine, 30, 0, 0, 1, 2.9927, 2.9927, 0.0001},
+        {StatoTerreno::Riposo, Teoria::Rankine, 15, 0, 0, 10, 1.6951, 1.6951, 0.0001},
+        {StatoTerreno::Passiva, Teoria::AnnessoC, 30, 30, 0, 1, 5.0209, 5.0209, 0.0001},
+        {StatoTerreno::Passiva, Teoria::AnnessoC, 30, 30, 20, 1, 7.7507, 7.7507, 0.0001},
     };
     for (const Caso& c : casi) {
         const auto k = CoefficienteSpinta(c.stato, c.teoria, c.fi, c.delta, c.beta, c.ocr);
@@ -78,6 +85,13 @@ TEST(Coefficienti, ProprietaFisiche) {
         EXPECT_GT(CoefficienteSpinta(Attiva, Teoria::Rankine, fiD, 0, 0, 1)->k, ka->k) << fi;
         EXPECT_LT(CoefficienteSpinta(Passiva, Teoria::Rankine, fiD, 0, 0, 1)->k, kp->k) << fi;
         EXPECT_EQ(AttritoDiProgetto(fi, 1.0), fi);
+        // K0 never above the passive limit, whatever the OCR and the slope.
+        for (const double ocr : {1.0, 4.0, 100.0})
+            for (const double beta : {0.0, fi / 2, fi}) {
+                const auto r = CoefficienteSpinta(Riposo, Teoria::Rankine, fi, 0, beta, ocr);
+                const auto p = CoefficienteSpinta(Passiva, Teoria::Rankine, fi, 0, beta, ocr);
+                EXPECT_LE(r->kh, p->kh) << fi << " " << ocr << " " << beta;
+            }
     }
 }
 
@@ -147,6 +161,33 @@ TEST(SpinteProgetto, CombinazioniEPressioneMinimaACalcoloAMano) {
     EXPECT_DOUBLE_EQ(c.strati[0].sa1, 0.0);
 }
 
+// The tension zone in each of the two diagrams a row combines. One dry layer h 2.83, γ 20.3,
+// c′ 6.4, φ′ 24.7°, q 10. A2+M2: φ′d 20.2011°, Ka 0.485999, c′d 5.12: S(0) from
+// −2·5.12·√Ka = −7.1387 to 20.3·2.83·Ka − 7.1387 = 20.7812, zero at 2.83·7.1387/27.9199 =
+// 0.7236 m, S(0) = (2.83 − 0.7236)·20.7812/2 = 21.887; S(q) from −2.2787 to 25.6412, S(q) =
+// 33.322; S_d = 21.887 + 1.3·(33.322 − 21.887) = 36.752. A1+M1 (Ka 0.410048): S(0) 14.172,
+// S(q) 22.749, S_d = 1.3·14.172 + 1.5·8.577 = 31.289.
+// Cohesion kept below the water: q 10, 0.46 m dry (γ 18.1, φ 22.3°, Ka 0.449265) over 1.9 m
+// submerged (γ 17.5, c′ 9.7, φ′ 19.6°, Ka 0.496963): the dry trapezoid 2.927; below, u from 0 to
+// 19 (18.05 kN/m) plus the effective part from 18.326·Ka − 19.4·√Ka = −4.5688 to 2.5129 cut at
+// zero: (1.9 − 1.9·4.5688/7.0817)·2.5129/2 = 0.847; S = 2.927 + 18.05 + 0.847 = 21.824.
+TEST(SpinteProgetto, TrazioneEAcquaACalcoloAMano) {
+    const RisultatoProgetto r =
+        CalcolaSpinteProgetto(profilo(10, {strato(2.83, 20.3, 6.4, 24.7)}), {});
+    ASSERT_TRUE(r.ok) << r.messaggio;
+    EXPECT_NEAR(r.righe[1].spinta, 31.289, 0.0005);
+    EXPECT_NEAR(r.righe[2].spinta, 36.752, 0.0005);
+    // The diagram with the surcharge starts at 2.83·2.2787/27.9199 = 0.2310 m (A2+M2).
+    EXPECT_NEAR(*r.righe[2].strati[0].inizioTrazione, 0.2310, 0.00005);
+    ParametriCalcolo p;
+    p.coesioneSottoFalda = true;
+    const Modulo1 m = profilo(10, {strato(0.46, 18.1, 0, 22.3), strato(1.9, 17.5, 9.7, 19.6, 1)});
+    const RigaProgetto sle = riga(m, p, Combinazione::SLE);
+    EXPECT_NEAR(sle.spinta, 21.824, 0.0005);
+    EXPECT_NEAR(sle.spintaAcqua, 18.05, 1e-9);
+    EXPECT_NEAR(sle.strati[1].sa1, -4.5688, 0.00005); // the line's end, below u
+}
+
 // Splitting a layer changes no design result, with Coulomb, a slope, the minimum pressure and
 // cohesion kept below the water table.
 TEST(SpinteProgetto, DividereUnoStratoNonCambiaNulla) {
@@ -180,7 +221,10 @@ TEST(SpinteProgetto, ParametriErrati) {
         {"gamma-q", "A3=1"},   {"gamma-c", "M1=1,M1=2"},
         {"stato", "attivo"},   {"combinazioni", "sle,slu"},
         {"opera", "a\nb"},     {"delta-phi", "x/2"},
-        {"ocr", "2/"},
+        {"ocr", "2/"},         {"gamma-phi", "M2=1e-300"},
+        {"gamma-q", "A1=0.4"}, {"gamma-g1", "A2=5.1"},
+        {"gamma-r", "A2=0.9"}, {"gamma-gamma", "M1=0.99"},
+        {"teoria", "caquot"},
     };
     for (const auto& [chiave, testo] : errati) {
         DatiLavoro d;
@@ -192,6 +236,16 @@ TEST(SpinteProgetto, ParametriErrati) {
     DatiLavoro d;
     EXPECT_NE(CercaParametro("suolo")->imposta(d, "F")->find("(A, B, C, D o E)"),
               std::string::npos);
+    EXPECT_NE(CercaParametro("gamma-q")->imposta(d, "A1=0.4")->find("γQ azioni variabili"),
+              std::string::npos);
+    EXPECT_FALSE(CercaParametro("gamma-q")->imposta(d, "A1=0.5,A2=5"));
+    EXPECT_FALSE(CercaParametro("gamma-phi")->imposta(d, "M1=1,M2=5"));
+    // A friction angle of 90° or more, and a submerged layer not heavier than water, name the
+    // layer and the combination.
+    for (const Strato& impossibile : {strato(3, 18, 0, 90), strato(3, 10, 0, 30, 1)}) {
+        const RisultatoProgetto x = CalcolaSpinteProgetto(profilo(0, {impossibile}), {});
+        EXPECT_EQ(x.messaggio.rfind("lo strato 1 nella combinazione SLE: ", 0), 0U) << x.messaggio;
+    }
     ParametriCalcolo p;
     p.beta = 27;
     const RisultatoProgetto r = CalcolaSpinteProgetto(profilo(0, {strato(3, 18, 0, 30)}), p);
@@ -215,8 +269,12 @@ TEST(SpinteProgetto, ParametriErrati) {
     EXPECT_FALSE(CalcolaSpinteProgetto(profilo(0, {strato(3, 18, 0, 30)}), p).ok);
     p.teoria = Teoria::Coulomb;
     p.stato = StatoTerreno::Passiva;
+    // Coulomb's plane surface: passive only up to δ/φ′ = 1/3, then the curved surfaces.
     const RisultatoProgetto w = CalcolaSpinteProgetto(profilo(0, {strato(3, 18, 0, 30)}), p);
-    EXPECT_TRUE(w.ok && w.avvisi.size() == 1 && w.righe[1].gammaR == 1.4);
+    EXPECT_TRUE(!w.ok && w.messaggio.find("teoria annesso-c") != std::string::npos);
+    p.deltaPhi = 1.0 / 3.0;
+    const RisultatoProgetto terzo = CalcolaSpinteProgetto(profilo(0, {strato(3, 18, 0, 30)}), p);
+    EXPECT_TRUE(terzo.ok && terzo.avvisi.empty() && terzo.righe[1].gammaR == 1.4);
 }
 
 // The parameter file: defaults write nothing; every value written reads back equal, CRLF or LF;
@@ -512,8 +570,8 @@ TEST(Sisma, FuoriCampoEParametriErrati) {
         {profilo(0, {strato(3, 18, 0, 50, 1)}), conKh(0.45, 0),
          "sotto falda θ = 45.38° supera 45°"},
         {profilo(0, {strato(3, 9, 0, 30, 1)}), conKh(0.1),
-         "lo strato 1 allo SLV con kv verso il "
-         "basso: sotto falda γ = 9 kN/m³"},
+         "lo strato 1 nella combinazione SLE: sotto falda il peso di volume di progetto γd = 9 "
+         "kN/m³ non supera quello dell'acqua"},
         {secco, sito, "allo SLV kh = 1.323 non è minore di 1"},
         {secco, riposo, "non per lo stato a riposo"},
         {secco, entrambi, "kh e ag si escludono"},

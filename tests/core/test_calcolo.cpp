@@ -135,26 +135,28 @@ TEST(CalcolaStrato, RisultatiNonFinitiDannoErrore6ENonSalvanoNulla) {
     }
 }
 
-// The triangle of a layer in tension at its top starts at its z0 = 2c / (γ·√Ka) when that lies
-// within the layer, ends included, else where the line Sa1..Sa2 crosses zero.
-TEST(InizioTrazione, Z0DentroLoStratoAltrimentiDoveLaPressioneSiAnnulla) {
+// The triangle of a layer in tension at its top starts where its own line Sa1..Sa2 crosses zero,
+// z_top + h·(−Sa1)/(Sa2 − Sa1), whatever the cohesion, the unit weight and the layers above:
+// the thrust is the area of the diagram as drawn.
+TEST(InizioTrazione, DoveLaRettaDellaPressioneSiAnnulla) {
     const std::tuple<Strato, double, double> casi[] = {
-        // The clay under 1 m of sand: z0 3.008610, inside 1..4 m.
-        {profilo(0, {strato(1, 18, 0, 30), strato(3, 19, 20, 20)}).Strati(2), 4, 3.008610},
-        // q 10 on clay 1.2 m thick: z0 1.504305 is below the base; zero at z0 − q/γ = 0.977989.
-        {profilo(10, {strato(1.2, 19, 10, 20)}).Strati(1), 1.2, 0.977989},
-        // From 2 to 4 m, Sa1 −10, Sa2 30: zero at 2.5 m. z0 = c / 5 (Ka 0.25, γ 10) below, above,
-        // at the top; 2c exactly (γ 2) at the base; undefined (γ 0, Ka 0).
+        // The clay (c 20, φ 20°, Ka 0.489645) under 1 m of sand: Sa1 18·Ka − 40·√Ka =
+        // −19.176241, Sa2 75·Ka − 40·√Ka = 8.733503; 1 + 3 × 19.176241 / 27.909744 = 3.061242
+        // (2c/(γ·√Ka) from the surface would be 3.008610).
+        {profilo(0, {strato(1, 18, 0, 30), strato(3, 19, 20, 20)}).Strati(2), 4, 3.061242},
+        // q 10 on clay 4 m thick: Sa1 −9.098476, Sa2 28.114516: 4 × 9.098476 / 37.212992 =
+        // 0.977989 (2c/(γ·√Ka) = 1.504305 ignores the surcharge).
+        {profilo(10, {strato(4, 19, 10, 20)}).Strati(1), 4, 0.977989},
+        // From 2 to 4 m, Sa1 −10, Sa2 30: zero at 2.5 m, whatever c, γ and Ka say.
         {pressioni(2, 10, 25, 0.25, -10, 30), 4, 2.5},
-        {pressioni(2, 10, 2.5, 0.25, -10, 30), 4, 2.5},
-        {pressioni(2, 10, 5, 0.25, -10, 30), 4, 2},
-        {pressioni(2, 2, 2, 0.25, -10, 30), 4, 4},
-        {pressioni(2, 0, 10, 0.25, -10, 30), 4, 2.5},
-        {pressioni(2, 10, 10, 0, -10, 30), 4, 2.5}};
+        {pressioni(2, 10, 5, 0.25, -10, 30), 4, 2.5},
+        {pressioni(2, 0, 10, 0, -10, 30), 4, 2.5},
+        // Sa1 −30, Sa2 10 over 1 m from 0: zero at 0.75 m.
+        {pressioni(1, 10, 5, 0.25, -30, 10), 1, 0.75}};
     for (const auto& [s, zBase, inizio] : casi) {
         EXPECT_NEAR(InizioTrazione(s, zBase), inizio, 5e-7) << s.Coesione;
         const double quota = QuotaSpinta(s, zBase).area;
-        EXPECT_TRUE(quota >= 0 && quota <= s.Potenza * s.Sa2 / 2) << quota;
+        EXPECT_NEAR(quota, (zBase - inizio) * s.Sa2 / 2, 5e-6) << quota;
     }
 }
 
@@ -186,10 +188,14 @@ const CasoAnalisi CasiAnalisi[] = {
     // (4 − 1.504305) × 23.218070 / 2 = 28.972610 at 2.495695 / 3 = 0.831898.
     {"Coesivo", 0, {strato(4, 19, 10, 20)}, {{-13.994922, 23.218070}},
      28.972610, 0, 24.102266, 0.831898},
-    // 2.996324 at 3 + 1/3, (4 − 3.008610) × 8.733503 / 2 = 4.329154 at 0.991390 / 3:
-    // M = 9.987745 + 1.430627 = 11.418372.
+    // 2.996324 at 3 + 1/3, (4 − 3.061242) × 8.733503 / 2 = 4.099325 at 0.938758 / 3:
+    // S = 7.095648, M = 9.987745 + 1.282759 = 11.270504, arm 11.270504 / 7.095648 = 1.588368.
     {"SabbiaSuArgilla", 0, {strato(1, 18, 0, 30), strato(3, 19, 20, 20)},
-     {{0, 5.992647}, {-19.176241, 8.733503}}, 7.325477, 0, 11.418372, 1.558721},
+     {{0, 5.992647}, {-19.176241, 8.733503}}, 7.095648, 0, 11.270504, 1.588368},
+    // q 10 on 4 m of clay: (4 − 0.977989) × 28.114516 / 2 = 42.481186 at 3.022011 / 3:
+    // M = 42.792867, arm 1.007337.
+    {"ArgillaCaricata", 10, {strato(4, 19, 10, 20)}, {{-9.098476, 28.114516}},
+     42.481186, 0, 42.792867, 1.007337},
     // All in tension adds nothing; then (9.987745 + 15.980393) / 2 at (2·30 + 48) / (3·78).
     {"StratoInTrazione", 0, {strato(1, 30, 40, 20), strato(1, 18, 0, 30)},
      {{-55.979690, -41.290351}, {9.987745, 15.980393}}, 12.984069, 0, 5.992647, 0.461538},
@@ -242,9 +248,9 @@ INSTANTIATE_TEST_SUITE_P(Profili, Analisi, testing::ValuesIn(CasiAnalisi),
                          [](const auto& caso) { return std::string(caso.param.nome); });
 
 // The thrust sums the pressures as they stand (h, Sa1, Sa2 given): (2 + 4) × 3 / 2 = 9; a bottom
-// of exactly 0, or a top of 0 over a negative bottom, adds nothing; with z0 = 10 m below the
-// base at 4 m, 5 × 2 + (4 − 2.5) × 30 / 2 = 32.5. A sum that is not finite fails with code 6
-// and keeps the old total.
+// of exactly 0, or a top of 0 over a negative bottom, adds nothing; a layer from 2 to 4 m from
+// −10 to 30 kPa adds its triangle from 2.5 m: 5 × 2 + (4 − 2.5) × 30 / 2 = 32.5. A sum that is not
+// finite fails with code 6 and keeps the old total.
 TEST(Spinta, SommaLePressioniComeStanno) {
     const double grande = std::numeric_limits<double>::max();
     const std::pair<std::vector<Strato>, double> casi[] = {
@@ -280,8 +286,9 @@ bool vicini(double x, double y) {
     return std::fabs(x - y) <= 1e-9 * std::max({1.0, std::fabs(x), std::fabs(y)});
 }
 
-// Splitting a submerged layer, or a dry one without cohesion, at any depth changes no pressure
-// (at the split, the whole layer's straight line), nor the thrust, its water part or the moment.
+// Splitting any layer (dry or submerged, cohesive or not, under a surcharge) at any depth changes
+// no pressure (at the split, the whole layer's straight line), nor the thrust, its water part or
+// the moment: a layer in tension at its top adds the area of its own diagram.
 TEST(Analisi, DividereUnoStratoNonCambiaNulla) {
     constexpr std::uint64_t seme = 20240610;
     std::mt19937_64 g(seme);
@@ -295,8 +302,6 @@ TEST(Analisi, DividereUnoStratoNonCambiaNulla) {
                        g() % 2 == 0 ? 0.0 : uniforme(g, 0, 30), uniforme(g, 0, 45), sommerso);
         }
         const std::size_t k = g() % strati.size();
-        if (strati[k].Falda == 0)
-            strati[k].Coesione = 0;
         const double t = uniforme(g, 0.05, 0.95);
         std::vector<Strato> divisi = strati;
         divisi.insert(divisi.begin() + static_cast<std::ptrdiff_t>(k) + 1, strati[k]);

@@ -135,15 +135,15 @@ TEST(DisegnoSa, UnoStratoTuttoInTrazioneNonDisegnaNulla) {
 }
 
 // A layer in tension at its top starts on the wall where its thrust starts: the clay under 1 m of
-// sand at its z0 3.008610 m, after a step back to the axis; the surcharged cohesive layer 1.2 m
-// thick at the zero crossing 0.977989 m.
+// sand where its line crosses zero, 1 + 3 × 19.176241 / 27.909744 = 3.061242 m, after a step back
+// to the axis; the surcharged cohesive layer 1.2 m thick at its crossing 0.977989 m.
 TEST(DisegnoSa, UnoStratoInTrazioneIniziaDoveIniziaLaSpinta) {
     const auto righe =
         colorate(DisegnoSa(profilo(0, {strato(1, 18, 0, 30), strato(3, 19, 20, 20)}), misura));
     ASSERT_EQ(righe.size(), 4u);
     EXPECT_EQ(righe[1], lineaA(0, -1, Colore::RossoScuro));
     EXPECT_TRUE(righe[2].ax == 0 && righe[2].by == -4);
-    EXPECT_NEAR(righe[2].ay, -3.008610, 5e-6);
+    EXPECT_NEAR(righe[2].ay, -3.061242, 5e-6);
     EXPECT_NEAR(righe[2].bx, 8.733503, 5e-6);
     const auto caricato = colorate(DisegnoSa(profilo(10, {strato(1.2, 19, 10, 20)}), misura));
     EXPECT_NEAR(caricato[0].ay, -0.977989, 5e-6);
@@ -165,7 +165,8 @@ TEST(Diagrammi, CinquantaStratiEIlNumero51) {
     EXPECT_EQ(m, prima);
 }
 
-// What a screen reader gives of the diagrams, on sand over clay (thrust 2.996324 + 4.329154).
+// What a screen reader gives of the diagrams, on sand over clay (thrust 2.996324 + 4.099325
+// = 7.095648).
 TEST(Sintesi, StratiProfonditaMassimoESpintaSenzaToccareIlLavoro) {
     Modulo1 m = profilo(0, {strato(1, 18, 0, 30), strato(3, 19, 20, 20)});
     m.IndiceStrato = 2;
@@ -177,7 +178,7 @@ TEST(Sintesi, StratiProfonditaMassimoESpintaSenzaToccareIlLavoro) {
     EXPECT_EQ(std::tuple(sa.strati, sa.profondita), std::tuple(2, 4.0));
     EXPECT_NEAR(sa.massimo, 8.733503, 5e-7);
     ASSERT_TRUE(sa.spinta.has_value());
-    EXPECT_NEAR(*sa.spinta, 7.325477, 5e-7);
+    EXPECT_NEAR(*sa.spinta, 7.095648, 5e-7);
     EXPECT_EQ(m, prima);
     // Without layers the stress diagram shows the surcharge alone.
     EXPECT_EQ(SintesiSv(profilo(12, {})).massimo, 12);

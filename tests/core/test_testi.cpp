@@ -126,8 +126,8 @@ TEST(ZoneStampa, OgniVoceAllaZonaSuccessivaSenzaTagliare) {
 
 // The "Visualizza" frame for layer n without surcharge. Cohesive: Ka 0.489645, Sv 76, Sa1
 // -13.994922 shown as "0", Sa2 23.218070, z0 1.504305. Sand: Sa1 0 shows the separator alone and
-// no z0. z0 is where the tension triangle starts: 2c/(γ·√Ka) within the layer, else where
-// Sa1..Sa2 crosses zero; none for a layer in tension all through.
+// no z0. z0 is where the tension triangle starts, where the layer's line Sa1..Sa2 crosses zero;
+// none for a layer in tension all through.
 TEST(TestiMostraStrato, OgniCasellaNelSuoFormato) {
     using prova::strato;
     // clang-format off
@@ -140,12 +140,13 @@ TEST(TestiMostraStrato, OgniCasellaNelSuoFormato) {
         {{strato(2, 0, 10, 20)}, 1, ",", "1|2|,|10,|20,|,49|,|0|-13,995|"},
         // Tension all through: Sa2 = 19 × 0.489645 − 13.994922 = -4.691674; own z0 1.504 unused.
         {{strato(1, 19, 10, 20)}, 1, ",", "1|1|19,|10,|20,|,49|19,|0|-4,692|"},
-        // Dry sand over dry clay: Sa1 -19.176241, Sa2 8.733503; z0 3.008610 lies in 1..4.
+        // Dry sand over dry clay: Sa1 -19.176241, Sa2 8.733503; zero at 1 + 3 × 19.176241 /
+        // 27.909744 = 3.061242 (2c/(γ·√Ka) from the surface, 3.008610, is not shown).
         {{strato(1, 18, 0, 30), strato(3, 19, 20, 20)}, 2, ",",
-         "2|3|19,|20,|20,|,49|75,|0|8,734|3,009"},
+         "2|3|19,|20,|20,|,49|75,|0|8,734|3,061"},
         // Light sand over heavier clay: Sa1 = 20 × 0.489645 − 13.994922 = -4.202030, Sa2 =
-        // 60 × 0.489645 − 13.994922 = 15.383755; own z0 20/(0.699746 × 20) = 1.429 lies above the
-        // top at 2, so the zero crossing 2 + 2 × 4.202030 / 19.585786 = 2.429090 is shown.
+        // 60 × 0.489645 − 13.994922 = 15.383755; the zero crossing 2 + 2 × 4.202030 / 19.585786 =
+        // 2.429090 is shown.
         {{strato(2, 10, 0, 30), strato(2, 20, 10, 20)}, 2, ",",
          "2|2|20,|10,|20,|,49|60,|0|15,384|2,429"},
         // The last record: 49 m of sand above, Ka 0.332925, 882·Ka and 900·Ka.

@@ -4,7 +4,7 @@
 that con_display.sh --accessibilita provides: the fields, the options, every window opened by
 pressing its button or menu item, the diagrams' descriptions and the report's lines, on a project
 of 1 m of dry sand (18 kN/m3, c 0, 30 degrees) over 3 m of dry clay (19 kN/m3, c 20 kPa, 20
-degrees) without surcharge: thrust 2.996324 + 4.329154 = 7.325477 kN/m worked by hand."""
+degrees) without surcharge: thrust 2.996324 + 4.099325 = 7.095648 kN/m worked by hand."""
 import os
 import pathlib
 import subprocess
@@ -34,7 +34,7 @@ FINESTRE = [
     ("push button", "Diagramma Sv", "Sigma v", "frame",
      "Tensioni verticali di 2 strati, profondità totale 4 m, valore massimo 75 kPa."),
     ("push button", "Diagramma Sa", "Sa", "frame", "Pressioni attive di 2 strati, profondità "
-     "totale 4 m, valore massimo 8.734 kPa, spinta totale 7.325 kN/m."),
+     "totale 4 m, valore massimo 8.734 kPa, spinta totale 7.096 kN/m."),
     ("push button", "Stampa", "stampa", "frame", None),
     ("push button", "Apri progetto", "Apri", "dialog", None),
     ("push button", "Salva progetto", "Salva", "dialog", None),

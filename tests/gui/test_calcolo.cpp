@@ -251,7 +251,8 @@ INSTANTIATE_TEST_SUITE_P(
         CasoRifiuto{"BetaOltre90", "beta", "95", "-90° e 90°"},
         CasoRifiuto{"OcrSottoUno", "ocr", "0,5", "compreso tra 1 e 100"},
         CasoRifiuto{"NonUnNumero", "ocr", "abc", "«abc» non è un numero"},
-        CasoRifiuto{"FattoreZero", "gamma-q-A1", "0", "gamma-q A1|maggiore di 0"},
+        CasoRifiuto{"FattoreZero", "gamma-q-A1", "0",
+                    "gamma-q (γQ azioni variabili sfavorevoli) A1|almeno 0,5"},
         CasoRifiuto{"NessunaCombinazione", "combinazioni", "", "sceglierne almeno una"}),
     NomeCaso{});
 
