@@ -299,8 +299,7 @@ const std::vector<VoceParametro>& tabella() {
         {"teoria",
          "Teoria",
          "",
-         "Rankine; Coulomb (Müller-Breslau) con attrito terra-muro; EN 1997-1 Annesso C "
-         "(superfici di rottura curve)",
+         "Rankine; Coulomb (Müller-Breslau); EN 1997-1 Annesso C.2",
          "teoria: rankine (predefinito), coulomb (Müller-Breslau) o annesso-c (EN 1997-1 "
          "Annesso C, superfici di rottura curve)",
          "rankine|coulomb|annesso-c",

@@ -358,6 +358,11 @@ RisultatoProgetto CalcolaSpinteProgetto(const Modulo1& m, const ParametriCalcolo
             "Le righe sismiche usano Mononobe-Okabe, che estende Coulomb con δ = 0: con il "
             "terrapieno inclinato la loro spinta statica (θ = 0) è quella di Coulomb e non "
             "coincide con la riga SLE, calcolata con la formula di Rankine per il pendio.");
+    if (SismaRichiesto(p.sisma) && p.teoria == Teoria::AnnessoC)
+        out.avvisi.emplace_back(
+            "Le righe sismiche usano Mononobe-Okabe (EN 1998-5 Annesso E), che estende Coulomb: "
+            "la loro spinta statica (θ = 0) è quella di Coulomb e non coincide con la riga SLE, "
+            "calcolata con le superfici di rottura curve dell'Annesso C di EN 1997-1.");
     if (auto e = AggiungiRigheSismiche(m, p, out.righe)) {
         out.messaggio = *e;
         out.righe.clear();

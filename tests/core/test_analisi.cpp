@@ -188,6 +188,35 @@ TEST(SpinteProgetto, TrazioneEAcquaACalcoloAMano) {
     EXPECT_NEAR(sle.strati[1].sa1, -4.5688, 0.00005); // the line's end, below u
 }
 
+// No row's thrust is ever below its water part, whatever the cohesion kept below the water, the
+// surcharge, the theory or the state; and a layer the design rules cannot take is named in the
+// layer computation's avviso.
+TEST(SpinteProgetto, MaiSottoLaSpintaDellAcqua) {
+    std::mt19937_64 g(20261208);
+    const auto u = [&g](double da, double a) {
+        return da + (a - da) * static_cast<double>(g() >> 11) * 0x1p-53;
+    };
+    for (int prova = 0; prova < 300 && !HasFailure(); ++prova) {
+        std::vector<Strato> strati(1 + g() % 5);
+        for (Strato& s : strati)
+            s = strato(u(0.2, 4), u(12, 22), u(0, 40), u(0, 40), g() % 2 == 0);
+        ParametriCalcolo p;
+        p.coesioneSottoFalda = true;
+        p.stato = g() % 3 == 0 ? StatoTerreno::Riposo : StatoTerreno::Attiva;
+        p.teoria =
+            p.stato == StatoTerreno::Attiva && g() % 2 == 0 ? Teoria::AnnessoC : Teoria::Rankine;
+        const RisultatoProgetto r = CalcolaSpinteProgetto(profilo(u(0, 50), strati), p);
+        ASSERT_TRUE(r.ok) << r.messaggio;
+        for (const RigaProgetto& x : r.righe)
+            EXPECT_GE(x.spinta, x.spintaAcqua - 1e-9) << prova << " " << x.nome;
+    }
+    EXPECT_FALSE(AvvisoStratiImpossibili(profilo(0, {strato(2, 18, 0, 30)})));
+    const auto avviso =
+        AvvisoStratiImpossibili(profilo(0, {strato(2, 18, 0, 30), strato(2, 9, 0, 30, 1)}));
+    ASSERT_TRUE(avviso);
+    EXPECT_EQ(avviso->rfind("Lo strato 2 è fisicamente impossibile", 0), 0U) << *avviso;
+}
+
 // Splitting a layer changes no design result, with Coulomb, a slope, the minimum pressure and
 // cohesion kept below the water table.
 TEST(SpinteProgetto, DividereUnoStratoNonCambiaNulla) {

@@ -373,6 +373,33 @@ TEST(Pagine, SezioneSismica) {
     const auto slv = std::find(titolo, righe.end(), "158,723");
     ASSERT_NE(slv, righe.end());
     EXPECT_NE(std::find(slv, righe.end(), "governa"), righe.end());
+
+    // A passive resistance at SLV and SLD: the layers of the row of each state that the
+    // calculation marked as governing (the smaller resistance), under its heading, and not those
+    // of the other kv sign.
+    parametri.stato = StatoTerreno::Passiva;
+    parametri.sisma.ag = {0.25, 0.1};
+    parametri.sisma.f0 = {2.5, 2.5};
+    parametri.sisma.stati = {true, true};
+    const RisultatoProgetto passiva = CalcolaSpinteProgetto(m, parametri);
+    ASSERT_TRUE(passiva.ok) << passiva.messaggio;
+    d.risultati = &passiva;
+    righe.clear();
+    for (const PaginaRelazione& pagina : ComponiRelazione(m, d).pagine)
+        for (const TestoPagina* t : testi(pagina))
+            righe.push_back(t->testo);
+    int governanti = 0;
+    for (const RigaProgetto& x : passiva.righe) {
+        if (!x.sisma)
+            continue;
+        const std::string titoloRiga = "Strati nella riga " + x.nome + ", kv " +
+                                       (x.sisma->kvSegno > 0 ? "verso il basso" : "verso l'alto") +
+                                       ":";
+        EXPECT_EQ(std::count(righe.begin(), righe.end(), titoloRiga), x.governa ? 1 : 0)
+            << titoloRiga;
+        governanti += x.governa ? 1 : 0;
+    }
+    EXPECT_EQ(governanti, 2);
 }
 
 // The judgement's bounds are "coerente" (0.90 and 1.10 included); a ratio that overflows, or a

@@ -123,6 +123,19 @@ TEST(Separatore, StratoInTrazioneColPunto) {
     EXPECT_TRUE(a.messaggi.eventi().isEmpty());
 }
 
+// The same clay under q = 10 kPa, with a comma: Sa1 = 10·0.489645 − 13.994922 = −9.098476, Sa2 =
+// 86·0.489645 − 13.994922 = 28.114516; the triangle starts where the layer's line crosses zero,
+// 4·9.098476/37.212992 = 0.977989 m, and the thrust is (4 − 0.977989)·28.114516/2 = 42.481186.
+TEST(Separatore, StratoInTrazioneSottoIlSovraccarico) {
+    AmbienteProva a(Separatori{",", "."});
+    SpintaroWindow* f = a.avvia();
+    scrivi(f->txt_sovraccarico, "10");
+    strato(f, "4|19|10|20");
+    clic(f->Fine);
+    clic(f->Command2);
+    EXPECT_EQ(f->txt_z0->text() + " " + f->txt_spinta->text(), ",978 42,481");
+}
+
 const QString Trappola = "|Controlla che tutti i dati siano stati inseriti.|Se l'errore e' stato "
                          "corretto fai click su Ok.\r\naltrimenti dai click su Annulla.";
 
