@@ -55,8 +55,9 @@ const char* const Aiuto =
     "JSON, - nella tabella) e un avviso su stderr dice quale.\n"
     "\n"
     "Opzioni:\n"
-    "  --sovraccarico KPA   sovraccarico sul piano campagna in kPa (predefinito 0);\n"
-    "                       il separatore decimale può essere il punto o la virgola\n"
+    "  --sovraccarico KPA   sovraccarico sul piano campagna in kPa (predefinito: quello del\n"
+    "                       file dei parametri del progetto, altrimenti 0); il separatore\n"
+    "                       decimale può essere il punto o la virgola\n"
     "  --formato FORMATO    tabella (predefinito), csv oppure json (un oggetto per riga)\n"
     "  --separatore-csv SEP\n"
     "                       separatore dei campi del CSV: , (predefinito; RFC 4180, punto\n"
@@ -125,7 +126,7 @@ std::string aiutoParametri() {
 enum class Formato { Tabella, Csv, Json };
 
 struct Opzioni {
-    double sovraccarico = 0;
+    std::optional<double> sovraccarico; // --sovraccarico, over the project's own
     Formato formato = Formato::Tabella;
     std::optional<char> separatoreCsv; // as given; ',' when not given
     std::optional<std::string> esporta;
@@ -155,9 +156,6 @@ std::string fisso(double v, int decimali, std::string_view sep) {
 }
 
 // The surcharge accepts a period or a comma as decimal separator and no grouping.
-// The largest surcharge taken, kPa: far beyond any ground, and far from the overflow of the sums.
-constexpr double SovraccaricoMassimo = 1e6;
-
 std::optional<double> leggiSovraccarico(const std::string& testo) {
     for (const char* decimale : {".", ","}) {
         try {
@@ -690,19 +688,12 @@ std::optional<int> carica(Modulo1& m, AnalisiSpinta& analisi, DatiLavoro& dati,
         err << Programma << ": " << nome << ": " << letto.messaggio.toStdString() << "\n";
         return UscitaFile;
     }
-    m.Strati(0).Sv = o.sovraccarico;
-    const EsitoApertura aperto = ApriProgetto(m, letto.byte);
-    if (!aperto.ok) {
-        err << Programma << ": " << nome;
-        if (aperto.riga > 0)
-            err << ", riga " << aperto.riga;
-        err << ": " << aperto.messaggio << "\n";
-        return UscitaFile;
-    }
     // A missing parameter file means the defaults; one that cannot be read or used stops the
-    // project, so that it is never computed with defaults in place of its own values.
+    // project, so that it is never computed with defaults in place of its own values. The
+    // surcharge it holds is the project's, unless --sovraccarico says otherwise.
     const std::string fileParametri = NomeParametri(file);
     const LetturaFile parametri = leggiFile(PercorsoFile{fileParametri});
+    double sovraccarico = 0;
     if (parametri.ok) {
         LetturaParametri l = LeggiParametri(parametri.byte);
         if (!l.ok) {
@@ -713,9 +704,18 @@ std::optional<int> carica(Modulo1& m, AnalisiSpinta& analisi, DatiLavoro& dati,
             return UscitaFile;
         }
         dati = std::move(l.dati);
+        sovraccarico = l.sovraccarico;
     } else if (!parametri.manca) {
         err << Programma << ": " << citaPercorso(fileParametri) << ": "
             << parametri.messaggio.toStdString() << "\n";
+        return UscitaFile;
+    }
+    const EsitoApertura aperto = ApriProgetto(m, letto.byte, o.sovraccarico.value_or(sovraccarico));
+    if (!aperto.ok) {
+        err << Programma << ": " << nome;
+        if (aperto.riga > 0)
+            err << ", riga " << aperto.riga;
+        err << ": " << aperto.messaggio << "\n";
         return UscitaFile;
     }
     for (const auto& [voce, valore] : o.parametri)

@@ -3,11 +3,14 @@
 
 #include "text/citazioni.h"
 
+#include <cmath>
 #include <set>
 
 namespace spintaro {
 
 namespace {
+
+constexpr std::string_view ChiaveSovraccarico = "sovraccarico";
 
 std::string_view spazi(std::string_view s) {
     while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
@@ -26,9 +29,11 @@ std::string NomeParametri(std::string_view progetto) {
     return std::string(progetto) + ".parametri";
 }
 
-std::string TestoParametri(const DatiLavoro& d) {
+std::string TestoParametri(const DatiLavoro& d, double sovraccarico) {
     static const DatiLavoro predefiniti;
     std::string righe;
+    if (sovraccarico != 0)
+        righe = std::string(ChiaveSovraccarico) + " = " + TestoParametro(sovraccarico) + "\r\n";
     for (const VoceParametro& v : VociParametri()) {
         const std::string valore = v.testo(d);
         if (valore != v.testo(predefiniti))
@@ -36,7 +41,7 @@ std::string TestoParametri(const DatiLavoro& d) {
     }
     if (righe.empty())
         return righe;
-    return "# Spintaro: parametri di calcolo e intestazione del lavoro\r\n" + righe;
+    return "# Spintaro: sovraccarico, parametri di calcolo e intestazione del lavoro\r\n" + righe;
 }
 
 LetturaParametri LeggiParametri(std::string_view testo) {
@@ -64,12 +69,23 @@ LetturaParametri LeggiParametri(std::string_view testo) {
         if (uguale == std::string_view::npos)
             return rifiuta("la riga non ha la forma «chiave = valore»");
         const std::string_view chiave = spazi(riga.substr(0, uguale));
+        const std::string_view valore = spazi(riga.substr(uguale + 1));
+        if (chiave == ChiaveSovraccarico) {
+            if (!viste.insert(ChiaveSovraccarico).second)
+                return rifiuta("il sovraccarico è dato due volte");
+            const auto q = LeggiNumeroParametro(valore);
+            if (!q || !(std::fabs(*q) <= SovraccaricoMassimo))
+                return rifiuta("sovraccarico: «" + citaTesto(valore) +
+                               "» non è un numero da -1000000 a 1000000 kPa");
+            r.sovraccarico = *q;
+            continue;
+        }
         const VoceParametro* voce = CercaParametro(chiave);
         if (voce == nullptr)
             return rifiuta("«" + citaTesto(chiave) + "» non è un parametro di Spintaro");
         if (!viste.insert(voce->chiave).second)
             return rifiuta("il parametro " + std::string(chiave) + " è dato due volte");
-        if (auto motivo = voce->imposta(r.dati, spazi(riga.substr(uguale + 1))))
+        if (auto motivo = voce->imposta(r.dati, valore))
             return rifiuta(*motivo);
     }
     if (auto motivo = ControllaParametri(r.dati.parametri)) {

@@ -138,7 +138,7 @@ LetturaProgetto LeggiProgetto(std::string_view testo) {
     return r;
 }
 
-EsitoApertura ApriProgetto(Modulo1& m, std::string_view testo) {
+EsitoApertura ApriProgetto(Modulo1& m, std::string_view testo, std::optional<double> sovraccarico) {
     const LetturaProgetto lettura = LeggiProgetto(testo);
     EsitoApertura esito;
     if (!lettura.ok) {
@@ -158,6 +158,8 @@ EsitoApertura ApriProgetto(Modulo1& m, std::string_view testo) {
         s.Falda = letto.Falda;
     }
     nuovo.NumStrati = aIntero16(n);
+    if (sovraccarico)
+        nuovo.Strati(0).Sv = *sovraccarico;
     try {
         CalcolaStrati(nuovo, n);
     } catch (const Errore& e) {

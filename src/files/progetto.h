@@ -3,6 +3,7 @@
 
 #include "model/modulo1.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -37,8 +38,10 @@ struct EsitoApertura {
 };
 
 // Open: reads the file, then replaces the input fields of records 0..n, sets NumStrati = n,
-// recomputes layers 1..n from the surcharge in effect and sets IndiceStrato = 0. On any failure
-// the job in memory is left exactly as it was.
-EsitoApertura ApriProgetto(Modulo1& m, std::string_view testo);
+// recomputes layers 1..n from the surcharge in effect, or from sovraccarico when given (the
+// job's own, from its parameter file), and sets IndiceStrato = 0. On any failure the job in
+// memory is left exactly as it was.
+EsitoApertura ApriProgetto(Modulo1& m, std::string_view testo,
+                            std::optional<double> sovraccarico = std::nullopt);
 
 } // namespace spintaro

@@ -670,6 +670,14 @@ TEST(Calcola, SpinteDiProgettoDalleOpzioniEDalFileDeiParametri) {
     EXPECT_EQ(base.out.find("combinazioni"), npos);
     std::ofstream(parametri, std::ios::binary) << "# solo un commento\r\n\r\n";
     EXPECT_EQ(esegui({"--sovraccarico", "10", "--formato", "json", spt}).out, base.out);
+    // The project's own surcharge from the parameter file, unless --sovraccarico is given:
+    // (18·25/2 + 10·5)·0.332925 = 91.554 kN/m with q 10, 18·25/2·Ka = 74.908 with q 0.
+    std::ofstream(parametri, std::ios::binary) << "sovraccarico = 10\r\n";
+    EXPECT_EQ(esegui({"--formato", "json", spt}).out, base.out);
+    EXPECT_NE(base.out.find("\"spinta_totale\":91.554"), npos) << base.out;
+    EXPECT_NE(esegui({"--sovraccarico", "0", "--formato", "json", spt})
+                  .out.find("\"spinta_totale\":74.908"),
+              npos);
 
     std::ofstream(parametri, std::ios::binary) << "combinazioni = a2m2\n";
     const Risultato dalFile = esegui({"--sovraccarico", "10", "--formato", "json", spt});
@@ -712,8 +720,9 @@ TEST(Calcola, SpinteDiProgettoDalleOpzioniEDalFileDeiParametri) {
 // kh = 0.38·1.325·0.25 = 0.125875, kv = 0.0629375; the thrust with kv downwards, worked by hand
 // in the core tests, 158.723 kN/m. A site value the category needs and does not have: exit 2.
 TEST(Calcola, RigheSismiche) {
-    const Risultato r = esegui({"--formato", "json", "--combinazioni", "sle", "--ag", "SLV=0.25",
-                                "--f0", "SLV=2.5", "--suolo", "C", esempio});
+    // Without the example's own surcharge (10 kPa, from its parameter file): q = 0.
+    const Risultato r = esegui({"--sovraccarico", "0", "--formato", "json", "--combinazioni", "sle",
+                                "--ag", "SLV=0.25", "--f0", "SLV=2.5", "--suolo", "C", esempio});
     ASSERT_EQ(r.codice, 0) << r.err;
     EXPECT_NE(r.out.find("{\"nome\":\"SLE\",\"spinta\":119.002876797485"), npos) << r.out;
     EXPECT_TRUE(combacia(r.out,

@@ -332,6 +332,20 @@ TEST(FileParametri, ScrittoRiletto) {
     std::string lf = testo;
     std::erase(lf, '\r');
     EXPECT_EQ(LeggiParametri(lf).dati, d);
+    // The job's surcharge: written only when not 0, read back equal; a bad one names its line.
+    EXPECT_EQ(TestoParametri(DatiLavoro{}, 12.5),
+              "# Spintaro: sovraccarico, parametri di calcolo e intestazione del lavoro\r\n"
+              "sovraccarico = 12.5\r\n");
+    const LetturaParametri q = LeggiParametri(TestoParametri(d, -0.1));
+    EXPECT_TRUE(q.ok && q.dati == d && q.sovraccarico == -0.1);
+    EXPECT_EQ(LeggiParametri(testo).sovraccarico, 0.0);
+    for (const char* rotto : {"sovraccarico = 1000001\n", "sovraccarico = dieci\n",
+                              "sovraccarico = 1\nsovraccarico = 2\n"}) {
+        const LetturaParametri r = LeggiParametri(rotto);
+        EXPECT_TRUE(!r.ok && r.riga >= 1 && r.messaggio.find("sovraccarico") != std::string::npos)
+            << rotto;
+    }
+    EXPECT_TRUE(LeggiParametri("sovraccarico = -1000000\n").ok);
     EXPECT_EQ(NomeParametri("a/muro.spt"), "a/muro.parametri");
     EXPECT_EQ(NomeParametri("muro.SPT"), "muro.SPT.parametri");
     EXPECT_EQ(NomeParametri(".spt"), ".spt.parametri");

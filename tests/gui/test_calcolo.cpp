@@ -95,20 +95,26 @@ TEST_F(Calcolo, ParametriRisultatiSalvataggioRiaperturaERelazione) {
     EXPECT_TRUE(riga(r->StratiRiga, 0).startsWith("1|24,79|0,00|18,00|16,53|"))
         << riga(r->StratiRiga, 0).toStdString();
 
-    // Saved: the parameter file beside the project, with the three values that differ.
+    // Saved: the parameter file beside the project, with the surcharge and the three values
+    // that differ.
     clic(apri<SalvaWindow>(IdFinestra::Salva)->Salva);
     EXPECT_EQ(leggi(cartella.file("Nuovo.parametri")),
-              "# Spintaro: parametri di calcolo e intestazione del lavoro\r\n"
-              "teoria = coulomb\r\ndelta-phi = 2/3\r\nbeta = 10\r\n");
+              "# Spintaro: sovraccarico, parametri di calcolo e intestazione del lavoro\r\n"
+              "sovraccarico = 10\r\nteoria = coulomb\r\ndelta-phi = 2/3\r\nbeta = 10\r\n");
     // "&Si" to "Nuovo Lavoro?" after the save: the defaults again, in the job and the window.
     clic(istanza<QWidget>(IdFinestra::Nuovolavoro)->findChild<QPushButton*>("Command1"));
     EXPECT_EQ(a.app.lavoro(), DatiLavoro{});
     EXPECT_EQ(teoria->currentData().toString(), "rankine");
+    a.m().Strati(0).Sv = 3; // another surcharge in force before the open
+    scrivi(f->txt_sovraccarico, "3");
     auto* ap = apri<ApriWindow>(IdFinestra::Apri);
     clicFile(ap->File1, "Nuovo.spt");
     clic(ap->Apri);
     EXPECT_EQ(a.app.lavoro().parametri, attesi);
     EXPECT_EQ(in(p, "delta-phi")->text(), "2/3");
+    // The project's surcharge back in its box and in force, with no Ok: σv = 10 + 18·2 = 46.
+    EXPECT_EQ(f->txt_sovraccarico->text(), "10");
+    EXPECT_TRUE(a.m().Strati(0).Sv == 10 && a.m().Strati(1).Sv == 46);
 
     // The report holds the chapter with the governing combination.
     STRUMENTO(pdftotext, "pdftotext");
@@ -275,9 +281,15 @@ TEST_F(Calcolo, IRisultatiDiconoQuandoGliStratiSonoCambiati) {
 // Saving with the default parameters removes the parameter file; a broken one stops the Open
 // with its name and line, and the job stays as it was.
 TEST_F(Calcolo, FileDeiParametriRimossoOppureRifiutato) {
+    a.m().Strati(0).Sv = 0; // no surcharge and the defaults: the project file alone
     scriviFile(cartella.file("Nuovo.parametri"), "beta = 5\r\n");
     clic(apri<SalvaWindow>(IdFinestra::Salva)->Salva);
     EXPECT_EQ(cartella.contenuto(), QStringList{"Nuovo.spt"});
+    // Opened again, a project without a surcharge has none, whatever was in force.
+    a.m().Strati(0).Sv = 7;
+    scrivi(f->txt_sovraccarico, "7");
+    EXPECT_TRUE(apriProgetto(a.app.servizi(), cartella.file("Nuovo.spt")));
+    EXPECT_TRUE(f->txt_sovraccarico->text().isEmpty() && a.m().Strati(0).Sv == 0);
     scriviFile(cartella.file("Nuovo.parametri"), "teoria = coulomb\r\nbeta = molto\r\n");
     const Modulo1 prima = a.m();
     a.messaggi.azzera();

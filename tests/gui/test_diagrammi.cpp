@@ -329,8 +329,7 @@ TEST(Comando, ScriveApreNonRiesceAnnullaComeIlCalcolatore) {
     InCartella a;
     const QTemporaryDir& cartella = a.cartella;
     const QString esempio = SPINTARO_EXAMPLES "/due_strati.spt";
-    a.m().Strati(0).Sv = 10;
-    ASSERT_TRUE(apriProgetto(a.app.servizi(), esempio));
+    ASSERT_TRUE(apriProgetto(a.app.servizi(), esempio)); // q = 10 from its parameter file
     ASSERT_TRUE(QDir().mkdir("cartella.pdf"));
     for (const auto& [nome, risposta] :
          {std::pair("rel", Risposta::Ok), std::pair("due.PDF", Risposta::Annulla),

@@ -39,11 +39,11 @@ TEST_F(ProvaFile, CinquantaStratiSalvatiERiapertiEOkLiTiene) {
         a.m().Strati(i) = Strato{i * 0.5, 15.0 + i % 10,  (i % 4) * 2.5, 20.0 + i % 15, 0, 0, 0,
                                  0,       Intero16(i % 2)};
     a.m().NumStrati = 50;
+    a.m().Strati(0).Sv = 10; // the job's surcharge, saved in its parameter file
     clic(apri<SalvaWindow>(IdFinestra::Salva)->Salva);
     f->relazione->trigger(); // the report is offered under the project's name (and cancelled)
     EXPECT_EQ(QFileInfo(a.desktop.proposti().value(0)).fileName(), "Nuovo.pdf");
     a.m() = Modulo1{};
-    a.m().Strati(0).Sv = 10;
     auto* ap = apri<ApriWindow>(IdFinestra::Apri);
     clicFile(ap->File1, "Nuovo.spt");
     clic(ap->Apri);
@@ -52,7 +52,8 @@ TEST_F(ProvaFile, CinquantaStratiSalvatiERiapertiEOkLiTiene) {
     EXPECT_EQ(std::tuple(a.m().NumStrati, a.m().Strati(50).Potenza, f->txt_strato->text()),
               std::tuple(50, 25.0, QStringLiteral("50")));
     const Modulo1 aperto = a.m();
-    scrivi(f->txt_sovraccarico, "10"); // the job's surcharge: Ok recomputes the same values
+    // The job's surcharge back in its box: Ok recomputes the same values.
+    EXPECT_EQ(f->txt_sovraccarico->text(), "10");
     clic(f->Fine);
     EXPECT_TRUE(a.m().NumStrati == 50 && a.messaggi.messaggi().empty());
     for (int i = 0; i <= 50; ++i)

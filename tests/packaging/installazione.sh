@@ -24,7 +24,7 @@ libdir=$(sed -n 's/^CMAKE_INSTALL_LIBDIR:PATH=//p' "$build/CMakeCache.txt")
 atteso=$({
     printf '%s\n' bin/spintaro bin/spintaro-calcola "${libdir:-lib}/spintaro/moduli/spintaro_relazione.so" \
         "share/applications/$id.desktop" \
-        share/doc/spintaro/{changelog.gz,copyright,esempi/due_strati.spt} \
+        share/doc/spintaro/{changelog.gz,copyright,esempi/due_strati.spt,esempi/due_strati.parametri} \
         share/man/man1/spintaro{,-calcola}.1.gz "share/metainfo/$id.metainfo.xml" \
         "share/mime/packages/$id.xml" "share/icons/hicolor/scalable/apps/$id.svg"
     for lato in 16 32 48 64 128 256; do echo "share/icons/hicolor/${lato}x$lato/apps/$id.png"; done

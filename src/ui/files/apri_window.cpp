@@ -66,6 +66,7 @@ bool apri(Servizi& servizi, const QString& nome, const QString& nomeNelMessaggio
     if (!letto.ok)
         return avvisa(letto.messaggio);
     DatiLavoro dati;
+    double sovraccarico = 0; // the job's own: 0 when its parameter file does not give one
     if (parametri.ok) {
         LetturaParametri l = LeggiParametri(parametri.byte);
         if (!l.ok)
@@ -74,12 +75,13 @@ bool apri(Servizi& servizi, const QString& nome, const QString& nomeNelMessaggio
                                    l.riga > 0 ? QStringLiteral(", riga %1").arg(l.riga) : QString(),
                                    QString::fromStdString(l.messaggio)));
         dati = std::move(l.dati);
+        sovraccarico = l.sovraccarico;
     } else if (!parametri.manca) {
         return avvisa(QStringLiteral("il file dei parametri «%1» non si legge: %2")
                           .arg(parametriNelMessaggio, parametri.messaggio));
     }
     // Commits only when the whole file has been read and every layer computed.
-    const EsitoApertura esito = ApriProgetto(servizi.modulo, letto.byte);
+    const EsitoApertura esito = ApriProgetto(servizi.modulo, letto.byte, sovraccarico);
     if (!esito.ok) {
         QString motivo = QString::fromStdString(esito.messaggio);
         if (esito.riga > 0)

@@ -52,7 +52,7 @@ void SalvaWindow::Salva_Click() {
     // The parameter file first, so that a project file never stands beside parameters that are
     // not its own; when the project file then fails, the parameter file comes back as it was.
     const QString nomeParametri = QString::fromStdString(NomeParametri(*nome));
-    const std::string parametri = TestoParametri(servizi().lavoro);
+    const std::string parametri = TestoParametri(servizi().lavoro, m.Strati(0).Sv);
     const LetturaFile prima = leggiFile(nomeParametri);
     const bool invariato = parametri.empty() ? prima.manca : prima.ok && prima.byte == parametri;
     if (!invariato) {

@@ -552,6 +552,9 @@ void SpintaroWindow::ricominciaNumerazione() {
 }
 
 void SpintaroWindow::progettoAperto() {
+    // The project's surcharge, in force since the open, in its box (empty for none).
+    const double q = servizi().modulo.Strati(0).Sv;
+    txt_sovraccarico->setText(q == 0 ? QString() : daStd(TestoGenerale(q, separatori().decimale)));
     const Intero16 n = servizi().modulo.NumStrati;
     if (n < 1) {
         ricominciaNumerazione();
