@@ -1,0 +1,433 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/scrittori.h"
+
+#include "cli/opzioni.h"
+#include "model/calcolo.h"
+#include "text/testi_numerici.h"
+#include "text/testi_strato.h"
+#include "text/zone_stampa.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <iomanip>
+#include <sstream>
+
+namespace spintaro::calcola {
+
+namespace {
+
+// The shortest text that reads back to the same double.
+std::string breve(double v) {
+    std::array<char, 32> buf{};
+    const auto r = std::to_chars(buf.data(), buf.data() + buf.size(), v);
+    return std::string(buf.data(), r.ptr);
+}
+
+// A fixed-point text with the given separator, for the terminal table.
+std::string fisso(double v, int decimali, std::string_view sep) {
+    std::array<char, 400> buf{};
+    const auto r =
+        std::to_chars(buf.data(), buf.data() + buf.size(), v, std::chars_format::fixed, decimali);
+    std::string s(buf.data(), r.ptr);
+    if (const auto p = s.find('.'); p != std::string::npos)
+        s.replace(p, 1, sep);
+    return s;
+}
+
+std::string jsonTesto(std::string_view s) {
+    std::string out = "\"";
+    for (unsigned char c : s) {
+        switch (c) {
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        default:
+            if (c < 0x20) {
+                std::ostringstream hex;
+                hex << "\\u" << std::hex << std::setw(4) << std::setfill('0') << int(c);
+                out += hex.str();
+            } else {
+                out += static_cast<char>(c);
+            }
+        }
+    }
+    return out + "\"";
+}
+
+std::string csvCampo(std::string_view s, char separatore) {
+    if (s.find_first_of(std::string{separatore, '"', '\r', '\n'}) == std::string_view::npos)
+        return std::string(s);
+    std::string out = "\"";
+    for (char c : s) {
+        if (c == '"')
+            out += '"';
+        out += c;
+    }
+    return out + "\"";
+}
+
+// A derived result that extreme inputs can push out of range: empty then.
+std::optional<double> finito(double v) {
+    if (std::isfinite(v))
+        return v;
+    return std::nullopt;
+}
+
+std::string jsonNumero(std::optional<double> v) {
+    return v ? breve(*v) : "null";
+}
+
+// The results of the whole profile beyond the total thrust, each empty where it is undefined.
+struct Derivati {
+    std::optional<double> acqua;
+    std::optional<double> momento;
+    std::optional<double> braccio;
+};
+
+Derivati derivati(const AnalisiSpinta& a) {
+    return {finito(a.spintaAcqua), finito(a.momento), a.braccio};
+}
+
+const char* const ColonneProgetto[] = {
+    "combinazione",   "k",         "kh",        "delta",  "phi_d", "c_d",      "sa1_d",
+    "sa2_d",          "sv1_d",     "sv2_d",     "u1_d",   "u2_d",  "spinta_d", "spinta_verticale_d",
+    "spinta_acqua_d", "momento_d", "braccio_d", "governa"};
+
+// The seismic columns, at the end, only when some project has seismic rows.
+const char* const ColonneSisma[] = {"kv_segno",   "kh_sisma",           "kv",   "spinta_statica",
+                                    "incremento", "braccio_incremento", "theta"};
+
+std::string kvVerso(int segno) {
+    return segno > 0 ? "kv verso il basso" : "kv verso l'alto";
+}
+
+void scriviJsonProgetto(std::ostream& out, const RisultatoProgetto& p) {
+    out << ",\"combinazioni\":[";
+    for (std::size_t k = 0; k < p.righe.size(); ++k) {
+        const RigaProgetto& r = p.righe[k];
+        out << (k ? "," : "") << "{\"nome\":" << jsonTesto(r.nome)
+            << ",\"spinta\":" << breve(r.spinta)
+            << ",\"spinta_verticale\":" << breve(r.spintaVerticale)
+            << ",\"spinta_acqua\":" << breve(r.spintaAcqua) << ",\"momento\":" << breve(r.momento)
+            << ",\"braccio\":" << jsonNumero(r.braccio)
+            << ",\"governa\":" << (r.governa ? "true" : "false")
+            << ",\"gamma_g1\":" << breve(r.gammaG1) << ",\"gamma_q\":" << breve(r.gammaQ)
+            << ",\"gamma_phi\":" << breve(r.gammaPhi) << ",\"gamma_c\":" << breve(r.gammaC)
+            << ",\"gamma_gamma\":" << breve(r.gammaGamma)
+            << ",\"gamma_r\":" << jsonNumero(r.gammaR);
+        if (r.sisma)
+            out << ",\"kv_segno\":" << r.sisma->kvSegno << ",\"kh\":" << breve(r.sisma->kh)
+                << ",\"kv\":" << breve(r.sisma->kv)
+                << ",\"spinta_statica\":" << breve(r.sisma->spintaStatica)
+                << ",\"incremento\":" << breve(r.sisma->incremento)
+                << ",\"braccio_incremento\":" << jsonNumero(r.sisma->braccioIncremento);
+        out << ",\"strati\":[";
+        for (std::size_t i = 0; i < r.strati.size(); ++i) {
+            const StratoProgetto& d = r.strati[i];
+            out << (i ? "," : "") << "{\"strato\":" << i + 1 << ",\"k\":" << breve(d.k.k);
+            if (d.theta)
+                out << ",\"theta\":" << breve(*d.theta);
+            out << ",\"kh\":" << breve(d.k.kh) << ",\"delta\":" << breve(d.delta)
+                << ",\"phi_d\":" << breve(d.phiD) << ",\"c_d\":" << breve(d.cD)
+                << ",\"gamma_d\":" << breve(d.gammaD) << ",\"sa1\":" << breve(d.sa1)
+                << ",\"sa2\":" << breve(d.sa2) << ",\"sv1\":" << breve(d.sv1)
+                << ",\"sv2\":" << breve(d.sv2) << ",\"u1\":" << breve(d.u1)
+                << ",\"u2\":" << breve(d.u2) << "}";
+        }
+        out << "]}";
+    }
+    out << "]";
+}
+
+// The design columns of one CSV row: empty for a project without design results.
+void csvProgetto(std::ostream& out, const FormaCsv& f, const RigaProgetto* r, std::size_t i,
+                 bool colonneSisma) {
+    const char c = f.campo;
+    const std::size_t sisma = colonneSisma ? std::size(ColonneSisma) : 0;
+    if (r == nullptr) {
+        out << std::string(std::size(ColonneProgetto) + sisma, c);
+        return;
+    }
+    const StratoProgetto& d = r->strati[i];
+    out << c << r->nome;
+    for (double v : {d.k.k, d.k.kh, d.delta, d.phiD, d.cD, d.sa1, d.sa2, d.sv1, d.sv2, d.u1, d.u2,
+                     r->spinta, r->spintaVerticale, r->spintaAcqua, r->momento})
+        out << c << f.numero(v);
+    out << c << f.numero(r->braccio) << c << (r->governa ? 1 : 0);
+    if (!colonneSisma)
+        return;
+    if (!r->sisma) {
+        out << std::string(sisma, c);
+        return;
+    }
+    const DatiSismici& s = *r->sisma;
+    out << c << s.kvSegno;
+    for (double v : {s.kh, s.kv, s.spintaStatica, s.incremento})
+        out << c << f.numero(v);
+    out << c << f.numero(s.braccioIncremento) << c << f.numero(d.theta);
+}
+
+std::string descrizioneCalcolo(const ParametriCalcolo& p) {
+    const char* stati[] = {"spinta attiva", "spinta a riposo", "resistenza passiva"};
+    std::string t = std::string(stati[static_cast<int>(p.stato)]) +
+                    ", teoria: " + std::string(NomeTeoria(p.teoria));
+    if (p.teoria != Teoria::Rankine)
+        t += ", δ/φ′ = " + TestoParametro(p.deltaPhi);
+    if (p.beta != 0)
+        t += ", β = " + TestoParametro(p.beta) + "°";
+    if (p.stato == StatoTerreno::Riposo && p.ocr != 1)
+        t += ", OCR = " + TestoParametro(p.ocr);
+    if (p.coesioneSottoFalda)
+        t += ", coesione conservata sotto falda";
+    if (p.pressioneMinima != 0)
+        t += ", σa ≥ " + TestoParametro(p.pressioneMinima) + "·σ′v";
+    return t;
+}
+
+// Right-aligned columns two spaces apart, each as wide as its widest cell.
+void stampaColonne(std::ostream& out, const std::vector<std::vector<std::string>>& righe) {
+    std::vector<std::size_t> larghezza(righe.empty() ? 0 : righe.front().size());
+    for (const auto& r : righe)
+        for (std::size_t k = 0; k < r.size(); ++k)
+            larghezza[k] = std::max(larghezza[k], colonne(r[k]));
+    for (const auto& r : righe) {
+        std::string linea;
+        for (std::size_t k = 0; k < r.size(); ++k) {
+            linea.append(larghezza[k] - colonne(r[k]) + (k ? 2 : 0), ' ');
+            linea += r[k];
+        }
+        out << linea << "\n";
+    }
+}
+
+// One seismic row of the table: the action, the layers with θ and K_AE, the thrust split into
+// its static part and the increment.
+void scriviRigaSismica(std::ostream& out, const RigaProgetto& r, bool passiva,
+                       std::string_view sep) {
+    const DatiSismici& s = *r.sisma;
+    out << "\nAzione sismica " << r.nome << ", " << kvVerso(s.kvSegno)
+        << (r.governa ? " (governa)" : "") << ": " << r.nota << "\n";
+    if (s.ss)
+        out << "  Ss " << fisso(*s.ss, 3, sep) << "  St " << fisso(*s.st, 3, sep) << "  amax/g "
+            << fisso(*s.amax, 4, sep) << "  βm " << fisso(*s.betaM, 2, sep) << "\n";
+    out << "  kh " << fisso(s.kh, 4, sep) << "  kv " << fisso(s.kv, 4, sep) << "\n";
+    std::vector<std::vector<std::string>> righe = {
+        {"Strato", "φ′d", "θ", "K", "Kh", "δ", "σh1", "σh2", "σv1", "σv2", "u1", "u2"},
+        {"", "°", "°", "", "", "°", "kPa", "kPa", "kPa", "kPa", "kPa", "kPa"}};
+    for (std::size_t i = 0; i < r.strati.size(); ++i) {
+        const StratoProgetto& d = r.strati[i];
+        righe.push_back({std::to_string(i + 1), fisso(d.phiD, 3, sep),
+                         fisso(d.theta.value_or(0.0), 3, sep), fisso(d.k.k, 6, sep),
+                         fisso(d.k.kh, 6, sep), fisso(d.delta, 3, sep), fisso(d.sa1, 3, sep),
+                         fisso(d.sa2, 3, sep), fisso(d.sv1, 3, sep), fisso(d.sv2, 3, sep),
+                         fisso(d.u1, 3, sep), fisso(d.u2, 3, sep)});
+    }
+    stampaColonne(out, righe);
+    const auto metri = [&](std::optional<double> v) {
+        return v ? fisso(*v, 3, sep) + " m" : std::string("-");
+    };
+    out << (passiva ? "Resistenza passiva orizzontale con il sisma: "
+                    : "Spinta orizzontale con il sisma: ")
+        << fisso(r.spinta, 3, sep) << " kN/m\n"
+        << "Statica con gli stessi parametri: " << fisso(s.spintaStatica, 3, sep) << " kN/m\n"
+        << "Incremento sismico: " << fisso(s.incremento, 3, sep) << " kN/m, a "
+        << metri(s.braccioIncremento) << " sopra la base\n"
+        << "Componente verticale: " << fisso(r.spintaVerticale, 3, sep) << " kN/m\n"
+        << "Spinta dell'acqua: " << fisso(r.spintaAcqua, 3, sep) << " kN/m\n"
+        << "Momento rispetto alla base: " << fisso(r.momento, 3, sep) << " kN·m/m\n"
+        << "Punto di applicazione sopra la base: " << metri(r.braccio) << "\n";
+}
+
+} // namespace
+
+std::string FormaCsv::numero(double v) const {
+    std::string s = breve(v);
+    if (const auto p = s.find('.'); p != std::string::npos && decimale != ".")
+        s.replace(p, 1, decimale);
+    return s;
+}
+
+std::string FormaCsv::numero(std::optional<double> v) const {
+    return v ? numero(*v) : "";
+}
+
+void scriviIntestazioneCsv(std::ostream& out, const FormaCsv& csv, bool colonneProgetto,
+                           bool colonneSisma) {
+    bool primaColonna = true;
+    for (const char* colonna :
+         {"file", "strato", "potenza", "gamma", "coesione", "attrito_interno", "falda", "ka", "sv",
+          "sa1", "sa2", "z0", "sovraccarico", "spinta_totale", "u1", "u2", "spinta_acqua",
+          "momento", "braccio"}) {
+        if (!primaColonna)
+            out << csv.campo;
+        out << colonna;
+        primaColonna = false;
+    }
+    if (colonneProgetto)
+        for (const char* colonna : ColonneProgetto)
+            out << csv.campo << colonna;
+    if (colonneSisma)
+        for (const char* colonna : ColonneSisma)
+            out << csv.campo << colonna;
+    out << "\r\n";
+}
+
+void scriviJson(std::ostream& out, const std::string& file, const Modulo1& m,
+                const AnalisiSpinta& a, const RisultatoProgetto* progetto) {
+    const Derivati d = derivati(a);
+    out << "{\"file\":" << jsonTesto(file) << ",\"sovraccarico\":" << breve(m.Strati(0).Sv)
+        << ",\"num_strati\":" << m.NumStrati << ",\"spinta_totale\":" << breve(m.SpintaTotale)
+        << ",\"spinta_acqua\":" << jsonNumero(d.acqua) << ",\"momento\":" << jsonNumero(d.momento)
+        << ",\"braccio\":" << jsonNumero(d.braccio) << ",\"strati\":[";
+    for (int i = 1; i <= m.NumStrati; ++i) {
+        const Strato& s = m.Strati(i);
+        const auto z0 = z0Mostrato(m, i);
+        const Acqua& u = a.strati[static_cast<std::size_t>(i - 1)];
+        out << (i > 1 ? "," : "") << "{\"strato\":" << i << ",\"potenza\":" << breve(s.Potenza)
+            << ",\"gamma\":" << breve(s.Gamma) << ",\"coesione\":" << breve(s.Coesione)
+            << ",\"attrito_interno\":" << breve(s.AttritoInterno)
+            << ",\"falda\":" << (s.Falda != 0 ? 1 : 0) << ",\"ka\":" << breve(s.Ka)
+            << ",\"sv\":" << breve(s.Sv) << ",\"sa1\":" << breve(s.Sa1)
+            << ",\"sa2\":" << breve(s.Sa2) << ",\"z0\":" << jsonNumero(z0)
+            << ",\"u1\":" << breve(u.u1) << ",\"u2\":" << breve(u.u2) << "}";
+    }
+    out << "]";
+    if (progetto != nullptr)
+        scriviJsonProgetto(out, *progetto);
+    out << "}\n";
+}
+
+void scriviCsv(std::ostream& out, const std::string& file, const Modulo1& m, const AnalisiSpinta& a,
+               const FormaCsv& f, const RisultatoProgetto* progetto, bool colonneProgetto,
+               bool colonneSisma) {
+    const Derivati d = derivati(a);
+    const char c = f.campo;
+    // One row per layer, or per combination and layer with the design columns at the end.
+    const std::size_t giri = progetto != nullptr ? progetto->righe.size() : 1;
+    for (std::size_t g = 0; g < giri; ++g)
+        for (int i = 1; i <= m.NumStrati; ++i) {
+            const Strato& s = m.Strati(i);
+            const auto z0 = z0Mostrato(m, i);
+            const Acqua& u = a.strati[static_cast<std::size_t>(i - 1)];
+            out << csvCampo(file, c) << c << i << c << f.numero(s.Potenza) << c << f.numero(s.Gamma)
+                << c << f.numero(s.Coesione) << c << f.numero(s.AttritoInterno) << c
+                << (s.Falda != 0 ? 1 : 0) << c << f.numero(s.Ka) << c << f.numero(s.Sv) << c
+                << f.numero(s.Sa1) << c << f.numero(s.Sa2) << c << f.numero(z0) << c
+                << f.numero(m.Strati(0).Sv) << c << f.numero(m.SpintaTotale) << c << f.numero(u.u1)
+                << c << f.numero(u.u2) << c << f.numero(d.acqua) << c << f.numero(d.momento) << c
+                << f.numero(d.braccio);
+            if (colonneProgetto)
+                csvProgetto(out, f, progetto != nullptr ? &progetto->righe[g] : nullptr,
+                            static_cast<std::size_t>(i - 1), colonneSisma);
+            out << "\r\n";
+        }
+}
+
+void scriviTabella(std::ostream& out, const std::string& file, const Modulo1& m,
+                   const AnalisiSpinta& a, std::string_view sep) {
+    out << "Progetto: " << file << "\n"
+        << "Sovraccarico: " << TestoGenerale(m.Strati(0).Sv, sep)
+        << " kPa   Strati: " << m.NumStrati << "\n";
+    constexpr std::size_t colonneTabella = 13;
+    const std::array<const char*, colonneTabella> titoli = {
+        "Strato", "Potenza", "Gamma", "Coesione", "Attrito", "Falda", "Ka",
+        "Sv",     "Sa1",     "Sa2",   "z0",       "u1",      "u2"};
+    const std::array<const char*, colonneTabella> unita = {
+        "", "m", "kN/m³", "kPa", "°", "", "", "kPa", "kPa", "kPa", "m", "kPa", "kPa"};
+    std::vector<std::vector<std::string>> righe = {{titoli.begin(), titoli.end()},
+                                                   {unita.begin(), unita.end()}};
+    for (int i = 1; i <= m.NumStrati; ++i) {
+        const Strato& s = m.Strati(i);
+        const auto z0 = z0Mostrato(m, i);
+        const Acqua& u = a.strati[static_cast<std::size_t>(i - 1)];
+        righe.push_back({std::to_string(i), TestoGenerale(s.Potenza, sep),
+                         TestoGenerale(s.Gamma, sep), TestoGenerale(s.Coesione, sep),
+                         TestoGenerale(s.AttritoInterno, sep), s.Falda != 0 ? "Si" : "No",
+                         fisso(s.Ka, 6, sep), fisso(s.Sv, 3, sep), fisso(s.Sa1, 3, sep),
+                         fisso(s.Sa2, 3, sep), z0 ? fisso(*z0, 3, sep) : "-", fisso(u.u1, 3, sep),
+                         fisso(u.u2, 3, sep)});
+    }
+    stampaColonne(out, righe);
+    const Derivati d = derivati(a);
+    auto valore = [&](std::optional<double> v, const char* misura) {
+        return v ? fisso(*v, 3, sep) + " " + misura : std::string("-");
+    };
+    out << "Spinta totale: " << fisso(m.SpintaTotale, 3, sep) << " kN/m\n"
+        << "Spinta dell'acqua: " << valore(d.acqua, "kN/m") << "\n"
+        << "Momento ribaltante rispetto alla base: " << valore(d.momento, "kN·m/m") << "\n"
+        << "Punto di applicazione sopra la base: " << valore(d.braccio, "m") << "\n";
+}
+
+void scriviTabellaProgetto(std::ostream& out, const RisultatoProgetto& p,
+                           const ParametriCalcolo& par, std::string_view sep) {
+    out << "\nSpinte di progetto (NTC 2018): " << descrizioneCalcolo(par) << "\n";
+    for (const std::string& a : p.avvisi)
+        out << "Avviso: " << a << "\n";
+    const bool passiva = par.stato == StatoTerreno::Passiva;
+    for (const RigaProgetto& r : p.righe) {
+        if (r.sisma) {
+            scriviRigaSismica(out, r, passiva, sep);
+            continue;
+        }
+        out << "\nCombinazione " << r.nome << (r.governa ? " (governa)" : "") << ": " << r.nota
+            << "\n"
+            << "  γG1 " << TestoGenerale(r.gammaG1, sep) << "  γQ " << TestoGenerale(r.gammaQ, sep)
+            << "  γφ′ " << TestoGenerale(r.gammaPhi, sep) << "  γc′ "
+            << TestoGenerale(r.gammaC, sep) << "  γγ " << TestoGenerale(r.gammaGamma, sep);
+        if (r.gammaR)
+            out << "  γR " << TestoGenerale(*r.gammaR, sep);
+        out << "\n";
+        std::vector<std::vector<std::string>> righe = {
+            {"Strato", "φ′d", "c′d", "K", "Kh", "δ", "σh1", "σh2", "σv1", "σv2", "u1", "u2"},
+            {"", "°", "kPa", "", "", "°", "kPa", "kPa", "kPa", "kPa", "kPa", "kPa"}};
+        for (std::size_t i = 0; i < r.strati.size(); ++i) {
+            const StratoProgetto& d = r.strati[i];
+            righe.push_back({std::to_string(i + 1), fisso(d.phiD, 3, sep), fisso(d.cD, 3, sep),
+                             fisso(d.k.k, 6, sep), fisso(d.k.kh, 6, sep), fisso(d.delta, 3, sep),
+                             fisso(d.sa1, 3, sep), fisso(d.sa2, 3, sep), fisso(d.sv1, 3, sep),
+                             fisso(d.sv2, 3, sep), fisso(d.u1, 3, sep), fisso(d.u2, 3, sep)});
+        }
+        stampaColonne(out, righe);
+        out << (passiva ? "Resistenza passiva orizzontale: " : "Spinta orizzontale: ")
+            << fisso(r.spinta, 3, sep) << " kN/m\n";
+        if (r.gammaR)
+            out << "Resistenza divisa per γR: " << fisso(r.spinta / *r.gammaR, 3, sep) << " kN/m\n";
+        out << "Componente verticale: " << fisso(r.spintaVerticale, 3, sep) << " kN/m\n"
+            << "Spinta dell'acqua: " << fisso(r.spintaAcqua, 3, sep) << " kN/m\n"
+            << "Momento rispetto alla base: " << fisso(r.momento, 3, sep) << " kN·m/m\n"
+            << "Punto di applicazione sopra la base: "
+            << (r.braccio ? fisso(*r.braccio, 3, sep) + " m" : std::string("-")) << "\n";
+    }
+}
+
+// Extreme inputs can make a derived result overflow while the thrust is still finite: say which,
+// on one line; the output leaves them empty and the exit status does not change for it.
+void avvisaNonFiniti(std::ostream& err, const std::string& file, const AnalisiSpinta& a) {
+    std::string nomi;
+    auto aggiungi = [&](bool manca, const char* nome) {
+        if (manca)
+            nomi += (nomi.empty() ? "" : ", ") + std::string(nome);
+    };
+    aggiungi(!std::isfinite(a.spintaAcqua), "spinta dell'acqua");
+    aggiungi(!std::isfinite(a.momento), "momento ribaltante");
+    aggiungi(a.spinta != 0 && !a.braccio, "punto di applicazione");
+    if (!nomi.empty())
+        err << Programma << ": " << file << ": valori troppo grandi, risultati non finiti (" << nomi
+            << ") lasciati senza valore\n";
+}
+
+} // namespace spintaro::calcola
