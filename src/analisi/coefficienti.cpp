@@ -54,6 +54,7 @@ double Gradi(double radianti) {
 }
 
 double AttritoDiProgetto(double fi, double gammaPhi) {
+    // Not a guard of arithmetic: arctan(tan φ′) in degrees is φ′ only to within its last bits.
     if (gammaPhi == 1.0)
         return fi;
     return Gradi(std::atan(std::tan(Radianti(fi)) / gammaPhi));

@@ -117,10 +117,6 @@ std::optional<Coefficiente> CoefficienteMononobeOkabe(bool attiva, double fi, do
 
 namespace {
 
-std::string gradi(double v) {
-    return TestoParametro(std::round(v * 100) / 100) + "°";
-}
-
 // A layer's M1 parameters, the same in every seismic row.
 struct Terreno {
     double phi = 0, gamma = 0, delta = 0;
@@ -128,10 +124,10 @@ struct Terreno {
     double tanDelta = 0;
 };
 
-// The segments handed to the shares and their inclinations: one buffer for every row.
+// The segments handed to the shares, one per layer, and the layers' tan θ: one buffer for every
+// row.
 struct Buffer {
-    std::vector<Strato> strati;
-    std::vector<double> inclinazioni;
+    Segmenti segmenti;
     std::vector<double> tangenti; // tan θ of each layer in the row being computed
 };
 
@@ -152,8 +148,8 @@ std::optional<std::string> calcola(const Modulo1& m, const ParametriCalcolo& p,
     const double fattore = 1.0 + segno * kv; // on the weight, the surcharge and in tan θ
     const double segnoC = attiva ? -1.0 : 1.0;
     const std::size_t n = terreni.size();
-    std::vector<Strato>& segmenti = buffer.strati;
-    std::vector<double>& inclinazioni = buffer.inclinazioni;
+    std::vector<Strato>& segmenti = buffer.segmenti.strati;
+    std::vector<double>& inclinazioni = buffer.segmenti.inclinazioni;
     segmenti.resize(n);
     inclinazioni.resize(n);
     buffer.tangenti.resize(n);
@@ -197,7 +193,7 @@ std::optional<std::string> calcola(const Modulo1& m, const ParametriCalcolo& p,
         } else {
             theta = kh == 0 ? 0.0 : Gradi(std::atan(tanTheta));
             if (sommerso && theta > 45)
-                return chi() + ": sotto falda θ = " + gradi(theta) +
+                return chi() + ": sotto falda θ = " + TestoGradi(theta) +
                        " supera 45°, fuori dal campo di Mononobe-Okabe (EN 1998-5 E.6, E.7)";
             if (theta == 0) {
                 k = CoefficienteSpinta(p.stato, Teoria::Coulomb, t.phi, attiva ? t.delta : 0.0,
@@ -209,20 +205,21 @@ std::optional<std::string> calcola(const Modulo1& m, const ParametriCalcolo& p,
         }
         if (!k) {
             if (attiva && t.phi - theta < 0)
-                return chi() + ": φ′d − β − θ = " + gradi(t.phi - p.beta - theta) +
-                       " è fuori dal campo di Mononobe-Okabe: θ = " + gradi(theta) +
-                       " supera φ′d = " + gradi(t.phi) +
+                return chi() + ": φ′d − β − θ = " + TestoGradi(t.phi - p.beta - theta) +
+                       " è fuori dal campo di Mononobe-Okabe: θ = " + TestoGradi(theta) +
+                       " supera φ′d = " + TestoGradi(t.phi) +
                        " e il terrapieno non è stabile sotto l'azione sismica";
             return chi() +
                    ": il coefficiente di Mononobe-Okabe non ha un valore finito con φ′d = " +
-                   gradi(t.phi) + ", β = " + gradi(p.beta) + " e θ = " + gradi(theta);
+                   TestoGradi(t.phi) + ", β = " + TestoGradi(p.beta) +
+                   " e θ = " + TestoGradi(theta);
         }
         Strato s;
         s.Potenza = dato.Potenza;
         s.Falda = dato.Falda;
         s.AttritoInterno = t.phi;
         s.Gamma = t.gamma;
-        s.Ka = fattore == 1.0 ? k->kh : k->kh * fattore;
+        s.Ka = k->kh * fattore;
         s.Sv = s.Gamma * s.Potenza + svSopra;
         const Pressioni pr = PressioneLaterale(s, svSopra, acqua[i], s.Ka, segnoC, false);
         s.Sa1 = pr.alto;
@@ -239,11 +236,8 @@ std::optional<std::string> calcola(const Modulo1& m, const ParametriCalcolo& p,
         d.theta = theta;
         d.sa1 = pr.alto;
         d.sa2 = pr.base;
-        const auto verticale = [&](double pressione, double u) {
-            return inclinazioni[i] == 0 ? 0.0 : std::max(0.0, pressione - u) * inclinazioni[i];
-        };
-        d.sv1 = verticale(pr.alto, acqua[i].u1);
-        d.sv2 = verticale(pr.base, acqua[i].u2);
+        d.sv1 = ComponenteVerticale(pr.alto, acqua[i].u1, inclinazioni[i]);
+        d.sv2 = ComponenteVerticale(pr.base, acqua[i].u2, inclinazioni[i]);
         d.u1 = acqua[i].u1;
         d.u2 = acqua[i].u2;
         // The hydrodynamic pressure of free water over each run of submerged layers, Westergaard's
@@ -275,16 +269,12 @@ std::optional<std::string> calcola(const Modulo1& m, const ParametriCalcolo& p,
         svSopra = s.Sv;
         zTetto += dato.Potenza;
     }
-    const AnalisiSpinta a = AnalizzaStrati(segmenti);
-    for (std::size_t i = 0; i < n; ++i) {
-        const Acqua& u = a.strati[i];
-        const double acquaSegmento = (u.u1 + u.u2) * segmenti[i].Potenza / 2.0;
-        if (inclinazioni[i] != 0)
-            out.verticale += std::max(0.0, a.aree[i] - acquaSegmento) * inclinazioni[i];
-    }
-    out.spinta = out.spintaIdro == 0 ? a.spinta : a.spinta + out.spintaIdro;
-    out.acqua = out.spintaIdro == 0 ? a.spintaAcqua : a.spintaAcqua + out.spintaIdro;
-    out.momento = out.momentoIdro == 0 ? a.momento : a.momento + out.momentoIdro;
+    const SommaSegmenti somma = SommaDiSegmenti(buffer.segmenti);
+    const AnalisiSpinta& a = somma.analisi;
+    out.verticale = somma.verticale;
+    out.spinta = a.spinta + out.spintaIdro;
+    out.acqua = a.spintaAcqua + out.spintaIdro;
+    out.momento = a.momento + out.momentoIdro;
     out.braccio = a.braccio;
     return std::nullopt;
 }
@@ -306,7 +296,7 @@ std::optional<std::string> AggiungiRigheSismiche(const Modulo1& m, const Paramet
         const Strato& s = m.Strati(static_cast<long long>(i) + 1);
         Terreno& t = terreni[i];
         t.phi = AttritoDiProgetto(s.AttritoInterno, p.gammaPhi[0]);
-        t.gamma = p.gammaGamma[0] == 1.0 ? s.Gamma : s.Gamma / p.gammaGamma[0];
+        t.gamma = s.Gamma / p.gammaGamma[0];
         if (auto e = StratoImpossibile(s, t.gamma))
             return "lo strato " + std::to_string(i + 1) + " nella combinazione sismica: " + *e;
         t.delta = p.teoria == Teoria::Rankine ? 0.0 : p.deltaPhi * t.phi;
@@ -316,7 +306,8 @@ std::optional<std::string> AggiungiRigheSismiche(const Modulo1& m, const Paramet
         if (std::abs(p.beta) > t.phi)
             return "lo strato " + std::to_string(i + 1) +
                    " nella combinazione sismica: l'inclinazione del terrapieno β = " +
-                   gradi(p.beta) + " supera l'angolo di attrito di progetto φ′d = " + gradi(t.phi);
+                   TestoGradi(p.beta) +
+                   " supera l'angolo di attrito di progetto φ′d = " + TestoGradi(t.phi);
     }
     Buffer buffer;
     Calcolo statico;
@@ -382,10 +373,7 @@ std::optional<std::string> AggiungiRigheSismiche(const Modulo1& m, const Paramet
             righe.push_back(std::move(r));
         }
         // The larger thrust governs the limit state; for a resistance, the smaller one.
-        RigaProgetto& a = righe[prima];
-        RigaProgetto& b = righe[prima + 1];
-        const bool primaGoverna = attiva ? a.spinta >= b.spinta : a.spinta <= b.spinta;
-        (primaGoverna ? a : b).governa = true;
+        SegnaGovernante(righe, prima, righe.size(), p.stato);
     }
     return std::nullopt;
 }

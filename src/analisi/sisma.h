@@ -8,7 +8,7 @@
 
 #include "analisi/coefficienti.h"
 #include "analisi/parametri.h"
-#include "analisi/spinte_progetto.h"
+#include "analisi/righe.h"
 #include "model/modulo1.h"
 
 #include <optional>

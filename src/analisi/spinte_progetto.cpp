@@ -63,17 +63,6 @@ struct Passo {
     double spintaVerticale = 0;
 };
 
-// The segments a pass hands to the shares and their inclinations: one buffer for every pass of
-// a calculation.
-struct Segmenti {
-    std::vector<Strato> strati;
-    std::vector<double> inclinazioni; // tangents, per segment
-};
-
-double verticale(double pressione, double u, double tanInclinazione) {
-    return tanInclinazione == 0 ? 0.0 : std::max(0.0, pressione - u) * tanInclinazione;
-}
-
 // The layers' pressures for the surcharge q, cut at the minimum pressure where it applies, and
 // their shares of the thrust. Below the water table the soil cannot pull on the wall: the
 // pressure that acts is u plus the effective part cut at zero, the minimum pressure with f = 0.
@@ -85,12 +74,7 @@ Passo passo(const Modulo1& m, const std::vector<Parametri>& par, const std::vect
                          : p.stato == StatoTerreno::Passiva ? 1.0
                                                             : 0.0;
     Passo r;
-    std::vector<Strato>& segmenti = buffer.strati;
-    std::vector<double>& inclinazioni = buffer.inclinazioni;
-    segmenti.clear();
-    inclinazioni.clear();
-    segmenti.reserve(2 * par.size());
-    inclinazioni.reserve(2 * par.size());
+    buffer.svuota();
     r.pressioni.reserve(par.size());
     r.inizi.assign(par.size(), std::nullopt);
     double svSopra = q;
@@ -125,10 +109,8 @@ Passo passo(const Modulo1& m, const std::vector<Parametri>& par, const std::vect
                 sopra.Sa2 = pz;
                 sotto.Sa1 = pz;
                 sotto.Sa2 = sottoBase ? minimo.base : pr.base;
-                segmenti.push_back(sopra);
-                segmenti.push_back(sotto);
-                inclinazioni.push_back(par[i].tanInclinazione);
-                inclinazioni.push_back(par[i].tanInclinazione);
+                buffer.aggiungi(sopra, par[i].tanInclinazione);
+                buffer.aggiungi(sotto, par[i].tanInclinazione);
             }
             const Pressioni taglio{std::max(pr.alto, minimo.alto), std::max(pr.base, minimo.base)};
             // The layer's own values keep the ends of its line where the cut is at u alone.
@@ -137,34 +119,28 @@ Passo passo(const Modulo1& m, const std::vector<Parametri>& par, const std::vect
             if (sottoAlto == sottoBase) {
                 s.Sa1 = taglio.alto;
                 s.Sa2 = taglio.base;
-                segmenti.push_back(s);
-                inclinazioni.push_back(par[i].tanInclinazione);
+                buffer.aggiungi(s, par[i].tanInclinazione);
             }
         } else {
             s.Sa1 = pr.alto;
             s.Sa2 = pr.base;
-            segmenti.push_back(s);
-            inclinazioni.push_back(par[i].tanInclinazione);
+            buffer.aggiungi(s, par[i].tanInclinazione);
             if (classificaPressione(s) == CasoPressione::Trazione)
                 r.inizi[i] = InizioTrazione(s, zBase);
         }
         r.pressioni.push_back(pr);
         svSopra = s.Sv;
     }
-    r.analisi = AnalizzaStrati(segmenti);
-    for (std::size_t k = 0; k < segmenti.size(); ++k) {
-        const Acqua& u = r.analisi.strati[k];
-        const double acquaSegmento = (u.u1 + u.u2) * segmenti[k].Potenza / 2.0;
-        if (inclinazioni[k] != 0)
-            r.spintaVerticale += std::max(0.0, r.analisi.aree[k] - acquaSegmento) * inclinazioni[k];
-    }
+    SommaSegmenti somma = SommaDiSegmenti(buffer);
+    r.analisi = std::move(somma.analisi);
+    r.spintaVerticale = somma.verticale;
     return r;
 }
 
 // E_d = γQ·E(q) + (γG1 − γQ)·E(0); γG1·E where the surcharge takes no part, E itself for factors 1.
 double progetto(double conQ, double senzaQ, const Fattori& f) {
     if (f.g1 == f.q || conQ == senzaQ)
-        return f.g1 == 1.0 ? conQ : f.g1 * conQ;
+        return f.g1 * conQ; // x·1 is x, bit for bit
     return f.q * conQ + (f.g1 - f.q) * senzaQ;
 }
 
@@ -173,26 +149,7 @@ std::string strato(std::size_t i, Combinazione c) {
            std::string(NomeCombinazione(c));
 }
 
-std::string gradi(double v) {
-    return TestoParametro(std::round(v * 100) / 100) + "°";
-}
-
 } // namespace
-
-// v·0 is 0 for a finite v and NaN otherwise, and a NaN stays in a sum of such terms (which
-// cannot overflow): one test for them all.
-bool RigaFinita(const RigaProgetto& r) {
-    const auto z = [](double v) {
-        return v * 0.0;
-    };
-    double zero = z(r.spinta) + z(r.spintaVerticale) + z(r.spintaAcqua) + z(r.momento);
-    if (r.sisma)
-        zero += z(r.sisma->spintaStatica) + z(r.sisma->incremento);
-    for (const StratoProgetto& s : r.strati)
-        zero += z(s.k.k) + z(s.k.kh) + z(s.sa1) + z(s.sa2) + z(s.sv1) + z(s.sv2) + z(s.u1) +
-                z(s.u2) + z(s.theta.value_or(0));
-    return zero == 0.0;
-}
 
 RisultatoProgetto CalcolaSpinteProgetto(const Modulo1& m, const ParametriCalcolo& p) {
     RisultatoProgetto out;
@@ -231,8 +188,8 @@ RisultatoProgetto CalcolaSpinteProgetto(const Modulo1& m, const ParametriCalcolo
         for (std::size_t i = 0; i < numero && !comune->conQ; ++i) {
             const Strato& s = m.Strati(static_cast<long long>(i) + 1);
             Parametri& d = par[i];
-            d.c = f.c == 1.0 ? s.Coesione : s.Coesione / f.c;
-            d.gamma = f.gamma == 1.0 ? s.Gamma : s.Gamma / f.gamma;
+            d.c = s.Coesione / f.c;
+            d.gamma = s.Gamma / f.gamma;
             if (auto e = StratoImpossibile(s, d.gamma)) {
                 out.messaggio = strato(i, c) + ": " + *e;
                 return out;
@@ -255,9 +212,9 @@ RisultatoProgetto CalcolaSpinteProgetto(const Modulo1& m, const ParametriCalcolo
             d.phi = AttritoDiProgetto(s.AttritoInterno, f.phi);
             d.delta = p.teoria == Teoria::Rankine ? 0.0 : p.deltaPhi * d.phi;
             if (std::abs(p.beta) > d.phi) {
-                out.messaggio = strato(i, c) +
-                                ": l'inclinazione del terrapieno β = " + gradi(p.beta) +
-                                " supera l'angolo di attrito di progetto φ′d = " + gradi(d.phi);
+                out.messaggio =
+                    strato(i, c) + ": l'inclinazione del terrapieno β = " + TestoGradi(p.beta) +
+                    " supera l'angolo di attrito di progetto φ′d = " + TestoGradi(d.phi);
                 return out;
             }
             const auto k = CoefficienteSpinta(p.stato, p.teoria, d.phi, d.delta, p.beta, p.ocr);
@@ -265,8 +222,8 @@ RisultatoProgetto CalcolaSpinteProgetto(const Modulo1& m, const ParametriCalcolo
                 out.messaggio = strato(i, c) +
                                 ": il coefficiente di spinta non ha un valore finito "
                                 "con φ′d = " +
-                                gradi(d.phi) + ", δ = " + gradi(d.delta) +
-                                " e β = " + gradi(p.beta);
+                                TestoGradi(d.phi) + ", δ = " + TestoGradi(d.delta) +
+                                " e β = " + TestoGradi(p.beta);
                 return out;
             }
             d.k = *k;
@@ -313,11 +270,13 @@ RisultatoProgetto CalcolaSpinteProgetto(const Modulo1& m, const ParametriCalcolo
             s.sa2 = valore([i](const Passo& x) { return x.pressioni[i].base; });
             const double t = par[i].tanInclinazione;
             const Acqua& u = acqua[i];
-            s.sv1 = valore([&](const Passo& x) { return verticale(x.pressioni[i].alto, u.u1, t); });
-            s.sv2 = valore([&](const Passo& x) { return verticale(x.pressioni[i].base, u.u2, t); });
+            s.sv1 = valore(
+                [&](const Passo& x) { return ComponenteVerticale(x.pressioni[i].alto, u.u1, t); });
+            s.sv2 = valore(
+                [&](const Passo& x) { return ComponenteVerticale(x.pressioni[i].base, u.u2, t); });
             s.inizioTrazione = conQ.inizi[i];
-            s.u1 = f.g1 == 1.0 ? acqua[i].u1 : f.g1 * acqua[i].u1;
-            s.u2 = f.g1 == 1.0 ? acqua[i].u2 : f.g1 * acqua[i].u2;
+            s.u1 = f.g1 * acqua[i].u1;
+            s.u2 = f.g1 * acqua[i].u2;
         }
         if (!RigaFinita(r)) {
             out.messaggio = "nella combinazione " + r.nome +
@@ -328,21 +287,7 @@ RisultatoProgetto CalcolaSpinteProgetto(const Modulo1& m, const ParametriCalcolo
         out.righe.push_back(std::move(r));
     }
 
-    // The governing row: the largest design thrust of the A combinations; for a passive
-    // resistance the smallest design resistance R/γR, the unfavourable one.
-    RigaProgetto* governa = nullptr;
-    for (RigaProgetto& r : out.righe) {
-        if (r.combinazione == Combinazione::SLE)
-            continue;
-        const auto misura = [&p](const RigaProgetto& x) {
-            return p.stato == StatoTerreno::Passiva ? -(x.spinta / x.gammaR.value_or(1.0))
-                                                    : x.spinta;
-        };
-        if (governa == nullptr || misura(r) > misura(*governa))
-            governa = &r;
-    }
-    if (governa != nullptr)
-        governa->governa = true;
+    SegnaGovernante(out.righe, 0, out.righe.size(), p.stato);
     if (!limitati.empty()) {
         std::string elenco;
         for (const std::size_t i : limitati)

@@ -1,0 +1,61 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "analisi/righe.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace spintaro {
+
+// v·0 is 0 for a finite v and NaN otherwise, and a NaN stays in a sum of such terms (which
+// cannot overflow): one test for them all.
+bool RigaFinita(const RigaProgetto& r) {
+    const auto z = [](double v) {
+        return v * 0.0;
+    };
+    double zero = z(r.spinta) + z(r.spintaVerticale) + z(r.spintaAcqua) + z(r.momento);
+    if (r.sisma)
+        zero += z(r.sisma->spintaStatica) + z(r.sisma->incremento);
+    for (const StratoProgetto& s : r.strati)
+        zero += z(s.k.k) + z(s.k.kh) + z(s.sa1) + z(s.sa2) + z(s.sv1) + z(s.sv2) + z(s.u1) +
+                z(s.u2) + z(s.theta.value_or(0));
+    return zero == 0.0;
+}
+
+void SegnaGovernante(std::vector<RigaProgetto>& righe, std::size_t da, std::size_t a,
+                     StatoTerreno stato) {
+    const auto misura = [stato](const RigaProgetto& x) {
+        return stato == StatoTerreno::Passiva ? -(x.spinta / x.gammaR.value_or(1.0)) : x.spinta;
+    };
+    RigaProgetto* governa = nullptr;
+    for (std::size_t i = da; i < a; ++i) {
+        RigaProgetto& r = righe[i];
+        if (r.combinazione == Combinazione::SLE && !r.sisma)
+            continue;
+        if (governa == nullptr || misura(r) > misura(*governa))
+            governa = &r;
+    }
+    if (governa != nullptr)
+        governa->governa = true;
+}
+
+double ComponenteVerticale(double pressione, double u, double tanInclinazione) {
+    return tanInclinazione == 0 ? 0.0 : std::max(0.0, pressione - u) * tanInclinazione;
+}
+
+SommaSegmenti SommaDiSegmenti(const Segmenti& s) {
+    SommaSegmenti r;
+    r.analisi = AnalizzaStrati(s.strati);
+    for (std::size_t k = 0; k < s.strati.size(); ++k) {
+        const Acqua& u = r.analisi.strati[k];
+        const double acqua = (u.u1 + u.u2) * s.strati[k].Potenza / 2.0;
+        if (s.inclinazioni[k] != 0)
+            r.verticale += std::max(0.0, r.analisi.aree[k] - acqua) * s.inclinazioni[k];
+    }
+    return r;
+}
+
+std::string TestoGradi(double v) {
+    return TestoParametro(std::round(v * 100) / 100) + "°";
+}
+
+} // namespace spintaro

@@ -1,0 +1,110 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// What every design row is made of, static or seismic: its layers, its totals and the rule that
+// marks the governing row; and what every pass over the profile shares: its segments, their
+// shares of the thrust and the vertical part of the earth pressure.
+
+#include "analisi/coefficienti.h"
+#include "analisi/parametri.h"
+#include "model/calcolo.h"
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace spintaro {
+
+// One layer in one combination.
+struct StratoProgetto {
+    double phiD = 0;   // design friction angle φ′d, degrees
+    double cD = 0;     // design cohesion c′d, kPa (as used: 0 below the water table by default)
+    double gammaD = 0; // design unit weight, kN/m³
+    double delta = 0;  // wall friction δ = δ/φ′ · φ′d (Coulomb), degrees
+    Coefficiente k;    // coefficient, its horizontal part, inclination (δ), degrees
+    double sa1 = 0, sa2 = 0; // horizontal design pressure at the top and at the base, with u, kPa
+    double sv1 = 0, sv2 = 0; // vertical component of the earth pressure at the top and base, kPa
+    double u1 = 0, u2 = 0;   // design pore pressure at the top and at the base, kPa
+    std::optional<double> theta; // seismic rows: the angle θ of the layer, degrees
+    // A layer in tension at its top: the depth below the surface where the diagram with the
+    // surcharge, S(q), starts its triangle, m.
+    std::optional<double> inizioTrazione;
+};
+
+// What a seismic row adds: the action of its limit state and kv sign, and the thrust split into
+// its static part and the seismic increment.
+struct DatiSismici {
+    StatoLimite stato = StatoLimite::SLV;
+    int kvSegno = 1;                   // +1: vertical inertia force downwards; −1: upwards
+    double kh = 0, kv = 0;             // kv as a magnitude, ≥ 0
+    std::optional<double> ss, st;      // site amplification (Tab. 3.2.IV, 3.2.V), from ag
+    std::optional<double> amax, betaM; // amax/g = Ss·St·ag/g and βm (Tab. 7.11.II), from ag
+    double spintaStatica = 0;          // the same parameters with kh = kv = 0, kN/m
+    double incremento = 0;             // spinta − spintaStatica, kN/m
+    std::optional<double> braccioIncremento; // height of the increment above the base, m
+};
+
+// One row of the results: a combination, or a seismic limit state and its kv sign.
+struct RigaProgetto {
+    std::string nome; // "SLE", "A1+M1", "A2+M2"; "SLV", "SLD" for the seismic rows
+    Combinazione combinazione = Combinazione::SLE;
+    std::string nota;               // what the combination is for, with its clause
+    double gammaG1 = 1, gammaQ = 1; // the action factors applied
+    double gammaPhi = 1, gammaC = 1, gammaGamma = 1;
+    std::optional<double> gammaR;  // passive rows of the A combinations
+    double spinta = 0;             // horizontal thrust, kN/m
+    double spintaVerticale = 0;    // its vertical component (wall friction), kN/m
+    double spintaAcqua = 0;        // its water part, kN/m
+    double momento = 0;            // about the base of the profile, kN·m/m
+    std::optional<double> braccio; // height of the point of application above the base, m
+    bool governa = false;          // the governing A row; of a seismic row: the governing kv sign
+    std::vector<StratoProgetto> strati;
+    std::optional<DatiSismici> sisma; // seismic rows only (combinazione is then SLE)
+};
+
+struct RisultatoProgetto {
+    bool ok = false;
+    std::string messaggio; // Italian, when !ok: which layer, which combination, why
+    std::vector<RigaProgetto> righe;
+    std::vector<std::string> avvisi; // notes the results and the report show
+};
+
+// Whether every number of the row (its totals, its seismic data, each layer's values) is finite.
+bool RigaFinita(const RigaProgetto& r);
+
+// Marks the governing row among righe[da..a), the SLE rows left out: the largest horizontal
+// thrust, or for a passive resistance the smallest design resistance R/γR (the unfavourable one);
+// the first of equal rows.
+void SegnaGovernante(std::vector<RigaProgetto>& righe, std::size_t da, std::size_t a,
+                     StatoTerreno stato);
+
+// The pieces of the profile a pass hands to the shares, with the tangent of each piece's
+// inclination to the horizontal: one buffer serves every pass of a calculation.
+struct Segmenti {
+    std::vector<Strato> strati;
+    std::vector<double> inclinazioni;
+    void svuota() {
+        strati.clear();
+        inclinazioni.clear();
+    }
+    void aggiungi(const Strato& s, double tanInclinazione) {
+        strati.push_back(s);
+        inclinazioni.push_back(tanInclinazione);
+    }
+};
+
+// The vertical part of the earth pressure at one depth: (σh − u)·tan δ, never below zero.
+double ComponenteVerticale(double pressione, double u, double tanInclinazione);
+
+// The shares of the segments (AnalizzaStrati) and the vertical component of their earth part.
+struct SommaSegmenti {
+    AnalisiSpinta analisi;
+    double verticale = 0;
+};
+SommaSegmenti SommaDiSegmenti(const Segmenti& s);
+
+// An angle for a message: two decimals and the degree sign.
+std::string TestoGradi(double v);
+
+} // namespace spintaro
