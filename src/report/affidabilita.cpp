@@ -3,6 +3,7 @@
 
 #include "model/calcolo.h"
 #include "report/misure_testo.h"
+#include "text/testi_numerici.h"
 
 #include <cmath>
 #include <numbers>

@@ -7,8 +7,8 @@
 // simplified check, which the report computes itself.
 
 #include "model/modulo1.h"
+#include "report/dati_relazione.h"
 #include "report/impaginatore.h"
-#include "report/relazione.h"
 
 #include <string>
 

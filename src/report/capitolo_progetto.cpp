@@ -2,7 +2,7 @@
 #include "report/capitolo_progetto.h"
 
 #include "report/misure_testo.h"
-#include "report/relazione.h"
+#include "text/testi_numerici.h"
 
 #include <algorithm>
 

@@ -323,37 +323,6 @@ void sezioneDiagrammi(Impaginatore& p, const Modulo1& m, int n, const AnalisiSpi
 
 } // namespace
 
-std::string TestoValore(double v, int decimali, std::string_view decimale) {
-    if (!std::isfinite(v))
-        return std::string(Lineetta);
-    if (std::fabs(v) >= 1e7) {
-        std::array<char, 32> buf{};
-        const auto r =
-            std::to_chars(buf.data(), buf.data() + buf.size(), v, std::chars_format::scientific, 3);
-        const std::string s(buf.data(), r.ptr);
-        const auto e = s.find('e');
-        std::string mantissa = s.substr(0, e);
-        if (const auto punto = mantissa.find('.'); punto != std::string::npos)
-            mantissa.replace(punto, 1, decimale);
-        std::string esponente = s.substr(e + 2);
-        if (esponente.size() < 2)
-            esponente.insert(0, "0");
-        return mantissa + "E" + s[e + 1] + esponente;
-    }
-    std::string s = FormatoDisplay(v, decimali, decimale);
-    const std::size_t segno = s.starts_with('-') ? 1 : 0;
-    const std::size_t separatore = s.find(decimale, segno);
-    if (separatore == segno)
-        s.insert(segno, "0");
-    const std::size_t dopo = s.find(decimale, segno) + decimale.size();
-    const std::size_t cifre = s.size() - dopo;
-    if (decimali <= 0)
-        s.erase(dopo - decimale.size());
-    else if (cifre < static_cast<std::size_t>(decimali))
-        s.append(static_cast<std::size_t>(decimali) - cifre, '0');
-    return s;
-}
-
 std::string NomeProgettoRelazione(std::string_view percorso) {
     if (const auto barra = percorso.find_last_of('/'); barra != std::string_view::npos)
         percorso.remove_prefix(barra + 1);

@@ -49,4 +49,9 @@ double LeggiValoreCasella(std::string_view testo, const Separatori& sep);
 // code 13), then rounded to a 16-bit integer with halves to even (code 6 out of range).
 Intero16 LeggiIntero16(std::string_view testo, const Separatori& sep);
 
+// A number with a fixed count of decimals and a leading zero ("0,333", "46,000"), rounded as the
+// main window rounds (halves away from zero); from 10⁷ up, four significant digits with an
+// exponent ("1,235E+12"); "—" for a value that is not a finite number.
+std::string TestoValore(double v, int decimali, std::string_view decimale);
+
 } // namespace spintaro

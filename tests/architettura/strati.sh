@@ -44,5 +44,38 @@ if ls model text files diagrams report platform 2>/dev/null | grep -q '_window\.
     echo "ERRORE: una finestra fuori da src/ui"
     fallito=1
 fi
+# Inside the design wing and the report no include runs in a circle: a module is its .cpp and its
+# .h together, so a.cpp including b.h while b.cpp or b.h includes a.h is a circle.
+if ! python3 - analisi report cli <<'PYTHON'
+import os, re, sys
+archi = {}
+for cartella in sys.argv[1:]:
+    for nome in sorted(os.listdir(cartella)):
+        if not nome.endswith((".cpp", ".h")):
+            continue
+        modulo = cartella + "/" + nome.rsplit(".", 1)[0]
+        with open(cartella + "/" + nome, encoding="utf-8") as f:
+            for incluso in re.findall(r'^#include "([^"]+)\.h"', f.read(), re.M):
+                if incluso != modulo and incluso.split("/")[0] in sys.argv[1:]:
+                    archi.setdefault(modulo, set()).add(incluso)
+stato, cerchi = {}, []
+def visita(m, cammino):
+    stato[m] = 1
+    for n in sorted(archi.get(m, ())):
+        if stato.get(n) == 1:
+            cerchi.append(cammino[cammino.index(n):] + [n])
+        elif n not in stato:
+            visita(n, cammino + [n])
+    stato[m] = 2
+for m in sorted(archi):
+    if m not in stato:
+        visita(m, [m])
+for c in cerchi:
+    print("ERRORE: inclusioni in cerchio: " + " -> ".join(c))
+sys.exit(1 if cerchi else 0)
+PYTHON
+then
+    fallito=1
+fi
 [ "$fallito" -eq 0 ] && echo "strati: nessuna inclusione risale"
 exit "$fallito"

@@ -7,7 +7,7 @@
 #include "platform/fonte_separatori.h"
 #include "platform/registro_finestre.h"
 #include "platform/servizi.h"
-#include "report/relazione.h"
+#include "text/testi_numerici.h"
 #include "ui/calcolo/controlli.h"
 
 #include <QHBoxLayout>
