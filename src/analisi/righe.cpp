@@ -54,6 +54,22 @@ SommaSegmenti SommaDiSegmenti(const Segmenti& s) {
     return r;
 }
 
+std::string_view NomeCoefficiente(StatoTerreno stato, bool sismica) {
+    switch (stato) {
+    case StatoTerreno::Riposo:
+        return "K0";
+    case StatoTerreno::Passiva:
+        return sismica ? "K_PE" : "Kp";
+    case StatoTerreno::Attiva:
+        break;
+    }
+    return sismica ? "K_AE" : "Ka";
+}
+
+std::string_view VersoKv(int segno) {
+    return segno > 0 ? "kv verso il basso" : "kv verso l'alto";
+}
+
 std::string TestoGradi(double v) {
     return TestoParametro(std::round(v * 100) / 100) + "°";
 }

@@ -12,6 +12,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace spintaro {
@@ -103,6 +104,14 @@ struct SommaSegmenti {
     double verticale = 0;
 };
 SommaSegmenti SommaDiSegmenti(const Segmenti& s);
+
+// The name of a row's coefficient, one for every output: "Ka", "K0", "Kp" by the state of the
+// soil, "K_AE" or "K_PE" in a seismic row.
+std::string_view NomeCoefficiente(StatoTerreno stato, bool sismica);
+
+// The sense of a seismic row's vertical inertia force, one wording for every output:
+// "kv verso il basso" (s = +1) or "kv verso l'alto".
+std::string_view VersoKv(int segno);
 
 // An angle for a message: two decimals and the degree sign.
 std::string TestoGradi(double v);

@@ -111,10 +111,6 @@ const char* const ColonneProgetto[] = {
 const char* const ColonneSisma[] = {"kv_segno",   "kh_sisma",           "kv",   "spinta_statica",
                                     "incremento", "braccio_incremento", "theta"};
 
-std::string kvVerso(int segno) {
-    return segno > 0 ? "kv verso il basso" : "kv verso l'alto";
-}
-
 void scriviJsonProgetto(std::ostream& out, const RisultatoProgetto& p) {
     out << ",\"combinazioni\":[";
     for (std::size_t k = 0; k < p.righe.size(); ++k) {
@@ -219,14 +215,16 @@ void stampaColonne(std::ostream& out, const std::vector<std::vector<std::string>
 void scriviRigaSismica(std::ostream& out, const RigaProgetto& r, bool passiva,
                        std::string_view sep) {
     const DatiSismici& s = *r.sisma;
-    out << "\nAzione sismica " << r.nome << ", " << kvVerso(s.kvSegno)
+    out << "\nAzione sismica " << r.nome << ", " << VersoKv(s.kvSegno)
         << (r.governa ? " (governa)" : "") << ": " << r.nota << "\n";
     if (s.ss)
         out << "  Ss " << fisso(*s.ss, 3, sep) << "  St " << fisso(*s.st, 3, sep) << "  amax/g "
             << fisso(*s.amax, 4, sep) << "  βm " << fisso(*s.betaM, 2, sep) << "\n";
     out << "  kh " << fisso(s.kh, 4, sep) << "  kv " << fisso(s.kv, 4, sep) << "\n";
+    const std::string k(
+        NomeCoefficiente(passiva ? StatoTerreno::Passiva : StatoTerreno::Attiva, true));
     std::vector<std::vector<std::string>> righe = {
-        {"Strato", "φ′d", "θ", "K", "Kh", "δ", "σh1", "σh2", "σv1", "σv2", "u1", "u2"},
+        {"Strato", "φ′d", "θ", k, k + ",h", "δ", "σh1", "σh2", "σv1", "σv2", "u1", "u2"},
         {"", "°", "°", "", "", "°", "kPa", "kPa", "kPa", "kPa", "kPa", "kPa"}};
     for (std::size_t i = 0; i < r.strati.size(); ++i) {
         const StratoProgetto& d = r.strati[i];
@@ -391,8 +389,9 @@ void scriviTabellaProgetto(std::ostream& out, const RisultatoProgetto& p,
         if (r.gammaR)
             out << "  γR " << TestoGenerale(*r.gammaR, sep);
         out << "\n";
+        const std::string k(NomeCoefficiente(par.stato, false));
         std::vector<std::vector<std::string>> righe = {
-            {"Strato", "φ′d", "c′d", "K", "Kh", "δ", "σh1", "σh2", "σv1", "σv2", "u1", "u2"},
+            {"Strato", "φ′d", "c′d", k, k + ",h", "δ", "σh1", "σh2", "σv1", "σv2", "u1", "u2"},
             {"", "°", "kPa", "", "", "°", "kPa", "kPa", "kPa", "kPa", "kPa", "kPa"}};
         for (std::size_t i = 0; i < r.strati.size(); ++i) {
             const StratoProgetto& d = r.strati[i];

@@ -56,14 +56,15 @@ Diagramma diagrammaDi(const Modulo1& m, const RigaProgetto& r, const std::string
 }
 
 // The layers and the pressure diagram of the row that governs a seismic limit state.
-void stratiRigaSismica(Impaginatore& p, const Modulo1& m, const RigaProgetto& governa, int figura,
-                       const std::string& d) {
+void stratiRigaSismica(Impaginatore& p, const Modulo1& m, const RigaProgetto& governa,
+                       StatoTerreno stato, int figura, const std::string& d) {
     const auto v = [&d](double x, int cifre = 3) {
         return TestoValore(x, cifre, d);
     };
-    const std::string kv = governa.sisma->kvSegno > 0 ? "verso il basso" : "verso l'alto";
+    const std::string kv(VersoKv(governa.sisma->kvSegno));
+    const std::string k(NomeCoefficiente(stato, true));
     p.avanza(6);
-    p.paragrafo("Strati nella riga " + governa.nome + ", kv " + kv + ":", Carattere::Corpo);
+    p.paragrafo("Strati nella riga " + governa.nome + ", " + kv + ":", Carattere::Corpo);
     std::vector<std::vector<std::string>> righe;
     for (std::size_t i = 0; i < governa.strati.size(); ++i) {
         const StratoProgetto& s = governa.strati[i];
@@ -74,8 +75,8 @@ void stratiRigaSismica(Impaginatore& p, const Modulo1& m, const RigaProgetto& go
             {{"Strato", "", Allineamento::Centro},
              {"φ′d", "°"},
              {"θ", "°"},
-             {"K_AE", ""},
-             {"K_AE,h", ""},
+             {k, ""},
+             {k + ",h", ""},
              {"δ", "°"},
              {"σh alto", "kPa"},
              {"σh base", "kPa"}},
@@ -83,8 +84,7 @@ void stratiRigaSismica(Impaginatore& p, const Modulo1& m, const RigaProgetto& go
     p.avanza(10);
     Diagramma g = diagrammaDi(m, governa, d);
     g.didascalia = "Figura " + std::to_string(figura) +
-                   " – Pressione orizzontale σh con l'azione sismica " + governa.nome + " (kv " +
-                   kv +
+                   " – Pressione orizzontale σh con l'azione sismica " + governa.nome + " (" + kv +
                    "), lungo la profondità z; la freccia indica il punto di applicazione della "
                    "spinta totale" +
                    (governa.sisma->braccioIncremento
@@ -161,8 +161,8 @@ void sezioneSismica(Impaginatore& p, const Modulo1& m, const ParametriCalcolo& p
             continue;
         if (x.governa)
             governanti.push_back(&x);
-        righe.push_back({x.nome, x.sisma->kvSegno > 0 ? "verso il basso" : "verso l'alto",
-                         v(x.spinta), v(x.sisma->spintaStatica), v(x.sisma->incremento),
+        righe.push_back({x.nome, std::string(VersoKv(x.sisma->kvSegno)).substr(3), v(x.spinta),
+                         v(x.sisma->spintaStatica), v(x.sisma->incremento),
                          opzionale(x.sisma->braccioIncremento, 3), v(x.momento),
                          x.governa ? "governa" : ""});
     }
@@ -178,7 +178,7 @@ void sezioneSismica(Impaginatore& p, const Modulo1& m, const ParametriCalcolo& p
             righe);
     int figura = 4;
     for (const RigaProgetto* governa : governanti)
-        stratiRigaSismica(p, m, *governa, figura++, d);
+        stratiRigaSismica(p, m, *governa, parametri.stato, figura++, d);
 }
 
 } // namespace
@@ -289,7 +289,7 @@ void CapitoloProgetto(Impaginatore& p, const Modulo1& m, const ParametriCalcolo&
             {{"Strato", "", Allineamento::Centro},
              {"φ′d", "°"},
              {"c′d", "kPa"},
-             {"K", ""},
+             {std::string(NomeCoefficiente(parametri.stato, false)), ""},
              {"Kh", ""},
              {"δ", "°"},
              {"σh alto", "kPa"},

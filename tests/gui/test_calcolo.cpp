@@ -141,7 +141,7 @@ TEST_F(Calcolo, KhDatoDirettamenteDaDueRigheSismiche) {
     for (int i = 3; i < 5; ++i) {
         const RigaProgetto& x = atteso.righe[std::size_t(i)];
         EXPECT_TRUE(riga(r->Combinazioni, i)
-                        .startsWith(QString(i == 3 ? "SLV (kv ↓)|" : "SLV (kv ↑)|") + v(x.spinta)))
+                        .startsWith(QString(i == 3 ? "SLV (kv verso il basso)|" : "SLV (kv verso l'alto)|") + v(x.spinta)))
             << riga(r->Combinazioni, i).toStdString();
     }
     r->Combinazioni->setCurrentCell(3, 0);

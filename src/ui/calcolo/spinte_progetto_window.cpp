@@ -24,6 +24,10 @@ namespace spintaro {
 
 namespace {
 
+QString daVista(std::string_view t) {
+    return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
+}
+
 // How often the shown window compares the job with what it computed.
 constexpr int IntervalloControllo = 500; // ms
 
@@ -53,18 +57,6 @@ void riempi(QTableWidget* t, const std::vector<QStringList>& righe, int note = -
                                                        : Qt::AlignRight | Qt::AlignVCenter);
             t->setItem(r, c, voce);
         }
-}
-
-QString nomeCoefficiente(StatoTerreno s) {
-    switch (s) {
-    case StatoTerreno::Riposo:
-        return QStringLiteral("K0");
-    case StatoTerreno::Passiva:
-        return QStringLiteral("Kp");
-    case StatoTerreno::Attiva:
-        break;
-    }
-    return QStringLiteral("Ka");
 }
 
 } // namespace
@@ -177,7 +169,7 @@ void SpinteProgettoWindow::aggiorna() {
             if (x.sisma) {
                 // The kv sign in the name; the action and the split of the thrust in the notes.
                 const DatiSismici& d = *x.sisma;
-                nome += d.kvSegno > 0 ? QStringLiteral(" (kv ↓)") : QStringLiteral(" (kv ↑)");
+                nome += QStringLiteral(" (%1)").arg(daVista(VersoKv(d.kvSegno)));
                 QString sisma =
                     QStringLiteral("kh = %1, kv = %2; statica %3 kN/m, incremento %4 kN/m")
                         .arg(v(d.kh, 4), v(d.kv, 4), v(d.spintaStatica), v(d.incremento));
@@ -201,10 +193,7 @@ void SpinteProgettoWindow::aggiorna() {
                                   s.theta ? v(*s.theta, 2) : QString()});
             }
             m_strati.push_back(std::move(strati));
-            m_coefficienti.push_back(x.sisma ? (p.stato == StatoTerreno::Passiva
-                                                    ? QStringLiteral("K_PE")
-                                                    : QStringLiteral("K_AE"))
-                                             : nomeCoefficiente(p.stato));
+            m_coefficienti.push_back(daVista(NomeCoefficiente(p.stato, x.sisma.has_value())));
         }
     }
     QStringList avvisi;
