@@ -103,7 +103,7 @@ Derivati derivati(const AnalisiSpinta& a) {
 }
 
 const char* const ColonneProgetto[] = {
-    "combinazione",   "k",         "kh",        "delta",  "phi_d", "c_d",      "sa1_d",
+    "combinazione",   "k",         "k_h",       "delta",  "phi_d", "c_d",      "sa1_d",
     "sa2_d",          "sv1_d",     "sv2_d",     "u1_d",   "u2_d",  "spinta_d", "spinta_verticale_d",
     "spinta_acqua_d", "momento_d", "braccio_d", "governa"};
 
@@ -137,7 +137,7 @@ void scriviJsonProgetto(std::ostream& out, const RisultatoProgetto& p) {
             out << (i ? "," : "") << "{\"strato\":" << i + 1 << ",\"k\":" << breve(d.k.k);
             if (d.theta)
                 out << ",\"theta\":" << breve(*d.theta);
-            out << ",\"kh\":" << breve(d.k.kh) << ",\"delta\":" << breve(d.delta)
+            out << ",\"k_h\":" << breve(d.k.kh) << ",\"delta\":" << breve(d.delta)
                 << ",\"phi_d\":" << breve(d.phiD) << ",\"c_d\":" << breve(d.cD)
                 << ",\"gamma_d\":" << breve(d.gammaD) << ",\"sa1\":" << breve(d.sa1)
                 << ",\"sa2\":" << breve(d.sa2) << ",\"sv1\":" << breve(d.sv1)
