@@ -139,6 +139,39 @@ struct Calcolo {
     std::optional<double> braccio;
 };
 
+// The hydrodynamic pressure of free water over each run of submerged layers, Westergaard's
+// p(z) = 7/8·kh·γw·√(H′·z), z from the run's top, H′ the run's height: its integral over the run
+// is 7/12·kh·γw·H′² (EN 1998-5 E.7), 0.4·H′ above the run's base.
+struct Westergaard {
+    double hRun = 0, zRun = 0, baseRun = 0; // the run: height, depth inside it, depth of its base
+
+    // Layer i (0-based), submerged, its top at zTetto in a profile altezza high: its share of the
+    // pressure into the sums of out and into its pressures d.
+    void strato(const Modulo1& m, std::size_t i, double kh, double zTetto, double altezza,
+                StratoProgetto& d, Calcolo& out) {
+        const auto n = static_cast<std::size_t>(m.NumStrati);
+        if (i == 0 || m.Strati(static_cast<long long>(i)).Falda == 0) {
+            hRun = 0;
+            for (std::size_t j = i; j < n && m.Strati(static_cast<long long>(j) + 1).Falda != 0;
+                 ++j)
+                hRun += m.Strati(static_cast<long long>(j) + 1).Potenza;
+            baseRun = zTetto + hRun;
+        }
+        const double a = zRun, b = zRun + m.Strati(static_cast<long long>(i) + 1).Potenza;
+        const double c = 7.0 / 8.0 * kh * GammaAcqua * std::sqrt(hRun);
+        const double ra = std::sqrt(a), rb = std::sqrt(b);
+        const double a15 = a * ra, b15 = b * rb; // z^1.5
+        const double area = c * 2.0 / 3.0 * (b15 - a15);
+        const double sopraBase =
+            c * (hRun * 2.0 / 3.0 * (b15 - a15) - 2.0 / 5.0 * (b * b15 - a * a15));
+        out.spintaIdro += area;
+        out.momentoIdro += sopraBase + area * (altezza - baseRun);
+        d.sa1 += c * ra; // p(z) = 7/8·kh·γw·√(H′·z)
+        d.sa2 += c * rb;
+        zRun = b;
+    }
+};
+
 std::optional<std::string> calcola(const Modulo1& m, const ParametriCalcolo& p,
                                    const std::vector<Terreno>& terreni,
                                    const std::vector<Acqua>& acqua, double kh, double kv, int segno,
@@ -158,8 +191,8 @@ std::optional<std::string> calcola(const Modulo1& m, const ParametriCalcolo& p,
     double altezza = 0;
     for (std::size_t i = 0; i < n; ++i)
         altezza += m.Strati(static_cast<long long>(i) + 1).Potenza;
-    double zTetto = 0;                      // depth of the layer's top
-    double hRun = 0, zRun = 0, baseRun = 0; // submerged run: height, depth inside it, base depth
+    double zTetto = 0; // depth of the layer's top
+    Westergaard idro;
     for (std::size_t i = 0; i < n; ++i) {
         const Strato& dato = m.Strati(static_cast<long long>(i) + 1);
         const Terreno& t = terreni[i];
@@ -240,32 +273,10 @@ std::optional<std::string> calcola(const Modulo1& m, const ParametriCalcolo& p,
         d.sv2 = ComponenteVerticale(pr.base, acqua[i].u2, inclinazioni[i]);
         d.u1 = acqua[i].u1;
         d.u2 = acqua[i].u2;
-        // The hydrodynamic pressure of free water over each run of submerged layers, Westergaard's
-        // p(z) = 7/8·kh·γw·√(H′·z), z from the run's top, H′ the run's height: its integral over
-        // the run is 7/12·kh·γw·H′² (EN 1998-5 E.7), 0.4·H′ above the run's base.
-        if (sommerso && ps.acquaPermeabile && kh > 0) {
-            if (i == 0 || m.Strati(static_cast<long long>(i)).Falda == 0) {
-                hRun = 0;
-                for (std::size_t j = i; j < n && m.Strati(static_cast<long long>(j) + 1).Falda != 0;
-                     ++j)
-                    hRun += m.Strati(static_cast<long long>(j) + 1).Potenza;
-                baseRun = zTetto + hRun;
-            }
-            const double a = zRun, b = zRun + dato.Potenza;
-            const double c = 7.0 / 8.0 * kh * GammaAcqua * std::sqrt(hRun);
-            const double ra = std::sqrt(a), rb = std::sqrt(b);
-            const double a15 = a * ra, b15 = b * rb; // z^1.5
-            const double area = c * 2.0 / 3.0 * (b15 - a15);
-            const double sopraBase =
-                c * (hRun * 2.0 / 3.0 * (b15 - a15) - 2.0 / 5.0 * (b * b15 - a * a15));
-            out.spintaIdro += area;
-            out.momentoIdro += sopraBase + area * (altezza - baseRun);
-            d.sa1 += c * ra; // p(z) = 7/8·kh·γw·√(H′·z)
-            d.sa2 += c * rb;
-            zRun = b;
-        } else {
-            zRun = 0;
-        }
+        if (sommerso && ps.acquaPermeabile && kh > 0)
+            idro.strato(m, i, kh, zTetto, altezza, d, out);
+        else
+            idro.zRun = 0;
         svSopra = s.Sv;
         zTetto += dato.Potenza;
     }

@@ -149,145 +149,102 @@ std::string strato(std::size_t i, Combinazione c) {
            std::string(NomeCombinazione(c));
 }
 
-} // namespace
-
-RisultatoProgetto CalcolaSpinteProgetto(const Modulo1& m, const ParametriCalcolo& p) {
-    RisultatoProgetto out;
-    if (auto e = ControllaParametri(p)) {
-        out.messaggio = *e;
-        return out;
-    }
-    const int n = m.NumStrati;
-    if (n < 1 || n > UltimoRecord) {
-        out.messaggio = "non ci sono strati da calcolare";
-        return out;
-    }
-    const auto numero = static_cast<std::size_t>(n);
-    const std::vector<Acqua> acqua = PressioniAcqua(m, n);
-    const double q = m.Strati(0).Sv;
-
-    std::set<std::size_t> limitati; // layers whose K0 was cut at the passive limit
-    // Combinations with the same soil factors (SLE and A1+M1 with M1) share the layers' design
-    // parameters and the passes already made: only the action factors differ.
-    struct Comune {
-        double phi = 0, c = 0, gamma = 0;
-        std::vector<Parametri> par;
-        std::optional<Passo> conQ, senzaQ;
-    };
-    std::optional<Comune> comune;
-    Segmenti buffer;
-    out.righe.reserve(NumeroCombinazioni + 2 * NumeroStatiLimite);
-    for (std::size_t ci = 0; ci < NumeroCombinazioni; ++ci) {
-        if (!p.combinazioni[ci])
+// The design parameters of layers 1..par.size() for the factors f of combination c: an Italian
+// reason naming the layer and the combination when one cannot be used.
+std::optional<std::string> parametriStrati(const Modulo1& m, const ParametriCalcolo& p,
+                                           Combinazione c, const Fattori& f,
+                                           std::vector<Parametri>& par) {
+    for (std::size_t i = 0; i < par.size(); ++i) {
+        const Strato& s = m.Strati(static_cast<long long>(i) + 1);
+        Parametri& d = par[i];
+        d.c = s.Coesione / f.c;
+        d.gamma = s.Gamma / f.gamma;
+        if (auto e = StratoImpossibile(s, d.gamma))
+            return strato(i, c) + ": " + *e;
+        d.coesioneUsata = d.c > 0 && (s.Falda == 0 || p.coesioneSottoFalda);
+        // A soil met just above (profiles repeat their soils) has its angle's results already:
+        // the same inputs give the same numbers.
+        const std::size_t prima = i < 4 ? 0 : i - 4;
+        bool noto = false;
+        for (std::size_t j = i; j-- > prima && !noto;)
+            if (m.Strati(static_cast<long long>(j) + 1).AttritoInterno == s.AttritoInterno) {
+                d.phi = par[j].phi;
+                d.delta = par[j].delta;
+                d.k = par[j].k;
+                d.tanInclinazione = par[j].tanInclinazione;
+                noto = true;
+            }
+        if (noto)
             continue;
-        const auto c = static_cast<Combinazione>(ci);
-        const Fattori f = fattoriDi(c, p);
-        if (!comune || comune->phi != f.phi || comune->c != f.c || comune->gamma != f.gamma)
-            comune = Comune{f.phi, f.c, f.gamma, std::vector<Parametri>(numero), {}, {}};
-        std::vector<Parametri>& par = comune->par;
-        for (std::size_t i = 0; i < numero && !comune->conQ; ++i) {
-            const Strato& s = m.Strati(static_cast<long long>(i) + 1);
-            Parametri& d = par[i];
-            d.c = s.Coesione / f.c;
-            d.gamma = s.Gamma / f.gamma;
-            if (auto e = StratoImpossibile(s, d.gamma)) {
-                out.messaggio = strato(i, c) + ": " + *e;
-                return out;
-            }
-            d.coesioneUsata = d.c > 0 && (s.Falda == 0 || p.coesioneSottoFalda);
-            // A soil met just above (profiles repeat their soils) has its angle's results
-            // already: the same inputs give the same numbers.
-            const std::size_t prima = i < 4 ? 0 : i - 4;
-            bool noto = false;
-            for (std::size_t j = i; j-- > prima && !noto;)
-                if (m.Strati(static_cast<long long>(j) + 1).AttritoInterno == s.AttritoInterno) {
-                    d.phi = par[j].phi;
-                    d.delta = par[j].delta;
-                    d.k = par[j].k;
-                    d.tanInclinazione = par[j].tanInclinazione;
-                    noto = true;
-                }
-            if (noto)
-                continue;
-            d.phi = AttritoDiProgetto(s.AttritoInterno, f.phi);
-            d.delta = p.teoria == Teoria::Rankine ? 0.0 : p.deltaPhi * d.phi;
-            if (std::abs(p.beta) > d.phi) {
-                out.messaggio =
-                    strato(i, c) + ": l'inclinazione del terrapieno β = " + TestoGradi(p.beta) +
-                    " supera l'angolo di attrito di progetto φ′d = " + TestoGradi(d.phi);
-                return out;
-            }
-            const auto k = CoefficienteSpinta(p.stato, p.teoria, d.phi, d.delta, p.beta, p.ocr);
-            if (!k) {
-                out.messaggio = strato(i, c) +
-                                ": il coefficiente di spinta non ha un valore finito "
-                                "con φ′d = " +
-                                TestoGradi(d.phi) + ", δ = " + TestoGradi(d.delta) +
-                                " e β = " + TestoGradi(p.beta);
-                return out;
-            }
-            d.k = *k;
-            d.tanInclinazione = k->inclinazione == 0 ? 0.0 : std::tan(Radianti(k->inclinazione));
-        }
-        if (!comune->conQ)
-            comune->conQ = passo(m, par, acqua, q, p, buffer);
-        // Without a surcharge S(q) is S(0): E_d = γG1·S.
-        const bool unPasso = f.g1 == f.q || q == 0.0;
-        if (!unPasso && !comune->senzaQ)
-            comune->senzaQ = passo(m, par, acqua, 0.0, p, buffer);
-        const Passo& conQ = *comune->conQ;
-        const Passo& senzaQ = unPasso ? conQ : *comune->senzaQ;
-        const auto valore = [&](auto prendi) {
-            return progetto(prendi(conQ), prendi(senzaQ), f);
-        };
-        RigaProgetto r;
-        r.nome = std::string(NomeCombinazione(c));
-        r.combinazione = c;
-        r.nota = nota(c);
-        r.gammaG1 = f.g1;
-        r.gammaQ = f.q;
-        r.gammaPhi = f.phi;
-        r.gammaC = f.c;
-        r.gammaGamma = f.gamma;
-        r.gammaR = f.r;
-        r.spinta = valore([](const Passo& x) { return x.analisi.spinta; });
-        r.spintaVerticale = valore([](const Passo& x) { return x.spintaVerticale; });
-        r.spintaAcqua = valore([](const Passo& x) { return x.analisi.spintaAcqua; });
-        r.momento = valore([](const Passo& x) { return x.analisi.momento; });
-        if (r.spinta != 0.0 && std::isfinite(r.momento / r.spinta))
-            r.braccio = r.momento / r.spinta;
-        r.strati.reserve(numero);
-        for (std::size_t i = 0; i < numero; ++i) {
-            StratoProgetto& s = r.strati.emplace_back();
-            s.phiD = par[i].phi;
-            s.cD = par[i].coesioneUsata ? par[i].c : 0.0;
-            s.gammaD = par[i].gamma;
-            s.delta = par[i].delta;
-            s.k = par[i].k;
-            if (s.k.limitato)
-                limitati.insert(i + 1);
-            s.sa1 = valore([i](const Passo& x) { return x.pressioni[i].alto; });
-            s.sa2 = valore([i](const Passo& x) { return x.pressioni[i].base; });
-            const double t = par[i].tanInclinazione;
-            const Acqua& u = acqua[i];
-            s.sv1 = valore(
-                [&](const Passo& x) { return ComponenteVerticale(x.pressioni[i].alto, u.u1, t); });
-            s.sv2 = valore(
-                [&](const Passo& x) { return ComponenteVerticale(x.pressioni[i].base, u.u2, t); });
-            s.inizioTrazione = conQ.inizi[i];
-            s.u1 = f.g1 * acqua[i].u1;
-            s.u2 = f.g1 * acqua[i].u2;
-        }
-        if (!RigaFinita(r)) {
-            out.messaggio = "nella combinazione " + r.nome +
-                            " un risultato non è un numero finito: i valori degli strati "
-                            "sono troppo grandi";
-            return out;
-        }
-        out.righe.push_back(std::move(r));
+        d.phi = AttritoDiProgetto(s.AttritoInterno, f.phi);
+        d.delta = p.teoria == Teoria::Rankine ? 0.0 : p.deltaPhi * d.phi;
+        if (std::abs(p.beta) > d.phi)
+            return strato(i, c) + ": l'inclinazione del terrapieno β = " + TestoGradi(p.beta) +
+                   " supera l'angolo di attrito di progetto φ′d = " + TestoGradi(d.phi);
+        const auto k = CoefficienteSpinta(p.stato, p.teoria, d.phi, d.delta, p.beta, p.ocr);
+        if (!k)
+            return strato(i, c) + ": il coefficiente di spinta non ha un valore finito con φ′d = " +
+                   TestoGradi(d.phi) + ", δ = " + TestoGradi(d.delta) +
+                   " e β = " + TestoGradi(p.beta);
+        d.k = *k;
+        d.tanInclinazione = k->inclinazione == 0 ? 0.0 : std::tan(Radianti(k->inclinazione));
     }
+    return std::nullopt;
+}
 
-    SegnaGovernante(out.righe, 0, out.righe.size(), p.stato);
+// The row of combination c from its two passes, with and without the surcharge.
+RigaProgetto rigaDi(Combinazione c, const Fattori& f, const std::vector<Parametri>& par,
+                    const std::vector<Acqua>& acqua, const Passo& conQ, const Passo& senzaQ) {
+    const auto valore = [&](auto prendi) {
+        return progetto(prendi(conQ), prendi(senzaQ), f);
+    };
+    RigaProgetto r;
+    r.nome = std::string(NomeCombinazione(c));
+    r.combinazione = c;
+    r.nota = nota(c);
+    r.gammaG1 = f.g1;
+    r.gammaQ = f.q;
+    r.gammaPhi = f.phi;
+    r.gammaC = f.c;
+    r.gammaGamma = f.gamma;
+    r.gammaR = f.r;
+    r.spinta = valore([](const Passo& x) { return x.analisi.spinta; });
+    r.spintaVerticale = valore([](const Passo& x) { return x.spintaVerticale; });
+    r.spintaAcqua = valore([](const Passo& x) { return x.analisi.spintaAcqua; });
+    r.momento = valore([](const Passo& x) { return x.analisi.momento; });
+    if (r.spinta != 0.0 && std::isfinite(r.momento / r.spinta))
+        r.braccio = r.momento / r.spinta;
+    r.strati.reserve(par.size());
+    for (std::size_t i = 0; i < par.size(); ++i) {
+        StratoProgetto& s = r.strati.emplace_back();
+        s.phiD = par[i].phi;
+        s.cD = par[i].coesioneUsata ? par[i].c : 0.0;
+        s.gammaD = par[i].gamma;
+        s.delta = par[i].delta;
+        s.k = par[i].k;
+        s.sa1 = valore([i](const Passo& x) { return x.pressioni[i].alto; });
+        s.sa2 = valore([i](const Passo& x) { return x.pressioni[i].base; });
+        const double t = par[i].tanInclinazione;
+        const Acqua& u = acqua[i];
+        s.sv1 = valore(
+            [&](const Passo& x) { return ComponenteVerticale(x.pressioni[i].alto, u.u1, t); });
+        s.sv2 = valore(
+            [&](const Passo& x) { return ComponenteVerticale(x.pressioni[i].base, u.u2, t); });
+        s.inizioTrazione = conQ.inizi[i];
+        s.u1 = f.g1 * acqua[i].u1;
+        s.u2 = f.g1 * acqua[i].u2;
+    }
+    return r;
+}
+
+// What the rows should be read with: the layers whose K0 was cut at the passive limit, and the
+// seismic rows whose static part is not the SLE row's theory.
+void avvisi(const ParametriCalcolo& p, RisultatoProgetto& out) {
+    std::set<std::size_t> limitati;
+    for (const RigaProgetto& r : out.righe)
+        for (std::size_t i = 0; i < r.strati.size(); ++i)
+            if (r.strati[i].k.limitato)
+                limitati.insert(i + 1);
     if (!limitati.empty()) {
         std::string elenco;
         for (const std::size_t i : limitati)
@@ -308,6 +265,65 @@ RisultatoProgetto CalcolaSpinteProgetto(const Modulo1& m, const ParametriCalcolo
             "Le righe sismiche usano Mononobe-Okabe (EN 1998-5 Annesso E), che estende Coulomb: "
             "la loro spinta statica (θ = 0) è quella di Coulomb e non coincide con la riga SLE, "
             "calcolata con le superfici di rottura curve dell'Annesso C di EN 1997-1.");
+}
+
+} // namespace
+
+RisultatoProgetto CalcolaSpinteProgetto(const Modulo1& m, const ParametriCalcolo& p) {
+    RisultatoProgetto out;
+    if (auto e = ControllaParametri(p)) {
+        out.messaggio = *e;
+        return out;
+    }
+    const int n = m.NumStrati;
+    if (n < 1 || n > UltimoRecord) {
+        out.messaggio = "non ci sono strati da calcolare";
+        return out;
+    }
+    const auto numero = static_cast<std::size_t>(n);
+    const std::vector<Acqua> acqua = PressioniAcqua(m, n);
+    const double q = m.Strati(0).Sv;
+
+    // Combinations with the same soil factors (SLE and A1+M1 with M1) share the layers' design
+    // parameters and the passes already made: only the action factors differ.
+    struct Comune {
+        double phi = 0, c = 0, gamma = 0;
+        std::vector<Parametri> par;
+        std::optional<Passo> conQ, senzaQ;
+    };
+    std::optional<Comune> comune;
+    Segmenti buffer;
+    out.righe.reserve(NumeroCombinazioni + 2 * NumeroStatiLimite);
+    for (std::size_t ci = 0; ci < NumeroCombinazioni; ++ci) {
+        if (!p.combinazioni[ci])
+            continue;
+        const auto c = static_cast<Combinazione>(ci);
+        const Fattori f = fattoriDi(c, p);
+        if (!comune || comune->phi != f.phi || comune->c != f.c || comune->gamma != f.gamma) {
+            comune = Comune{f.phi, f.c, f.gamma, std::vector<Parametri>(numero), {}, {}};
+            if (auto e = parametriStrati(m, p, c, f, comune->par)) {
+                out.messaggio = *e;
+                return out;
+            }
+        }
+        if (!comune->conQ)
+            comune->conQ = passo(m, comune->par, acqua, q, p, buffer);
+        // Without a surcharge S(q) is S(0): E_d = γG1·S.
+        const bool unPasso = f.g1 == f.q || q == 0.0;
+        if (!unPasso && !comune->senzaQ)
+            comune->senzaQ = passo(m, comune->par, acqua, 0.0, p, buffer);
+        RigaProgetto r = rigaDi(c, f, comune->par, acqua, *comune->conQ,
+                                unPasso ? *comune->conQ : *comune->senzaQ);
+        if (!RigaFinita(r)) {
+            out.messaggio = "nella combinazione " + r.nome +
+                            " un risultato non è un numero finito: i valori degli strati "
+                            "sono troppo grandi";
+            return out;
+        }
+        out.righe.push_back(std::move(r));
+    }
+    SegnaGovernante(out.righe, 0, out.righe.size(), p.stato);
+    avvisi(p, out);
     if (auto e = AggiungiRigheSismiche(m, p, out.righe)) {
         out.messaggio = *e;
         out.righe.clear();
