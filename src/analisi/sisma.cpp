@@ -172,6 +172,64 @@ struct Westergaard {
     }
 };
 
+// θ and the coefficient of layer i (0-based) in the row of kh and (1 + s·kv) = fattore: from a
+// soil met just above with the same tan θ, or computed. The reason, to follow the layer's name,
+// when the layer lies outside the method's range.
+std::optional<std::string> coefficienteStrato(const Modulo1& m, const ParametriCalcolo& p,
+                                              const std::vector<Terreno>& terreni, std::size_t i,
+                                              double kh, double fattore, Buffer& buffer,
+                                              const Calcolo& out, double& theta, Coefficiente& k) {
+    const ParametriSisma& ps = p.sisma;
+    const bool attiva = p.stato == StatoTerreno::Attiva;
+    const Terreno& t = terreni[i];
+    const bool sommerso = m.Strati(static_cast<long long>(i) + 1).Falda != 0;
+    double rapporto = 1.0; // of tan θ to kh/(1 + s·kv)
+    if (sommerso && kh > 0) {
+        // γ > γw here: a layer without a positive effective weight is refused before.
+        const double immerso = t.gamma - GammaAcqua;
+        rapporto = (ps.acquaPermeabile ? t.gamma - ps.porosita * GammaAcqua : t.gamma) / immerso;
+    }
+    const double tanTheta = rapporto * kh / fattore;
+    // A soil met just above (profiles repeat their soils) with the same tan θ has its θ and
+    // coefficient already: the same inputs give the same numbers.
+    const std::size_t prima = i < 4 ? 0 : i - 4;
+    std::size_t noto = i;
+    for (std::size_t j = i; j-- > prima && noto == i;)
+        if (terreni[j].phi == t.phi && terreni[j].delta == t.delta &&
+            buffer.tangenti[j] == tanTheta &&
+            (m.Strati(static_cast<long long>(j) + 1).Falda != 0) == sommerso)
+            noto = j;
+    buffer.tangenti[i] = tanTheta;
+    std::optional<Coefficiente> c;
+    if (noto != i) {
+        theta = *out.strati[noto].theta;
+        c = out.strati[noto].k;
+    } else {
+        theta = kh == 0 ? 0.0 : Gradi(std::atan(tanTheta));
+        if (sommerso && theta > 45)
+            return ": sotto falda θ = " + TestoGradi(theta) +
+                   " supera 45°, fuori dal campo di Mononobe-Okabe (EN 1998-5 E.6, E.7)";
+        if (theta == 0) {
+            c = CoefficienteSpinta(p.stato, Teoria::Coulomb, t.phi, attiva ? t.delta : 0.0, p.beta,
+                                   1);
+        } else {
+            const double ct = 1 / std::sqrt(1 + tanTheta * tanTheta);
+            c = mononobeOkabe(attiva, t.seni, t.phi, t.delta, p.beta, theta, tanTheta * ct, ct);
+        }
+    }
+    if (!c) {
+        if (attiva && t.phi - theta < 0)
+            return ": φ′d − β − θ = " + TestoGradi(t.phi - p.beta - theta) +
+                   " è fuori dal campo di Mononobe-Okabe: θ = " + TestoGradi(theta) +
+                   " supera φ′d = " + TestoGradi(t.phi) +
+                   " e il terrapieno non è stabile sotto l'azione sismica";
+        return ": il coefficiente di Mononobe-Okabe non ha un valore finito con φ′d = " +
+               TestoGradi(t.phi) + ", β = " + TestoGradi(p.beta) + " e θ = " + TestoGradi(theta);
+    }
+    k = *c;
+    return std::nullopt;
+}
+
 std::optional<std::string> calcola(const Modulo1& m, const ParametriCalcolo& p,
                                    const std::vector<Terreno>& terreni,
                                    const std::vector<Acqua>& acqua, double kh, double kv, int segno,
@@ -200,72 +258,29 @@ std::optional<std::string> calcola(const Modulo1& m, const ParametriCalcolo& p,
             return "lo strato " + std::to_string(i + 1) + " " + riga;
         };
         const bool sommerso = dato.Falda != 0;
-        double rapporto = 1.0; // of tan θ to kh/(1 + s·kv)
-        if (sommerso && kh > 0) {
-            // γ > γw here: a layer without a positive effective weight is refused before.
-            const double immerso = t.gamma - GammaAcqua;
-            rapporto =
-                (ps.acquaPermeabile ? t.gamma - ps.porosita * GammaAcqua : t.gamma) / immerso;
-        }
-        const double tanTheta = rapporto * kh / fattore;
-        // A soil met just above (profiles repeat their soils) with the same tan θ has its θ and
-        // coefficient already: the same inputs give the same numbers.
-        const std::size_t prima = i < 4 ? 0 : i - 4;
-        std::size_t noto = i;
-        for (std::size_t j = i; j-- > prima && noto == i;)
-            if (terreni[j].phi == t.phi && terreni[j].delta == t.delta &&
-                buffer.tangenti[j] == tanTheta &&
-                (m.Strati(static_cast<long long>(j) + 1).Falda != 0) == sommerso)
-                noto = j;
-        buffer.tangenti[i] = tanTheta;
         double theta = 0;
-        std::optional<Coefficiente> k;
-        if (noto != i) {
-            theta = *out.strati[noto].theta;
-            k = out.strati[noto].k;
-        } else {
-            theta = kh == 0 ? 0.0 : Gradi(std::atan(tanTheta));
-            if (sommerso && theta > 45)
-                return chi() + ": sotto falda θ = " + TestoGradi(theta) +
-                       " supera 45°, fuori dal campo di Mononobe-Okabe (EN 1998-5 E.6, E.7)";
-            if (theta == 0) {
-                k = CoefficienteSpinta(p.stato, Teoria::Coulomb, t.phi, attiva ? t.delta : 0.0,
-                                       p.beta, 1);
-            } else {
-                const double ct = 1 / std::sqrt(1 + tanTheta * tanTheta);
-                k = mononobeOkabe(attiva, t.seni, t.phi, t.delta, p.beta, theta, tanTheta * ct, ct);
-            }
-        }
-        if (!k) {
-            if (attiva && t.phi - theta < 0)
-                return chi() + ": φ′d − β − θ = " + TestoGradi(t.phi - p.beta - theta) +
-                       " è fuori dal campo di Mononobe-Okabe: θ = " + TestoGradi(theta) +
-                       " supera φ′d = " + TestoGradi(t.phi) +
-                       " e il terrapieno non è stabile sotto l'azione sismica";
-            return chi() +
-                   ": il coefficiente di Mononobe-Okabe non ha un valore finito con φ′d = " +
-                   TestoGradi(t.phi) + ", β = " + TestoGradi(p.beta) +
-                   " e θ = " + TestoGradi(theta);
-        }
+        Coefficiente k;
+        if (auto e = coefficienteStrato(m, p, terreni, i, kh, fattore, buffer, out, theta, k))
+            return chi() + *e;
         Strato s;
         s.Potenza = dato.Potenza;
         s.Falda = dato.Falda;
         s.AttritoInterno = t.phi;
         s.Gamma = t.gamma;
-        s.Ka = k->kh * fattore;
+        s.Ka = k.kh * fattore;
         s.Sv = s.Gamma * s.Potenza + svSopra;
         const Pressioni pr = PressioneLaterale(s, svSopra, acqua[i], s.Ka, segnoC, false);
         s.Sa1 = pr.alto;
         s.Sa2 = pr.base;
         segmenti[i] = s;
-        inclinazioni[i] = k->inclinazione == 0 ? 0.0
-                          : attiva             ? t.tanDelta
-                                               : std::tan(Radianti(k->inclinazione));
+        inclinazioni[i] = k.inclinazione == 0 ? 0.0
+                          : attiva            ? t.tanDelta
+                                              : std::tan(Radianti(k.inclinazione));
         StratoProgetto& d = out.strati[i];
         d.phiD = t.phi;
         d.gammaD = t.gamma;
-        d.delta = k->inclinazione;
-        d.k = *k;
+        d.delta = k.inclinazione;
+        d.k = k;
         d.theta = theta;
         d.sa1 = pr.alto;
         d.sa2 = pr.base;
