@@ -122,6 +122,64 @@ std::optional<double> leggiSovraccarico(const std::string& testo) {
     return std::nullopt;
 }
 
+// The value of one of the calculator's own options into o; the reason when it is not valid.
+std::optional<std::string> impostaOpzione(const std::string& arg, const std::string& valore,
+                                          Opzioni& o) {
+    if (arg == "--sovraccarico") {
+        const auto q = leggiSovraccarico(valore);
+        if (!q)
+            return "il sovraccarico \"" + citaTesto(valore) +
+                   "\" non è un numero (esempi validi: 10, 12.5, 12,5)";
+        if (!(std::fabs(*q) <= SovraccaricoMassimo))
+            return "--sovraccarico: \"" + citaTesto(valore) +
+                   "\" è fuori dall'intervallo ammesso, da -1000000 a 1000000 kPa";
+        o.sovraccarico = *q;
+    } else if (arg == "--formato") {
+        if (valore == "tabella")
+            o.formato = Formato::Tabella;
+        else if (valore == "csv")
+            o.formato = Formato::Csv;
+        else if (valore == "json")
+            o.formato = Formato::Json;
+        else
+            return "formato sconosciuto: \"" + citaTesto(valore) + "\" (tabella, csv o json)";
+    } else if (arg == "--separatore-csv") {
+        if (valore == "," || valore == ";")
+            o.separatoreCsv = valore[0];
+        else
+            return "separatore CSV sconosciuto: \"" + citaTesto(valore) + "\" (, oppure ;)";
+    } else if (arg == "--esporta") {
+        if (valore.empty())
+            return "il nome del file di esportazione è vuoto";
+        o.esporta = valore;
+    } else {
+        if (valore.empty())
+            return "il nome del file della relazione è vuoto";
+        o.relazione = valore;
+    }
+    return std::nullopt;
+}
+
+// What the options say together: the reason when they cannot be used so.
+std::optional<std::string> controllaInsieme(const Opzioni& o) {
+    const auto data = [&o](std::string_view chiave) {
+        return std::any_of(o.parametri.begin(), o.parametri.end(),
+                           [chiave](const auto& x) { return x.first->chiave == chiave; });
+    };
+    if (data("kh") && data("ag"))
+        return "--kh e --ag si escludono: dare i coefficienti sismici (--kh) oppure i parametri "
+               "del sito (--ag, --f0)";
+    if (o.progetti.empty())
+        return "nessun file di progetto indicato";
+    if (o.esporta && o.progetti.size() != 1)
+        return "--esporta richiede un solo file di progetto";
+    if (o.relazione && o.progetti.size() != 1)
+        return "--relazione richiede un solo file di progetto";
+    if (o.separatoreCsv && o.formato != Formato::Csv)
+        return "--separatore-csv vale solo con --formato csv";
+    return std::nullopt;
+}
+
 } // namespace
 
 Analisi analizza(const std::vector<std::string>& a, std::ostream& out, std::ostream& err) {
@@ -200,55 +258,12 @@ Analisi analizza(const std::vector<std::string>& a, std::ostream& out, std::ostr
             }
             valore = a[++k];
         }
-        if (arg == "--sovraccarico") {
-            const auto q = leggiSovraccarico(valore);
-            if (!q)
-                errore("il sovraccarico \"" + citaTesto(valore) +
-                       "\" non è un numero (esempi validi: 10, 12.5, 12,5)");
-            else if (!(std::fabs(*q) <= SovraccaricoMassimo))
-                errore("--sovraccarico: \"" + citaTesto(valore) +
-                       "\" è fuori dall'intervallo ammesso, da -1000000 a 1000000 kPa");
-            else
-                r.opzioni.sovraccarico = *q;
-        } else if (arg == "--formato") {
-            if (valore == "tabella")
-                r.opzioni.formato = Formato::Tabella;
-            else if (valore == "csv")
-                r.opzioni.formato = Formato::Csv;
-            else if (valore == "json")
-                r.opzioni.formato = Formato::Json;
-            else
-                errore("formato sconosciuto: \"" + citaTesto(valore) + "\" (tabella, csv o json)");
-        } else if (arg == "--separatore-csv") {
-            if (valore == "," || valore == ";")
-                r.opzioni.separatoreCsv = valore[0];
-            else
-                errore("separatore CSV sconosciuto: \"" + citaTesto(valore) + "\" (, oppure ;)");
-        } else if (arg == "--esporta") {
-            if (valore.empty())
-                errore("il nome del file di esportazione è vuoto");
-            r.opzioni.esporta = valore;
-        } else {
-            if (valore.empty())
-                errore("il nome del file della relazione è vuoto");
-            r.opzioni.relazione = valore;
-        }
+        if (auto e = impostaOpzione(arg, valore, r.opzioni))
+            errore(*e);
     }
-    const auto data = [&r](std::string_view chiave) {
-        return std::any_of(r.opzioni.parametri.begin(), r.opzioni.parametri.end(),
-                           [chiave](const auto& x) { return x.first->chiave == chiave; });
-    };
-    if (r.ok && data("kh") && data("ag"))
-        errore("--kh e --ag si escludono: dare i coefficienti sismici (--kh) oppure i parametri "
-               "del sito (--ag, --f0)");
-    if (r.ok && r.opzioni.progetti.empty())
-        errore("nessun file di progetto indicato");
-    if (r.ok && r.opzioni.esporta && r.opzioni.progetti.size() != 1)
-        errore("--esporta richiede un solo file di progetto");
-    if (r.ok && r.opzioni.relazione && r.opzioni.progetti.size() != 1)
-        errore("--relazione richiede un solo file di progetto");
-    if (r.ok && r.opzioni.separatoreCsv && r.opzioni.formato != Formato::Csv)
-        errore("--separatore-csv vale solo con --formato csv");
+    if (r.ok)
+        if (auto e = controllaInsieme(r.opzioni))
+            errore(*e);
     return r;
 }
 
