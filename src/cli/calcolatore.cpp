@@ -84,6 +84,44 @@ std::optional<int> carica(Modulo1& m, AnalisiSpinta& analisi, DatiLavoro& dati,
     return std::nullopt;
 }
 
+// A project read and computed, with its design results when asked for.
+struct Caricato {
+    std::string file, nome;
+    Modulo1 m;
+    AnalisiSpinta analisi;
+    DatiLavoro dati;
+    std::optional<RisultatoProgetto> progetto;
+};
+
+// The export table and the report of a project, when asked for: the exit code.
+int scriviFile(Caricato& c, const Opzioni& o, const Separatori& sep,
+               ScrittoreRelazione scriviRelazione, std::ostream& err) {
+    Modulo1& m = c.m; // the export walks the table with its cursor
+    const RisultatoProgetto* progetto = c.progetto ? &*c.progetto : nullptr;
+    int esito = UscitaOk;
+    if (o.esporta) {
+        const auto scritto =
+            scriviFileAtomico(PercorsoFile{*o.esporta}, TestoEsportazione(m, sep.decimale));
+        if (!scritto.ok) {
+            err << Programma << ": " << citaPercorso(*o.esporta)
+                << ": esportazione non riuscita: " << scritto.messaggio.toStdString() << "\n";
+            esito = UscitaFile;
+        }
+    }
+    if (o.relazione) {
+        const DatiRelazione dati{
+            c.file,   dataOraRelazione(),   programmaRelazione(), sep.decimale, &c.dati.parametri,
+            progetto, &c.dati.intestazione, codiceRelazione()};
+        const auto scritto = scriviRelazione(PercorsoFile{*o.relazione}, ComponiRelazione(m, dati));
+        if (!scritto.ok) {
+            err << Programma << ": " << citaPercorso(*o.relazione)
+                << ": relazione non scritta: " << scritto.messaggio.toStdString() << "\n";
+            esito = UscitaFile;
+        }
+    }
+    return esito;
+}
+
 } // namespace
 
 int eseguiCalcola(const std::vector<std::string>& argomenti, std::ostream& out, std::ostream& err,
@@ -106,13 +144,6 @@ int eseguiCalcola(const std::vector<std::string>& argomenti, std::ostream& out, 
     int esito = UscitaOk;
     // Every project is read and computed first, so that the CSV header knows whether any of them
     // has design results.
-    struct Caricato {
-        std::string file, nome;
-        Modulo1 m;
-        AnalisiSpinta analisi;
-        DatiLavoro dati;
-        std::optional<RisultatoProgetto> progetto;
-    };
     std::vector<Caricato> caricati;
     for (const std::string& file : o.progetti) {
         Caricato c{file, citaPercorso(file), {}, {}, {}, std::nullopt};
@@ -162,32 +193,7 @@ int eseguiCalcola(const std::vector<std::string>& argomenti, std::ostream& out, 
             break;
         }
         primo = false;
-        if (o.esporta) {
-            const auto scritto =
-                scriviFileAtomico(PercorsoFile{*o.esporta}, TestoEsportazione(m, sep.decimale));
-            if (!scritto.ok) {
-                err << Programma << ": " << citaPercorso(*o.esporta)
-                    << ": esportazione non riuscita: " << scritto.messaggio.toStdString() << "\n";
-                esito = UscitaFile;
-            }
-        }
-        if (o.relazione) {
-            const DatiRelazione dati{c.file,
-                                     dataOraRelazione(),
-                                     programmaRelazione(),
-                                     sep.decimale,
-                                     &c.dati.parametri,
-                                     progetto,
-                                     &c.dati.intestazione,
-                                     codiceRelazione()};
-            const auto scritto =
-                scriviRelazione(PercorsoFile{*o.relazione}, ComponiRelazione(m, dati));
-            if (!scritto.ok) {
-                err << Programma << ": " << citaPercorso(*o.relazione)
-                    << ": relazione non scritta: " << scritto.messaggio.toStdString() << "\n";
-                esito = UscitaFile;
-            }
-        }
+        esito = std::max(esito, scriviFile(c, o, sep, scriviRelazione, err));
     }
     out.flush();
     if (!out) {
