@@ -38,10 +38,6 @@ void SegnaGovernante(std::vector<RigaProgetto>& righe, std::size_t da, std::size
         governa->governa = true;
 }
 
-double ComponenteVerticale(double pressione, double u, double tanInclinazione) {
-    return tanInclinazione == 0 ? 0.0 : std::max(0.0, pressione - u) * tanInclinazione;
-}
-
 SommaSegmenti SommaDiSegmenti(const Segmenti& s) {
     SommaSegmenti r;
     r.analisi = AnalizzaStrati(s.strati);

@@ -9,6 +9,7 @@
 #include "analisi/parametri.h"
 #include "model/calcolo.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -85,9 +86,11 @@ void SegnaGovernante(std::vector<RigaProgetto>& righe, std::size_t da, std::size
 struct Segmenti {
     std::vector<Strato> strati;
     std::vector<double> inclinazioni;
-    void svuota() {
+    void svuota(std::size_t quanti) { // emptied, with room for quanti pieces
         strati.clear();
         inclinazioni.clear();
+        strati.reserve(quanti);
+        inclinazioni.reserve(quanti);
     }
     void aggiungi(const Strato& s, double tanInclinazione) {
         strati.push_back(s);
@@ -96,7 +99,9 @@ struct Segmenti {
 };
 
 // The vertical part of the earth pressure at one depth: (σh − u)·tan δ, never below zero.
-double ComponenteVerticale(double pressione, double u, double tanInclinazione);
+inline double ComponenteVerticale(double pressione, double u, double tanInclinazione) {
+    return tanInclinazione == 0 ? 0.0 : std::max(0.0, pressione - u) * tanInclinazione;
+}
 
 // The shares of the segments (AnalizzaStrati) and the vertical component of their earth part.
 struct SommaSegmenti {

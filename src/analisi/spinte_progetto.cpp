@@ -74,7 +74,7 @@ Passo passo(const Modulo1& m, const std::vector<Parametri>& par, const std::vect
                          : p.stato == StatoTerreno::Passiva ? 1.0
                                                             : 0.0;
     Passo r;
-    buffer.svuota();
+    buffer.svuota(2 * par.size());
     r.pressioni.reserve(par.size());
     r.inizi.assign(par.size(), std::nullopt);
     double svSopra = q;
@@ -125,7 +125,7 @@ Passo passo(const Modulo1& m, const std::vector<Parametri>& par, const std::vect
             s.Sa1 = pr.alto;
             s.Sa2 = pr.base;
             buffer.aggiungi(s, par[i].tanInclinazione);
-            if (classificaPressione(s) == CasoPressione::Trazione)
+            if (pr.alto < 0 && pr.base > 0) // in tension at its top: where its triangle starts
                 r.inizi[i] = InizioTrazione(s, zBase);
         }
         r.pressioni.push_back(pr);
@@ -216,23 +216,26 @@ RigaProgetto rigaDi(Combinazione c, const Fattori& f, const std::vector<Parametr
         r.braccio = r.momento / r.spinta;
     r.strati.reserve(par.size());
     for (std::size_t i = 0; i < par.size(); ++i) {
-        StratoProgetto& s = r.strati.emplace_back();
-        s.phiD = par[i].phi;
-        s.cD = par[i].coesioneUsata ? par[i].c : 0.0;
-        s.gammaD = par[i].gamma;
-        s.delta = par[i].delta;
-        s.k = par[i].k;
-        s.sa1 = valore([i](const Passo& x) { return x.pressioni[i].alto; });
-        s.sa2 = valore([i](const Passo& x) { return x.pressioni[i].base; });
         const double t = par[i].tanInclinazione;
         const Acqua& u = acqua[i];
-        s.sv1 = valore(
-            [&](const Passo& x) { return ComponenteVerticale(x.pressioni[i].alto, u.u1, t); });
-        s.sv2 = valore(
-            [&](const Passo& x) { return ComponenteVerticale(x.pressioni[i].base, u.u2, t); });
-        s.inizioTrazione = conQ.inizi[i];
-        s.u1 = f.g1 * acqua[i].u1;
-        s.u2 = f.g1 * acqua[i].u2;
+        // Every field given: the layer is written once, not zeroed first.
+        r.strati.push_back({
+            .phiD = par[i].phi,
+            .cD = par[i].coesioneUsata ? par[i].c : 0.0,
+            .gammaD = par[i].gamma,
+            .delta = par[i].delta,
+            .k = par[i].k,
+            .sa1 = valore([i](const Passo& x) { return x.pressioni[i].alto; }),
+            .sa2 = valore([i](const Passo& x) { return x.pressioni[i].base; }),
+            .sv1 = valore(
+                [&](const Passo& x) { return ComponenteVerticale(x.pressioni[i].alto, u.u1, t); }),
+            .sv2 = valore(
+                [&](const Passo& x) { return ComponenteVerticale(x.pressioni[i].base, u.u2, t); }),
+            .u1 = f.g1 * u.u1,
+            .u2 = f.g1 * u.u2,
+            .theta = std::nullopt,
+            .inizioTrazione = conQ.inizi[i],
+        });
     }
     return r;
 }

@@ -65,7 +65,7 @@ Strato CalcolaKa(Strato& s) {
 }
 
 Pressioni PressioneLaterale(const Strato& s, double svSopra, Acqua u, double k, double segno,
-                            bool coesioneSottoFalda, std::optional<double> kc) {
+                            bool coesioneSottoFalda, const std::optional<double>& kc) {
     // s·(2c·√k): with s = −1 this is exactly the subtraction k·σv − 2c·√k.
     const double coesione = segno == 0.0 ? 0.0
                             : kc         ? segno * (s.Coesione * *kc)

@@ -44,7 +44,8 @@ struct Pressioni {
     double base = 0; // kPa
 };
 Pressioni PressioneLaterale(const Strato& s, double svSopra, Acqua u, double k, double segno,
-                            bool coesioneSottoFalda, std::optional<double> kc = std::nullopt);
+                            bool coesioneSottoFalda,
+                            const std::optional<double>& kc = std::nullopt);
 
 // Computes Ka, Sv, Sa1, Sa2 of record i from its inputs, Sv of record i − 1 and the pore pressure
 // of the layer (PressioneAcqua). Below the water table the cohesion is not used and the pressure

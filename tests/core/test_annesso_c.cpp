@@ -114,6 +114,15 @@ TEST(AnnessoC, CampoDiValidita) {
         EXPECT_TRUE(zero->kn == 1 && zero->kGamma == 1 && zero->kq == 1 && zero->kc == 2);
         EXPECT_NEAR(piccolo->kn, 1, 1e-6);
         EXPECT_NEAR(piccolo->kc, 2, 1e-6);
+        // At the ends of the slope's range, β = ±φ′ (the ratio taken as exactly ∓1), the
+        // coefficient is the limit of the inside: continuous, also for φ′ below 1°.
+        for (const double fi : {0.5, 20.0, 35.0})
+            for (const double s : {1.0, -1.0}) {
+                const auto fine = CoefficientiAnnessoCDi(a, fi, 0, s * fi);
+                const auto dentro = CoefficientiAnnessoCDi(a, fi, 0, s * fi * (1 - 1e-9));
+                ASSERT_TRUE(fine && dentro) << fi;
+                EXPECT_NEAR(fine->kGamma / dentro->kGamma, 1, 1e-3) << fi << " " << s;
+            }
     }
 }
 
