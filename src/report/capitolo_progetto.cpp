@@ -181,21 +181,13 @@ void sezioneSismica(Impaginatore& p, const Modulo1& m, const ParametriCalcolo& p
         stratiRigaSismica(p, m, *governa, parametri.stato, figura++, d);
 }
 
-} // namespace
-
-void CapitoloProgetto(Impaginatore& p, const Modulo1& m, const ParametriCalcolo& parametri,
-                      const RisultatoProgetto& r, const std::string& titolo,
-                      const std::string& decimale) {
+// The chapter's two tables of inputs: the parameters of the calculation with their clauses, and
+// the partial factors of each static row.
+void tabelleParametri(Impaginatore& p, const ParametriCalcolo& parametri,
+                      const RisultatoProgetto& r, const std::string& decimale) {
     const auto v = [&decimale](double x, int cifre = 3) {
         return TestoValore(x, cifre, decimale);
     };
-    p.intestazione(titolo, 4 * altezzaRiga(Carattere::Tabella));
-    paragrafi(p, {"Spinte di progetto secondo le NTC 2018 (D.M. 17/01/2018) e la Circolare "
-                  "21/01/2019 n. 7, con i parametri del lavoro qui sotto. I valori caratteristici "
-                  "(SLE) e le combinazioni A1+M1 e A2+M2 usano gli stessi strati, la stessa regola "
-                  "dell'acqua e la stessa conversione degli angoli del calcolo dei capitoli "
-                  "precedenti."});
-
     const DatiLavoro lavoro{parametri, {}};
     std::vector<std::vector<std::string>> righe;
     for (const VoceParametro& voce : VociParametri())
@@ -226,6 +218,24 @@ void CapitoloProgetto(Impaginatore& p, const Modulo1& m, const ParametriCalcolo&
              {"γγ", "Tab. 6.2.II"},
              {"γR", "Tab. 6.5.I"}},
             righe);
+}
+
+} // namespace
+
+void CapitoloProgetto(Impaginatore& p, const Modulo1& m, const ParametriCalcolo& parametri,
+                      const RisultatoProgetto& r, const std::string& titolo,
+                      const std::string& decimale) {
+    const auto v = [&decimale](double x, int cifre = 3) {
+        return TestoValore(x, cifre, decimale);
+    };
+    p.intestazione(titolo, 4 * altezzaRiga(Carattere::Tabella));
+    paragrafi(p, {"Spinte di progetto secondo le NTC 2018 (D.M. 17/01/2018) e la Circolare "
+                  "21/01/2019 n. 7, con i parametri del lavoro qui sotto. I valori caratteristici "
+                  "(SLE) e le combinazioni A1+M1 e A2+M2 usano gli stessi strati, la stessa regola "
+                  "dell'acqua e la stessa conversione degli angoli del calcolo dei capitoli "
+                  "precedenti."});
+
+    tabelleParametri(p, parametri, r, decimale);
 
     p.avanza(6);
     paragrafi(p,
@@ -250,7 +260,7 @@ void CapitoloProgetto(Impaginatore& p, const Modulo1& m, const ParametriCalcolo&
                "coefficiente 1 e va divisa per γR nella verifica."});
 
     p.avanza(4);
-    righe.clear();
+    std::vector<std::vector<std::string>> righe;
     const RigaProgetto* governa = &r.righe.front();
     for (const RigaProgetto& x : r.righe) {
         if (x.sisma)
