@@ -194,6 +194,9 @@ TEST_F(Calcolo, FinestreControlliAlLoroPosto) {
                         b->accessibleName().endsWith(": " + b->text()))
                 << c->accessibleName().toStdString();
         }
+        // Wholly on a 1024×768 screen, with room for a title bar.
+        EXPECT_TRUE(w->width() <= 1024 && w->height() <= 768 - 32)
+            << w->width() << "×" << w->height();
         const auto* chiudi = w->findChild<QPushButton*>("Chiudi");
         for (const QWidget* c : controlli)
             EXPECT_LE(posto(c).right(), posto(chiudi).right() + 1) << c->objectName().toStdString();

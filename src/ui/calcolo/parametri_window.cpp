@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
 namespace spintaro {
@@ -75,16 +76,24 @@ void ParametriWindow::costruisci() {
     auto* principale = new QVBoxLayout(this);
     principale->setSizeConstraint(QLayout::SetFixedSize);
 
-    // The groups in the order their first entry comes in the table.
+    // The groups in the order their first entry comes in the table, one tab each, so that the
+    // window fits a 1024×768 screen whatever the number of entries.
+    auto* schede = new QTabWidget(this);
+    schede->setObjectName(QStringLiteral("Schede"));
+    principale->addWidget(schede);
     std::vector<std::pair<QString, QGridLayout*>> gruppi;
     auto grigliaDi = [&](const QString& parte) {
         for (auto& [nome, griglia] : gruppi)
             if (nome == parte)
                 return griglia;
-        auto* box = new QGroupBox(parte, this);
+        auto* pagina = new QWidget;
+        auto* colonna = new QVBoxLayout(pagina);
+        auto* box = new QGroupBox(parte, pagina);
         auto* griglia = new QGridLayout(box);
         griglia->setColumnMinimumWidth(1, 150);
-        principale->addWidget(box);
+        colonna->addWidget(box);
+        colonna->addStretch();
+        schede->addTab(pagina, parte);
         gruppi.emplace_back(parte, griglia);
         return griglia;
     };
@@ -318,7 +327,13 @@ bool ParametriWindow::applica() {
             segnala(
                 QStringLiteral("Parametri non applicati: %1.").arg(QString::fromStdString(*motivo)),
                 true);
-            controlloDi(c)->setFocus(Qt::OtherFocusReason);
+            // The refused value in sight: its tab first, then the field.
+            QWidget* campo = controlloDi(c);
+            auto* schede = findChild<QTabWidget*>(QStringLiteral("Schede"));
+            for (int i = 0; i < schede->count(); ++i)
+                if (schede->widget(i)->isAncestorOf(campo))
+                    schede->setCurrentIndex(i);
+            campo->setFocus(Qt::OtherFocusReason);
             return false;
         }
     if (auto motivo = ControllaParametri(nuovi.parametri)) {
