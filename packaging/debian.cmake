@@ -51,7 +51,7 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Plugins that the library scan cannot see: the platform plugins, the image writers, the fonts.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "qt6-qpa-plugins, qt6-image-formats-plugins, fonts-liberation2, fonts-dejavu-core")
+    "qt6-qpa-plugins, qt6-image-formats-plugins, qt6-translations-l10n, fonts-liberation2, fonts-dejavu-core")
 # The programs go in stripped as dh_strip strips them (the build keeps its debug information).
 set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/spoglia.cmake)
 set(CPACK_SPINTARO_STRIP ${CMAKE_STRIP})

@@ -6,7 +6,7 @@ set -euo pipefail
 
 pacchetti=(
     build-essential cmake pkg-config ccache
-    qt6-base-dev qt6-svg-dev qt6-image-formats-plugins libgl-dev
+    qt6-base-dev qt6-svg-dev qt6-image-formats-plugins qt6-translations-l10n libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation2 fonts-dejavu-core
     xvfb xauth openbox xdotool x11-utils

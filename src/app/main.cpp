@@ -7,6 +7,7 @@
 #include "platform/servizio_messaggi.h"
 #include "platform/servizio_stampa.h"
 #include "platform/stile.h"
+#include "platform/traduzioni.h"
 #include "ui/main/spintaro_window.h"
 
 #include <QApplication>
@@ -54,6 +55,7 @@ int main(int argc, char** argv) {
 
     QApplication app(argc, argv);
     QApplication::setStyle(new spintaro::StileSpintaro); // the application takes ownership
+    spintaro::installaTraduzioniQt(app);                 // the standard dialogs in Italian
     // Arial 8.25 pt is the font of every window and of the controls that name none.
     QApplication::setFont(spintaro::fontArial(8.25));
     QApplication::setApplicationName(QStringLiteral("Spintaro"));

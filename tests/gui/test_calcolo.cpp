@@ -14,6 +14,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
@@ -141,7 +142,9 @@ TEST_F(Calcolo, KhDatoDirettamenteDaDueRigheSismiche) {
     for (int i = 3; i < 5; ++i) {
         const RigaProgetto& x = atteso.righe[std::size_t(i)];
         EXPECT_TRUE(riga(r->Combinazioni, i)
-                        .startsWith(QString(i == 3 ? "SLV (kv verso il basso)|" : "SLV (kv verso l'alto)|") + v(x.spinta)))
+                        .startsWith(QString(i == 3 ? "SLV (kv verso il basso)|"
+                                                   : "SLV (kv verso l'alto)|") +
+                                    v(x.spinta)))
             << riga(r->Combinazioni, i).toStdString();
     }
     r->Combinazioni->setCurrentCell(3, 0);
@@ -344,6 +347,17 @@ TEST_F(Calcolo, IntestazioneDalMenuFileSalvataRiapertaENellaRelazione) {
                 testo.contains("Opera: Muro di via Roma") && !testo.contains("Località:") &&
                 testo.contains("Giudizio di accettabilità dei risultati"))
         << testo.toStdString();
+}
+
+// The toolkit's standard dialogs speak Italian whatever the system's language: the buttons a
+// file chooser and a question show.
+TEST(Traduzioni, IDialoghiStandardInItaliano) {
+    using B = QDialogButtonBox;
+    const B pulsanti(B::Save | B::Cancel | B::Yes | B::No);
+    QStringList testi;
+    for (const auto b : {B::Save, B::Cancel, B::Yes, B::No})
+        testi << pulsanti.button(b)->text().remove(QLatin1Char('&'));
+    EXPECT_EQ(testi.join('|'), QStringLiteral("Salva|Annulla|Sì|No"));
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The entry point of the GUI test programs: one QApplication for the whole run, then GoogleTest.
+#include "platform/traduzioni.h"
+
 #include <QApplication>
 #include <gtest/gtest.h>
 
@@ -9,6 +11,7 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
+    spintaro::installaTraduzioniQt(app); // as the program does
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
