@@ -474,7 +474,7 @@ const std::vector<VoceParametro>& tabella() {
          "Sisma"},
         {"ag",
          "Accelerazione orizzontale massima ag/g",
-         "g",
+         "", // a ratio: no unit
          "NTC 2018 §3.2, pericolosità sismica del sito",
          "ag/g del sito per stato limite, SLV=G,SLD=G (0 <= ag/g < 1; esclude --kh)",
          "SLV=G,SLD=G",

@@ -54,13 +54,14 @@ struct RigaProgetto {
     std::string nota;               // what the combination is for, with its clause
     double gammaG1 = 1, gammaQ = 1; // the action factors applied
     double gammaPhi = 1, gammaC = 1, gammaGamma = 1;
-    std::optional<double> gammaR;  // passive rows of the A combinations
-    double spinta = 0;             // horizontal thrust, kN/m
-    double spintaVerticale = 0;    // its vertical component (wall friction), kN/m
-    double spintaAcqua = 0;        // its water part, kN/m
-    double momento = 0;            // about the base of the profile, kN·m/m
-    std::optional<double> braccio; // height of the point of application above the base, m
-    bool governa = false;          // the governing A row; of a seismic row: the governing kv sign
+    std::optional<double> gammaR;    // passive rows of the A combinations
+    double spinta = 0;               // horizontal thrust, kN/m
+    double spintaVerticale = 0;      // its vertical component (wall friction), kN/m
+    double spintaAcqua = 0;          // its water part, kN/m
+    double momento = 0;              // about the base of the profile, kN·m/m
+    std::optional<double> braccio;   // height of the point of application above the base, m
+    bool governa = false;            // the governing A row; of a seismic row: the governing kv sign
+    std::vector<std::string> avvisi; // what this row should be read with (also in the result's)
     std::vector<StratoProgetto> strati;
     std::optional<DatiSismici> sisma; // seismic rows only (combinazione is then SLE)
 };

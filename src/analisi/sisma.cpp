@@ -137,6 +137,7 @@ struct Calcolo {
     double spinta = 0, acqua = 0, momento = 0, verticale = 0;
     double spintaIdro = 0, momentoIdro = 0; // hydrodynamic pressure of E.7 (in the sums above)
     std::optional<double> braccio;
+    std::vector<std::size_t> e3; // the layers (from 1) whose K_AE comes from E.3
 };
 
 // The hydrodynamic pressure of free water over each run of submerged layers, Westergaard's
@@ -262,6 +263,9 @@ std::optional<std::string> calcola(const Modulo1& m, const ParametriCalcolo& p,
         Coefficiente k;
         if (auto e = coefficienteStrato(m, p, terreni, i, kh, fattore, buffer, out, theta, k))
             return chi() + *e;
+        // Active, the slope beyond φ′d − θ: the root of E.2 is left out (E.3).
+        if (attiva && theta > 0 && p.beta > t.phi - theta)
+            out.e3.push_back(i + 1);
         Strato s;
         s.Potenza = dato.Potenza;
         s.Falda = dato.Falda;
@@ -392,6 +396,17 @@ std::optional<std::string> AggiungiRigheSismiche(const Modulo1& m, const Paramet
                 r.braccio = r.momento / r.spinta;
             r.strati = std::move(c.strati);
             r.sisma = d;
+            if (!c.e3.empty()) {
+                std::string elenco;
+                for (const std::size_t i : c.e3)
+                    elenco += (elenco.empty() ? "" : ", ") + std::to_string(i);
+                const bool uno = c.e3.size() == 1;
+                r.avvisi.push_back("Nella riga " + nome + " (" + std::string(VersoKv(segno)) +
+                                   ") " + (uno ? "lo strato " : "gli strati ") + elenco +
+                                   (uno ? " ha" : " hanno") +
+                                   " β > φ′d − θ: K_AE segue EN 1998-5 (E.3) invece di (E.2), "
+                                   "con un salto rispetto a un θ appena minore.");
+            }
             if (!RigaFinita(r))
                 return "allo " + nome +
                        " un risultato non è un numero finito: i valori degli strati sono troppo "

@@ -332,6 +332,8 @@ RisultatoProgetto CalcolaSpinteProgetto(const Modulo1& m, const ParametriCalcolo
         out.righe.clear();
         return out;
     }
+    for (const RigaProgetto& r : out.righe)
+        out.avvisi.insert(out.avvisi.end(), r.avvisi.begin(), r.avvisi.end());
     out.ok = true;
     return out;
 }

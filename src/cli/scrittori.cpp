@@ -131,6 +131,12 @@ void scriviJsonProgetto(std::ostream& out, const RisultatoProgetto& p) {
                 << ",\"spinta_statica\":" << breve(r.sisma->spintaStatica)
                 << ",\"incremento\":" << breve(r.sisma->incremento)
                 << ",\"braccio_incremento\":" << jsonNumero(r.sisma->braccioIncremento);
+        if (!r.avvisi.empty()) {
+            out << ",\"avvisi\":[";
+            for (std::size_t a = 0; a < r.avvisi.size(); ++a)
+                out << (a ? "," : "") << jsonTesto(r.avvisi[a]);
+            out << "]";
+        }
         out << ",\"strati\":[";
         for (std::size_t i = 0; i < r.strati.size(); ++i) {
             const StratoProgetto& d = r.strati[i];

@@ -582,6 +582,30 @@ TEST(Sisma, DividereUnoStratoNonCambiaNullaESldDopoSlv) {
     EXPECT_GT(std::min(a[2].spinta, a[3].spinta), a[0].sisma->spintaStatica);
 }
 
+// The passage from E.2 to E.3 said in an avviso of its row. The two-layer example (q 10, Coulomb
+// δ/φ′ 2/3, β 10°, kh 0.125875 and kv 0.0629375 of the guide's site): layer 2 (φ′ 25°, γ 20,
+// submerged) with kv upwards has tan θ = 20/10·0.125875/0.9370625 = 0.26866, θ = 15.05°, and
+// φ′d − θ = 9.95° < β: E.3; with kv downwards θ = arctan(2·0.125875/1.0629375) = 13.33°,
+// φ′d − θ = 11.67° ≥ β: E.2, no avviso; layer 1 (dry, φ′ 30°) E.2 in both rows.
+TEST(Sisma, PassaggioDaE2aE3NellAvvisoDellaRiga) {
+    ParametriCalcolo p = conKh(0.125875);
+    p.teoria = Teoria::Coulomb;
+    p.deltaPhi = 2.0 / 3.0;
+    p.beta = 10;
+    const RisultatoProgetto r =
+        CalcolaSpinteProgetto(profilo(10, {strato(2, 18, 0, 30), strato(3, 20, 5, 25, 1)}), p);
+    ASSERT_TRUE(r.ok) << r.messaggio;
+    std::vector<std::string> sismici;
+    for (const RigaProgetto& x : r.righe)
+        if (x.sisma)
+            sismici.push_back(x.avvisi.empty() ? "" : x.avvisi.front());
+    ASSERT_EQ(sismici.size(), 2U);
+    EXPECT_EQ(sismici[0], "");
+    EXPECT_EQ(sismici[1].rfind("Nella riga SLV (kv verso l'alto) lo strato 2 ha β > φ′d − θ", 0),
+              0U)
+        << sismici[1];
+    EXPECT_NE(std::find(r.avvisi.begin(), r.avvisi.end(), sismici[1]), r.avvisi.end());
+}
 // Outside the method's range, or parameters that do not go together: an Italian reason that names
 // the layer and the row, never a number (bad single values: the usage errors of tests/cli).
 TEST(Sisma, FuoriCampoEParametriErrati) {
