@@ -402,6 +402,21 @@ TEST(Pagine, SezioneSismica) {
     EXPECT_EQ(governanti, 2);
 }
 
+// A layer the design rules refuse (submerged, γ 9 ≤ γw) is computed by the layer computation and
+// named in an avviso below the results; a sound job has none.
+TEST(Pagine, AvvisoDiUnoStratoImpossibile) {
+    for (const auto& [m, atteso] :
+         {std::pair(profilo(0, {strato(3, 9, 0, 30, 1)}), true), std::pair(dueStrati(), false)}) {
+        std::string unito;
+        for (const PaginaRelazione& pagina : ComponiRelazione(m, dati()).pagine)
+            for (const TestoPagina* t : testi(pagina))
+                unito += t->testo + " ";
+        EXPECT_EQ(unito.find("Avviso: Lo strato 1 \xC3\xA8 fisicamente impossibile") !=
+                      std::string::npos,
+                  atteso);
+    }
+}
+
 // The judgement's bounds are "coerente" (0.90 and 1.10 included); a ratio that overflows, or a
 // value that is not finite, cannot be judged.
 TEST(Giudizio, LimitiDelRapporto) {
