@@ -5,6 +5,7 @@
 #include "model/calcolo.h"
 #include "platform/pittore_relazione.h"
 #include "report/relazione.h"
+#include "text/zone_stampa.h"
 
 #include <QImage>
 #include <QPainter>
@@ -142,6 +143,12 @@ TEST(Calcola, AiutoEVersione) {
     for (const char* voce : {"Uso: spintaro-calcola", "--sovraccarico KPA", "tabella|csv|json",
                              "--separatore-csv", "u1, u2", "spinta_acqua", "kN·m/m", "braccio"})
         EXPECT_NE(h.out.find(voce), npos) << voce;
+    // The parameters' help, made from their table: each description at column 24, wrapped
+    // within 79 columns.
+    EXPECT_NE(h.out.find("\n  --beta GRADI         inclinazione del piano campagna"), npos);
+    std::istringstream righe(h.out.substr(h.out.find("\n  --stato ")));
+    for (std::string riga; std::getline(righe, riga) && !riga.starts_with("Codici");)
+        EXPECT_LE(colonne(riga), 79U) << riga;
 }
 
 // The two-layer example under 10 kPa (π = 3.14), each Ka printed to the last bit: Ka(30°)

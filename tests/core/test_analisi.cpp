@@ -159,6 +159,18 @@ TEST(SpinteProgetto, CombinazioniEPressioneMinimaACalcoloAMano) {
     const RigaProgetto c = riga(profilo(0, {strato(8, 18, 20, 20)}), minimo, Combinazione::SLE);
     EXPECT_NEAR(c.spinta, 133.250, 0.0005);
     EXPECT_DOUBLE_EQ(c.strati[0].sa1, 0.0);
+    // γφ′ alone of M2 differs from M1 (γc′ and γγ 1 in both): A2+M2 still takes φ′d 24.7905°.
+    ParametriCalcolo soloPhi;
+    soloPhi.gammaC = {1, 1};
+    EXPECT_NEAR(riga(secco, soloPhi, Combinazione::A2M2).strati[0].phiD, 24.7905, 0.00005);
+    // Coulomb δ = 2/3·30° = 20°: the vertical part of each pressure is (σh − u)·tan δ, dry here.
+    ParametriCalcolo coulomb;
+    coulomb.teoria = Teoria::Coulomb;
+    coulomb.deltaPhi = 2.0 / 3.0;
+    const StratoProgetto s = riga(secco, coulomb, Combinazione::SLE).strati[0];
+    EXPECT_NEAR(s.sv2, s.sa2 * std::tan(Radianti(20)), 1e-9);
+    EXPECT_EQ(CalcolaSpinteProgetto(profilo(0, {}), {}).messaggio,
+              "non ci sono strati da calcolare");
 }
 
 // The tension zone in each of the two diagrams a row combines. One dry layer h 2.83, γ 20.3,
@@ -346,6 +358,9 @@ TEST(FileParametri, ScrittoRiletto) {
             << rotto;
     }
     EXPECT_TRUE(LeggiParametri("sovraccarico = -1000000\n").ok);
+    DatiLavoro zero; // a value of one limit state alone, even 0, stays of that state alone
+    zero.parametri.sisma.kh = {std::nullopt, 0.0};
+    EXPECT_EQ(LeggiParametri(TestoParametri(zero)).dati, zero);
     EXPECT_EQ(NomeParametri("a/muro.spt"), "a/muro.parametri");
     EXPECT_EQ(NomeParametri("muro.SPT"), "muro.SPT.parametri");
     EXPECT_EQ(NomeParametri(".spt"), ".spt.parametri");
