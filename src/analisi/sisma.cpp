@@ -309,6 +309,18 @@ std::optional<std::string> calcola(const Modulo1& m, const ParametriCalcolo& p,
     return std::nullopt;
 }
 
+// The avviso of a row whose layers take E.3: a jump of K_AE against a θ just smaller.
+std::string avvisoE3(const std::string& nome, int segno, const std::vector<std::size_t>& strati) {
+    std::string elenco;
+    for (const std::size_t i : strati)
+        elenco += (elenco.empty() ? "" : ", ") + std::to_string(i);
+    const bool uno = strati.size() == 1;
+    return "Nella riga " + nome + " (" + std::string(VersoKv(segno)) + ") " +
+           (uno ? "lo strato " : "gli strati ") + elenco + (uno ? " ha" : " hanno") +
+           " β > φ′d − θ: K_AE segue EN 1998-5 (E.3) invece di (E.2), con un salto rispetto a "
+           "un θ appena minore.";
+}
+
 } // namespace
 
 std::optional<std::string> AggiungiRigheSismiche(const Modulo1& m, const ParametriCalcolo& p,
@@ -396,17 +408,8 @@ std::optional<std::string> AggiungiRigheSismiche(const Modulo1& m, const Paramet
                 r.braccio = r.momento / r.spinta;
             r.strati = std::move(c.strati);
             r.sisma = d;
-            if (!c.e3.empty()) {
-                std::string elenco;
-                for (const std::size_t i : c.e3)
-                    elenco += (elenco.empty() ? "" : ", ") + std::to_string(i);
-                const bool uno = c.e3.size() == 1;
-                r.avvisi.push_back("Nella riga " + nome + " (" + std::string(VersoKv(segno)) +
-                                   ") " + (uno ? "lo strato " : "gli strati ") + elenco +
-                                   (uno ? " ha" : " hanno") +
-                                   " β > φ′d − θ: K_AE segue EN 1998-5 (E.3) invece di (E.2), "
-                                   "con un salto rispetto a un θ appena minore.");
-            }
+            if (!c.e3.empty())
+                r.avvisi.push_back(avvisoE3(nome, segno, c.e3));
             if (!RigaFinita(r))
                 return "allo " + nome +
                        " un risultato non è un numero finito: i valori degli strati sono troppo "

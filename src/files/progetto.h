@@ -42,6 +42,6 @@ struct EsitoApertura {
 // job's own, from its parameter file), and sets IndiceStrato = 0. On any failure the job in
 // memory is left exactly as it was.
 EsitoApertura ApriProgetto(Modulo1& m, std::string_view testo,
-                            std::optional<double> sovraccarico = std::nullopt);
+                           std::optional<double> sovraccarico = std::nullopt);
 
 } // namespace spintaro

@@ -72,6 +72,81 @@ ParametriWindow::ParametriWindow(Servizi& servizi)
     mostraParametri();
 }
 
+// One entry of the table in its group: caption, control, unit and clause on a row of its own.
+void ParametriWindow::aggiungiCampo(const VoceParametro& v, QGridLayout* griglia) {
+    const int riga = griglia->rowCount();
+    const QString nome = q(v.etichetta);
+    auto* etichetta = new QLabel(nome + QStringLiteral(":"));
+    griglia->addWidget(etichetta, riga, 0);
+    Campo c;
+    c.voce = &v;
+    auto* valore = new QWidget;
+    auto* riga_ = new QHBoxLayout(valore);
+    riga_->setContentsMargins(0, 0, 0, 0);
+    const QString chiave = q(v.chiave);
+    switch (v.tipo) {
+    case TipoParametro::Scelta:
+        c.scelta = new QComboBox;
+        c.scelta->setObjectName(chiave);
+        for (std::string_view s : v.scelte)
+            c.scelta->addItem(testoScelta(s), q(s));
+        riga_->addWidget(c.scelta);
+        etichetta->setBuddy(c.scelta);
+        break;
+    case TipoParametro::Numero:
+    case TipoParametro::Testo:
+        c.testo[0] = new QLineEdit;
+        c.testo[0]->setObjectName(chiave);
+        riga_->addWidget(c.testo[0]);
+        etichetta->setBuddy(c.testo[0]);
+        break;
+    case TipoParametro::Interruttore:
+        c.interruttore = new QCheckBox(QStringLiteral("sì"));
+        c.interruttore->setObjectName(chiave);
+        c.interruttore->setAccessibleName(nome);
+        riga_->addWidget(c.interruttore);
+        etichetta->setBuddy(c.interruttore);
+        break;
+    case TipoParametro::PerInsieme:
+        for (std::size_t k = 0; k < 2; ++k) {
+            auto* insieme = new QLabel(q(v.scelte[k]));
+            c.testo[k] = new QLineEdit;
+            c.testo[k]->setObjectName(chiave + QStringLiteral("-") + q(v.scelte[k]));
+            c.testo[k]->setAccessibleName(nome + QStringLiteral(", ") + q(v.scelte[k]));
+            c.testo[k]->setMaximumWidth(60);
+            insieme->setBuddy(c.testo[k]);
+            riga_->addWidget(insieme);
+            riga_->addWidget(c.testo[k]);
+        }
+        etichetta->setBuddy(c.testo[0]);
+        break;
+    case TipoParametro::Elenco:
+        for (std::string_view s : v.scelte) {
+            auto* casella = new QCheckBox(testoScelta(s));
+            casella->setObjectName(chiave + QStringLiteral("-") + q(s));
+            casella->setAccessibleName(nome + QStringLiteral(": ") + testoScelta(s));
+            riga_->addWidget(casella);
+            c.elenco.push_back(casella);
+        }
+        etichetta->setBuddy(c.elenco.front());
+        break;
+    }
+    riga_->addStretch();
+    griglia->addWidget(valore, riga, 1);
+    griglia->addWidget(new QLabel(q(v.unita)), riga, 2);
+    auto* clausola = new QLabel(q(v.clausola));
+    clausola->setEnabled(false); // a note beside the value, in the disabled colour
+    griglia->addWidget(clausola, riga, 3);
+    // The caption and the control sit in different containers, where a screen reader would
+    // not find the one naming the other: the control carries the caption's words itself.
+    if (QWidget* w = controlloDi(c)) {
+        if (w->accessibleName().isEmpty())
+            w->setAccessibleName(nome);
+        w->setAccessibleDescription(q(v.clausola));
+    }
+    m_campi.push_back(std::move(c));
+}
+
 void ParametriWindow::costruisci() {
     auto* principale = new QVBoxLayout(this);
     principale->setSizeConstraint(QLayout::SetFixedSize);
@@ -98,82 +173,9 @@ void ParametriWindow::costruisci() {
         return griglia;
     };
 
-    for (const VoceParametro& v : VociParametri()) {
-        if (!v.calcolo)
-            continue;
-        QGridLayout* griglia = grigliaDi(parteDi(v));
-        const int riga = griglia->rowCount();
-        const QString nome = q(v.etichetta);
-        auto* etichetta = new QLabel(nome + QStringLiteral(":"));
-        griglia->addWidget(etichetta, riga, 0);
-        Campo c;
-        c.voce = &v;
-        auto* valore = new QWidget;
-        auto* riga_ = new QHBoxLayout(valore);
-        riga_->setContentsMargins(0, 0, 0, 0);
-        const QString chiave = q(v.chiave);
-        switch (v.tipo) {
-        case TipoParametro::Scelta:
-            c.scelta = new QComboBox;
-            c.scelta->setObjectName(chiave);
-            for (std::string_view s : v.scelte)
-                c.scelta->addItem(testoScelta(s), q(s));
-            riga_->addWidget(c.scelta);
-            etichetta->setBuddy(c.scelta);
-            break;
-        case TipoParametro::Numero:
-        case TipoParametro::Testo:
-            c.testo[0] = new QLineEdit;
-            c.testo[0]->setObjectName(chiave);
-            riga_->addWidget(c.testo[0]);
-            etichetta->setBuddy(c.testo[0]);
-            break;
-        case TipoParametro::Interruttore:
-            c.interruttore = new QCheckBox(QStringLiteral("sì"));
-            c.interruttore->setObjectName(chiave);
-            c.interruttore->setAccessibleName(nome);
-            riga_->addWidget(c.interruttore);
-            etichetta->setBuddy(c.interruttore);
-            break;
-        case TipoParametro::PerInsieme:
-            for (std::size_t k = 0; k < 2; ++k) {
-                auto* insieme = new QLabel(q(v.scelte[k]));
-                c.testo[k] = new QLineEdit;
-                c.testo[k]->setObjectName(chiave + QStringLiteral("-") + q(v.scelte[k]));
-                c.testo[k]->setAccessibleName(nome + QStringLiteral(", ") + q(v.scelte[k]));
-                c.testo[k]->setMaximumWidth(60);
-                insieme->setBuddy(c.testo[k]);
-                riga_->addWidget(insieme);
-                riga_->addWidget(c.testo[k]);
-            }
-            etichetta->setBuddy(c.testo[0]);
-            break;
-        case TipoParametro::Elenco:
-            for (std::string_view s : v.scelte) {
-                auto* casella = new QCheckBox(testoScelta(s));
-                casella->setObjectName(chiave + QStringLiteral("-") + q(s));
-                casella->setAccessibleName(nome + QStringLiteral(": ") + testoScelta(s));
-                riga_->addWidget(casella);
-                c.elenco.push_back(casella);
-            }
-            etichetta->setBuddy(c.elenco.front());
-            break;
-        }
-        riga_->addStretch();
-        griglia->addWidget(valore, riga, 1);
-        griglia->addWidget(new QLabel(q(v.unita)), riga, 2);
-        auto* clausola = new QLabel(q(v.clausola));
-        clausola->setEnabled(false); // a note beside the value, in the disabled colour
-        griglia->addWidget(clausola, riga, 3);
-        // The caption and the control sit in different containers, where a screen reader would
-        // not find the one naming the other: the control carries the caption's words itself.
-        if (QWidget* w = controlloDi(c)) {
-            if (w->accessibleName().isEmpty())
-                w->setAccessibleName(nome);
-            w->setAccessibleDescription(q(v.clausola));
-        }
-        m_campi.push_back(std::move(c));
-    }
+    for (const VoceParametro& v : VociParametri())
+        if (v.calcolo)
+            aggiungiCampo(v, grigliaDi(parteDi(v)));
 
     Esito = creaNota(this, "Esito", QStringLiteral("Esito"));
     principale->addWidget(Esito);

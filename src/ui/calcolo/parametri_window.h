@@ -9,6 +9,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -49,6 +50,7 @@ private:
         std::vector<QCheckBox*> elenco;    // Elenco: one per word
     };
     void costruisci();
+    void aggiungiCampo(const VoceParametro& v, QGridLayout* griglia);
     void mostra(const Campo& c, const DatiLavoro& d);
     // The field's value into d; the Italian reason when it is refused.
     std::optional<std::string> leggi(const Campo& c, DatiLavoro& d) const;
