@@ -3,6 +3,7 @@
 
 #include "analisi/annesso_c.h"
 #include "model/calcolo.h"
+#include "text/testi_numerici.h"
 
 #include <cmath>
 
@@ -114,17 +115,15 @@ std::optional<std::string> StratoImpossibile(const Strato& s, double gammaD) {
 }
 
 std::optional<std::string> AvvisoStratiImpossibili(const Modulo1& m) {
-    std::string elenco;
-    int quanti = 0;
+    std::vector<std::size_t> strati;
     for (int i = 1; i <= m.NumStrati && i <= UltimoRecord; ++i)
-        if (StratoImpossibile(m.Strati(i), m.Strati(i).Gamma)) {
-            elenco += (quanti == 0 ? "" : ", ") + std::to_string(i);
-            ++quanti;
-        }
-    if (quanti == 0)
+        if (StratoImpossibile(m.Strati(i), m.Strati(i).Gamma))
+            strati.push_back(static_cast<std::size_t>(i));
+    if (strati.empty())
         return std::nullopt;
-    return (quanti == 1 ? "Lo strato " + elenco + " è fisicamente impossibile"
-                        : "Gli strati " + elenco + " sono fisicamente impossibili") +
+    const std::string elenco = ElencoNumeri(strati);
+    return (strati.size() == 1 ? "Lo strato " + elenco + " è fisicamente impossibile"
+                               : "Gli strati " + elenco + " sono fisicamente impossibili") +
            " (sotto falda con γ non maggiore di γw = 10 kN/m³, o con φ′ di 90° o più): il "
            "calcolo degli strati li calcola come sono, le spinte di progetto li rifiutano.";
 }

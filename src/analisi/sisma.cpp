@@ -2,6 +2,7 @@
 #include "analisi/sisma.h"
 
 #include "model/calcolo.h"
+#include "text/testi_numerici.h"
 
 #include <algorithm>
 #include <cmath>
@@ -311,12 +312,9 @@ std::optional<std::string> calcola(const Modulo1& m, const ParametriCalcolo& p,
 
 // The avviso of a row whose layers take E.3: a jump of K_AE against a θ just smaller.
 std::string avvisoE3(const std::string& nome, int segno, const std::vector<std::size_t>& strati) {
-    std::string elenco;
-    for (const std::size_t i : strati)
-        elenco += (elenco.empty() ? "" : ", ") + std::to_string(i);
     const bool uno = strati.size() == 1;
     return "Nella riga " + nome + " (" + std::string(VersoKv(segno)) + ") " +
-           (uno ? "lo strato " : "gli strati ") + elenco + (uno ? " ha" : " hanno") +
+           (uno ? "lo strato " : "gli strati ") + ElencoNumeri(strati) + (uno ? " ha" : " hanno") +
            " β > φ′d − θ: K_AE segue EN 1998-5 (E.3) invece di (E.2), con un salto rispetto a "
            "un θ appena minore.";
 }

@@ -249,11 +249,9 @@ void avvisi(const ParametriCalcolo& p, RisultatoProgetto& out) {
             if (r.strati[i].k.limitato)
                 limitati.insert(i + 1);
     if (!limitati.empty()) {
-        std::string elenco;
-        for (const std::size_t i : limitati)
-            elenco += (elenco.empty() ? "" : ", ") + std::to_string(i);
         out.avvisi.push_back(
-            std::string(limitati.size() == 1 ? "Nello strato " : "Negli strati ") + elenco +
+            std::string(limitati.size() == 1 ? "Nello strato " : "Negli strati ") +
+            ElencoNumeri({limitati.begin(), limitati.end()}) +
             " il coefficiente a riposo K0·(1 + sin β) = (1 − sin φ′d)·√OCR·(1 + sin β) supera il "
             "coefficiente passivo di Rankine Kp·cos β dello stesso φ′d e β, la pressione massima "
             "che il terreno può sostenere: è preso pari a questo limite.");

@@ -354,4 +354,11 @@ std::string TestoValore(double v, int decimali, std::string_view decimale) {
     return s;
 }
 
+std::string ElencoNumeri(const std::vector<std::size_t>& numeri) {
+    std::string elenco;
+    for (const std::size_t n : numeri)
+        elenco += (elenco.empty() ? "" : ", ") + std::to_string(n);
+    return elenco;
+}
+
 } // namespace spintaro

@@ -3,8 +3,10 @@
 
 #include "model/intero16.h"
 
+#include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace spintaro {
 
@@ -53,5 +55,8 @@ Intero16 LeggiIntero16(std::string_view testo, const Separatori& sep);
 // main window rounds (halves away from zero); from 10⁷ up, four significant digits with an
 // exponent ("1,235E+12"); "—" for a value that is not a finite number.
 std::string TestoValore(double v, int decimali, std::string_view decimale);
+
+// Layer numbers for a message, in the order given: "1, 3, 4".
+std::string ElencoNumeri(const std::vector<std::size_t>& numeri);
 
 } // namespace spintaro
