@@ -8,6 +8,7 @@
 // all read that table.
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -100,21 +101,21 @@ enum class TipoParametro {
 };
 
 struct VoceParametro {
-    std::string_view chiave;    // option without "--", file key: "delta-phi"
-    std::string_view etichetta; // Italian label: "Attrito terra-muro δ/φ′"
-    std::string_view unita;     // "", "°", ...
-    std::string_view clausola;  // where it comes from: "NTC 2018 Tab. 6.2.I"
-    std::string_view aiuto;     // one line for --help
-    std::string_view forma;     // the value in --help: "GRADI", "attiva|riposo|passiva"
+    std::string_view chiave{};    // option without "--", file key: "delta-phi"
+    std::string_view etichetta{}; // Italian label: "Attrito terra-muro δ/φ′"
+    std::string_view unita{};     // "", "°", ...
+    std::string_view clausola{};  // where it comes from: "NTC 2018 Tab. 6.2.I"
+    std::string aiuto{};          // one line for --help, its range and default included
+    std::string forma{};          // the value in --help: "GRADI", "attiva|riposo|passiva"
     TipoParametro tipo = TipoParametro::Numero;
-    std::vector<std::string_view> scelte; // Scelta, Elenco: the words; Fattore: the two sets
-    bool calcolo = true;                  // a parameter of the calculation (false: heading data)
+    std::vector<std::string_view> scelte{}; // Scelta, Elenco: the words; PerInsieme: the two sets
+    bool calcolo = true;                    // a parameter of the calculation (false: heading data)
     // The value as the file and the option write it.
-    std::string (*testo)(const DatiLavoro&) = nullptr;
+    std::function<std::string(const DatiLavoro&)> testo{};
     // Sets the value from its text; an Italian reason when the text is not a valid value.
-    std::optional<std::string> (*imposta)(DatiLavoro&, std::string_view) = nullptr;
+    std::function<std::optional<std::string>(DatiLavoro&, std::string_view)> imposta{};
     // The part of the parameters window it belongs to, when not the general one ("Sisma").
-    std::string_view parte;
+    std::string_view parte{};
 };
 
 // Every parameter, in the order the window, the file, --help and the report give them.

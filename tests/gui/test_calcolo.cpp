@@ -258,10 +258,10 @@ TEST_P(Rifiuti, IlLavoroTieneISuoiParametri) {
 INSTANTIATE_TEST_SUITE_P(
     Casi, Rifiuti,
     ::testing::Values(
-        CasoRifiuto{"DeltaNegativo", "delta-phi", "-0,1", "compreso tra 0 e 1"},
+        CasoRifiuto{"DeltaNegativo", "delta-phi", "-0,1", "almeno 0 e al massimo 1"},
         CasoRifiuto{"DeltaConRankine", "delta-phi", "1/3", "vale solo con la teoria di Coulomb"},
-        CasoRifiuto{"BetaOltre90", "beta", "95", "-90° e 90°"},
-        CasoRifiuto{"OcrSottoUno", "ocr", "0,5", "compreso tra 1 e 100"},
+        CasoRifiuto{"BetaOltre90", "beta", "95", "maggiore di -90° e minore di 90°"},
+        CasoRifiuto{"OcrSottoUno", "ocr", "0,5", "almeno 1 e al massimo 100"},
         CasoRifiuto{"NonUnNumero", "ocr", "abc", "«abc» non è un numero"},
         CasoRifiuto{"FattoreZero", "gamma-q-A1", "0",
                     "gamma-q (γQ azioni variabili sfavorevoli) A1|almeno 0,5"},
