@@ -36,6 +36,8 @@ Esito PerOgniParte(std::string_view testo, const std::function<Esito(std::string
 Esito numero(std::string_view testo, std::string_view nome, const Intervallo& r,
              std::string_view unita, double& campo) {
     const auto v = LeggiNumeroParametro(testo);
+    if (testo.empty())
+        return std::string(nome) + ": il valore è vuoto";
     if (!v)
         return std::string(nome) + ": " + citato(testo) + " non è un numero";
     if (!r.contiene(*v))
@@ -85,10 +87,10 @@ VoceParametro VoceNumero(const DescrizioneNumero& n) {
                             ParametriCalcolo p = d.parametri;
                             return TestoParametro(campo(p));
                         },
-                    .imposta =
-                        [n](DatiLavoro& d, std::string_view t) {
-                            return numero(t, n.nome.empty() ? n.chiave : n.nome, n.intervallo,
-                                          n.unita, n.campo(d.parametri));
+                    .nome = std::string(n.nome.empty() ? n.chiave : n.nome),
+                    .lettore =
+                        [n](DatiLavoro& d, std::string_view t, std::string_view nome) {
+                            return numero(t, nome, n.intervallo, n.unita, n.campo(d.parametri));
                         },
                     .parte = n.parte};
     v.aiuto = std::string(n.aiuto) + " (" + TestoIntervallo(n.intervallo, "", '.') +
@@ -107,10 +109,11 @@ VoceParametro VoceScelta(const DescrizioneScelta& s) {
         .tipo = TipoParametro::Scelta,
         .scelte = {s.parole.begin(), s.parole.end()},
         .testo = [s](const DatiLavoro& d) { return std::string(s.parole[s.leggi(d.parametri)]); },
-        .imposta =
-            [s](DatiLavoro& d, std::string_view t) {
+        .nome = std::string(s.chiave),
+        .lettore =
+            [s](DatiLavoro& d, std::string_view t, std::string_view nome) {
                 std::size_t k = 0;
-                if (auto e = scelta(t, s.chiave, s.parole, s.cosa, k))
+                if (auto e = scelta(t, nome, s.parole, s.cosa, k))
                     return e;
                 s.scrivi(d.parametri, k);
                 return Esito{};
@@ -136,12 +139,13 @@ VoceParametro VoceElenco(const DescrizioneElenco& e) {
                             t += (t.empty() ? "" : ",") + std::string(e.parole[k]);
                     return t;
                 },
-            .imposta = [e](DatiLavoro& d, std::string_view t) -> Esito {
+            .nome = std::string(e.chiave),
+            .lettore = [e](DatiLavoro& d, std::string_view t, std::string_view nome) -> Esito {
                 std::vector<bool> scelte(e.parole.size(), false);
                 if (auto x = PerOgniParte(t, [&](std::string_view parola) -> Esito {
                         std::size_t k = 0;
                         if (scelta(parola, e.chiave, e.parole, e.cosa, k))
-                            return std::string(e.chiave) + ": " + citato(parola) + " non è " +
+                            return std::string(nome) + ": " + citato(parola) + " non è " +
                                    std::string(e.cosa) + " (" + unite(e.parole, ", ") + ")";
                         scelte[k] = true;
                         return std::nullopt;
@@ -157,10 +161,9 @@ namespace {
 
 // "A1=1.3,A2=1.0" into campo, each set at most once; with unico, one number alone for both.
 template <typename V>
-Esito coppia(std::string_view testo, const DescrizioneCoppia& c, bool unico,
-             std::array<V, 2>& campo) {
-    const std::string nome = unico ? std::string(c.chiave)
-                                   : std::string(c.chiave) + " (" + std::string(c.etichetta) + ")";
+Esito coppia(std::string_view testo, std::string_view chiamato, const DescrizioneCoppia& c,
+             bool unico, std::array<V, 2>& campo) {
+    const std::string nome(chiamato);
     const std::string articolo = unico ? "lo stato limite" : "l'insieme";
     const std::string forma = " (forma: " + std::string(c.insiemi[0]) + "=N," +
                               std::string(c.insiemi[1]) + "=N" +
@@ -228,10 +231,14 @@ VoceParametro VoceCoppia(const DescrizioneCoppia& c) {
                     .tipo = TipoParametro::PerInsieme,
                     .scelte = {c.insiemi[0], c.insiemi[1]},
                     .testo = [c](const DatiLavoro& d) { return testoCoppia(c, d); },
-                    .imposta =
-                        [c](DatiLavoro& d, std::string_view t) {
-                            return c.fattore ? coppia(t, c, false, d.parametri.*c.fattore)
-                                             : coppia(t, c, true, d.parametri.sisma.*c.perStato);
+                    .nome = c.fattore
+                                ? std::string(c.chiave) + " (" + std::string(c.etichetta) + ")"
+                                : std::string(c.chiave),
+                    .lettore =
+                        [c](DatiLavoro& d, std::string_view t, std::string_view nome) {
+                            return c.fattore
+                                       ? coppia(t, nome, c, false, d.parametri.*c.fattore)
+                                       : coppia(t, nome, c, true, d.parametri.sisma.*c.perStato);
                         },
                     .parte = c.parte};
     v.aiuto = std::string(c.aiuto) + " (" + TestoIntervallo(c.intervallo, "", '.') + "; " +

@@ -112,10 +112,24 @@ struct VoceParametro {
     bool calcolo = true;                    // a parameter of the calculation (false: heading data)
     // The value as the file and the option write it.
     std::function<std::string(const DatiLavoro&)> testo{};
-    // Sets the value from its text; an Italian reason when the text is not a valid value.
-    std::function<std::optional<std::string>(DatiLavoro&, std::string_view)> imposta{};
+    // How a message of the options and the file names it: "beta (β)", "gamma-q (γQ ...)".
+    std::string nome{};
+    // Sets the value from its text; an Italian reason, naming the value as the last argument
+    // says, when the text is not a valid value.
+    std::function<std::optional<std::string>(DatiLavoro&, std::string_view, std::string_view)>
+        lettore{};
     // The part of the parameters window it belongs to, when not the general one ("Sisma").
     std::string_view parte{};
+
+    // The value from its text, the reason naming it by `nome`, or by `chiamato` (a window names
+    // it by its caption; a value per set adds the set after it: "γQ ..., A1").
+    [[nodiscard]] std::optional<std::string> imposta(DatiLavoro& d, std::string_view t) const {
+        return lettore(d, t, nome);
+    }
+    [[nodiscard]] std::optional<std::string> imposta(DatiLavoro& d, std::string_view t,
+                                                     std::string_view chiamato) const {
+        return lettore(d, t, chiamato);
+    }
 };
 
 // Every parameter, in the order the window, the file, --help and the report give them.

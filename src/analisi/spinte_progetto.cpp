@@ -149,6 +149,15 @@ std::string strato(std::size_t i, Combinazione c) {
            std::string(NomeCombinazione(c));
 }
 
+// A slope steeper than the layer's design angle: no limit equilibrium gives a thrust.
+std::optional<std::string> inclinazioneEccessiva(std::size_t i, Combinazione c, double beta,
+                                                 double phi) {
+    if (std::abs(beta) <= phi)
+        return std::nullopt;
+    return strato(i, c) + ": l'inclinazione del terrapieno β = " + TestoGradi(beta) +
+           " supera l'angolo di attrito di progetto φ′d = " + TestoGradi(phi);
+}
+
 // The design parameters of layers 1..par.size() for the factors f of combination c: an Italian
 // reason naming the layer and the combination when one cannot be used.
 std::optional<std::string> parametriStrati(const Modulo1& m, const ParametriCalcolo& p,
@@ -178,9 +187,8 @@ std::optional<std::string> parametriStrati(const Modulo1& m, const ParametriCalc
             continue;
         d.phi = AttritoDiProgetto(s.AttritoInterno, f.phi);
         d.delta = p.teoria == Teoria::Rankine ? 0.0 : p.deltaPhi * d.phi;
-        if (std::abs(p.beta) > d.phi)
-            return strato(i, c) + ": l'inclinazione del terrapieno β = " + TestoGradi(p.beta) +
-                   " supera l'angolo di attrito di progetto φ′d = " + TestoGradi(d.phi);
+        if (auto e = inclinazioneEccessiva(i, c, p.beta, d.phi))
+            return e;
         const auto k = CoefficienteSpinta(p.stato, p.teoria, d.phi, d.delta, p.beta, p.ocr);
         if (!k)
             return strato(i, c) + ": il coefficiente di spinta non ha un valore finito con φ′d = " +
@@ -269,6 +277,22 @@ void avvisi(const ParametriCalcolo& p, RisultatoProgetto& out) {
 }
 
 } // namespace
+
+std::optional<std::string> ControllaInclinazione(const Modulo1& m, const ParametriCalcolo& p) {
+    const int n = std::clamp(static_cast<int>(m.NumStrati), 0, static_cast<int>(UltimoRecord));
+    for (std::size_t ci = 0; ci < NumeroCombinazioni; ++ci) {
+        if (!p.combinazioni[ci])
+            continue;
+        const auto c = static_cast<Combinazione>(ci);
+        const Fattori f = fattoriDi(c, p);
+        for (int i = 1; i <= n; ++i)
+            if (auto e = inclinazioneEccessiva(
+                    static_cast<std::size_t>(i - 1), c, p.beta,
+                    AttritoDiProgetto(m.Strati(static_cast<long long>(i)).AttritoInterno, f.phi)))
+                return e;
+    }
+    return std::nullopt;
+}
 
 RisultatoProgetto CalcolaSpinteProgetto(const Modulo1& m, const ParametriCalcolo& p) {
     RisultatoProgetto out;

@@ -26,4 +26,9 @@ namespace spintaro {
 // state (kv downwards, then upwards): see analisi/sisma.h.
 RisultatoProgetto CalcolaSpinteProgetto(const Modulo1& m, const ParametriCalcolo& p);
 
+// The first layer and combination where the slope β of p exceeds the design angle of shearing
+// resistance φ′d, as an Italian reason; none when β fits every layer of every chosen combination.
+// Needs only the layers' inputs, so a window can check it before it takes the parameters.
+std::optional<std::string> ControllaInclinazione(const Modulo1& m, const ParametriCalcolo& p);
+
 } // namespace spintaro

@@ -91,9 +91,10 @@ std::vector<VoceParametro> vociCombinazioni() {
          .testo = [](const DatiLavoro& d) -> std::string {
              return d.parametri.coesioneSottoFalda ? "si" : "no";
          },
-         .imposta = [](DatiLavoro& d, std::string_view t) -> Esito {
+         .nome = "coesione-sotto-falda",
+         .lettore = [](DatiLavoro& d, std::string_view t, std::string_view nome) -> Esito {
              if (t != "si" && t != "no")
-                 return "coesione-sotto-falda: " + citato(t) + " non è si o no";
+                 return std::string(nome) + ": " + citato(t) + " non è si o no";
              d.parametri.coesioneSottoFalda = t == "si";
              return std::nullopt;
          }},
@@ -186,9 +187,10 @@ VoceParametro voceIntestazione(const DescrizioneIntestazione& v) {
             .tipo = TipoParametro::Testo,
             .calcolo = false,
             .testo = [campo = v.campo](const DatiLavoro& d) { return d.intestazione.*campo; },
-            .imposta = [v](DatiLavoro& d, std::string_view t) -> Esito {
+            .nome = std::string(v.chiave),
+            .lettore = [v](DatiLavoro& d, std::string_view t, std::string_view nome) -> Esito {
                 if (citaTesto(t, LunghezzaTesto) != t)
-                    return std::string(v.chiave) +
+                    return std::string(nome) +
                            ": il testo deve essere UTF-8, su una riga, senza caratteri di "
                            "controllo e di al massimo " +
                            std::to_string(LunghezzaTesto) + " caratteri";

@@ -65,7 +65,7 @@ std::optional<int> carica(Modulo1& m, AnalisiSpinta& analisi, DatiLavoro& dati,
         return UscitaFile;
     }
     for (const auto& [voce, valore] : o.parametri)
-        voce->imposta(dati, valore);
+        static_cast<void>(voce->imposta(dati, valore)); // checked when the options were read
     if (o.progetto)
         if (auto motivo = ControllaParametri(dati.parametri)) {
             err << Programma << ": " << nome << ": " << *motivo << "\n";

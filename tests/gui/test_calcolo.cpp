@@ -261,10 +261,22 @@ INSTANTIATE_TEST_SUITE_P(
         CasoRifiuto{"DeltaNegativo", "delta-phi", "-0,1", "almeno 0 e al massimo 1"},
         CasoRifiuto{"DeltaConRankine", "delta-phi", "1/3", "vale solo con la teoria di Coulomb"},
         CasoRifiuto{"BetaOltre90", "beta", "95", "maggiore di -90° e minore di 90°"},
-        CasoRifiuto{"OcrSottoUno", "ocr", "0,5", "almeno 1 e al massimo 100"},
+        // Named by the caption the window shows, then the range.
+        CasoRifiuto{"OcrSottoUno", "ocr", "0,5",
+                    "Grado di sovraconsolidazione OCR: «0,5» non è ammesso, deve essere almeno 1 "
+                    "e al massimo 100"},
         CasoRifiuto{"NonUnNumero", "ocr", "abc", "«abc» non è un numero"},
+        CasoRifiuto{"CasellaVuota", "ocr", "",
+                    "Grado di sovraconsolidazione OCR: il valore è vuoto"},
         CasoRifiuto{"FattoreZero", "gamma-q-A1", "0",
-                    "gamma-q (γQ azioni variabili sfavorevoli) A1|almeno 0,5"},
+                    "γQ azioni variabili sfavorevoli, A1: «0» non è ammesso, deve essere almeno "
+                    "0,5 e al massimo 5"},
+        // β against φ′d of the layers, at Applica. SLE: φ′ 30° and 25°; A2+M2 (γφ′ 1.25):
+        // arctan(tan 30°/1.25) = 24.79°, arctan(tan 25°/1.25) = arctan(0.37305) = 20.46°. So
+        // β = 22° first fails in layer 2 of A2+M2, β = 28° in layer 2 of SLE.
+        CasoRifiuto{"BetaOltrePhiA2", "beta", "22",
+                    "lo strato 2 nella combinazione A2+M2: l'inclinazione del terrapieno β = 22°"},
+        CasoRifiuto{"BetaOltrePhiSLE", "beta", "28", "lo strato 2 nella combinazione SLE"},
         CasoRifiuto{"NessunaCombinazione", "combinazioni", "", "sceglierne almeno una"}),
     NomeCaso{});
 
@@ -317,7 +329,7 @@ TEST_F(Calcolo, IntestazioneDalMenuFileSalvataRiapertaENellaRelazione) {
     scrivi(in(w, "opera"), "Muro di via Roma");
     scrivi(in(w, "localita"), QString(121, 'x'));
     clic(w->Applica);
-    EXPECT_TRUE(w->Esito->text().startsWith("Intestazione non applicata: localita: ") &&
+    EXPECT_TRUE(w->Esito->text().startsWith("Intestazione non applicata: Località: ") &&
                 w->Esito->text().contains("al massimo 120 caratteri"))
         << w->Esito->text().toStdString();
     EXPECT_EQ(a.app.lavoro(), DatiLavoro{});

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/calcolo/parametri_window.h"
 
+#include "analisi/spinte_progetto.h"
 #include "files/parametri_lavoro.h"
 #include "platform/caratteri.h"
 #include "platform/fonte_separatori.h"
@@ -275,13 +276,13 @@ std::optional<std::string> ParametriWindow::leggi(const Campo& c, DatiLavoro& d)
     const VoceParametro& v = *c.voce;
     switch (v.tipo) {
     case TipoParametro::Scelta:
-        return v.imposta(d, c.scelta->currentData().toString().toStdString());
+        return v.imposta(d, c.scelta->currentData().toString().toStdString(), v.etichetta);
     case TipoParametro::Numero:
-        return v.imposta(d, c.testo[0]->text().trimmed().toStdString());
+        return v.imposta(d, c.testo[0]->text().trimmed().toStdString(), v.etichetta);
     case TipoParametro::Testo:
-        return v.imposta(d, c.testo[0]->text().toStdString());
+        return v.imposta(d, c.testo[0]->text().toStdString(), v.etichetta);
     case TipoParametro::Interruttore:
-        return v.imposta(d, c.interruttore->isChecked() ? "si" : "no");
+        return v.imposta(d, c.interruttore->isChecked() ? "si" : "no", v.etichetta);
     case TipoParametro::PerInsieme:
         // A value that may be absent (its default is) is left out when its field is empty; the
         // others must be given.
@@ -289,7 +290,8 @@ std::optional<std::string> ParametriWindow::leggi(const Campo& c, DatiLavoro& d)
             const std::string valore = conPunto(c.testo[k]->text());
             if (valore.empty() && v.testo(DatiLavoro{}).empty())
                 continue;
-            if (auto e = v.imposta(d, std::string(v.scelte[k]) + "=" + valore))
+            if (auto e = v.imposta(d, std::string(v.scelte[k]) + "=" + valore,
+                                   std::string(v.etichetta) + ","))
                 return e;
         }
         return std::nullopt;
@@ -300,7 +302,7 @@ std::optional<std::string> ParametriWindow::leggi(const Campo& c, DatiLavoro& d)
                 elenco += (elenco.empty() ? "" : ",") + std::string(v.scelte[k]);
         if (elenco.empty())
             return std::string(v.etichetta) + ": sceglierne almeno una";
-        return v.imposta(d, elenco);
+        return v.imposta(d, elenco, v.etichetta);
     }
     }
     return std::nullopt;
@@ -338,11 +340,14 @@ bool ParametriWindow::applica() {
             campo->setFocus(Qt::OtherFocusReason);
             return false;
         }
-    if (auto motivo = ControllaParametri(nuovi.parametri)) {
-        segnala(QStringLiteral("Parametri non applicati: %1.").arg(QString::fromStdString(*motivo)),
+    for (const auto& motivo : {ControllaParametri(nuovi.parametri),
+                               ControllaInclinazione(servizi().modulo, nuovi.parametri)})
+        if (motivo) {
+            segnala(
+                QStringLiteral("Parametri non applicati: %1.").arg(QString::fromStdString(*motivo)),
                 true);
-        return false;
-    }
+            return false;
+        }
     servizi().lavoro = nuovi;
     mostraParametri(); // the values as the job now holds them
     segnala(ParametriDiProgetto(nuovi)

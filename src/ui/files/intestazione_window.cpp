@@ -76,7 +76,8 @@ void IntestazioneWindow::mostraIntestazione() {
 bool IntestazioneWindow::applica() {
     DatiLavoro nuovi = servizi().lavoro;
     for (const auto& [voce, testo] : m_campi)
-        if (auto motivo = voce->imposta(nuovi, testo->text().trimmed().toStdString())) {
+        if (auto motivo =
+                voce->imposta(nuovi, testo->text().trimmed().toStdString(), voce->etichetta)) {
             segnala(QStringLiteral("Intestazione non applicata: %1.")
                         .arg(QString::fromStdString(*motivo)),
                     true);
