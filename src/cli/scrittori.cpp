@@ -25,17 +25,6 @@ std::string breve(double v) {
     return std::string(buf.data(), r.ptr);
 }
 
-// A fixed-point text with the given separator, for the terminal table.
-std::string fisso(double v, int decimali, std::string_view sep) {
-    std::array<char, 400> buf{};
-    const auto r =
-        std::to_chars(buf.data(), buf.data() + buf.size(), v, std::chars_format::fixed, decimali);
-    std::string s(buf.data(), r.ptr);
-    if (const auto p = s.find('.'); p != std::string::npos)
-        s.replace(p, 1, sep);
-    return s;
-}
-
 std::string jsonTesto(std::string_view s) {
     std::string out = "\"";
     for (unsigned char c : s) {
@@ -224,9 +213,10 @@ void scriviRigaSismica(std::ostream& out, const RigaProgetto& r, bool passiva,
     out << "\nAzione sismica " << r.nome << ", " << VersoKv(s.kvSegno)
         << (r.governa ? " (governa)" : "") << ": " << r.nota << "\n";
     if (s.ss)
-        out << "  Ss " << fisso(*s.ss, 3, sep) << "  St " << fisso(*s.st, 3, sep) << "  amax/g "
-            << fisso(*s.amax, 4, sep) << "  βm " << fisso(*s.betaM, 2, sep) << "\n";
-    out << "  kh " << fisso(s.kh, 4, sep) << "  kv " << fisso(s.kv, 4, sep) << "\n";
+        out << "  Ss " << TestoValore(*s.ss, 3, sep) << "  St " << TestoValore(*s.st, 3, sep)
+            << "  amax/g " << TestoValore(*s.amax, 4, sep) << "  βm "
+            << TestoValore(*s.betaM, 2, sep) << "\n";
+    out << "  kh " << TestoValore(s.kh, 4, sep) << "  kv " << TestoValore(s.kv, 4, sep) << "\n";
     const std::string k(
         NomeCoefficiente(passiva ? StatoTerreno::Passiva : StatoTerreno::Attiva, true));
     std::vector<std::vector<std::string>> righe = {
@@ -234,25 +224,26 @@ void scriviRigaSismica(std::ostream& out, const RigaProgetto& r, bool passiva,
         {"", "°", "°", "", "", "°", "kPa", "kPa", "kPa", "kPa", "kPa", "kPa"}};
     for (std::size_t i = 0; i < r.strati.size(); ++i) {
         const StratoProgetto& d = r.strati[i];
-        righe.push_back({std::to_string(i + 1), fisso(d.phiD, 3, sep),
-                         fisso(d.theta.value_or(0.0), 3, sep), fisso(d.k.k, 6, sep),
-                         fisso(d.k.kh, 6, sep), fisso(d.delta, 3, sep), fisso(d.sa1, 3, sep),
-                         fisso(d.sa2, 3, sep), fisso(d.sv1, 3, sep), fisso(d.sv2, 3, sep),
-                         fisso(d.u1, 3, sep), fisso(d.u2, 3, sep)});
+        righe.push_back({std::to_string(i + 1), TestoValore(d.phiD, 3, sep),
+                         TestoValore(d.theta.value_or(0.0), 3, sep), TestoValore(d.k.k, 6, sep),
+                         TestoValore(d.k.kh, 6, sep), TestoValore(d.delta, 3, sep),
+                         TestoValore(d.sa1, 3, sep), TestoValore(d.sa2, 3, sep),
+                         TestoValore(d.sv1, 3, sep), TestoValore(d.sv2, 3, sep),
+                         TestoValore(d.u1, 3, sep), TestoValore(d.u2, 3, sep)});
     }
     stampaColonne(out, righe);
     const auto metri = [&](std::optional<double> v) {
-        return v ? fisso(*v, 3, sep) + " m" : std::string("-");
+        return v ? TestoValore(*v, 3, sep) + " m" : std::string("-");
     };
     out << (passiva ? "Resistenza passiva orizzontale con il sisma: "
                     : "Spinta orizzontale con il sisma: ")
-        << fisso(r.spinta, 3, sep) << " kN/m\n"
-        << "Statica con gli stessi parametri: " << fisso(s.spintaStatica, 3, sep) << " kN/m\n"
-        << "Incremento sismico: " << fisso(s.incremento, 3, sep) << " kN/m, a "
+        << TestoValore(r.spinta, 3, sep) << " kN/m\n"
+        << "Statica con gli stessi parametri: " << TestoValore(s.spintaStatica, 3, sep) << " kN/m\n"
+        << "Incremento sismico: " << TestoValore(s.incremento, 3, sep) << " kN/m, a "
         << metri(s.braccioIncremento) << " sopra la base\n"
-        << "Componente verticale: " << fisso(r.spintaVerticale, 3, sep) << " kN/m\n"
-        << "Spinta dell'acqua: " << fisso(r.spintaAcqua, 3, sep) << " kN/m\n"
-        << "Momento rispetto alla base: " << fisso(r.momento, 3, sep) << " kN·m/m\n"
+        << "Componente verticale: " << TestoValore(r.spintaVerticale, 3, sep) << " kN/m\n"
+        << "Spinta dell'acqua: " << TestoValore(r.spintaAcqua, 3, sep) << " kN/m\n"
+        << "Momento rispetto alla base: " << TestoValore(r.momento, 3, sep) << " kN·m/m\n"
         << "Punto di applicazione sopra la base: " << metri(r.braccio) << "\n";
 }
 
@@ -361,16 +352,17 @@ void scriviTabella(std::ostream& out, const std::string& file, const Modulo1& m,
         righe.push_back({std::to_string(i), TestoGenerale(s.Potenza, sep),
                          TestoGenerale(s.Gamma, sep), TestoGenerale(s.Coesione, sep),
                          TestoGenerale(s.AttritoInterno, sep), s.Falda != 0 ? "Si" : "No",
-                         fisso(s.Ka, 6, sep), fisso(s.Sv, 3, sep), fisso(s.Sa1, 3, sep),
-                         fisso(s.Sa2, 3, sep), z0 ? fisso(*z0, 3, sep) : "-", fisso(u.u1, 3, sep),
-                         fisso(u.u2, 3, sep)});
+                         TestoValore(s.Ka, 6, sep), TestoValore(s.Sv, 3, sep),
+                         TestoValore(s.Sa1, 3, sep), TestoValore(s.Sa2, 3, sep),
+                         z0 ? TestoValore(*z0, 3, sep) : "-", TestoValore(u.u1, 3, sep),
+                         TestoValore(u.u2, 3, sep)});
     }
     stampaColonne(out, righe);
     const Derivati d = derivati(a);
     auto valore = [&](std::optional<double> v, const char* misura) {
-        return v ? fisso(*v, 3, sep) + " " + misura : std::string("-");
+        return v ? TestoValore(*v, 3, sep) + " " + misura : std::string("-");
     };
-    out << "Spinta totale: " << fisso(m.SpintaTotale, 3, sep) << " kN/m\n"
+    out << "Spinta totale: " << TestoValore(m.SpintaTotale, 3, sep) << " kN/m\n"
         << "Spinta dell'acqua: " << valore(d.acqua, "kN/m") << "\n"
         << "Momento ribaltante rispetto alla base: " << valore(d.momento, "kN·m/m") << "\n"
         << "Punto di applicazione sopra la base: " << valore(d.braccio, "m") << "\n";
@@ -401,21 +393,24 @@ void scriviTabellaProgetto(std::ostream& out, const RisultatoProgetto& p,
             {"", "°", "kPa", "", "", "°", "kPa", "kPa", "kPa", "kPa", "kPa", "kPa"}};
         for (std::size_t i = 0; i < r.strati.size(); ++i) {
             const StratoProgetto& d = r.strati[i];
-            righe.push_back({std::to_string(i + 1), fisso(d.phiD, 3, sep), fisso(d.cD, 3, sep),
-                             fisso(d.k.k, 6, sep), fisso(d.k.kh, 6, sep), fisso(d.delta, 3, sep),
-                             fisso(d.sa1, 3, sep), fisso(d.sa2, 3, sep), fisso(d.sv1, 3, sep),
-                             fisso(d.sv2, 3, sep), fisso(d.u1, 3, sep), fisso(d.u2, 3, sep)});
+            righe.push_back({std::to_string(i + 1), TestoValore(d.phiD, 3, sep),
+                             TestoValore(d.cD, 3, sep), TestoValore(d.k.k, 6, sep),
+                             TestoValore(d.k.kh, 6, sep), TestoValore(d.delta, 3, sep),
+                             TestoValore(d.sa1, 3, sep), TestoValore(d.sa2, 3, sep),
+                             TestoValore(d.sv1, 3, sep), TestoValore(d.sv2, 3, sep),
+                             TestoValore(d.u1, 3, sep), TestoValore(d.u2, 3, sep)});
         }
         stampaColonne(out, righe);
         out << (passiva ? "Resistenza passiva orizzontale: " : "Spinta orizzontale: ")
-            << fisso(r.spinta, 3, sep) << " kN/m\n";
+            << TestoValore(r.spinta, 3, sep) << " kN/m\n";
         if (r.gammaR)
-            out << "Resistenza divisa per γR: " << fisso(r.spinta / *r.gammaR, 3, sep) << " kN/m\n";
-        out << "Componente verticale: " << fisso(r.spintaVerticale, 3, sep) << " kN/m\n"
-            << "Spinta dell'acqua: " << fisso(r.spintaAcqua, 3, sep) << " kN/m\n"
-            << "Momento rispetto alla base: " << fisso(r.momento, 3, sep) << " kN·m/m\n"
+            out << "Resistenza divisa per γR: " << TestoValore(r.spinta / *r.gammaR, 3, sep)
+                << " kN/m\n";
+        out << "Componente verticale: " << TestoValore(r.spintaVerticale, 3, sep) << " kN/m\n"
+            << "Spinta dell'acqua: " << TestoValore(r.spintaAcqua, 3, sep) << " kN/m\n"
+            << "Momento rispetto alla base: " << TestoValore(r.momento, 3, sep) << " kN·m/m\n"
             << "Punto di applicazione sopra la base: "
-            << (r.braccio ? fisso(*r.braccio, 3, sep) + " m" : std::string("-")) << "\n";
+            << (r.braccio ? TestoValore(*r.braccio, 3, sep) + " m" : std::string("-")) << "\n";
     }
 }
 

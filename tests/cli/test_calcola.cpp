@@ -756,6 +756,12 @@ TEST(Calcola, RigheSismiche) {
     EXPECT_EQ(esegui({"--formato", "csv", "--combinazioni", "sle", esempio}).out.find("kv_segno"),
               npos);
 
+    // The table prints amax/g = 1.325·1·0.25 = 0.33125 with four decimals, the half away from
+    // zero as the report and the window do (the binary value lies just below the half).
+    const Risultato sito = esegui(
+        {"--combinazioni", "sle", "--ag", "SLV=0.25", "--f0", "SLV=2.5", "--suolo", "C", esempio});
+    EXPECT_NE(sito.out.find("Ss 1.325  St 1.000  amax/g 0.3313  βm 0.38"), npos) << sito.out;
+
     const Risultato manca = esegui({"--ag", "SLV=0.25", "--suolo", "C", esempio});
     EXPECT_EQ(manca.codice, 2);
     EXPECT_NE(manca.err.find("stato limite SLV: manca F0"), npos) << manca.err;
