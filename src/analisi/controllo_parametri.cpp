@@ -143,4 +143,27 @@ std::optional<double> LeggiNumeroParametro(std::string_view testo) {
     return semplice(testo);
 }
 
+std::string DescrizioneCalcolo(const ParametriCalcolo& p, std::string_view decimale, bool tutto) {
+    auto n = [&](double v) {
+        std::string t = TestoParametro(v);
+        if (const auto punto = t.find('.'); punto != std::string::npos)
+            t.replace(punto, 1, decimale);
+        return t;
+    };
+    const char* stati[] = {"spinta attiva", "spinta a riposo", "resistenza passiva"};
+    std::string t = std::string(stati[static_cast<int>(p.stato)]) +
+                    ", teoria: " + std::string(NomeTeoria(p.teoria));
+    if (p.teoria != Teoria::Rankine)
+        t += ", δ/φ′ = " + n(p.deltaPhi);
+    if (p.beta != 0 || tutto)
+        t += ", β = " + n(p.beta) + "°";
+    if (p.stato == StatoTerreno::Riposo && p.ocr != 1)
+        t += ", OCR = " + n(p.ocr);
+    if (p.coesioneSottoFalda)
+        t += ", coesione conservata sotto falda";
+    if (p.pressioneMinima != 0)
+        t += ", σa ≥ " + n(p.pressioneMinima) + "·σ′v";
+    return t;
+}
+
 } // namespace spintaro

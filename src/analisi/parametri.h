@@ -149,6 +149,12 @@ std::string_view NomeTeoria(Teoria t);
 // cannot be used (no combination chosen, wall friction with the Rankine theory, ...).
 std::optional<std::string> ControllaParametri(const ParametriCalcolo& p);
 
+// What the parameters compute, in a line: "spinta attiva, teoria: Coulomb (Müller-Breslau),
+// δ/φ′ = 2/3, β = 10°", numbers with the given decimal separator; a value at its default is left
+// out, but with tutto β is always said.
+std::string DescrizioneCalcolo(const ParametriCalcolo& p, std::string_view decimale = ".",
+                               bool tutto = false);
+
 // A number as the file and the options write it: the shortest text that reads back the same, with
 // a period; 1/3 and 2/3 as fractions.
 std::string TestoParametro(double v);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "analisi/righe.h"
 
+#include "text/testi_numerici.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -68,6 +70,15 @@ std::string_view VersoKv(int segno) {
 
 std::string TestoGradi(double v) {
     return TestoParametro(std::round(v * 100) / 100) + "°";
+}
+
+std::string DescrizioneSito(const DatiSismici& d, std::string_view decimale) {
+    if (!d.ss || !d.st || !d.amax || !d.betaM)
+        return "kh dato direttamente (NTC 2018 §7.11.6.2.1)";
+    return "Ss = " + TestoValore(*d.ss, 3, decimale) +
+           " (Tab. 3.2.IV), St = " + TestoValore(*d.st, 2, decimale) +
+           " (Tab. 3.2.V), amax/g = " + TestoValore(*d.amax, 4, decimale) +
+           ", βm = " + TestoValore(*d.betaM, 2, decimale) + " (Tab. 7.11.II)";
 }
 
 } // namespace spintaro

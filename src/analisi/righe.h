@@ -47,6 +47,10 @@ struct DatiSismici {
     std::optional<double> braccioIncremento; // height of the increment above the base, m
 };
 
+// The site values behind kh, in a line: "Ss = 1,325 (Tab. 3.2.IV), St = 1,00 (Tab. 3.2.V),
+// amax/g = 0,3313, βm = 0,38 (Tab. 7.11.II)"; or that kh was given directly.
+std::string DescrizioneSito(const DatiSismici& d, std::string_view decimale);
+
 // One row of the results: a combination, or a seismic limit state and its kv sign.
 struct RigaProgetto {
     std::string nome; // "SLE", "A1+M1", "A2+M2"; "SLV", "SLD" for the seismic rows

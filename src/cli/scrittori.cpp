@@ -172,23 +172,6 @@ void csvProgetto(std::ostream& out, const FormaCsv& f, const RigaProgetto* r, st
     out << c << f.numero(s.braccioIncremento) << c << f.numero(d.theta);
 }
 
-std::string descrizioneCalcolo(const ParametriCalcolo& p) {
-    const char* stati[] = {"spinta attiva", "spinta a riposo", "resistenza passiva"};
-    std::string t = std::string(stati[static_cast<int>(p.stato)]) +
-                    ", teoria: " + std::string(NomeTeoria(p.teoria));
-    if (p.teoria != Teoria::Rankine)
-        t += ", δ/φ′ = " + TestoParametro(p.deltaPhi);
-    if (p.beta != 0)
-        t += ", β = " + TestoParametro(p.beta) + "°";
-    if (p.stato == StatoTerreno::Riposo && p.ocr != 1)
-        t += ", OCR = " + TestoParametro(p.ocr);
-    if (p.coesioneSottoFalda)
-        t += ", coesione conservata sotto falda";
-    if (p.pressioneMinima != 0)
-        t += ", σa ≥ " + TestoParametro(p.pressioneMinima) + "·σ′v";
-    return t;
-}
-
 // Right-aligned columns two spaces apart, each as wide as its widest cell.
 void stampaColonne(std::ostream& out, const std::vector<std::vector<std::string>>& righe) {
     std::vector<std::size_t> larghezza(righe.empty() ? 0 : righe.front().size());
@@ -370,7 +353,7 @@ void scriviTabella(std::ostream& out, const std::string& file, const Modulo1& m,
 
 void scriviTabellaProgetto(std::ostream& out, const RisultatoProgetto& p,
                            const ParametriCalcolo& par, std::string_view sep) {
-    out << "\nSpinte di progetto (NTC 2018): " << descrizioneCalcolo(par) << "\n";
+    out << "\nSpinte di progetto (NTC 2018): " << DescrizioneCalcolo(par) << "\n";
     for (const std::string& a : p.avvisi)
         out << "Avviso: " << a << "\n";
     const bool passiva = par.stato == StatoTerreno::Passiva;

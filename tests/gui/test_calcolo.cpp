@@ -95,6 +95,8 @@ TEST_F(Calcolo, ParametriRisultatiSalvataggioRiaperturaERelazione) {
     r->Combinazioni->setCurrentCell(2, 0); // A2+M2: φ′d = arctan(tan 30°/1.25) = 24.79°
     EXPECT_TRUE(riga(r->StratiRiga, 0).startsWith("1|24,79|0,00|18,00|16,53|"))
         << riga(r->StratiRiga, 0).toStdString();
+    EXPECT_EQ(r->Calcolo->text(),
+              "Calcolo: spinta attiva, teoria: Coulomb (Müller-Breslau), δ/φ′ = 2/3, β = 10°.");
 
     // Saved: the parameter file beside the project, with the surcharge and the three values
     // that differ.
@@ -125,6 +127,19 @@ TEST_F(Calcolo, ParametriRisultatiSalvataggioRiaperturaERelazione) {
     EXPECT_TRUE(testo.contains("5. Spinte di progetto (NTC 2018)") &&
                 testo.contains(v(atteso.righe[1].spinta)))
         << testo.toStdString();
+
+    // The guide's site, applied with the results open: they show the values behind kh.
+    // Ss = 1.70 − 0.60·F0·ag/g = 1.70 − 0.60·2.5·0.25 = 1.325 (Tab. 3.2.IV, category C), St = 1
+    // (T1), amax/g = 1.325·0.25 = 0.33125, βm = 0.38 (free wall, SLV), kh = 0.38·0.33125.
+    scrivi(in(p, "ag-SLV"), "0,25");
+    scrivi(in(p, "f0-SLV"), "2,5");
+    auto* suolo = in<QComboBox>(p, "suolo");
+    suolo->setCurrentIndex(suolo->findData("C"));
+    clic(p->Applica);
+    EXPECT_TRUE(r->Calcolo->text().endsWith(
+        "\nSLV: Ss = 1,325 (Tab. 3.2.IV), St = 1,00 (Tab. 3.2.V), amax/g = 0,3313, βm = 0,38 "
+        "(Tab. 7.11.II), kh = 0,1259."))
+        << r->Calcolo->text().toStdString();
 }
 
 // kh typed for SLV alone (SLD left empty, so absent): two seismic rows, one per kv sign, with the

@@ -68,6 +68,8 @@ SpinteProgettoWindow::SpinteProgettoWindow(Servizi& servizi)
 
     Stato = creaNota(this, "Stato", QStringLiteral("Stato del calcolo"));
     principale->addWidget(Stato);
+    Calcolo = creaNota(this, "Calcolo", QStringLiteral("Parametri del calcolo"));
+    principale->addWidget(Calcolo);
 
     Combinazioni = tabella(this, "Combinazioni", QStringLiteral("Spinte per combinazione"),
                            {QStringLiteral("Combinazione"), QStringLiteral("S orizz. [kN/m]"),
@@ -196,6 +198,20 @@ void SpinteProgettoWindow::aggiorna() {
             m_coefficienti.push_back(daVista(NomeCoefficiente(p.stato, x.sisma.has_value())));
         }
     }
+    // Which calculation: the theory, δ/φ′ and β, and for each seismic state its site values.
+    QStringList calcolo;
+    if (r.ok) {
+        calcolo << QStringLiteral("Calcolo: %1.")
+                       .arg(QString::fromStdString(DescrizioneCalcolo(p, dec, true)));
+        for (const RigaProgetto& x : r.righe)
+            if (x.sisma && x.sisma->kvSegno > 0)
+                calcolo << QStringLiteral("%1: %2, kh = %3.")
+                               .arg(QString::fromStdString(x.nome),
+                                    QString::fromStdString(DescrizioneSito(*x.sisma, dec)),
+                                    v(x.sisma->kh, 4));
+    }
+    Calcolo->setText(calcolo.join(QLatin1Char('\n')));
+    Calcolo->setVisible(!calcolo.isEmpty());
     QStringList avvisi;
     for (const std::string& a : r.avvisi)
         avvisi << QStringLiteral("Avviso: ") + QString::fromStdString(a);

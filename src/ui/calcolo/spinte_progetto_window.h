@@ -32,6 +32,8 @@ public:
     void aggiorna();
 
     QLabel* Stato = nullptr;
+
+    QLabel* Calcolo = nullptr; // the theory, δ/φ′, β and the site values behind kh
     QTableWidget* Combinazioni = nullptr;
     QLabel* TitoloStrati = nullptr;
     QTableWidget* StratiRiga = nullptr;
