@@ -132,8 +132,10 @@ struct VoceParametro {
     }
 };
 
-// Every parameter, in the order the window, the file, --help and the report give them.
+// Every parameter of the calculation, in the order the window, the file, --help and the report
+// give them; then the heading's fields, in a table of their own. CercaParametro finds both.
 std::span<const VoceParametro> VociParametri();
+std::span<const VoceParametro> VociIntestazione();
 const VoceParametro* CercaParametro(std::string_view chiave);
 
 // The names of a combination: "SLE", "A1+M1", "A2+M2" and the option's word "sle", "a1m1", "a2m2".

@@ -199,13 +199,23 @@ VoceParametro voceIntestazione(const DescrizioneIntestazione& v) {
             }};
 }
 
-const std::vector<VoceParametro>& tabella() {
+} // namespace
+
+std::span<const VoceParametro> VociParametri() {
     static const std::vector<VoceParametro> voci = [] {
         std::vector<VoceParametro> v;
         for (auto parte :
              {vociTerreno, vociCombinazioni, vociSismaAzione, vociSismaSito, vociSismaCalcolo})
             for (VoceParametro& x : parte())
                 v.push_back(std::move(x));
+        return v;
+    }();
+    return voci;
+}
+
+std::span<const VoceParametro> VociIntestazione() {
+    static const std::vector<VoceParametro> voci = [] {
+        std::vector<VoceParametro> v;
         for (const DescrizioneIntestazione& x : DescrizioniIntestazione)
             v.push_back(voceIntestazione(x));
         return v;
@@ -213,16 +223,11 @@ const std::vector<VoceParametro>& tabella() {
     return voci;
 }
 
-} // namespace
-
-std::span<const VoceParametro> VociParametri() {
-    return tabella();
-}
-
 const VoceParametro* CercaParametro(std::string_view chiave) {
-    for (const VoceParametro& v : tabella())
-        if (v.chiave == chiave)
-            return &v;
+    for (const auto voci : {VociParametri(), VociIntestazione()})
+        for (const VoceParametro& v : voci)
+            if (v.chiave == chiave)
+                return &v;
     return nullptr;
 }
 

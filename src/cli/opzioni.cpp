@@ -73,39 +73,46 @@ const char* const AiutoUscita =
     "\n"
     "Codici di uscita: 0 riuscito, 1 file illeggibile o non valido, 2 uso errato.\n";
 
-// The design options, from the parameters' table: "  --chiave FORMA   aiuto".
-std::string aiutoParametri() {
+// One option and its help, "  --chiave FORMA   aiuto", wrapped at 79 columns, the help from
+// column 24.
+std::string aiutoOpzione(const VoceParametro& v) {
     std::string t;
-    for (const VoceParametro& v : VociParametri()) {
-        std::string opzione = "  --" + std::string(v.chiave);
-        if (!v.forma.empty())
-            opzione += " " + std::string(v.forma);
-        // The option and its help wrapped at 79 columns, the help from column 24.
-        std::string linea = opzione;
-        if (linea.size() < 22) {
-            linea.append(23 - linea.size(), ' ');
-        } else {
+    std::string opzione = "  --" + std::string(v.chiave);
+    if (!v.forma.empty())
+        opzione += " " + std::string(v.forma);
+    std::string linea = opzione;
+    if (linea.size() < 22) {
+        linea.append(23 - linea.size(), ' ');
+    } else {
+        t += linea + "\n";
+        linea = std::string(23, ' ');
+    }
+    bool primaParola = true;
+    std::string_view resto = v.aiuto;
+    while (!resto.empty()) {
+        const auto spazio = resto.find(' ');
+        const std::string_view parola = resto.substr(0, spazio);
+        if (!primaParola && colonne(linea) + 1 + colonne(parola) > 79) {
             t += linea + "\n";
             linea = std::string(23, ' ');
+            primaParola = true;
         }
-        bool primaParola = true;
-        std::string_view resto = v.aiuto;
-        while (!resto.empty()) {
-            const auto spazio = resto.find(' ');
-            const std::string_view parola = resto.substr(0, spazio);
-            if (!primaParola && colonne(linea) + 1 + colonne(parola) > 79) {
-                t += linea + "\n";
-                linea = std::string(23, ' ');
-                primaParola = true;
-            }
-            if (!primaParola)
-                linea += ' ';
-            linea += parola;
-            primaParola = false;
-            resto.remove_prefix(spazio == std::string_view::npos ? resto.size() : spazio + 1);
-        }
-        t += linea + "\n";
+        if (!primaParola)
+            linea += ' ';
+        linea += parola;
+        primaParola = false;
+        resto.remove_prefix(spazio == std::string_view::npos ? resto.size() : spazio + 1);
     }
+    t += linea + "\n";
+    return t;
+}
+
+// The design options and the heading's, from the parameters' tables.
+std::string aiutoParametri() {
+    std::string t;
+    for (const auto voci : {VociParametri(), VociIntestazione()})
+        for (const VoceParametro& v : voci)
+            t += aiutoOpzione(v);
     return t;
 }
 

@@ -34,11 +34,12 @@ std::string TestoParametri(const DatiLavoro& d, double sovraccarico) {
     std::string righe;
     if (sovraccarico != 0)
         righe = std::string(ChiaveSovraccarico) + " = " + TestoParametro(sovraccarico) + "\r\n";
-    for (const VoceParametro& v : VociParametri()) {
-        const std::string valore = v.testo(d);
-        if (valore != v.testo(predefiniti))
-            righe += std::string(v.chiave) + " = " + valore + "\r\n";
-    }
+    for (const auto voci : {VociParametri(), VociIntestazione()})
+        for (const VoceParametro& v : voci) {
+            const std::string valore = v.testo(d);
+            if (valore != v.testo(predefiniti))
+                righe += std::string(v.chiave) + " = " + valore + "\r\n";
+        }
     if (righe.empty())
         return righe;
     return "# Spintaro: sovraccarico, parametri di calcolo e intestazione del lavoro\r\n" + righe;

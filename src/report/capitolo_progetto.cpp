@@ -191,7 +191,7 @@ void tabelleParametri(Impaginatore& p, const ParametriCalcolo& parametri,
     const DatiLavoro lavoro{parametri, {}};
     std::vector<std::vector<std::string>> righe;
     for (const VoceParametro& voce : VociParametri())
-        if (voce.calcolo && voce.tipo != TipoParametro::PerInsieme && voce.parte.empty())
+        if (voce.tipo != TipoParametro::PerInsieme && voce.parte.empty())
             righe.push_back(
                 {std::string(voce.etichetta),
                  voce.testo(lavoro) + (voce.unita.empty() ? "" : " ") + std::string(voce.unita),

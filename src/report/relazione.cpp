@@ -64,11 +64,10 @@ void intestazioneDocumento(Impaginatore& p, const DatiRelazione& dati,
     // The project's heading data, each filled field on its lines.
     if (dati.intestazione != nullptr) {
         const DatiLavoro lavoro{{}, *dati.intestazione};
-        for (const VoceParametro& voce : VociParametri())
-            if (!voce.calcolo)
-                if (const std::string valore = voce.testo(lavoro); !valore.empty())
-                    p.paragrafo(std::string(voce.etichetta) + ": " + citaTesto(valore, 120),
-                                Carattere::Corpo);
+        for (const VoceParametro& voce : VociIntestazione())
+            if (const std::string valore = voce.testo(lavoro); !valore.empty())
+                p.paragrafo(std::string(voce.etichetta) + ": " + citaTesto(valore, 120),
+                            Carattere::Corpo);
     }
     const std::pair<const char*, std::string> righe[] = {
         {"Progetto: ", progetto}, {"Data e ora: ", dati.dataOra}, {"Programma: ", dati.programma}};

@@ -175,8 +175,7 @@ void ParametriWindow::costruisci() {
     };
 
     for (const VoceParametro& v : VociParametri())
-        if (v.calcolo)
-            aggiungiCampo(v, grigliaDi(parteDi(v)));
+        aggiungiCampo(v, grigliaDi(parteDi(v)));
 
     Esito = creaNota(this, "Esito", QStringLiteral("Esito"));
     principale->addWidget(Esito);

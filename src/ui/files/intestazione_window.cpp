@@ -30,9 +30,7 @@ IntestazioneWindow::IntestazioneWindow(Servizi& servizi)
     auto* principale = new QVBoxLayout(this);
     principale->setSizeConstraint(QLayout::SetFixedSize);
     auto* campi = new QFormLayout;
-    for (const VoceParametro& v : VociParametri()) {
-        if (v.calcolo)
-            continue;
+    for (const VoceParametro& v : VociIntestazione()) {
         auto* testo = new QLineEdit(this);
         testo->setObjectName(q(v.chiave));
         testo->setMinimumWidth(320);
