@@ -16,6 +16,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTableWidget>
@@ -358,6 +359,19 @@ TEST(Traduzioni, IDialoghiStandardInItaliano) {
     for (const auto b : {B::Save, B::Cancel, B::Yes, B::No})
         testi << pulsanti.button(b)->text().remove(QLatin1Char('&'));
     EXPECT_EQ(testi.join('|'), QStringLiteral("Salva|Annulla|Sì|No"));
+}
+
+// A question of the program is answered "Sì" or "No", Esc meaning "No".
+TEST(Traduzioni, UnaDomandaSiRispondeSiONo) {
+    const auto box = MessaggiQt::scatola("Spintaro", "Aprirla?", Pulsanti::SiNo);
+    QStringList testi;
+    for (QAbstractButton* b : box->buttons())
+        testi << b->text().remove(QLatin1Char('&'));
+    testi.sort();
+    EXPECT_EQ(testi.join('|'), QStringLiteral("No|Sì"));
+    box->show();
+    QTest::keyClick(box.get(), Qt::Key_Escape);
+    EXPECT_EQ(box->clickedButton(), box->button(QMessageBox::No));
 }
 
 } // namespace
