@@ -7,12 +7,24 @@
 
 namespace spintaro {
 
-QLabel* creaNota(QWidget* finestra, const char* nome, const QString& nomeAccessibile) {
+QLabel* creaNota(QWidget* finestra, const char* nome, const QString& descrizione) {
     auto* nota = new QLabel(finestra);
     nota->setObjectName(QLatin1String(nome));
+    nota->setTextFormat(Qt::PlainText);
     nota->setWordWrap(true);
-    nota->setAccessibleName(nomeAccessibile);
+    // A reader names the note by its text (an accessible name would hide it) and says what it is
+    // from the description; empty, it is hidden, and keeps its room so the window does not jump.
+    nota->setAccessibleDescription(descrizione);
+    QSizePolicy posto = nota->sizePolicy();
+    posto.setRetainSizeWhenHidden(true);
+    nota->setSizePolicy(posto);
+    nota->setVisible(false);
     return nota;
+}
+
+void scriviNota(QLabel* nota, const QString& testo) {
+    nota->setText(testo);
+    nota->setVisible(!testo.isEmpty());
 }
 
 QPushButton* creaPulsante(QWidget* finestra, QHBoxLayout* riga, const char* nome,
@@ -25,7 +37,7 @@ QPushButton* creaPulsante(QWidget* finestra, QHBoxLayout* riga, const char* nome
 }
 
 void mostraEsito(QLabel* nota, const QString& testo, bool errore) {
-    nota->setText(testo);
+    scriviNota(nota, testo);
     QPalette colori = nota->palette();
     colori.setColor(QPalette::WindowText,
                     errore ? QColor(0x99, 0, 0)

@@ -10,9 +10,12 @@ class QWidget;
 
 namespace spintaro {
 
-// The controls the design calculation's windows lay out alike: a line of text that wraps, named
-// for a screen reader, and a button of the row at the window's foot (Enter does not press it).
-QLabel* creaNota(QWidget* finestra, const char* nome, const QString& nomeAccessibile);
+// The controls the design calculation's windows lay out alike: a line of text that wraps, read
+// by a screen reader as its text and described by descrizione, hidden while it has no text, and a
+// button of the row at the window's foot (Enter does not press it).
+QLabel* creaNota(QWidget* finestra, const char* nome, const QString& descrizione);
+// Writes the note, shown only with a text.
+void scriviNota(QLabel* nota, const QString& testo);
 QPushButton* creaPulsante(QWidget* finestra, QHBoxLayout* riga, const char* nome,
                           const QString& testo);
 // Shows the outcome of a command in the note: a refusal in dark red, anything else in the

@@ -199,10 +199,9 @@ void SpinteProgettoWindow::aggiorna() {
     QStringList avvisi;
     for (const std::string& a : r.avvisi)
         avvisi << QStringLiteral("Avviso: ") + QString::fromStdString(a);
-    Avvisi->setText(avvisi.join(QLatin1Char('\n')));
-    Avvisi->setVisible(!avvisi.isEmpty());
+    scriviNota(Avvisi, avvisi.join(QLatin1Char('\n')));
     riempi(Combinazioni, righe, Combinazioni->columnCount() - 1);
-    Stato->setText(m_statoCalcolo);
+    scriviNota(Stato, m_statoCalcolo);
     // The first governing row (the static one) is selected first; without one, the first row.
     int scelta = righe.empty() ? -1 : 0;
     for (std::size_t i = 0; i < r.righe.size() && r.ok && scelta <= 0; ++i)
@@ -230,10 +229,11 @@ void SpinteProgettoWindow::controllaCambiamenti() {
     if (cambiato == m_cambiato)
         return;
     m_cambiato = cambiato;
-    Stato->setText(cambiato ? m_statoCalcolo + QStringLiteral("\nGli strati, il sovraccarico o i "
-                                                              "parametri sono cambiati dopo il "
-                                                              "calcolo: premere Aggiorna.")
-                            : m_statoCalcolo);
+    scriviNota(Stato, cambiato
+                          ? m_statoCalcolo + QStringLiteral("\nGli strati, il sovraccarico o i "
+                                                            "parametri sono cambiati dopo il "
+                                                            "calcolo: premere Aggiorna.")
+                          : m_statoCalcolo);
 }
 
 void SpinteProgettoWindow::showEvent(QShowEvent* evento) {
