@@ -12,6 +12,7 @@
 #include "ui/files/intestazione_window.h"
 #include "ui/files/salva_window.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -283,6 +284,20 @@ TEST_F(Calcolo, IRisultatiDiconoQuandoGliStratiSonoCambiati) {
     clic(r->Aggiorna);
     EXPECT_TRUE(r->Stato->text().contains("non calcolabili") && r->Combinazioni->rowCount() == 0)
         << r->Stato->text().toStdString();
+}
+
+// "No" to saving before a new job: the results of the job that is gone leave the results window,
+// to a screen reader too, and the status line says why.
+TEST_F(Calcolo, DopoNuovoLeTabelleDeiRisultatiSonoVuote) {
+    SpinteProgettoWindow* r = risultati();
+    ASSERT_EQ(r->Combinazioni->rowCount(), 3);
+    f->new_->trigger();
+    clic(istanza<QWidget>(IdFinestra::Attenzione)->findChild<QPushButton*>("Command1"));
+    for (QTableWidget* t : {r->Combinazioni, r->StratiRiga})
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(t)->tableInterface()->rowCount(), 0);
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(r->Stato)
+                    ->text(QAccessible::Name)
+                    .startsWith("Nessun risultato: il lavoro è nuovo."));
 }
 
 // Saving with the default parameters removes the parameter file; a broken one stops the Open

@@ -212,6 +212,19 @@ void SpinteProgettoWindow::aggiorna() {
     mostraStrati(scelta);
 }
 
+void SpinteProgettoWindow::svuota() {
+    m_calcolato = fotografia();
+    m_cambiato = false;
+    m_strati.clear();
+    m_coefficienti.clear();
+    m_statoCalcolo = QStringLiteral("Nessun risultato: il lavoro è nuovo. Inserire gli strati e "
+                                    "premere Aggiorna.");
+    riempi(Combinazioni, {});
+    mostraStrati(-1);
+    scriviNota(Avvisi, {});
+    scriviNota(Stato, m_statoCalcolo);
+}
+
 void SpinteProgettoWindow::mostraStrati(int riga) {
     if (riga < 0 || static_cast<std::size_t>(riga) >= m_strati.size()) {
         TitoloStrati->setText(QStringLiteral("Strati: nessuna combinazione calcolata"));

@@ -30,6 +30,8 @@ public:
 
     // Computes the job as it stands now and shows it.
     void aggiorna();
+    // A new job: the tables emptied, and the status line says why.
+    void svuota();
 
     QLabel* Stato = nullptr;
     QTableWidget* Combinazioni = nullptr;
