@@ -6,6 +6,7 @@
 #include "finestre_file_prova.h"
 #include "platform/caratteri.h"
 #include "report/relazione.h"
+#include "ui/calcolo/controlli.h"
 #include "ui/calcolo/parametri_window.h"
 #include "ui/calcolo/spinte_progetto_window.h"
 #include "ui/files/apri_window.h"
@@ -19,8 +20,11 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTableWidget>
+#include <algorithm>
+#include <cmath>
 
 namespace spintaro {
 namespace {
@@ -298,6 +302,35 @@ TEST_F(Calcolo, DopoNuovoLeTabelleDeiRisultatiSonoVuote) {
     EXPECT_TRUE(QAccessible::queryAccessibleInterface(r->Stato)
                     ->text(QAccessible::Name)
                     .startsWith("Nessun risultato: il lavoro è nuovo."));
+}
+
+// WCAG 2.x relative luminance (w3.org/TR/WCAG21/#dfn-relative-luminance) and contrast ratio
+// (L1 + 0.05) / (L2 + 0.05); level AA asks 4.5:1 of text (1.4.3).
+double contrasto(const QColor& a, const QColor& b) {
+    auto l = [](const QColor& c) {
+        double somma = 0;
+        for (const auto& [v8, peso] : {std::pair(c.red(), 0.2126), std::pair(c.green(), 0.7152),
+                                       std::pair(c.blue(), 0.0722)}) {
+            const double v = v8 / 255.0;
+            somma += peso * (v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4));
+        }
+        return somma;
+    };
+    return (std::max(l(a), l(b)) + 0.05) / (std::min(l(a), l(b)) + 0.05);
+}
+
+// The grey clauses beside the parameters read at 4.5:1 at least against the window and are not
+// disabled controls. The measure checked first: #767676 on white is 4.54:1, the lightest grey
+// that passes AA on white.
+TEST_F(Calcolo, NoteGrigieLeggibiliControLoSfondo) {
+    EXPECT_NEAR(contrasto(QColor(0x76, 0x76, 0x76), Qt::white), 4.54, 0.005);
+    ParametriWindow* p = parametri();
+    const auto clausole = p->findChildren<QLabel*>(QRegularExpression("^clausola-"));
+    ASSERT_FALSE(clausole.isEmpty());
+    for (const QLabel* l : clausole)
+        EXPECT_TRUE(l->isEnabled() && contrasto(l->palette().color(QPalette::WindowText),
+                                                p->palette().color(QPalette::Window)) >= 4.5)
+            << l->objectName().toStdString();
 }
 
 // Saving with the default parameters removes the parameter file; a broken one stops the Open

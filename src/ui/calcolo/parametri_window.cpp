@@ -138,7 +138,10 @@ void ParametriWindow::aggiungiCampo(const VoceParametro& v, QGridLayout* griglia
         griglia->addWidget(new QLabel(q(v.unita)), riga, 2);
     if (!v.clausola.empty()) {
         auto* clausola = new QLabel(q(v.clausola));
-        clausola->setEnabled(false); // a note beside the value, in the disabled colour
+        clausola->setObjectName(QStringLiteral("clausola-") + q(v.chiave));
+        QPalette grigio = palette();
+        grigio.setColor(QPalette::WindowText, coloreSecondario(palette()));
+        clausola->setPalette(grigio); // a remark beside the value, grey and readable
         griglia->addWidget(clausola, riga, 3);
     }
     // The caption and the control sit in different containers, where a screen reader would
