@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTableWidget>
 #include <algorithm>
 #include <cmath>
@@ -214,16 +215,22 @@ TEST_F(Calcolo, FinestreControlliAlLoroPosto) {
     r->Combinazioni->setCurrentCell(0, 0); // the first row has its layers too
     EXPECT_EQ(r->StratiRiga->rowCount(), 2);
     EXPECT_EQ(r->Combinazioni->verticalScrollBar()->maximum(), 0);
+    EXPECT_EQ(r->Combinazioni->horizontalScrollBar()->maximum(), 0);
     for (const QTableWidget* t : {r->Combinazioni, r->StratiRiga})
         for (int i = 0; i < t->rowCount(); ++i)
             for (int c = 0; c < t->columnCount(); ++c) {
                 const QTableWidgetItem* x = t->item(i, c);
-                EXPECT_GE(t->columnWidth(c), t->fontMetrics().horizontalAdvance(x->text()))
+                const bool nota = t->horizontalHeaderItem(c)->text() == QStringLiteral("Note");
+                // A note wraps within its cell, whole, each word on a line; the rest on one line.
+                const int margini = 2 * (t->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
+                const QRect scritto = t->fontMetrics().boundingRect(
+                    QRect(0, 0, t->columnWidth(c) - (nota ? margini : 0), 1 << 20),
+                    nota ? Qt::TextWordWrap : Qt::TextSingleLine, x->text());
+                EXPECT_TRUE(scritto.width() <= t->columnWidth(c) - (nota ? margini : 0) &&
+                            scritto.height() <= t->rowHeight(i))
                     << x->text().toStdString();
-                const bool testo =
-                    c == 0 || t->horizontalHeaderItem(c)->text() == QStringLiteral("Note");
                 EXPECT_EQ(x->textAlignment() & Qt::AlignHorizontal_Mask,
-                          testo ? Qt::AlignLeft : Qt::AlignRight)
+                          c == 0 || nota ? Qt::AlignLeft : Qt::AlignRight)
                     << x->text().toStdString();
             }
     p->close();

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Windows hidden by their own close command come back where the user left them, on an X display
-// with openbox (con_display.sh): moved and resized with Alt and a drag (xdotool) as a user does,
-// closed with their own command, opened again through the registry as the main window does.
+// On an X display with openbox (con_display.sh): every window opens whole on a 1024×768 screen;
+// windows hidden by their own close command come back where the user left them, moved and
+// resized with Alt and a drag (xdotool) as a user does, closed with their own command, opened
+// again through the registry as the main window does.
 
 #include "ambiente_prova.h"
 
@@ -10,6 +11,7 @@
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QScreen>
+#include <algorithm>
 #include <utility>
 
 namespace spintaro {
@@ -72,8 +74,10 @@ struct CasoPosto {
 
 const CasoPosto Casi[] = {{"grazie1", IdFinestra::grazie1, "Chiudi", true},
                           {"Sv", IdFinestra::Sv, "chiudi", true},
+                          {"Sa", IdFinestra::Sa, "close", true},
                           {"stampa1", IdFinestra::stampa1, "Esci", false},
-                          {"Esporta", IdFinestra::Esporta, "Annulla", true}};
+                          {"Esporta", IdFinestra::Esporta, "Annulla", true},
+                          {"SpinteProgetto", IdFinestra::SpinteProgetto, "Chiudi", true}};
 class PostoFinestra : public ::testing::TestWithParam<CasoPosto> {};
 
 TEST_P(PostoFinestra, TornaDoveLUtenteLHaLasciata) {
@@ -107,6 +111,23 @@ TEST_P(PostoFinestra, TornaDoveLUtenteLHaLasciata) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(f));
     EXPECT_EQ(testo(cornice(f)), testo(lasciata));
 }
+// Opened where the program puts it (or anywhere, when the window manager places it), the window
+// fits a 1024×768 screen whole, with a title bar of 32 px even where openbox draws a thinner one.
+TEST_P(PostoFinestra, SiApreTuttaSuUnoSchermoDa1024x768) {
+    AmbienteProva a;
+    ASSERT_NE(a.avvia(), nullptr);
+    FinestraBase* f = a.registro().apri(GetParam().id);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(f) &&
+                attendi([f] { return f->frameGeometry() != f->geometry(); }));
+    QRect r = cornice(f);
+    r.setBottom(r.bottom() + std::max(0, 32 - (f->geometry().top() - r.top())));
+    const QRect schermo(0, 0, 1024, 768);
+    if (f->testAttribute(Qt::WA_Moved))
+        EXPECT_TRUE(schermo.contains(r)) << testo(r);
+    else
+        EXPECT_TRUE(r.width() <= schermo.width() && r.height() <= schermo.height()) << testo(r);
+}
+
 INSTANTIATE_TEST_SUITE_P(Finestre, PostoFinestra, ::testing::ValuesIn(Casi), NomeCaso());
 
 } // namespace

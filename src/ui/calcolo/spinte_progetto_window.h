@@ -57,6 +57,8 @@ private:
     Fotografia fotografia() const;
     void controllaCambiamenti();
     void mostraStrati(int riga);
+    // Each row of the combinations as high as its note wrapped, and all of them in view.
+    void adattaRighe();
 
     Fotografia m_calcolato;
     QString m_statoCalcolo;
