@@ -52,18 +52,13 @@ TEST_F(FinestraPrincipale, AlcuniPostiTestiESuggerimenti) {
     EXPECT_EQ(f->Picture4->immagine().size(), QSize(16, 15)); // the toolbar's pictures
 }
 
-// The route the windows give for suggestions and problems exists: a real address set by the
-// distributor, or the manual page, built beside the program; never one under a reserved example
-// domain (RFC 2606), nor empty.
+// The route given for suggestions and problems exists: the distributor's address, or the manual
+// page built beside the program; never an address under a reserved example domain (RFC 2606).
 TEST(Segnalazioni, LaViaIndicataEsiste) {
     const QString via = QStringLiteral(SPINTARO_SEGNALAZIONI);
-    EXPECT_FALSE(via.isEmpty() || via.contains(QStringLiteral("example.")) ||
-                 via.contains(QStringLiteral(".example")))
+    EXPECT_TRUE(via.contains('@') ? !via.contains("example.")
+                                  : via == "man spintaro" && QFileInfo(SPINTARO_MANUALE).size() > 0)
         << via.toStdString();
-    if (!via.contains('@')) {
-        EXPECT_EQ(via, QStringLiteral("man spintaro"));
-        EXPECT_GT(QFileInfo(QStringLiteral(SPINTARO_MANUALE)).size(), 0) << SPINTARO_MANUALE;
-    }
 }
 
 // Every control inside its frame, with an installed font of its kind and size; only the entry
