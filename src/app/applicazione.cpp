@@ -90,7 +90,8 @@ void Applicazione::lavoroNuovo() {
         principale->ricominciaNumerazione();
 }
 
-// The job's parameters and heading go with its layers; their windows show the defaults again.
+// The job's parameters and heading go with its layers; their windows show the defaults again, and
+// the results of the job that is gone leave the results window.
 void Applicazione::lavoroAzzerato() {
     m_lavoro = DatiLavoro{};
     m_risultatiMostrati = false;
@@ -98,6 +99,8 @@ void Applicazione::lavoroAzzerato() {
         parametri->mostraParametri();
     if (auto* intestazione = m_finestre.istanzaDi<IntestazioneWindow>(IdFinestra::Intestazione))
         intestazione->mostraIntestazione();
+    if (auto* risultati = m_finestre.istanzaDi<SpinteProgettoWindow>(IdFinestra::SpinteProgetto))
+        risultati->svuota();
 }
 
 void Applicazione::progettoAperto() {

@@ -7,14 +7,28 @@
 
 namespace spintaro {
 
-Risposta MessaggiQt::mostra(const QString& titolo, const QString& testo, Pulsanti pulsanti) {
-    QMessageBox box(
-        QMessageBox::NoIcon, titolo, QString(testo).replace(QStringLiteral("\r\n"), "\n"),
-        pulsanti == Pulsanti::Ok ? QMessageBox::Ok : QMessageBox::Ok | QMessageBox::Cancel);
-    box.setDefaultButton(QMessageBox::Ok);
+std::unique_ptr<QMessageBox> MessaggiQt::scatola(const QString& titolo, const QString& testo,
+                                                 Pulsanti pulsanti) {
+    QMessageBox::StandardButtons tasti = QMessageBox::Ok;
+    QMessageBox::StandardButton predefinito = QMessageBox::Ok;
     if (pulsanti == Pulsanti::OkAnnulla)
-        box.button(QMessageBox::Cancel)->setText(QStringLiteral("Annulla"));
-    return box.exec() == QMessageBox::Cancel ? Risposta::Annulla : Risposta::Ok;
+        tasti = QMessageBox::Ok | QMessageBox::Cancel;
+    if (pulsanti == Pulsanti::SiNo) {
+        tasti = QMessageBox::Yes | QMessageBox::No;
+        predefinito = QMessageBox::Yes;
+    }
+    auto box = std::make_unique<QMessageBox>(
+        QMessageBox::NoIcon, titolo, QString(testo).replace(QStringLiteral("\r\n"), "\n"), tasti);
+    box->setDefaultButton(predefinito);
+    if (pulsanti == Pulsanti::OkAnnulla)
+        box->button(QMessageBox::Cancel)->setText(QStringLiteral("Annulla"));
+    return box;
+}
+
+Risposta MessaggiQt::mostra(const QString& titolo, const QString& testo, Pulsanti pulsanti) {
+    const int scelta = scatola(titolo, testo, pulsanti)->exec();
+    return scelta == QMessageBox::Cancel || scelta == QMessageBox::No ? Risposta::Annulla
+                                                                      : Risposta::Ok;
 }
 
 void MessaggiQt::beep() {

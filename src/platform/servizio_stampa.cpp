@@ -55,7 +55,7 @@ bool StampaPredefinita::offriPdf(FinestraBase& finestra, const QString& motivo) 
         QStringLiteral("%1: impossibile stampare \"%2\".\r\nSalvare la pagina nel file PDF "
                        "\"%3\" nella cartella di lavoro?")
             .arg(motivo, finestra.windowTitle(), nome);
-    if (m_messaggi.mostra(TitoloApplicazione, domanda, Pulsanti::OkAnnulla) != Risposta::Ok)
+    if (m_messaggi.mostra(TitoloApplicazione, domanda, Pulsanti::SiNo) != Risposta::Si)
         return false;
 
     // The whole document is built in memory, then written in one go: a failed write leaves any

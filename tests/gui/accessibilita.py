@@ -55,6 +55,10 @@ PROGETTO_CONTROLLI = [
     ("Spinte di progetto", "table", "Spinte per combinazione"),
     ("Spinte di progetto", "table", "Strati della combinazione scelta"),
     ("Intestazione del progetto", "text", "Committente")]
+# The outcome and status lines: window, the command that writes one, its description, its start.
+ESITI = [("Parametri di calcolo", "Applica", "Esito", "Parametri applicati"),
+         ("Intestazione del progetto", "Applica", "Esito", "Intestazione applicata"),
+         ("Spinte di progetto", "Aggiorna", "Stato del calcolo", "Calcolato alle ")]
 
 # The report, line by line (C locale: a period as separator): Ka .332925 and .489645, Sv 18 and
 # 75, Sa1 0 and -19.176241, Sa2 5.992647 and 8.733503, by the print patterns.
@@ -135,6 +139,20 @@ def controlla(app, principale):
         f = finestra(app, nome)
         verifica(f is not None and trova(f, ruolo, controllo) is not None,
                  f"{nome}: no {ruolo} {controllo!r}")
+    # An outcome or status line is read by its text after its command.
+    for nome, pulsante, descrizione, inizio in ESITI:
+        f = finestra(app, nome)
+        if f is None or not verifica((p := trova(f, "push button", pulsante)) is not None,
+                                     f"{nome}: no {pulsante!r}"):
+            continue
+        premi(p)
+        nota = attendi(lambda: pyatspi.findDescendant(f, lambda o: o.description == descrizione
+                                                      and o.name.startswith(inizio)), 5)
+        verifica(nota is not None and nota.getRoleName() == "label", f"{nome}: no {inizio!r}")
+        # A label without text would be read by the name of the group around it.
+        muta = pyatspi.findDescendant(f, lambda o: o.getRoleName() == "label" and o.name in (
+            "", o.parent.name) and pyatspi.STATE_SHOWING in o.getState().getStates())
+        verifica(muta is None, f"{nome}: a label without text, read as {muta and muta.name!r}")
     # Saving the project unloads Salva and asks "Nuovo Lavoro?", a window without a caption.
     if (salva := finestra(app, "Salva")) is not None:
         premi(trova(salva, "push button", "Salva"))

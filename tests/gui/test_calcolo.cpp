@@ -6,19 +6,26 @@
 #include "finestre_file_prova.h"
 #include "platform/caratteri.h"
 #include "report/relazione.h"
+#include "ui/calcolo/controlli.h"
 #include "ui/calcolo/parametri_window.h"
 #include "ui/calcolo/spinte_progetto_window.h"
 #include "ui/files/apri_window.h"
 #include "ui/files/intestazione_window.h"
 #include "ui/files/salva_window.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTableWidget>
+#include <algorithm>
+#include <cmath>
 
 namespace spintaro {
 namespace {
@@ -223,16 +230,22 @@ TEST_F(Calcolo, FinestreControlliAlLoroPosto) {
     r->Combinazioni->setCurrentCell(0, 0); // the first row has its layers too
     EXPECT_EQ(r->StratiRiga->rowCount(), 2);
     EXPECT_EQ(r->Combinazioni->verticalScrollBar()->maximum(), 0);
+    EXPECT_EQ(r->Combinazioni->horizontalScrollBar()->maximum(), 0);
     for (const QTableWidget* t : {r->Combinazioni, r->StratiRiga})
         for (int i = 0; i < t->rowCount(); ++i)
             for (int c = 0; c < t->columnCount(); ++c) {
                 const QTableWidgetItem* x = t->item(i, c);
-                EXPECT_GE(t->columnWidth(c), t->fontMetrics().horizontalAdvance(x->text()))
+                const bool nota = t->horizontalHeaderItem(c)->text() == QStringLiteral("Note");
+                // A note wraps within its cell, whole, each word on a line; the rest on one line.
+                const int margini = 2 * (t->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
+                const QRect scritto = t->fontMetrics().boundingRect(
+                    QRect(0, 0, t->columnWidth(c) - (nota ? margini : 0), 1 << 20),
+                    nota ? Qt::TextWordWrap : Qt::TextSingleLine, x->text());
+                EXPECT_TRUE(scritto.width() <= t->columnWidth(c) - (nota ? margini : 0) &&
+                            scritto.height() <= t->rowHeight(i))
                     << x->text().toStdString();
-                const bool testo =
-                    c == 0 || t->horizontalHeaderItem(c)->text() == QStringLiteral("Note");
                 EXPECT_EQ(x->textAlignment() & Qt::AlignHorizontal_Mask,
-                          testo ? Qt::AlignLeft : Qt::AlignRight)
+                          c == 0 || nota ? Qt::AlignLeft : Qt::AlignRight)
                     << x->text().toStdString();
             }
     p->close();
@@ -311,6 +324,49 @@ TEST_F(Calcolo, IRisultatiDiconoQuandoGliStratiSonoCambiati) {
         << r->Stato->text().toStdString();
 }
 
+// "No" to saving before a new job: the results of the job that is gone leave the results window,
+// to a screen reader too, and the status line says why.
+TEST_F(Calcolo, DopoNuovoLeTabelleDeiRisultatiSonoVuote) {
+    SpinteProgettoWindow* r = risultati();
+    ASSERT_EQ(r->Combinazioni->rowCount(), 3);
+    f->new_->trigger();
+    clic(istanza<QWidget>(IdFinestra::Attenzione)->findChild<QPushButton*>("Command1"));
+    for (QTableWidget* t : {r->Combinazioni, r->StratiRiga})
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(t)->tableInterface()->rowCount(), 0);
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(r->Stato)
+                    ->text(QAccessible::Name)
+                    .startsWith("Nessun risultato: il lavoro è nuovo."));
+}
+
+// WCAG 2.x relative luminance (w3.org/TR/WCAG21/#dfn-relative-luminance) and contrast ratio
+// (L1 + 0.05) / (L2 + 0.05); level AA asks 4.5:1 of text (1.4.3).
+double contrasto(const QColor& a, const QColor& b) {
+    auto l = [](const QColor& c) {
+        double somma = 0;
+        for (const auto& [v8, peso] : {std::pair(c.red(), 0.2126), std::pair(c.green(), 0.7152),
+                                       std::pair(c.blue(), 0.0722)}) {
+            const double v = v8 / 255.0;
+            somma += peso * (v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4));
+        }
+        return somma;
+    };
+    return (std::max(l(a), l(b)) + 0.05) / (std::min(l(a), l(b)) + 0.05);
+}
+
+// The grey clauses beside the parameters read at 4.5:1 at least against the window and are not
+// disabled controls. The measure checked first: #767676 on white is 4.54:1, the lightest grey
+// that passes AA on white.
+TEST_F(Calcolo, NoteGrigieLeggibiliControLoSfondo) {
+    EXPECT_NEAR(contrasto(QColor(0x76, 0x76, 0x76), Qt::white), 4.54, 0.005);
+    ParametriWindow* p = parametri();
+    const auto clausole = p->findChildren<QLabel*>(QRegularExpression("^clausola-"));
+    ASSERT_FALSE(clausole.isEmpty());
+    for (const QLabel* l : clausole)
+        EXPECT_TRUE(l->isEnabled() && contrasto(l->palette().color(QPalette::WindowText),
+                                                p->palette().color(QPalette::Window)) >= 4.5)
+            << l->objectName().toStdString();
+}
+
 // Saving with the default parameters removes the parameter file; a broken one stops the Open
 // with its name and line, and the job stays as it was.
 TEST_F(Calcolo, FileDeiParametriRimossoOppureRifiutato) {
@@ -385,6 +441,19 @@ TEST(Traduzioni, IDialoghiStandardInItaliano) {
     for (const auto b : {B::Save, B::Cancel, B::Yes, B::No})
         testi << pulsanti.button(b)->text().remove(QLatin1Char('&'));
     EXPECT_EQ(testi.join('|'), QStringLiteral("Salva|Annulla|Sì|No"));
+}
+
+// A question of the program is answered "Sì" or "No", Esc meaning "No".
+TEST(Traduzioni, UnaDomandaSiRispondeSiONo) {
+    const auto box = MessaggiQt::scatola("Spintaro", "Aprirla?", Pulsanti::SiNo);
+    QStringList testi;
+    for (QAbstractButton* b : box->buttons())
+        testi << b->text().remove(QLatin1Char('&'));
+    testi.sort();
+    EXPECT_EQ(testi.join('|'), QStringLiteral("No|Sì"));
+    box->show();
+    QTest::keyClick(box.get(), Qt::Key_Escape);
+    EXPECT_EQ(box->clickedButton(), box->button(QMessageBox::No));
 }
 
 } // namespace

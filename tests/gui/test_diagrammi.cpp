@@ -87,14 +87,14 @@ TEST_P(Finestra, StampaSalvaENascondeConservandoIlDisegno) {
                     i->text(QAccessible::Name).contains(c.massimo))
             << i->role() << " " << i->text(QAccessible::Name).toStdString();
     }
-    for (const Risposta r : {Risposta::Annulla, Risposta::Ok}) {
+    for (const Risposta r : {Risposta::No, Risposta::Si}) {
         a.messaggi.setNextAnswer(r);
         f->findChild<QAction*>(c.stampa)->trigger();
-        EXPECT_EQ(QFileInfo::exists(pdf), r == Risposta::Ok);
+        EXPECT_EQ(QFileInfo::exists(pdf), r == Risposta::Si);
     }
     const QString testi = a.messaggi.testi().join('|');
     EXPECT_TRUE(testi.count("Nessuna stampante") == 2 && testi.contains("/" + pdf + "»") &&
-                a.messaggi.messaggi()[0].pulsanti == Pulsanti::OkAnnulla && pagine(pdf) == 1 &&
+                a.messaggi.messaggi()[0].pulsanti == Pulsanti::SiNo && pagine(pdf) == 1 &&
                 f->isVisible())
         << testi.toStdString();
     if (c.salva != nullptr) {
@@ -323,7 +323,7 @@ TEST(RelazionePdf, OgniTestoSullaSuaPaginaEntroLaMisuraDelNucleo) {
 }
 
 // The File menu command on the bundled example: the project's name proposed, ".pdf" added unless
-// there in any case, the PDF opened on OK only, a failing write (a folder has the name) said
+// there in any case, the PDF opened on "Sì" only, a failing write (a folder has the name) said
 // why, a cancelled dialog doing nothing; the batch calculator's text the same but for the date.
 TEST(Comando, ScriveApreNonRiesceAnnullaComeIlCalcolatore) {
     InCartella a;
@@ -332,8 +332,8 @@ TEST(Comando, ScriveApreNonRiesceAnnullaComeIlCalcolatore) {
     ASSERT_TRUE(apriProgetto(a.app.servizi(), esempio)); // q = 10 from its parameter file
     ASSERT_TRUE(QDir().mkdir("cartella.pdf"));
     for (const auto& [nome, risposta] :
-         {std::pair("rel", Risposta::Ok), std::pair("due.PDF", Risposta::Annulla),
-          std::pair("cartella.pdf", Risposta::Ok)}) {
+         {std::pair("rel", Risposta::Si), std::pair("due.PDF", Risposta::No),
+          std::pair("cartella.pdf", Risposta::Si)}) {
         a.desktop.rispondi(cartella.filePath(nome));
         a.messaggi.setNextAnswer(risposta);
         a.finestra->relazione->trigger();
@@ -346,7 +346,7 @@ TEST(Comando, ScriveApreNonRiesceAnnullaComeIlCalcolatore) {
                 t.endsWith("Impossibile scrivere la relazione di calcolo «" +
                            cartella.filePath("cartella.pdf") +
                            "»:\r\nesiste già una cartella con questo nome.") &&
-                a.messaggi.messaggi().at(0).pulsanti == Pulsanti::OkAnnulla)
+                a.messaggi.messaggi().at(0).pulsanti == Pulsanti::SiNo)
         << t.toStdString();
     EXPECT_EQ(a.desktop.aperti(), QStringList{cartella.filePath("rel.pdf")});
 

@@ -7,6 +7,7 @@
 #include "platform/pulsante_immagine.h"
 
 #include <QAction>
+#include <QFileInfo>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
@@ -40,7 +41,7 @@ TEST_F(FinestraPrincipale, AlcuniPostiTestiESuggerimenti) {
         {"lab_spinta_unita", QRect(7320, 3000, 495, 255), "kN/m", ""},
         {"btn_Chiudi", QRect(6840, 5400, 975, 375), "&Chiudi", "Chiudi"},
         {"lab_contatto", QRect(1440, 5760, 3735, 255),
-         "Per suggerimenti o problemi: " SPINTARO_CONTACT, ""}};
+         "Per suggerimenti o problemi: " SPINTARO_SEGNALAZIONI, ""}};
     for (const auto& [nome, twips, testo, suggerimento] : posti) {
         SCOPED_TRACE(nome);
         const QWidget* w = f->areaClient()->findChild<QWidget*>(QLatin1String(nome));
@@ -49,6 +50,15 @@ TEST_F(FinestraPrincipale, AlcuniPostiTestiESuggerimenti) {
                   std::tuple(twips, testo, suggerimento));
     }
     EXPECT_EQ(f->Picture4->immagine().size(), QSize(16, 15)); // the toolbar's pictures
+}
+
+// The route given for suggestions and problems exists: the distributor's address, or the manual
+// page built beside the program; never an address under a reserved example domain (RFC 2606).
+TEST(Segnalazioni, LaViaIndicataEsiste) {
+    const QString via = QStringLiteral(SPINTARO_SEGNALAZIONI);
+    EXPECT_TRUE(via.contains('@') ? !via.contains("example.")
+                                  : via == "man spintaro" && QFileInfo(SPINTARO_MANUALE).size() > 0)
+        << via.toStdString();
 }
 
 // Every control inside its frame, with an installed font of its kind and size; only the entry

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Windows hidden by their own close command come back where the user left them, on an X display
-// with openbox (con_display.sh): moved and resized with Alt and a drag (xdotool) as a user does,
-// closed with their own command, opened again through the registry as the main window does.
+// On an X display with openbox (con_display.sh): every window opens whole on a 1024×768 screen;
+// windows hidden by their own close command come back where the user left them, moved and
+// resized with Alt and a drag (xdotool) as a user does, closed with their own command, opened
+// again through the registry as the main window does.
 
 #include "ambiente_prova.h"
 
@@ -10,6 +11,7 @@
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QScreen>
+#include <algorithm>
 #include <utility>
 
 namespace spintaro {
@@ -72,11 +74,13 @@ struct CasoPosto {
 
 const CasoPosto Casi[] = {{"grazie1", IdFinestra::grazie1, "Chiudi", true},
                           {"Sv", IdFinestra::Sv, "chiudi", true},
+                          {"Sa", IdFinestra::Sa, "close", true},
                           {"stampa1", IdFinestra::stampa1, "Esci", false},
-                          {"Esporta", IdFinestra::Esporta, "Annulla", true}};
+                          {"Esporta", IdFinestra::Esporta, "Annulla", true},
+                          {"SpinteProgetto", IdFinestra::SpinteProgetto, "Chiudi", true}};
 class PostoFinestra : public ::testing::TestWithParam<CasoPosto> {};
 
-TEST_P(PostoFinestra, TornaDoveLUtenteLHaLasciata) {
+TEST_P(PostoFinestra, SiApreInteraETornaDoveLUtenteLHaLasciata) {
     const CasoPosto& c = GetParam();
     AmbienteProva a;
     ASSERT_NE(a.avvia(), nullptr);
@@ -85,6 +89,12 @@ TEST_P(PostoFinestra, TornaDoveLUtenteLHaLasciata) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(f) &&
                 attendi([f] { return f->frameGeometry() != f->geometry(); }));
     const QRect prima = cornice(f);
+    // Whole on a 1024×768 screen with a title bar of 32 px (openbox's is thinner): where the
+    // program puts it, or anywhere when the window manager places it.
+    const QRect intera = prima.adjusted(0, 0, 0, std::max(0, 32 - (f->geometry().y() - prima.y())));
+    EXPECT_TRUE(f->testAttribute(Qt::WA_Moved) ? QRect(0, 0, 1024, 768).contains(intera)
+                                               : intera.width() <= 1024 && intera.height() <= 768)
+        << testo(intera);
     // Towards the middle of the screen, so that the window stays on it whole; then resized.
     const QPoint centro = f->screen()->geometry().center();
     const QPoint di(prima.center().x() < centro.x() ? 97 : -97,

@@ -156,7 +156,7 @@ TEST(FinestreInformazioni, GeometriaTestiEChiusura) {
         EXPECT_TRUE(f->fraMainFrame->rect().contains(w->geometry()))
             << w->objectName().toStdString();
     EXPECT_EQ(f->Nome_Programma->text() + "|" + f->Label4->text(),
-              "Spintaro 1.1|Per suggerimenti o problemi " SPINTARO_CONTACT);
+              "Spintaro 1.1|Per suggerimenti o problemi: " SPINTARO_SEGNALAZIONI);
     EXPECT_TRUE(f->Label2->wordWrap() && f->Image1->valida() && g->Picture1->valida() &&
                 f->Nome_Programma->font().pointSizeF() == 32.25 &&
                 f->Nome_Programma->font().bold());

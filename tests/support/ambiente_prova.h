@@ -25,8 +25,8 @@
 
 namespace spintaro {
 
-// Records every box and beep. Boxes with OK and Annulla take their answers from a queue filled
-// with setNextAnswer (OK when it is empty); boxes with OK alone take none.
+// Records every box and beep. Boxes with OK and Annulla, and questions, take their answers from a
+// queue filled with setNextAnswer (OK, or Sì, when it is empty); boxes with OK alone take none.
 class MessaggiRegistrati final : public ServizioMessaggi {
 public:
     struct Messaggio {
@@ -40,8 +40,8 @@ public:
         m_messaggi.push_back({titolo, testo, pulsanti});
         m_testi.append(testo);
         m_eventi.append(testo);
-        return pulsanti == Pulsanti::OkAnnulla && !m_risposte.isEmpty() ? m_risposte.takeFirst()
-                                                                        : Risposta::Ok;
+        return pulsanti != Pulsanti::Ok && !m_risposte.isEmpty() ? m_risposte.takeFirst()
+                                                                 : Risposta::Ok;
     }
     void beep() override { m_eventi.append(Beep); }
 

@@ -134,10 +134,17 @@ void ParametriWindow::aggiungiCampo(const VoceParametro& v, QGridLayout* griglia
     }
     riga_->addStretch();
     griglia->addWidget(valore, riga, 1);
-    griglia->addWidget(new QLabel(q(v.unita)), riga, 2);
-    auto* clausola = new QLabel(q(v.clausola));
-    clausola->setEnabled(false); // a note beside the value, in the disabled colour
-    griglia->addWidget(clausola, riga, 3);
+    // No label where there is no unit or clause: a reader would stop on an empty line.
+    if (!v.unita.empty())
+        griglia->addWidget(new QLabel(q(v.unita)), riga, 2);
+    if (!v.clausola.empty()) {
+        auto* clausola = new QLabel(q(v.clausola));
+        clausola->setObjectName(QStringLiteral("clausola-") + q(v.chiave));
+        QPalette grigio = palette();
+        grigio.setColor(QPalette::WindowText, coloreSecondario(palette()));
+        clausola->setPalette(grigio); // a remark beside the value, grey and readable
+        griglia->addWidget(clausola, riga, 3);
+    }
     // The caption and the control sit in different containers, where a screen reader would
     // not find the one naming the other: the control carries the caption's words itself.
     if (QWidget* w = controlloDi(c)) {

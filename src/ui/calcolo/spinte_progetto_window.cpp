@@ -76,9 +76,19 @@ SpinteProgettoWindow::SpinteProgettoWindow(Servizi& servizi)
                             QStringLiteral("S vert. [kN/m]"), QStringLiteral("di cui acqua [kN/m]"),
                             QStringLiteral("Momento M [kN·m/m]"), QStringLiteral("M/S [m]"),
                             QStringLiteral("γR"), QStringLiteral("Note")});
-    // Room for the three combinations and the four seismic rows of two limit states.
-    Combinazioni->setMinimumHeight(Combinazioni->horizontalHeader()->sizeHint().height() +
-                                   8 * Combinazioni->verticalHeader()->defaultSectionSize());
+    // The notes take the width the numbers leave and wrap there, whole: no "…", no sideways
+    // scrolling; each row as high as its note.
+    const int note = Combinazioni->columnCount() - 1;
+    Combinazioni->setTextElideMode(Qt::ElideNone);
+    Combinazioni->setWordWrap(true);
+    Combinazioni->horizontalHeader()->setSectionResizeMode(note, QHeaderView::Stretch);
+    Combinazioni->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QObject::connect(Combinazioni->horizontalHeader(), &QHeaderView::sectionResized, this,
+                     [this, note](int colonna) {
+                         if (colonna == note)
+                             adattaRighe();
+                     });
+    adattaRighe();
     principale->addWidget(Combinazioni);
 
     TitoloStrati = new QLabel(this);
@@ -215,10 +225,10 @@ void SpinteProgettoWindow::aggiorna() {
     QStringList avvisi;
     for (const std::string& a : r.avvisi)
         avvisi << QStringLiteral("Avviso: ") + QString::fromStdString(a);
-    Avvisi->setText(avvisi.join(QLatin1Char('\n')));
-    Avvisi->setVisible(!avvisi.isEmpty());
+    scriviNota(Avvisi, avvisi.join(QLatin1Char('\n')));
     riempi(Combinazioni, righe, Combinazioni->columnCount() - 1);
-    Stato->setText(m_statoCalcolo);
+    adattaRighe();
+    scriviNota(Stato, m_statoCalcolo);
     // The first governing row (the static one) is selected first; without one, the first row.
     int scelta = righe.empty() ? -1 : 0;
     for (std::size_t i = 0; i < r.righe.size() && r.ok && scelta <= 0; ++i)
@@ -227,6 +237,31 @@ void SpinteProgettoWindow::aggiorna() {
     if (scelta >= 0)
         Combinazioni->setCurrentCell(scelta, 0);
     mostraStrati(scelta);
+}
+
+void SpinteProgettoWindow::adattaRighe() {
+    Combinazioni->resizeRowsToContents();
+    // Every row in view: at least the three combinations and the four seismic rows of two limit
+    // states on a line each, and as many lines as the notes take.
+    int alto =
+        Combinazioni->horizontalHeader()->sizeHint().height() + 2 * Combinazioni->frameWidth();
+    const int riga = Combinazioni->verticalHeader()->defaultSectionSize();
+    for (int r = 0; r < std::max(Combinazioni->rowCount(), 7); ++r)
+        alto += r < Combinazioni->rowCount() ? Combinazioni->rowHeight(r) : riga;
+    Combinazioni->setMinimumHeight(alto);
+}
+
+void SpinteProgettoWindow::svuota() {
+    m_calcolato = fotografia();
+    m_cambiato = false;
+    m_strati.clear();
+    m_coefficienti.clear();
+    m_statoCalcolo = QStringLiteral("Nessun risultato: il lavoro è nuovo. Inserire gli strati e "
+                                    "premere Aggiorna.");
+    riempi(Combinazioni, {});
+    mostraStrati(-1);
+    scriviNota(Avvisi, {});
+    scriviNota(Stato, m_statoCalcolo);
 }
 
 void SpinteProgettoWindow::mostraStrati(int riga) {
@@ -246,10 +281,11 @@ void SpinteProgettoWindow::controllaCambiamenti() {
     if (cambiato == m_cambiato)
         return;
     m_cambiato = cambiato;
-    Stato->setText(cambiato ? m_statoCalcolo + QStringLiteral("\nGli strati, il sovraccarico o i "
-                                                              "parametri sono cambiati dopo il "
-                                                              "calcolo: premere Aggiorna.")
-                            : m_statoCalcolo);
+    scriviNota(Stato, cambiato
+                          ? m_statoCalcolo + QStringLiteral("\nGli strati, il sovraccarico o i "
+                                                            "parametri sono cambiati dopo il "
+                                                            "calcolo: premere Aggiorna.")
+                          : m_statoCalcolo);
 }
 
 void SpinteProgettoWindow::showEvent(QShowEvent* evento) {

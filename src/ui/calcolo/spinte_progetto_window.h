@@ -30,6 +30,8 @@ public:
 
     // Computes the job as it stands now and shows it.
     void aggiorna();
+    // A new job: the tables emptied, and the status line says why.
+    void svuota();
 
     QLabel* Stato = nullptr;
 
@@ -57,6 +59,8 @@ private:
     Fotografia fotografia() const;
     void controllaCambiamenti();
     void mostraStrati(int riga);
+    // Each row of the combinations as high as its note wrapped, and all of them in view.
+    void adattaRighe();
 
     Fotografia m_calcolato;
     QString m_statoCalcolo;

@@ -70,7 +70,7 @@ void comandoRelazione(Servizi& servizi, QWidget* genitore) {
     const QString domanda = QStringLiteral("La relazione di calcolo è stata salvata nel file "
                                            "«%1».\r\nAprirla con il visualizzatore di PDF?")
                                 .arg(percorsoPerMessaggio(nome));
-    if (servizi.messaggi.mostra(TitoloApplicazione, domanda, Pulsanti::OkAnnulla) != Risposta::Ok)
+    if (servizi.messaggi.mostra(TitoloApplicazione, domanda, Pulsanti::SiNo) != Risposta::Si)
         return;
     if (!servizi.desktop.apriDocumento(QFileInfo(nome).absoluteFilePath()))
         servizi.messaggi.mostra(TitoloApplicazione,

@@ -14,7 +14,7 @@ SaWindow::SaWindow(Servizi& servizi)
     save = v.salva;
     print = v.stampa;
     close = v.chiudi;
-    move(m_twips.px(4590), m_twips.px(4800));
+    move(m_twips.px(4590), m_twips.px(4200));
 }
 
 QString SaWindow::descrizione() const {

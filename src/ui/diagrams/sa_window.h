@@ -6,7 +6,8 @@
 namespace spintaro {
 
 // The active-pressure diagram "Sa": resizable, client area 10305 × 6345 twips, placed at 4590,
-// 4800 twips. Drawn once by its load step.
+// 4200 twips, where it fits a 1024×768 screen whole with a title bar of 32 px. Drawn once by its
+// load step.
 class SaWindow final : public FinestraDiagramma {
     Q_OBJECT
 

@@ -73,9 +73,9 @@ FrmSplashWindow::FrmSplashWindow(Servizi& servizi)
                                       "il metodo di Spintaro."),
                        360, 3480, 3495, 495, font());
     Label2->setWordWrap(true);
-    Label4 =
-        etichetta("Label4", QStringLiteral("Per suggerimenti o problemi ") + indirizzoContatto(),
-                  240, 4080, 2175, 375, font());
+    Label4 = etichetta("Label4",
+                       QStringLiteral("Per suggerimenti o problemi: ") + indirizzoSegnalazioni(),
+                       240, 4080, 2175, 375, font());
     Label4->setWordWrap(true);
     Label3 = etichetta("Label3", indirizzoWeb(), 3120, 4200, 2895, 255, font());
 

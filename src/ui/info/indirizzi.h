@@ -5,10 +5,11 @@
 
 namespace spintaro {
 
-// The contact and web addresses shown by the program, set when it is built (a distributor puts
-// the real ones; the defaults lie under a reserved example domain).
-inline QString indirizzoContatto() {
-    return QStringLiteral(SPINTARO_CONTACT);
+// Where the program sends a user with a suggestion or a problem, and its web address, set when it
+// is built: the distributor's address, else the manual page (see CMakeLists.txt); the web
+// address's default lies under a reserved example domain.
+inline QString indirizzoSegnalazioni() {
+    return QStringLiteral(SPINTARO_SEGNALAZIONI);
 }
 inline QString indirizzoWeb() {
     return QStringLiteral(SPINTARO_WEB);

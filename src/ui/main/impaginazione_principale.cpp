@@ -150,7 +150,7 @@ constexpr ControlloPrincipale Controlli[] = {
     {"btn_Chiudi",             Pulsante,    Client, 6840, 5400,  975,  375, Arial,
         "&Chiudi", "Chiudi", "", "", &W::btn_Chiudi},
     {"lab_contatto",           Etichetta,   Client, 1440, 5760, 3735,  255, Arial,
-        "Per suggerimenti o problemi: " SPINTARO_CONTACT, "", "", "", &W::lab_contatto},
+        "Per suggerimenti o problemi: " SPINTARO_SEGNALAZIONI, "", "", "", &W::lab_contatto},
 };
 // clang-format on
 
