@@ -67,10 +67,10 @@ std::optional<RiquadroDiagramma> disegnaDiagramma(Impaginatore& p, const Diagram
         comprendi(0, d.spinta->z);
     const auto scalaZ = finiti ? scalaAsse(zmin, zmax) : std::nullopt;
     auto sezione = [&](double altezzaSeguito) {
-        if (d.sezione.empty())
-            p.assicura(altezzaSeguito);
-        else
+        if (!d.sezione.empty())
             p.intestazione(d.sezione, altezzaSeguito);
+        // The block starts here; below a heading it fits, the heading having asked for its room.
+        p.assicura(altezzaSeguito);
     };
     if (!finiti || !scalaZ) {
         sezione(2 * altezzaRiga(Carattere::Corpo));
