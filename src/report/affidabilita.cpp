@@ -14,8 +14,6 @@ namespace {
 
 constexpr std::string_view Licenza =
     "GPL-3.0-or-later (GNU General Public License, versione 3 o successiva): software libero";
-constexpr std::string_view Autori = "The Spintaro authors";
-constexpr std::string_view DocumentoValidazione = "docs/validazione.md";
 
 // "Voce: valore" lines, wrapped, the empty values left out.
 void voci(Impaginatore& p, std::initializer_list<std::pair<std::string_view, std::string>> righe) {
@@ -89,15 +87,19 @@ void SezioniAnalisiECodice(Impaginatore& p, const DatiRelazione& dati, bool prog
                     capitolo(capitoloGiudizio) + ".",
                 Carattere::Corpo);
 
+    // What is known of the code: its name and version, its licence, where the installed program
+    // keeps its validation document (in the build, the source's own copy).
+    const std::string& cartella = dati.codice.cartella;
+    const std::string documento =
+        cartella.empty() ? "docs/validazione.md e docs/validazione.pdf nel codice sorgente"
+                         : cartella + "/validazione.md e " + cartella + "/validazione.pdf";
     p.intestazione("Codice di calcolo", 3 * altezzaRiga(Carattere::Corpo));
     voci(p, {{"Programma", dati.programma},
-             {"Autori", std::string(Autori)},
              {"Licenza", std::string(Licenza)},
-             {"Codice sorgente", dati.codice.sorgente},
              {"Documento di validazione",
-              std::string(DocumentoValidazione) + " nel codice sorgente" +
-                  (dati.codice.validazione.empty() ? std::string()
-                                                   : ", versione " + dati.codice.validazione)}});
+              documento + (dati.codice.validazione.empty()
+                               ? std::string()
+                               : ", versione " + dati.codice.validazione)}});
     p.avanza(1.5);
     p.paragrafo("Il documento di validazione descrive la teoria, gli algoritmi e il campo "
                 "d'impiego del programma e risolve casi prova commentati, ciascuno con il file "

@@ -2,9 +2,9 @@
 #pragma once
 
 // What NTC 2018 §10.2 asks of a report made with a computer code, besides its results: the kind
-// of analysis, the code used (title, authors, version, licence, where its source and its
-// validation document are), and a reasoned judgement of the results supported by an independent
-// simplified check, which the report computes itself.
+// of analysis, the code used (title, version, licence, where its validation document is), and a
+// reasoned judgement of the results supported by an independent simplified check, which the
+// report computes itself.
 
 #include "model/modulo1.h"
 #include "report/dati_relazione.h"

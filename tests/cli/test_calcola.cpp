@@ -572,13 +572,15 @@ TEST_P(Relazione, IlPdfRilettoDiceCioCheIlCalcoloDà) {
     const std::size_t versione = documento.find(riga);
     ASSERT_NE(versione, npos);
     const std::size_t inizio = versione + riga.size();
-    EXPECT_NE(unito.find("Documento di validazione: docs/validazione.md nel codice sorgente, "
-                         "versione " +
+    EXPECT_NE(unito.find("Documento di validazione: docs/validazione.md e docs/validazione.pdf "
+                         "nel codice sorgente, versione " +
                          documento.substr(inizio, documento.find(" (", inizio) - inizio)),
               npos);
     for (const char* t : {"Tipo di analisi", "Codice di calcolo", "Licenza: GPL-3.0-or-later",
-                          "Codice sorgente: http", "5. Giudizio di accettabilità dei risultati"})
+                          "5. Giudizio di accettabilità dei risultati"})
         EXPECT_NE(unito.find(t), npos) << t;
+    for (const char* t : {"Autori", "Codice sorgente", "example.org"})
+        EXPECT_EQ(unito.find(t), npos) << t;
     for (const std::string& t : c.presenti)
         EXPECT_NE(unito.find(t), npos) << t;
     for (const std::string& t : c.assenti)

@@ -474,7 +474,12 @@ TEST(Pagine, SezioniDelleNtcEGiudizioDeiRisultati) {
         const RisultatoProgetto r = CalcolaSpinteProgetto(c.m, parametri);
         DatiRelazione d = dati();
         d.intestazione = &intestazione;
-        d.codice = {"https://esempio.invalid/spintaro", "9.9 del 01/01/2030"};
+        // The installed program names its documentation folder; from its build, the source's.
+        d.codice = {c.progetto ? "" : "/usr/share/doc/spintaro", "9.9 del 01/01/2030"};
+        const std::string documento =
+            c.progetto ? "docs/validazione.md e docs/validazione.pdf nel codice sorgente"
+                       : "/usr/share/doc/spintaro/validazione.md e "
+                         "/usr/share/doc/spintaro/validazione.pdf";
         if (c.progetto) {
             d.parametri = &parametri;
             d.risultati = &r;
@@ -487,16 +492,19 @@ TEST(Pagine, SezioniDelleNtcEGiudizioDeiRisultati) {
         std::replace(unito.begin(), unito.end(), '\n', ' ');
         SCOPED_TRACE(c.attesi.front());
         std::size_t dove = 0;
-        for (const char* ordine :
-             {"Committente: Comune di Prova", "Opera: Muro di via Roma",
-              "Progetto: ", "Tipo di analisi", "Codice di calcolo", "Licenza: GPL-3.0-or-later",
-              "Codice sorgente: https://esempio.invalid/spintaro",
-              "docs/validazione.md nel codice sorgente, versione 9.9 del 01/01/2030", "1. Dati",
-              "Giudizio di accettabilit\xC3\xA0"}) {
+        for (const std::string& ordine :
+             {std::string("Committente: Comune di Prova"), std::string("Opera: Muro di via Roma"),
+              std::string("Progetto: "), std::string("Tipo di analisi"),
+              std::string("Codice di calcolo"), std::string("Programma: Spintaro 1.1.0"),
+              std::string("Licenza: GPL-3.0-or-later"),
+              "Documento di validazione: " + documento + ", versione 9.9 del 01/01/2030",
+              std::string("1. Dati"), std::string("Giudizio di accettabilit\xC3\xA0")}) {
             dove = unito.find(ordine, dove);
             EXPECT_NE(dove, std::string::npos) << ordine;
         }
-        EXPECT_EQ(unito.find("Localit\xC3\xA0:"), std::string::npos);
+        // Nothing that is not known: no authors, no address.
+        for (const char* assente : {"Localit\xC3\xA0:", "Autori", "Codice sorgente", "http"})
+            EXPECT_EQ(unito.find(assente), std::string::npos) << assente;
         for (const std::string& a : c.attesi)
             EXPECT_NE(unito.find(a, unito.find("4. Diagrammi")), std::string::npos) << a;
         EXPECT_EQ(unito.find("capitolo 5 d\xC3\xA0") != std::string::npos, c.progetto);
