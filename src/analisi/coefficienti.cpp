@@ -97,7 +97,8 @@ std::optional<Coefficiente> CoefficienteSpinta(StatoTerreno stato, Teoria teoria
     if (beta != 0)
         return rankineInclinato(attiva, fi, beta, a);
     if (a == ConversioneAngoli::PiEsatto) {
-        const double t = std::tan(std::numbers::pi / 4 + (attiva ? -1 : 1) * RadiantiCon(fi, a) / 2);
+        const double t =
+            std::tan(std::numbers::pi / 4 + (attiva ? -1 : 1) * RadiantiCon(fi, a) / 2);
         return finito({.k = t * t, .kh = t * t});
     }
     // The layer computation's own rule: tan²(3.14/4 ∓ φ/2).

@@ -29,7 +29,8 @@ std::string capitolo(int n) {
 }
 
 std::string limiti(const std::string& decimale) {
-    return TestoValore(RapportoMinimo, 2, decimale) + " e " + TestoValore(RapportoMassimo, 2, decimale);
+    return TestoValore(RapportoMinimo, 2, decimale) + " e " +
+           TestoValore(RapportoMassimo, 2, decimale);
 }
 
 // The ratio of the check to the program's value as the table shows it.
@@ -52,8 +53,8 @@ std::string fraseGiudizio(Giudizio g, double stima, double programma, const Nomi
     };
     const double r = programma != 0 ? stima / programma : 0;
     const std::string quoziente = nomi.stima + "/" + nomi.programma + " = " + v(r);
-    const std::string differenza = "la differenza (" + std::string(r >= 1 ? "+" : "") +
-                                   v(100 * (r - 1), 1) + " %)";
+    const std::string differenza =
+        "la differenza (" + std::string(r >= 1 ? "+" : "") + v(100 * (r - 1), 1) + " %)";
     const std::string spiega =
         "; il progettista deve esaminarla prima di accettare i risultati (per esempio una "
         "coesione rilevante, strati molto diversi tra loro o una falda che non sta alla base "
@@ -116,8 +117,11 @@ void controlloProgetto(Impaginatore& p, const StimaOmogenea& s, double q,
             "eq/\xCE\xB3\xCF\x86\xE2\x80\xB2), \xCE\xB3"
             "eq,d = \xCE\xB3"
             "eq/\xCE\xB3\xCE\xB3, " +
-            attrito + ", \xCE\xB2 = " + v(parametri.beta, 2) + "\xC2\xB0, Kh la componente "
-            "orizzontale di " + k + "; Seq,d = \xCE\xB3G1\xC2\xB7[Kh\xC2\xB7(\xCE\xB3"
+            attrito + ", \xCE\xB2 = " + v(parametri.beta, 2) +
+            "\xC2\xB0, Kh la componente "
+            "orizzontale di " +
+            k +
+            "; Seq,d = \xCE\xB3G1\xC2\xB7[Kh\xC2\xB7(\xCE\xB3"
             "eq,d\xC2\xB7H\xC2\xB2/2 \xE2\x88\x92 \xCE\xB3w\xC2\xB7Hw\xC2\xB2/2) + "
             "\xCE\xB3w\xC2\xB7Hw\xC2\xB2/2] + \xCE\xB3Q\xC2\xB7Kh\xC2\xB7q\xC2\xB7H, "
             "con gli stessi limiti del rapporto." +
@@ -142,8 +146,7 @@ void controlloProgetto(Impaginatore& p, const StimaOmogenea& s, double q,
              {"Programma Sd (capitolo 5, " + r.nome + ")", v(r.spinta), "kN/m"},
              {"Rapporto Seq,d/Sd", rapporto(g, d->spinta, r.spinta, decimale), ""}});
     p.avanza(4);
-    p.paragrafo(fraseGiudizio(g, d->spinta, r.spinta, {"Seq,d", "Sd"}, decimale),
-                Carattere::Corpo);
+    p.paragrafo(fraseGiudizio(g, d->spinta, r.spinta, {"Seq,d", "Sd"}, decimale), Carattere::Corpo);
 }
 
 } // namespace

@@ -110,8 +110,9 @@ TEST(PagineLegate, NessunaPaginaFinisceConUnTitolo) {
                     if (t->carattere != Carattere::Piccolo && (!ultimo || t->y >= ultimo->y))
                         ultimo = t;
                 ASSERT_NE(ultimo, nullptr);
-                EXPECT_FALSE(ultimo->carattere == Carattere::Intestazione ||
-                             (ultimo->carattere == Carattere::Corpo && ultimo->testo.ends_with(':')))
+                EXPECT_FALSE(
+                    ultimo->carattere == Carattere::Intestazione ||
+                    (ultimo->carattere == Carattere::Corpo && ultimo->testo.ends_with(':')))
                     << "«" << ultimo->testo << "» alone at the foot of page " << i + 1 << " of "
                     << n << " layers";
                 ++pagine;
