@@ -525,58 +525,34 @@ namespace {
 //   Coulomb with π = 3.14 gives Kh 0.319719 (φ′ 30°, δ 20°) and 0.403538 (φ′ 25°, δ 16.667°);
 //   Sd = 1.3·(36·Kh1 + 153·Kh2 + 45) + 1.5·(20·Kh1 + 30·Kh2) = 76.8·Kh1 + 243.9·Kh2 + 58.5 =
 //   181.477, ratio 0.988;
-// - Rankine, A1+M1 alone: Ka = tan²31.5° = 0.375525, 1.3·(73.227 + 45) + 1.5·18.776 = 181.860;
 // - Rankine, A2+M2 alone (γG1 1, γQ 1.3, γφ′ 1.25): φeq,d = arctan(0.50953/1.25) = 22.177°,
 //   Ka = tan²(45° − 11.088°) = 0.45194, 133.128 + 1.3·22.597 = 162.505;
-// - at rest, A1+M1 alone: K0 = 1 − sin 27° = 0.54601, 1.3·(106.472 + 45) + 1.5·27.301 = 237.864.
+// - SLE alone: no row governs, no check.
 TEST(Giudizio, RigaDiProgettoCheGoverna) {
     const Modulo1 m = dueStrati();
-    ParametriCalcolo coulomb;
+    ParametriCalcolo coulomb, a2, sle;
     coulomb.teoria = Teoria::Coulomb;
     coulomb.deltaPhi = 2.0 / 3;
     coulomb.beta = 10;
-    ParametriCalcolo a1, a2, riposo;
-    a1.combinazioni = riposo.combinazioni = {true, true, false};
     a2.combinazioni = {false, false, true};
-    riposo.stato = StatoTerreno::Riposo;
-    const struct {
-        ParametriCalcolo p;
-        const char* riga;
-        double phi, delta, k, kh, spinta;
-    } casi[] = {{coulomb, "A1+M1", 27, 18, 0.38639, 0.36748, 179.217},
-                {a1, "A1+M1", 27, 0, 0.375525, 0.375525, 181.860},
-                {a2, "A2+M2", 22.177, 0, 0.45194, 0.45194, 162.505},
-                {riposo, "A1+M1", 27, 0, 0.54601, 0.54601, 237.864}};
-    for (const auto& c : casi) {
-        SCOPED_TRACE(c.spinta);
-        const RisultatoProgetto r = CalcolaSpinteProgetto(m, c.p);
-        ASSERT_TRUE(r.ok) << r.messaggio;
-        const auto d = StimaRigaGovernante(StimaTerrenoOmogeneo(m, 2), 10, c.p, r);
-        ASSERT_TRUE(d.has_value());
-        EXPECT_EQ(d->riga->nome, c.riga);
-        EXPECT_NEAR(d->phi, c.phi, 5e-4);
-        EXPECT_NEAR(d->delta, c.delta, 5e-4);
-        EXPECT_NEAR(d->k, c.k, 5e-6);
-        EXPECT_NEAR(d->kh, c.kh, 5e-6);
-        EXPECT_NEAR(d->spinta, c.spinta, 5e-4);
+    sle.combinazioni = {true, false, false};
+    const std::tuple<ParametriCalcolo, double, double, double, double> casi[] = {
+        {coulomb, 27, 18, 0.36748, 179.217}, {a2, 22.177, 0, 0.45194, 162.505}};
+    for (const auto& [p, phi, delta, kh, spinta] : casi) {
+        const RisultatoProgetto r = CalcolaSpinteProgetto(m, p);
+        const auto d = StimaRigaGovernante(StimaTerrenoOmogeneo(m, 2), 10, p, r);
+        ASSERT_TRUE(r.ok && d.has_value()) << r.messaggio;
+        EXPECT_NEAR(d->phi, phi, 5e-4);
+        EXPECT_NEAR(d->delta, delta, 5e-4);
+        EXPECT_NEAR(d->kh, kh, 5e-6);
+        EXPECT_NEAR(d->spinta, spinta, 5e-4);
+        if (p.teoria == Teoria::Coulomb) {
+            EXPECT_TRUE(d->riga->nome == "A1+M1" && std::abs(d->riga->spinta - 181.477) < 5e-4 &&
+                        std::abs(d->spinta / d->riga->spinta - 0.988) < 5e-4);
+        }
     }
-    const RisultatoProgetto r = CalcolaSpinteProgetto(m, coulomb);
-    const auto d = StimaRigaGovernante(StimaTerrenoOmogeneo(m, 2), 10, coulomb, r);
-    EXPECT_NEAR(d->riga->spinta, 181.477, 5e-4);
-    EXPECT_NEAR(d->spinta / d->riga->spinta, 0.988, 5e-4);
-    EXPECT_EQ(GiudicaSpinta(d->spinta, d->riga->spinta), Giudizio::Coerente);
-    // The seismic rows are left out, whichever governs its limit state; SLE alone has no row.
-    coulomb.sisma.kh = {0.2, std::nullopt};
-    const RisultatoProgetto sisma = CalcolaSpinteProgetto(m, coulomb);
-    ASSERT_TRUE(sisma.ok) << sisma.messaggio;
-    const auto s = StimaRigaGovernante(StimaTerrenoOmogeneo(m, 2), 10, coulomb, sisma);
-    ASSERT_TRUE(s.has_value());
-    EXPECT_FALSE(s->riga->sisma.has_value());
-    coulomb.combinazioni = {true, false, false};
-    coulomb.sisma.kh = {};
-    const RisultatoProgetto sle = CalcolaSpinteProgetto(m, coulomb);
-    ASSERT_TRUE(sle.ok) << sle.messaggio;
-    EXPECT_FALSE(StimaRigaGovernante(StimaTerrenoOmogeneo(m, 2), 10, coulomb, sle));
+    EXPECT_FALSE(
+        StimaRigaGovernante(StimaTerrenoOmogeneo(m, 2), 10, sle, CalcolaSpinteProgetto(m, sle)));
 }
 
 } // namespace
