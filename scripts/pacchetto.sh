@@ -88,7 +88,8 @@ SPINTARO_APP_ID=$id chroot "$sistema" /bin/bash -euo pipefail -c '
     for f in /usr/bin/spintaro /usr/share/applications/$id.desktop \
              /usr/share/mime/packages/$id.xml /usr/share/metainfo/$id.metainfo.xml \
              /usr/share/icons/hicolor/scalable/apps/$id.svg \
-             /usr/share/icons/hicolor/32x32/apps/$id.png /usr/share/doc/spintaro/copyright; do
+             /usr/share/icons/hicolor/32x32/apps/$id.png /usr/share/doc/spintaro/copyright \
+             /usr/share/doc/spintaro/validazione.md /usr/share/doc/spintaro/validazione.pdf; do
         [ -e "$f" ] || { echo "manca $f"; exit 1; }
     done
     pagina=$(man -P cat spintaro-calcola 2>&1 || true)

@@ -30,7 +30,7 @@ double arccos(double rapporto) {
 // of corresponding states: c′ acts as an all-round pressure c′·cot φ′ (the wall adhesion taken
 // as c′·tan δ / tan φ′); with the active sign change it is (1 − Kn)·cot φ′, subtracted.
 std::optional<CoefficientiAnnessoC> CoefficientiAnnessoCDi(bool attiva, double fi, double delta,
-                                                           double beta) {
+                                                           double beta, ConversioneAngoli a) {
     if (!std::isfinite(fi) || !std::isfinite(delta) || !std::isfinite(beta))
         return std::nullopt;
     if (fi < 0 || fi >= 90 || delta < 0 || delta > fi || std::abs(beta) > fi)
@@ -43,9 +43,9 @@ std::optional<CoefficientiAnnessoC> CoefficientiAnnessoCDi(bool attiva, double f
     }
     const double theta = 0; // vertical wall
     const double segno = attiva ? -1.0 : 1.0;
-    const double f = segno * Radianti(fi);
-    const double d = segno * Radianti(delta);
-    const double b = Radianti(beta);
+    const double f = segno * RadiantiCon(fi, a);
+    const double d = segno * RadiantiCon(delta, a);
+    const double b = RadiantiCon(beta, a);
     const double sf = std::sin(f);
     // The ratios are exactly ±1 at the ends of the range (δ = φ′, β = ±φ′), not 1 ± an ulp.
     const double rw = delta == fi ? 1.0 : std::sin(d) / sf;

@@ -4,7 +4,10 @@
 // Earth-pressure coefficients by the numerical procedure of EN 1997-1:2004 Annex C.2: curved
 // failure surfaces (two Rankine zones joined by a logarithmic-spiral fan), here for a vertical
 // wall. Every angle is in degrees and goes through the program's one conversion (Radianti,
-// π = 3.14); π itself appears only where an inverse cosine returns it.
+// π = 3.14), or the exact π when the caller asks (angoli.h); π itself appears only where an
+// inverse cosine returns it.
+
+#include "analisi/angoli.h"
 
 #include <optional>
 
@@ -19,10 +22,12 @@ struct CoefficientiAnnessoC {
 
 // fi = φ′d, delta = δ (same sign convention as φ′, 0 ≤ δ ≤ φ′d), beta = slope of the backfill
 // surface (positive when the ground rises away from the wall), all in degrees, converted with the
-// program's one rule `Radianti` (model/calcolo.h: degrees × 3.14 / 180). Empty outside the
+// program's one rule `Radianti` (model/calcolo.h: degrees × 3.14 / 180) or, with a, the exact
+// π. Empty outside the
 // procedure's range: φ′d = 0 with β ≠ 0, |β| > φ′d, δ < 0 or δ > φ′d, φ′d ≥ 90 or < 0, a
 // non-finite argument or a non-finite result.
-std::optional<CoefficientiAnnessoC> CoefficientiAnnessoCDi(bool attiva, double fi, double delta,
-                                                           double beta);
+std::optional<CoefficientiAnnessoC>
+CoefficientiAnnessoCDi(bool attiva, double fi, double delta, double beta,
+                       ConversioneAngoli a = ConversioneAngoli::Programma);
 
 } // namespace spintaro

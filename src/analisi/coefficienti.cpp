@@ -6,6 +6,7 @@
 #include "text/testi_numerici.h"
 
 #include <cmath>
+#include <numbers>
 
 namespace spintaro {
 
@@ -19,9 +20,10 @@ std::optional<Coefficiente> finito(Coefficiente c) {
 
 // Rankine on a backfill sloping at β (Rankine 1857; e.g. Craig's Soil Mechanics, §11.2): the
 // pressure is parallel to the surface. With β = 0 these are tan²(π/4 ∓ φ/2).
-std::optional<Coefficiente> rankineInclinato(bool attiva, double fi, double beta) {
-    const double cb = std::cos(Radianti(beta));
-    const double cf = std::cos(Radianti(fi));
+std::optional<Coefficiente> rankineInclinato(bool attiva, double fi, double beta,
+                                             ConversioneAngoli a) {
+    const double cb = std::cos(RadiantiCon(beta, a));
+    const double cf = std::cos(RadiantiCon(fi, a));
     const double d = cb * cb - cf * cf;
     if (d < 0)
         return std::nullopt;
@@ -34,8 +36,9 @@ std::optional<Coefficiente> rankineInclinato(bool attiva, double fi, double beta
 //   Ka = cos²φ / (cos δ·[1 + √(sin(φ+δ)·sin(φ−β) / (cos δ·cos β))]²)
 //   Kp = cos²φ / (cos δ·[1 − √(sin(φ+δ)·sin(φ+β) / (cos δ·cos β))]²)
 // the coefficients of the thrust inclined at δ to the normal of the wall.
-std::optional<Coefficiente> coulomb(bool attiva, double fi, double delta, double beta) {
-    const double f = Radianti(fi), d = Radianti(delta), b = Radianti(beta);
+std::optional<Coefficiente> coulomb(bool attiva, double fi, double delta, double beta,
+                                    ConversioneAngoli a) {
+    const double f = RadiantiCon(fi, a), d = RadiantiCon(delta, a), b = RadiantiCon(beta, a);
     const double cf = std::cos(f), cd = std::cos(d);
     const double rapporto = std::sin(f + d) * std::sin(attiva ? f - b : f + b) / (cd * std::cos(b));
     if (rapporto < 0)
@@ -54,21 +57,23 @@ double Gradi(double radianti) {
     return radianti * 180.0 / PiGreco;
 }
 
-double AttritoDiProgetto(double fi, double gammaPhi) {
+double AttritoDiProgetto(double fi, double gammaPhi, ConversioneAngoli a) {
     // Not a guard of arithmetic: arctan(tan φ′) in degrees is φ′ only to within its last bits.
     if (gammaPhi == 1.0)
         return fi;
-    return Gradi(std::atan(std::tan(Radianti(fi)) / gammaPhi));
+    return GradiCon(std::atan(std::tan(RadiantiCon(fi, a)) / gammaPhi), a);
 }
 
 std::optional<Coefficiente> CoefficienteSpinta(StatoTerreno stato, Teoria teoria, double fi,
-                                               double delta, double beta, double ocr) {
+                                               double delta, double beta, double ocr,
+                                               ConversioneAngoli a) {
     switch (stato) {
     case StatoTerreno::Riposo: {
         // EN 1997-1 §9.5.2 (9.1) and (9.2): K0 = (1 − sin φ′)·√OCR, times (1 + sin β) on a slope.
-        const double k = (1 - std::sin(Radianti(fi))) * std::sqrt(ocr) *
-                         (beta == 0 ? 1.0 : 1 + std::sin(Radianti(beta)));
-        const auto kp = CoefficienteSpinta(StatoTerreno::Passiva, Teoria::Rankine, fi, 0, beta, 1);
+        const double k = (1 - std::sin(RadiantiCon(fi, a))) * std::sqrt(ocr) *
+                         (beta == 0 ? 1.0 : 1 + std::sin(RadiantiCon(beta, a)));
+        const auto kp =
+            CoefficienteSpinta(StatoTerreno::Passiva, Teoria::Rankine, fi, 0, beta, 1, a);
         if (kp && k > kp->kh)
             return Coefficiente{.k = kp->kh, .kh = kp->kh, .limitato = true};
         return finito({.k = k, .kh = k});
@@ -79,7 +84,7 @@ std::optional<Coefficiente> CoefficienteSpinta(StatoTerreno stato, Teoria teoria
     }
     const bool attiva = stato == StatoTerreno::Attiva;
     if (teoria == Teoria::AnnessoC) {
-        const auto c = CoefficientiAnnessoCDi(attiva, fi, delta, beta);
+        const auto c = CoefficientiAnnessoCDi(attiva, fi, delta, beta, a);
         if (!c)
             return std::nullopt;
         return finito({.k = c->kGamma, .kh = c->kGamma, .inclinazione = delta, .kc = c->kc});
@@ -88,9 +93,14 @@ std::optional<Coefficiente> CoefficienteSpinta(StatoTerreno stato, Teoria teoria
     // reduces to tan²(45° ∓ φ/2) only with the exact π, so that case takes the layer rule below
     // and the two theories give the same number where physics says they agree.
     if (teoria == Teoria::Coulomb && (delta != 0 || beta != 0))
-        return coulomb(attiva, fi, delta, beta);
+        return coulomb(attiva, fi, delta, beta, a);
     if (beta != 0)
-        return rankineInclinato(attiva, fi, beta);
+        return rankineInclinato(attiva, fi, beta, a);
+    if (a == ConversioneAngoli::PiEsatto) {
+        const double t =
+            std::tan(std::numbers::pi / 4 + (attiva ? -1 : 1) * RadiantiCon(fi, a) / 2);
+        return finito({.k = t * t, .kh = t * t});
+    }
     // The layer computation's own rule: tan²(3.14/4 ∓ φ/2).
     Strato s;
     s.AttritoInterno = fi;

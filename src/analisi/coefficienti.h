@@ -2,8 +2,10 @@
 #pragma once
 
 // The earth-pressure coefficients of the design calculation, for a vertical wall. Every angle is
-// in degrees and goes through the program's one conversion (Radianti, π = 3.14).
+// in degrees and goes through the program's one conversion (Radianti, π = 3.14), unless the
+// caller asks for the exact π (angoli.h: the report's independent check).
 
+#include "analisi/angoli.h"
 #include "analisi/parametri.h"
 #include "model/modulo1.h"
 
@@ -16,7 +18,8 @@ namespace spintaro {
 double Gradi(double radianti);
 
 // The design friction angle: arctan(tan φ′ / γφ′), φ′ itself when γφ′ is 1.
-double AttritoDiProgetto(double fi, double gammaPhi);
+double AttritoDiProgetto(double fi, double gammaPhi,
+                         ConversioneAngoli a = ConversioneAngoli::Programma);
 
 // The coefficient of a layer: k of the theory's formula (for Coulomb and for a sloping backfill
 // the coefficient of the inclined thrust), kh its horizontal part, and the inclination of the
@@ -36,8 +39,10 @@ struct Coefficiente {
 // normal to the wall, inclined at δ, with its Kc. At rest, K0·(1 + sin β) is at most the horizontal
 // Rankine passive coefficient of the same φ and β, the most the soil can sustain (limitato then
 // says so). Empty when the formula has no finite value (the caller says which layer and why).
+// With the exact π (a), Rankine with β = 0 is tan²(π/4 ∓ φ/2) of that π.
 std::optional<Coefficiente> CoefficienteSpinta(StatoTerreno stato, Teoria teoria, double fi,
-                                               double delta, double beta, double ocr);
+                                               double delta, double beta, double ocr,
+                                               ConversioneAngoli a = ConversioneAngoli::Programma);
 
 // Why a layer is physically impossible for the design rules, as an Italian clause to follow the
 // layer's name: a friction angle of 90° or more, or below the water table a design unit weight

@@ -2,6 +2,7 @@
 #include "platform/intestazione_relazione.h"
 
 #include <QDateTime>
+#include <QFileInfo>
 #include <QTimeZone>
 
 namespace spintaro {
@@ -11,7 +12,11 @@ std::string programmaRelazione() {
 }
 
 CodiceCalcolo codiceRelazione() {
-    return {SPINTARO_URL_WEB, SPINTARO_VERSIONE_VALIDAZIONE};
+    const QString cartella = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath() +
+                             QStringLiteral("/" SPINTARO_DOCUMENTI_RELATIVI);
+    const QFileInfo documento(cartella + QStringLiteral("/validazione.md"));
+    return {documento.isFile() ? documento.canonicalPath().toStdString() : std::string(),
+            SPINTARO_VERSIONE_VALIDAZIONE};
 }
 
 std::string dataOraRelazione() {

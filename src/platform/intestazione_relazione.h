@@ -13,8 +13,9 @@ namespace spintaro {
 // The program that writes the report: "Spintaro" and the version.
 std::string programmaRelazione();
 
-// Where the program's source and its validation document are, and the document's version, as
-// the build was configured (SPINTARO_WEB, docs/validazione.md).
+// The folder the installed program keeps its validation document in (its documentation folder,
+// found from the program's own place as the report module is; empty when the program runs from
+// its build, where the document is the source's docs/), and the document's version line.
 CodiceCalcolo codiceRelazione();
 
 // When the report is written, "dd/mm/yyyy hh:mm" in local time; with SOURCE_DATE_EPOCH set (the

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "report/affidabilita.h"
 
+#include "analisi/coefficienti.h"
 #include "model/calcolo.h"
 #include "report/misure_testo.h"
 #include "text/testi_numerici.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -14,8 +16,6 @@ namespace {
 
 constexpr std::string_view Licenza =
     "GPL-3.0-or-later (GNU General Public License, versione 3 o successiva): software libero";
-constexpr std::string_view Autori = "The Spintaro authors";
-constexpr std::string_view DocumentoValidazione = "docs/validazione.md";
 
 // "Voce: valore" lines, wrapped, the empty values left out.
 void voci(Impaginatore& p, std::initializer_list<std::pair<std::string_view, std::string>> righe) {
@@ -26,6 +26,127 @@ void voci(Impaginatore& p, std::initializer_list<std::pair<std::string_view, std
 
 std::string capitolo(int n) {
     return "capitolo " + std::to_string(n);
+}
+
+std::string limiti(const std::string& decimale) {
+    return TestoValore(RapportoMinimo, 2, decimale) + " e " +
+           TestoValore(RapportoMassimo, 2, decimale);
+}
+
+// The ratio of the check to the program's value as the table shows it.
+std::string rapporto(Giudizio g, double stima, double programma, const std::string& decimale) {
+    if (g == Giudizio::NonCalcolabile || programma == 0)
+        return "non definito";
+    return TestoValore(stima / programma, 3, decimale);
+}
+
+// The names of the check's value and of the program's in the judgement: "Seq" and "S".
+struct Nomi {
+    std::string stima, programma;
+};
+
+// The judgement of a check against the program's value, in one sentence.
+std::string fraseGiudizio(Giudizio g, double stima, double programma, const Nomi& nomi,
+                          const std::string& decimale) {
+    const auto v = [&decimale](double x, int cifre = 3) {
+        return TestoValore(x, cifre, decimale);
+    };
+    const double r = programma != 0 ? stima / programma : 0;
+    const std::string quoziente = nomi.stima + "/" + nomi.programma + " = " + v(r);
+    const std::string differenza =
+        "la differenza (" + std::string(r >= 1 ? "+" : "") + v(100 * (r - 1), 1) + " %)";
+    const std::string spiega =
+        "; il progettista deve esaminarla prima di accettare i risultati (per esempio una "
+        "coesione rilevante, strati molto diversi tra loro o una falda che non sta alla base "
+        "del profilo).";
+    switch (g) {
+    case Giudizio::Coerente:
+        if (programma == 0)
+            return "Giudizio: " + nomi.stima + " e " + nomi.programma +
+                   " sono entrambe nulle; il risultato del programma \xC3\xA8 coerente con il "
+                   "controllo.";
+        return "Giudizio: " + quoziente + ", " + differenza +
+               " \xC3\xA8 spiegata dalla semplificazione (parametri medi, \xCF\x80 esatto, "
+               "coesione trascurata); il risultato del programma \xC3\xA8 coerente con il "
+               "controllo.";
+    case Giudizio::NonSpiegato:
+        if (programma == 0)
+            return "Giudizio: la spinta del programma \xC3\xA8 nulla, quella del controllo no (" +
+                   nomi.stima + " = " + v(stima) +
+                   " kN/m); la differenza non \xC3\xA8 spiegata dalla semplificazione" + spiega;
+        return "Giudizio: " + quoziente + ", non compreso tra " + limiti(decimale) + "; " +
+               differenza + " non \xC3\xA8 spiegata dalla semplificazione" + spiega;
+    case Giudizio::NonCalcolabile:
+        break;
+    }
+    return "Giudizio: il controllo non \xC3\xA8 calcolabile con questi dati (valori fuori "
+           "dall'intervallo dei numeri); il progettista deve verificare i risultati in altro modo.";
+}
+
+// The check of the governing static design row, after the check of chapter 3.
+void controlloProgetto(Impaginatore& p, const StimaOmogenea& s, double q,
+                       const ParametriCalcolo& parametri, const RisultatoProgetto& risultati,
+                       const std::string& decimale) {
+    const auto v = [&decimale](double x, int cifre = 3) {
+        return TestoValore(x, cifre, decimale);
+    };
+    const std::string sismiche = " Le righe sismiche del capitolo 5 restano fuori dal controllo.";
+    p.avanza(8);
+    const auto d = StimaRigaGovernante(s, q, parametri, risultati);
+    if (!d) {
+        p.paragrafo("Spinte di progetto: nel capitolo 5 nessuna combinazione A1+M1 o A2+M2 "
+                    "governa, nessun controllo." +
+                        sismiche,
+                    Carattere::Corpo);
+        return;
+    }
+    const RigaProgetto& r = *d->riga;
+    const std::string k(NomeCoefficiente(parametri.stato, false));
+    const std::string attrito = parametri.teoria == Teoria::Rankine
+                                    ? "\xCE\xB4 = 0"
+                                    : "\xCE\xB4 = (\xCE\xB4/\xCF\x86\xE2\x80\xB2)\xC2\xB7"
+                                      "\xCF\x86"
+                                      "eq,d";
+    p.paragrafo(
+        "Spinte di progetto: lo stesso terreno omogeneo, senza coesione e con \xCF\x80 esatto, "
+        "nella combinazione che governa il capitolo 5 (" +
+            r.nome + "), con i suoi coefficienti parziali e la teoria del lavoro (" +
+            std::string(NomeTeoria(parametri.teoria)) +
+            "): \xCF\x86"
+            "eq,d = arctan(tan \xCF\x86"
+            "eq/\xCE\xB3\xCF\x86\xE2\x80\xB2), \xCE\xB3"
+            "eq,d = \xCE\xB3"
+            "eq/\xCE\xB3\xCE\xB3, " +
+            attrito + ", \xCE\xB2 = " + v(parametri.beta, 2) +
+            "\xC2\xB0, Kh la componente "
+            "orizzontale di " +
+            k +
+            "; Seq,d = \xCE\xB3G1\xC2\xB7[Kh\xC2\xB7(\xCE\xB3"
+            "eq,d\xC2\xB7H\xC2\xB2/2 \xE2\x88\x92 \xCE\xB3w\xC2\xB7Hw\xC2\xB2/2) + "
+            "\xCE\xB3w\xC2\xB7Hw\xC2\xB2/2] + \xCE\xB3Q\xC2\xB7Kh\xC2\xB7q\xC2\xB7H, "
+            "con gli stessi limiti del rapporto." +
+            sismiche,
+        Carattere::Corpo);
+    p.avanza(4);
+    const Giudizio g = GiudicaSpinta(d->spinta, r.spinta);
+    tabella(p,
+            {{"Controllo delle spinte di progetto", "", Allineamento::Sinistra},
+             {"Valore", ""},
+             {"Unit\xC3\xA0", "", Allineamento::Sinistra}},
+            {{"Angolo di attrito di progetto \xCF\x86"
+              "eq,d",
+              v(d->phi, 2), "\xC2\xB0"},
+             {"Peso di volume di progetto \xCE\xB3"
+              "eq,d",
+              v(d->gamma), "kN/m\xC2\xB3"},
+             {"Attrito terra-muro \xCE\xB4", v(d->delta, 2), "\xC2\xB0"},
+             {k + ",eq,d", v(d->k, 5), ""},
+             {"Kh", v(d->kh, 5), ""},
+             {"Terreno omogeneo equivalente Seq,d", v(d->spinta), "kN/m"},
+             {"Programma Sd (capitolo 5, " + r.nome + ")", v(r.spinta), "kN/m"},
+             {"Rapporto Seq,d/Sd", rapporto(g, d->spinta, r.spinta, decimale), ""}});
+    p.avanza(4);
+    p.paragrafo(fraseGiudizio(g, d->spinta, r.spinta, {"Seq,d", "Sd"}, decimale), Carattere::Corpo);
 }
 
 } // namespace
@@ -51,6 +172,28 @@ StimaOmogenea StimaTerrenoOmogeneo(const Modulo1& m, int n) {
     s.acqua = GammaAcqua * hw * hw / 2;
     s.spinta = s.ka * (q * h + s.gamma * h * h / 2 - s.acqua) + s.acqua;
     return s;
+}
+
+std::optional<StimaProgetto> StimaRigaGovernante(const StimaOmogenea& s, double q,
+                                                 const ParametriCalcolo& p,
+                                                 const RisultatoProgetto& r) {
+    const auto riga = std::find_if(r.righe.begin(), r.righe.end(),
+                                   [](const RigaProgetto& x) { return x.governa && !x.sisma; });
+    if (riga == r.righe.end())
+        return std::nullopt;
+    constexpr auto Esatto = ConversioneAngoli::PiEsatto;
+    StimaProgetto d;
+    d.riga = &*riga;
+    d.phi = AttritoDiProgetto(s.phi, riga->gammaPhi, Esatto);
+    d.gamma = s.gamma / riga->gammaGamma;
+    d.delta = p.teoria == Teoria::Rankine ? 0.0 : p.deltaPhi * d.phi;
+    const auto k = CoefficienteSpinta(p.stato, p.teoria, d.phi, d.delta, p.beta, p.ocr, Esatto);
+    d.k = k ? k->k : std::nan("");
+    d.kh = k ? k->kh : std::nan("");
+    const double h = s.altezza;
+    d.spinta = riga->gammaG1 * (d.kh * (d.gamma * h * h / 2 - s.acqua) + s.acqua) +
+               riga->gammaQ * d.kh * q * h;
+    return d;
 }
 
 Giudizio GiudicaSpinta(double stima, double programma) {
@@ -89,15 +232,19 @@ void SezioniAnalisiECodice(Impaginatore& p, const DatiRelazione& dati, bool prog
                     capitolo(capitoloGiudizio) + ".",
                 Carattere::Corpo);
 
+    // What is known of the code: its name and version, its licence, where the installed program
+    // keeps its validation document (in the build, the source's own copy).
+    const std::string& cartella = dati.codice.cartella;
+    const std::string documento =
+        cartella.empty() ? "docs/validazione.md e docs/validazione.pdf nel codice sorgente"
+                         : cartella + "/validazione.md e " + cartella + "/validazione.pdf";
     p.intestazione("Codice di calcolo", 3 * altezzaRiga(Carattere::Corpo));
     voci(p, {{"Programma", dati.programma},
-             {"Autori", std::string(Autori)},
              {"Licenza", std::string(Licenza)},
-             {"Codice sorgente", dati.codice.sorgente},
              {"Documento di validazione",
-              std::string(DocumentoValidazione) + " nel codice sorgente" +
-                  (dati.codice.validazione.empty() ? std::string()
-                                                   : ", versione " + dati.codice.validazione)}});
+              documento + (dati.codice.validazione.empty()
+                               ? std::string()
+                               : ", versione " + dati.codice.validazione)}});
     p.avanza(1.5);
     p.paragrafo("Il documento di validazione descrive la teoria, gli algoritmi e il campo "
                 "d'impiego del programma e risolve casi prova commentati, ciascuno con il file "
@@ -107,7 +254,8 @@ void SezioniAnalisiECodice(Impaginatore& p, const DatiRelazione& dati, bool prog
 }
 
 void CapitoloGiudizio(Impaginatore& p, const Modulo1& m, int n, double spinta,
-                      const std::string& titolo, const std::string& decimale) {
+                      const std::string& titolo, const std::string& decimale,
+                      const ParametriCalcolo* parametri, const RisultatoProgetto* risultati) {
     const auto v = [&decimale](double x, int cifre = 3) {
         return TestoValore(x, cifre, decimale);
     };
@@ -117,7 +265,6 @@ void CapitoloGiudizio(Impaginatore& p, const Modulo1& m, int n, double spinta,
         return;
     }
     const StimaOmogenea s = StimaTerrenoOmogeneo(m, n);
-    const std::string limiti = v(RapportoMinimo, 2) + " e " + v(RapportoMassimo, 2);
     const std::string metodo =
         "Controllo indipendente e semplificato, calcolato dalla relazione stessa: al "
         "posto degli strati un terreno omogeneo della stessa altezza H, con il peso di "
@@ -131,7 +278,7 @@ void CapitoloGiudizio(Impaginatore& p, const Modulo1& m, int n, double spinta,
         "eq\xC2\xB7H\xC2\xB2/2 \xE2\x88\x92 \xCE\xB3w\xC2\xB7Hw\xC2\xB2/2) + "
         "\xCE\xB3w\xC2\xB7Hw\xC2\xB2/2. La differenza \xC3\xA8 spiegata dalla "
         "semplificazione quando il rapporto Seq/S \xC3\xA8 compreso tra " +
-        limiti + ".";
+        limiti(decimale) + ".";
     // The heading stays with the whole paragraph, which is not split.
     p.intestazione(titolo, static_cast<double>(
                                avvolgi(metodo, Impaginatore::Larghezza, Carattere::Corpo).size()) *
@@ -139,8 +286,6 @@ void CapitoloGiudizio(Impaginatore& p, const Modulo1& m, int n, double spinta,
     p.paragrafo(metodo, Carattere::Corpo);
     p.avanza(4);
     const Giudizio g = GiudicaSpinta(s.spinta, spinta);
-    const double r = spinta != 0 ? s.spinta / spinta : 0;
-    const bool rapporto = g != Giudizio::NonCalcolabile && spinta != 0;
     tabella(p,
             {{"Controllo semplificato", "", Allineamento::Sinistra},
              {"Valore", ""},
@@ -157,42 +302,11 @@ void CapitoloGiudizio(Impaginatore& p, const Modulo1& m, int n, double spinta,
              {"Acqua \xCE\xB3w\xC2\xB7Hw\xC2\xB2/2", v(s.acqua), "kN/m"},
              {"Terreno omogeneo equivalente Seq", v(s.spinta), "kN/m"},
              {"Programma S (capitolo 3)", v(spinta), "kN/m"},
-             {"Rapporto Seq/S", rapporto ? v(r) : std::string("non definito"), ""}});
+             {"Rapporto Seq/S", rapporto(g, s.spinta, spinta, decimale), ""}});
     p.avanza(4);
-    std::string giudizio;
-    const std::string spiega =
-        "; il progettista deve esaminarla prima di accettare i risultati (per esempio una "
-        "coesione rilevante, strati molto diversi tra loro o una falda che non sta alla base "
-        "del profilo).";
-    switch (g) {
-    case Giudizio::Coerente:
-        giudizio = spinta == 0 ? "Giudizio: Seq e S sono entrambe nulle; il risultato del "
-                                 "programma \xC3\xA8 coerente con il controllo."
-                               : "Giudizio: Seq/S = " + v(r) + ", la differenza (" +
-                                     (r >= 1 ? "+" : "") + v(100 * (r - 1), 1) +
-                                     " %) \xC3\xA8 spiegata dalla semplificazione (parametri "
-                                     "medi, \xCF\x80 esatto, coesione trascurata); il risultato "
-                                     "del programma \xC3\xA8 coerente con il controllo.";
-        break;
-    case Giudizio::NonSpiegato:
-        giudizio = spinta == 0
-                       ? "Giudizio: la spinta del programma \xC3\xA8 nulla, quella del "
-                         "controllo no (Seq = " +
-                             v(s.spinta) +
-                             " kN/m); la differenza non \xC3\xA8 spiegata dalla "
-                             "semplificazione" +
-                             spiega
-                       : "Giudizio: Seq/S = " + v(r) + ", non compreso tra " + limiti +
-                             "; la differenza (" + (r >= 1 ? "+" : "") + v(100 * (r - 1), 1) +
-                             " %) non \xC3\xA8 spiegata dalla semplificazione" + spiega;
-        break;
-    case Giudizio::NonCalcolabile:
-        giudizio = "Giudizio: il controllo non \xC3\xA8 calcolabile con questi dati (valori fuori "
-                   "dall'intervallo dei numeri); il progettista deve verificare i risultati in "
-                   "altro modo.";
-        break;
-    }
-    p.paragrafo(giudizio, Carattere::Corpo);
+    p.paragrafo(fraseGiudizio(g, s.spinta, spinta, {"Seq", "S"}, decimale), Carattere::Corpo);
+    if (parametri != nullptr && risultati != nullptr)
+        controlloProgetto(p, s, m.Strati(0).Sv, *parametri, *risultati, decimale);
 }
 
 } // namespace spintaro

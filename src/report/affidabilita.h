@@ -2,14 +2,16 @@
 #pragma once
 
 // What NTC 2018 §10.2 asks of a report made with a computer code, besides its results: the kind
-// of analysis, the code used (title, authors, version, licence, where its source and its
-// validation document are), and a reasoned judgement of the results supported by an independent
-// simplified check, which the report computes itself.
+// of analysis, the code used (title, version, licence, where its validation document is), and a
+// reasoned judgement of the results supported by an independent simplified check, which the
+// report computes itself.
 
+#include "analisi/spinte_progetto.h"
 #include "model/modulo1.h"
 #include "report/dati_relazione.h"
 #include "report/impaginatore.h"
 
+#include <optional>
 #include <string>
 
 namespace spintaro {
@@ -27,6 +29,22 @@ struct StimaOmogenea {
 };
 StimaOmogenea StimaTerrenoOmogeneo(const Modulo1& m, int n);
 
+// The same soil against the governing static design row (chapter 5), with that row's factors and
+// the job's state and theory, on the exact π and without cohesion: φeq,d = arctan(tan φeq/γφ′),
+// γeq,d = γeq/γγ, δ = (δ/φ′)·φeq,d (0 with Rankine) and the slope β, Kh the horizontal part of the
+// coefficient of the theory (coefficienti.h); the water apart as above:
+//   Seq,d = γG1·[Kh·(γeq,d·H²/2 − γw·Hw²/2) + γw·Hw²/2] + γQ·Kh·q·H.
+// The seismic rows stay outside. Empty when no static row governs (SLE alone).
+struct StimaProgetto {
+    const RigaProgetto* riga = nullptr;   // the governing static row
+    double phi = 0, gamma = 0, delta = 0; // φeq,d (°), γeq,d (kN/m³), δ (°)
+    double k = 0, kh = 0;                 // the coefficient and its horizontal part
+    double spinta = 0;                    // Seq,d (kN/m); not a number when K has no value
+};
+std::optional<StimaProgetto> StimaRigaGovernante(const StimaOmogenea& s, double q,
+                                                 const ParametriCalcolo& p,
+                                                 const RisultatoProgetto& r);
+
 // Seq/S within these bounds: the difference is what the simplification explains.
 inline constexpr double RapportoMinimo = 0.9, RapportoMassimo = 1.1;
 
@@ -43,8 +61,11 @@ void SezioniAnalisiECodice(Impaginatore& p, const DatiRelazione& dati, bool prog
                            int capitoloGiudizio);
 
 // The chapter "Giudizio di accettabilità dei risultati": the check's data and result, the ratio
-// to the program's thrust and whether the difference is explained.
+// to the program's thrust and whether the difference is explained; with the design results, the
+// same for the governing static row.
 void CapitoloGiudizio(Impaginatore& p, const Modulo1& m, int n, double spinta,
-                      const std::string& titolo, const std::string& decimale);
+                      const std::string& titolo, const std::string& decimale,
+                      const ParametriCalcolo* parametri = nullptr,
+                      const RisultatoProgetto* risultati = nullptr);
 
 } // namespace spintaro

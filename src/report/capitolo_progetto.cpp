@@ -64,7 +64,9 @@ void stratiRigaSismica(Impaginatore& p, const Modulo1& m, const RigaProgetto& go
     const std::string kv(VersoKv(governa.sisma->kvSegno));
     const std::string k(NomeCoefficiente(stato, true));
     p.avanza(6);
+    const Impaginatore::Segno didascalia = p.segno();
     p.paragrafo("Strati nella riga " + governa.nome + ", " + kv + ":", Carattere::Corpo);
+    p.legaAlSeguito(didascalia);
     std::vector<std::vector<std::string>> righe;
     for (std::size_t i = 0; i < governa.strati.size(); ++i) {
         const StratoProgetto& s = governa.strati[i];
@@ -288,7 +290,9 @@ void CapitoloProgetto(Impaginatore& p, const Modulo1& m, const ParametriCalcolo&
         p.paragrafo("Avviso: " + a, Carattere::Corpo);
 
     p.avanza(6);
+    const Impaginatore::Segno didascalia = p.segno();
     p.paragrafo("Strati nella combinazione " + governa->nome + ":", Carattere::Corpo);
+    p.legaAlSeguito(didascalia);
     righe.clear();
     for (std::size_t i = 0; i < governa->strati.size(); ++i) {
         const StratoProgetto& s = governa->strati[i];

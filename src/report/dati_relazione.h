@@ -11,9 +11,11 @@
 
 namespace spintaro {
 
-// Where the program's source and its validation document are, for the report's "Codice di calcolo".
+// Where the validation document is, for the report's "Codice di calcolo".
 struct CodiceCalcolo {
-    std::string sorgente;    // the address of the source; empty: not given
+    // The folder of the installed validazione.md and validazione.pdf; empty: the program runs
+    // from its build, and the document is docs/ of the source.
+    std::string cartella;
     std::string validazione; // the version line of docs/validazione.md; empty: not given
 };
 

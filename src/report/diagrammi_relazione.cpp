@@ -222,10 +222,10 @@ void disegnaColonna(Impaginatore& p, const Piano& g) {
 std::optional<RiquadroDiagramma> disegnaDiagramma(Impaginatore& p, const Diagramma& d) {
     const std::string nonDisegnato = "Diagramma di " + d.grandezza + " non disegnato: ";
     auto sezione = [&](double altezzaSeguito) {
-        if (d.sezione.empty())
-            p.assicura(altezzaSeguito);
-        else
+        if (!d.sezione.empty())
             p.intestazione(d.sezione, altezzaSeguito);
+        // The block starts here; below a heading it fits, the heading having asked for its room.
+        p.assicura(altezzaSeguito);
     };
     auto rifiuta = [&](std::string_view perche) -> std::optional<RiquadroDiagramma> {
         sezione(2 * altezzaRiga(Carattere::Corpo));

@@ -4,6 +4,8 @@
 #include "report/misure_testo.h"
 
 #include <algorithm>
+#include <type_traits>
+#include <utility>
 
 namespace spintaro {
 
@@ -45,8 +47,36 @@ Impaginatore::Impaginatore(std::string testata) : m_testata(std::move(testata)) 
 }
 
 void Impaginatore::assicura(double altezza) {
-    if (!ciSta(altezza))
+    const std::optional<Segno> legato = std::exchange(m_legato, std::nullopt);
+    if (ciSta(altezza))
+        return;
+    // Already at the top of its page, what is held back has no better place.
+    if (!legato || legato->alto <= Alto) {
         nuovaPagina();
+        return;
+    }
+    // The held steps leave this page and open the next one, as far up as they were placed down.
+    std::vector<PassoPagina>& passi = m_doc.pagine.back().passi;
+    std::vector<PassoPagina> spostati(passi.begin() + static_cast<std::ptrdiff_t>(legato->passo),
+                                      passi.end());
+    passi.resize(legato->passo);
+    const double dy = Alto - legato->alto;
+    nuovaPagina();
+    for (PassoPagina& s : spostati) {
+        std::visit(
+            [dy](auto& x) {
+                using T = std::decay_t<decltype(x)>;
+                if constexpr (std::is_same_v<T, LineaPagina>) {
+                    x.y1 += dy;
+                    x.y2 += dy;
+                } else {
+                    x.y += dy;
+                }
+            },
+            s);
+        m_doc.pagine.back().passi.push_back(std::move(s));
+    }
+    m_y += dy;
 }
 
 void Impaginatore::nuovaPagina() {
@@ -91,8 +121,10 @@ void Impaginatore::intestazione(std::string_view t, double altezzaSeguito) {
     if (m_y > Alto)
         m_y += Prima;
     assicura(altezzaRiga(c) + Dopo + altezzaSeguito);
+    const Segno da = segno();
     testo(Sinistra, m_y + lineaDiBase(c), accorcia(t, Larghezza, c), c);
     m_y += altezzaRiga(c) + Dopo;
+    legaAlSeguito(da);
 }
 
 DocumentoRelazione Impaginatore::chiudi() {

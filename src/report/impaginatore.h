@@ -29,7 +29,16 @@ public:
     double y() const { return m_y; }
     void avanza(double dy) { m_y += dy; }
     bool ciSta(double altezza) const { return m_y + altezza <= Fondo; }
-    // A new page unless a block of that height fits below.
+    // Where the next block will start: the step it will be drawn from and its top.
+    struct Segno {
+        std::size_t passo = 0;
+        double alto = 0;
+    };
+    Segno segno() const { return {m_doc.pagine.back().passi.size(), m_y}; }
+    // What was placed since the mark (a heading, the line that opens a table) stays on the page
+    // of the next block: when that block does not fit, both start the new page.
+    void legaAlSeguito(Segno da) { m_legato = da; }
+    // A new page unless a block of that height fits below; the start of a block.
     void assicura(double altezza);
     void nuovaPagina();
     int pagina() const { return static_cast<int>(m_doc.pagine.size()) - 1; }
@@ -42,7 +51,8 @@ public:
 
     // Wrapped lines of text from the current position, kept on one page.
     void paragrafo(std::string_view t, Carattere c, double rientro = 0);
-    // A section heading, kept on the page with altezzaSeguito points of what follows it.
+    // A section heading, kept on the page with altezzaSeguito points of what follows it, and at
+    // least with the first block that follows it.
     void intestazione(std::string_view t, double altezzaSeguito);
 
     // The pages with their numbers "pagina N di M".
@@ -54,6 +64,7 @@ private:
     std::string m_testata;
     DocumentoRelazione m_doc;
     double m_y = Alto;
+    std::optional<Segno> m_legato;
 };
 
 // The height of a line of text and where its baseline falls below the line's top.

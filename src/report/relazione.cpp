@@ -358,7 +358,8 @@ DocumentoRelazione ComponiRelazione(const Modulo1& m, const DatiRelazione& dati)
                          "5. Spinte di progetto (NTC 2018)", dati.decimale);
     CapitoloGiudizio(p, letto, n, a.spinta,
                      std::to_string(giudizio) + ". Giudizio di accettabilit\xC3\xA0 dei risultati",
-                     dati.decimale);
+                     dati.decimale, capitoloProgetto ? dati.parametri : nullptr,
+                     capitoloProgetto ? dati.risultati : nullptr);
     return p.chiudi();
 }
 

@@ -474,7 +474,12 @@ TEST(Pagine, SezioniDelleNtcEGiudizioDeiRisultati) {
         const RisultatoProgetto r = CalcolaSpinteProgetto(c.m, parametri);
         DatiRelazione d = dati();
         d.intestazione = &intestazione;
-        d.codice = {"https://esempio.invalid/spintaro", "9.9 del 01/01/2030"};
+        // The installed program names its documentation folder; from its build, the source's.
+        d.codice = {c.progetto ? "" : "/usr/share/doc/spintaro", "9.9 del 01/01/2030"};
+        const std::string documento =
+            c.progetto ? "docs/validazione.md e docs/validazione.pdf nel codice sorgente"
+                       : "/usr/share/doc/spintaro/validazione.md e "
+                         "/usr/share/doc/spintaro/validazione.pdf";
         if (c.progetto) {
             d.parametri = &parametri;
             d.risultati = &r;
@@ -487,20 +492,67 @@ TEST(Pagine, SezioniDelleNtcEGiudizioDeiRisultati) {
         std::replace(unito.begin(), unito.end(), '\n', ' ');
         SCOPED_TRACE(c.attesi.front());
         std::size_t dove = 0;
-        for (const char* ordine :
-             {"Committente: Comune di Prova", "Opera: Muro di via Roma",
-              "Progetto: ", "Tipo di analisi", "Codice di calcolo", "Licenza: GPL-3.0-or-later",
-              "Codice sorgente: https://esempio.invalid/spintaro",
-              "docs/validazione.md nel codice sorgente, versione 9.9 del 01/01/2030", "1. Dati",
-              "Giudizio di accettabilit\xC3\xA0"}) {
+        for (const std::string& ordine :
+             {std::string("Committente: Comune di Prova"), std::string("Opera: Muro di via Roma"),
+              std::string("Progetto: "), std::string("Tipo di analisi"),
+              std::string("Codice di calcolo"), std::string("Programma: Spintaro 1.1.0"),
+              std::string("Licenza: GPL-3.0-or-later"),
+              "Documento di validazione: " + documento + ", versione 9.9 del 01/01/2030",
+              std::string("1. Dati"), std::string("Giudizio di accettabilit\xC3\xA0")}) {
             dove = unito.find(ordine, dove);
             EXPECT_NE(dove, std::string::npos) << ordine;
         }
-        EXPECT_EQ(unito.find("Localit\xC3\xA0:"), std::string::npos);
+        // Nothing that is not known: no authors, no address.
+        for (const char* assente : {"Localit\xC3\xA0:", "Autori", "Codice sorgente", "http"})
+            EXPECT_EQ(unito.find(assente), std::string::npos) << assente;
         for (const std::string& a : c.attesi)
             EXPECT_NE(unito.find(a, unito.find("4. Diagrammi")), std::string::npos) << a;
         EXPECT_EQ(unito.find("capitolo 5 d\xC3\xA0") != std::string::npos, c.progetto);
     }
+}
+
+} // namespace
+} // namespace spintaro
+
+namespace spintaro {
+namespace {
+
+// The check of the governing static design row on the two-layer example's homogeneous soil
+// (H 5, Hw 3, γeq 19.2, φeq 27°, q 10; γeq·H²/2 − γw·Hw²/2 = 240 − 45 = 195, q·H = 50), exact π:
+// - Coulomb δ/φ′ 2/3, β 10°, A1+M1 (γG1 1.3, γQ 1.5, γφ′ 1): δ = 18°,
+//   K = cos²27°/(cos 18°·[1 + √(sin 45°·sin 17°/(cos 18°·cos 10°))]²) = 0.38639,
+//   Kh = 0.38639·cos 18° = 0.36748, Seq,d = 1.3·(71.659 + 45) + 1.5·18.374 = 179.217. The row:
+//   Coulomb with π = 3.14 gives Kh 0.319719 (φ′ 30°, δ 20°) and 0.403538 (φ′ 25°, δ 16.667°);
+//   Sd = 1.3·(36·Kh1 + 153·Kh2 + 45) + 1.5·(20·Kh1 + 30·Kh2) = 76.8·Kh1 + 243.9·Kh2 + 58.5 =
+//   181.477, ratio 0.988;
+// - Rankine, A2+M2 alone (γG1 1, γQ 1.3, γφ′ 1.25): φeq,d = arctan(0.50953/1.25) = 22.177°,
+//   Ka = tan²(45° − 11.088°) = 0.45194, 133.128 + 1.3·22.597 = 162.505;
+// - SLE alone: no row governs, no check.
+TEST(Giudizio, RigaDiProgettoCheGoverna) {
+    const Modulo1 m = dueStrati();
+    ParametriCalcolo coulomb, a2, sle;
+    coulomb.teoria = Teoria::Coulomb;
+    coulomb.deltaPhi = 2.0 / 3;
+    coulomb.beta = 10;
+    a2.combinazioni = {false, false, true};
+    sle.combinazioni = {true, false, false};
+    const std::tuple<ParametriCalcolo, double, double, double, double> casi[] = {
+        {coulomb, 27, 18, 0.36748, 179.217}, {a2, 22.177, 0, 0.45194, 162.505}};
+    for (const auto& [p, phi, delta, kh, spinta] : casi) {
+        const RisultatoProgetto r = CalcolaSpinteProgetto(m, p);
+        const auto d = StimaRigaGovernante(StimaTerrenoOmogeneo(m, 2), 10, p, r);
+        ASSERT_TRUE(r.ok && d.has_value()) << r.messaggio;
+        EXPECT_NEAR(d->phi, phi, 5e-4);
+        EXPECT_NEAR(d->delta, delta, 5e-4);
+        EXPECT_NEAR(d->kh, kh, 5e-6);
+        EXPECT_NEAR(d->spinta, spinta, 5e-4);
+        if (p.teoria == Teoria::Coulomb) {
+            EXPECT_TRUE(d->riga->nome == "A1+M1" && std::abs(d->riga->spinta - 181.477) < 5e-4 &&
+                        std::abs(d->spinta / d->riga->spinta - 0.988) < 5e-4);
+        }
+    }
+    EXPECT_FALSE(
+        StimaRigaGovernante(StimaTerrenoOmogeneo(m, 2), 10, sle, CalcolaSpinteProgetto(m, sle)));
 }
 
 } // namespace

@@ -2,9 +2,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a temporary prefix and checks every installed file: the two programs
 # and the calculator's report module, the desktop entry, the AppStream metadata, the project file
-# type, the icons at their sizes, the manual pages, the Debian copyright and changelog, and the
-# example project. Validators must report nothing; a missing validator fails the check under CI
-# and is only reported elsewhere.
+# type, the icons at their sizes, the manual pages, the Debian copyright and changelog, the
+# validation document that the calculation report names, and the example project. Validators
+# must report nothing; a missing validator fails the check under CI and is only reported
+# elsewhere.
 set -euo pipefail
 build=$1
 id=${2:-org.example.Spintaro}
@@ -25,6 +26,7 @@ atteso=$({
     printf '%s\n' bin/spintaro bin/spintaro-calcola "${libdir:-lib}/spintaro/moduli/spintaro_relazione.so" \
         "share/applications/$id.desktop" \
         share/doc/spintaro/{changelog.gz,copyright,esempi/due_strati.spt,esempi/due_strati.parametri} \
+        share/doc/spintaro/validazione.{md,pdf} \
         share/man/man1/spintaro{,-calcola}.1.gz "share/metainfo/$id.metainfo.xml" \
         "share/mime/packages/$id.xml" "share/icons/hicolor/scalable/apps/$id.svg"
     for lato in 16 32 48 64 128 256; do echo "share/icons/hicolor/${lato}x$lato/apps/$id.png"; done
@@ -45,6 +47,13 @@ versione=$("$p/bin/spintaro-calcola" --version | head -1)
 "$p/bin/spintaro-calcola" --relazione "$p/r.pdf" "$p/share/doc/spintaro/esempi/due_strati.spt" \
     >/dev/null && [ "$(head -c 5 "$p/r.pdf")" = %PDF- ] ||
     errore "la relazione dell'esempio installato non si scrive"
+# The installed program's report names the validation document where the installation put it.
+if strumento pdftotext; then
+    doc="$p/share/doc/spintaro"
+    testo=$(pdftotext "$p/r.pdf" - | tr -s ' \n' '  ')
+    grep -qF "Documento di validazione: $doc/validazione.md e $doc/validazione.pdf, versione" \
+        <<<"$testo" || errore "la relazione non nomina il documento di validazione installato"
+fi
 rm -f "$p/r.pdf"
 
 desktop="$p/share/applications/$id.desktop"
