@@ -129,6 +129,12 @@ void controlloProgetto(Impaginatore& p, const StimaOmogenea& s, double q,
         Carattere::Corpo);
     p.avanza(4);
     const Giudizio g = GiudicaSpinta(d->spinta, r.spinta);
+    const std::string frase = fraseGiudizio(g, d->spinta, r.spinta, {"Seq,d", "Sd"}, decimale);
+    // The table (its heading and eight rows) and its judgement on one page.
+    p.assicura(
+        10 * altezzaRiga(Carattere::Tabella) + 4 +
+        static_cast<double>(avvolgi(frase, Impaginatore::Larghezza, Carattere::Corpo).size()) *
+            altezzaRiga(Carattere::Corpo));
     tabella(p,
             {{"Controllo delle spinte di progetto", "", Allineamento::Sinistra},
              {"Valore", ""},
@@ -146,7 +152,7 @@ void controlloProgetto(Impaginatore& p, const StimaOmogenea& s, double q,
              {"Programma Sd (capitolo 5, " + r.nome + ")", v(r.spinta), "kN/m"},
              {"Rapporto Seq,d/Sd", rapporto(g, d->spinta, r.spinta, decimale), ""}});
     p.avanza(4);
-    p.paragrafo(fraseGiudizio(g, d->spinta, r.spinta, {"Seq,d", "Sd"}, decimale), Carattere::Corpo);
+    p.paragrafo(frase, Carattere::Corpo);
 }
 
 } // namespace
