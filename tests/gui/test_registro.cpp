@@ -157,6 +157,9 @@ TEST(FinestreInformazioni, GeometriaTestiEChiusura) {
             << w->objectName().toStdString();
     EXPECT_EQ(f->Nome_Programma->text() + "|" + f->Label4->text(),
               "Spintaro 1.1|Per suggerimenti o problemi: " SPINTARO_SEGNALAZIONI);
+    // No address under a reserved example domain (RFC 2606) is shown as if it were real.
+    for (const QLabel* l : f->findChildren<QLabel*>())
+        EXPECT_FALSE(l->text().contains("example.")) << l->objectName().toStdString();
     EXPECT_TRUE(f->Label2->wordWrap() && f->Image1->valida() && g->Picture1->valida() &&
                 f->Nome_Programma->font().pointSizeF() == 32.25 &&
                 f->Nome_Programma->font().bold());
