@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The pictures of the user guide (docs/guida/*.png), taken from the real program while it follows
 # the guide's steps as a user would, on a virtual display with a window manager: the two-layer
-# example typed in, Nuovo, Ok, Spinta Totale, the diagrams, Salva, Apri, Esporta and the report.
+# example typed in, Nuovo, Ok, Spinta Totale, the diagrams, Salva, Apri, Esporta, the report, and
+# the windows of the design calculation.
 # It fails when a step does not give what the guide says (a window that does not appear, a file
 # that is not written, an export without the results of the example).
 #   bash scripts/fotografie_guida.sh [build folder]      (default: build/default)
@@ -124,5 +125,22 @@ grep -q "60,81" muro_esempio.dat || { echo "fotografie: esportazione inattesa" >
 menu_file t
 apparsa '^stampa$'
 foto "$finestra" 10_rapporto
+chiudi_dal_bordo "$finestra"
+# 10. The design calculation: the parameters window as it opens, then the results of the example
+# with the default parameters (the SLE row is the calculation of the main window).
+# Alt+C is the main window's Chiudi: the menu is opened by a click on its title.
+menu_calcolo() {
+    xdotool windowactivate --sync "$principale"
+    xdotool mousemove --window "$principale" 120 8 click 1
+    sleep 0.5
+    xdotool key --clearmodifiers "$1"
+}
+menu_calcolo p
+apparsa '^Parametri di calcolo$'
+foto "$finestra" 11_parametri
+chiudi_dal_bordo "$finestra"
+menu_calcolo s
+apparsa '^Spinte di progetto$'
+foto "$finestra" 12_spinte_progetto
 chiudi_dal_bordo "$finestra"
 echo "fotografie: scritte in $destinazione"
