@@ -64,6 +64,56 @@ std::string_view NomeCoefficiente(StatoTerreno stato, bool sismica) {
     return sismica ? "K_AE" : "Ka";
 }
 
+namespace {
+
+template <double StratoProgetto::*campo> std::optional<double> di(const StratoProgetto& s) {
+    return s.*campo;
+}
+
+constexpr ColonnaStrato Colonne[] = {
+    {"k", "k", "", "", 4, false,
+     [](const StratoProgetto& s) {
+         return std::optional(s.k.k);
+     }},
+    {"theta", "theta", "θ", "°", 2, true,
+     [](const StratoProgetto& s) {
+         return s.theta;
+     }},
+    {"k_h", "k_h", ",h", "", 4, false,
+     [](const StratoProgetto& s) {
+         return std::optional(s.k.kh);
+     }},
+    {"delta", "delta", "δ", "°", 2, false, di<&StratoProgetto::delta>},
+    {"phi_d", "phi_d", "φ′d", "°", 2, false, di<&StratoProgetto::phiD>},
+    {"c_d", "c_d", "c′d", "kPa", 2, false, di<&StratoProgetto::cD>},
+    {"gamma_d", "gamma_d", "γd", "kN/m³", 2, false, di<&StratoProgetto::gammaD>},
+    {"sa1", "sa1_d", "σh alto", "kPa", 3, false, di<&StratoProgetto::sa1>},
+    {"sa2", "sa2_d", "σh base", "kPa", 3, false, di<&StratoProgetto::sa2>},
+    {"sv1", "sv1_d", "σv alto", "kPa", 3, false, di<&StratoProgetto::sv1>},
+    {"sv2", "sv2_d", "σv base", "kPa", 3, false, di<&StratoProgetto::sv2>},
+    {"u1", "u1_d", "u alto", "kPa", 3, false, di<&StratoProgetto::u1>},
+    {"u2", "u2_d", "u base", "kPa", 3, false, di<&StratoProgetto::u2>},
+};
+
+} // namespace
+
+std::span<const ColonnaStrato> ColonneStrato() {
+    return Colonne;
+}
+
+const ColonnaStrato& ColonnaStratoDi(std::string_view chiave) {
+    for (const ColonnaStrato& c : Colonne)
+        if (c.chiave == chiave)
+            return c;
+    return Colonne[0]; // not reached: the keys are the program's own
+}
+
+std::string EtichettaColonna(const ColonnaStrato& c, StatoTerreno stato, bool sismica) {
+    if (c.chiave == "k" || c.chiave == "k_h")
+        return std::string(NomeCoefficiente(stato, sismica)) + std::string(c.etichetta);
+    return std::string(c.etichetta);
+}
+
 std::string_view VersoKv(int segno) {
     return segno > 0 ? "kv verso il basso" : "kv verso l'alto";
 }

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -118,6 +119,25 @@ SommaSegmenti SommaDiSegmenti(const Segmenti& s);
 // The name of a row's coefficient, one for every output: "Ka", "K0", "Kp" by the state of the
 // soil, "K_AE" or "K_PE" in a seismic row.
 std::string_view NomeCoefficiente(StatoTerreno stato, bool sismica);
+
+// A column of the layers of a design row, one for every output: its JSON key, its CSV column,
+// its label and unit in the tables, the decimals of the tables, and its value. The JSON and the
+// CSV carry every column; the tables of the batch calculator, the report and the results window
+// choose theirs by key.
+struct ColonnaStrato {
+    std::string_view chiave;    // "phi_d"
+    std::string_view csv;       // "phi_d"; the pressures "sa1_d" beside the characteristic "sa1"
+    std::string_view etichetta; // "φ′d"; the coefficient's is its name in the row, ColonnaDi
+    std::string_view unita;     // "°", "kPa", "kN/m³" or ""
+    int decimali = 3;
+    bool sismica = false; // only in seismic rows (θ)
+    std::optional<double> (*valore)(const StratoProgetto&) = nullptr;
+};
+std::span<const ColonnaStrato> ColonneStrato();
+// The column of a key (one of ColonneStrato's).
+const ColonnaStrato& ColonnaStratoDi(std::string_view chiave);
+// Its label in a row of this state, seismic or not: "Ka", "Ka,h", "K_AE,h"; the others their own.
+std::string EtichettaColonna(const ColonnaStrato& c, StatoTerreno stato, bool sismica);
 
 // The sense of a seismic row's vertical inertia force, one wording for every output:
 // "kv verso il basso" (s = +1) or "kv verso l'alto".

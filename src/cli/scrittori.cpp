@@ -91,14 +91,29 @@ Derivati derivati(const AnalisiSpinta& a) {
     return {finito(a.spintaAcqua), finito(a.momento), a.braccio};
 }
 
-const char* const ColonneProgetto[] = {
-    "combinazione",   "k",         "k_h",       "delta",  "phi_d", "c_d",      "sa1_d",
-    "sa2_d",          "sv1_d",     "sv2_d",     "u1_d",   "u2_d",  "spinta_d", "spinta_verticale_d",
-    "spinta_acqua_d", "momento_d", "braccio_d", "governa"};
+// The design columns of the CSV: the row's name, the layer's columns of every row, the row's; the
+// seismic ones at the end, only when some project has seismic rows: the row's, then the layer's.
+const char* const ColonneRiga[] = {"spinta_d",  "spinta_verticale_d", "spinta_acqua_d",
+                                   "momento_d", "braccio_d",          "governa"};
+const char* const ColonneRigaSismica[] = {"kv_segno",       "kh_sisma",   "kv",
+                                          "spinta_statica", "incremento", "braccio_incremento"};
 
-// The seismic columns, at the end, only when some project has seismic rows.
-const char* const ColonneSisma[] = {"kv_segno",   "kh_sisma",           "kv",   "spinta_statica",
-                                    "incremento", "braccio_incremento", "theta"};
+// The names of the design columns, or of the seismic ones.
+std::vector<std::string> nomiColonne(bool sismiche) {
+    std::vector<std::string> nomi;
+    if (!sismiche)
+        nomi.emplace_back("combinazione");
+    const auto riga = sismiche ? std::span<const char* const>(ColonneRigaSismica)
+                               : std::span<const char* const>(ColonneRiga);
+    for (const ColonnaStrato& c : ColonneStrato())
+        if (c.sismica == sismiche && !sismiche)
+            nomi.emplace_back(c.csv);
+    nomi.insert(nomi.end(), riga.begin(), riga.end());
+    for (const ColonnaStrato& c : ColonneStrato())
+        if (c.sismica && sismiche)
+            nomi.emplace_back(c.csv);
+    return nomi;
+}
 
 void scriviJsonProgetto(std::ostream& out, const RisultatoProgetto& p) {
     out << ",\"combinazioni\":[";
@@ -128,16 +143,11 @@ void scriviJsonProgetto(std::ostream& out, const RisultatoProgetto& p) {
         }
         out << ",\"strati\":[";
         for (std::size_t i = 0; i < r.strati.size(); ++i) {
-            const StratoProgetto& d = r.strati[i];
-            out << (i ? "," : "") << "{\"strato\":" << i + 1 << ",\"k\":" << breve(d.k.k);
-            if (d.theta)
-                out << ",\"theta\":" << breve(*d.theta);
-            out << ",\"k_h\":" << breve(d.k.kh) << ",\"delta\":" << breve(d.delta)
-                << ",\"phi_d\":" << breve(d.phiD) << ",\"c_d\":" << breve(d.cD)
-                << ",\"gamma_d\":" << breve(d.gammaD) << ",\"sa1\":" << breve(d.sa1)
-                << ",\"sa2\":" << breve(d.sa2) << ",\"sv1\":" << breve(d.sv1)
-                << ",\"sv2\":" << breve(d.sv2) << ",\"u1\":" << breve(d.u1)
-                << ",\"u2\":" << breve(d.u2) << "}";
+            out << (i ? "," : "") << "{\"strato\":" << i + 1;
+            for (const ColonnaStrato& c : ColonneStrato())
+                if (const auto v = c.valore(r.strati[i]))
+                    out << ",\"" << c.chiave << "\":" << breve(*v);
+            out << "}";
         }
         out << "]}";
     }
@@ -148,15 +158,17 @@ void scriviJsonProgetto(std::ostream& out, const RisultatoProgetto& p) {
 void csvProgetto(std::ostream& out, const FormaCsv& f, const RigaProgetto* r, std::size_t i,
                  bool colonneSisma) {
     const char c = f.campo;
-    const std::size_t sisma = colonneSisma ? std::size(ColonneSisma) : 0;
+    const std::size_t sisma = colonneSisma ? nomiColonne(true).size() : 0;
     if (r == nullptr) {
-        out << std::string(std::size(ColonneProgetto) + sisma, c);
+        out << std::string(nomiColonne(false).size() + sisma, c);
         return;
     }
     const StratoProgetto& d = r->strati[i];
     out << c << r->nome;
-    for (double v : {d.k.k, d.k.kh, d.delta, d.phiD, d.cD, d.sa1, d.sa2, d.sv1, d.sv2, d.u1, d.u2,
-                     r->spinta, r->spintaVerticale, r->spintaAcqua, r->momento})
+    for (const ColonnaStrato& colonna : ColonneStrato())
+        if (!colonna.sismica)
+            out << c << f.numero(colonna.valore(d));
+    for (double v : {r->spinta, r->spintaVerticale, r->spintaAcqua, r->momento})
         out << c << f.numero(v);
     out << c << f.numero(r->braccio) << c << (r->governa ? 1 : 0);
     if (!colonneSisma)
@@ -169,7 +181,10 @@ void csvProgetto(std::ostream& out, const FormaCsv& f, const RigaProgetto* r, st
     out << c << s.kvSegno;
     for (double v : {s.kh, s.kv, s.spintaStatica, s.incremento})
         out << c << f.numero(v);
-    out << c << f.numero(s.braccioIncremento) << c << f.numero(d.theta);
+    out << c << f.numero(s.braccioIncremento);
+    for (const ColonnaStrato& colonna : ColonneStrato())
+        if (colonna.sismica)
+            out << c << f.numero(colonna.valore(d));
 }
 
 // Right-aligned columns two spaces apart, each as wide as its widest cell.
@@ -190,6 +205,26 @@ void stampaColonne(std::ostream& out, const std::vector<std::vector<std::string>
 
 // One seismic row of the table: the action, the layers with θ and K_AE, the thrust split into
 // its static part and the increment.
+// The layers of a row in the columns of these keys: labels, units and decimals of the one table.
+std::vector<std::vector<std::string>> tabellaStrati(const RigaProgetto& r, StatoTerreno stato,
+                                                    std::initializer_list<std::string_view> chiavi,
+                                                    std::string_view sep) {
+    std::vector<std::vector<std::string>> righe(2 + r.strati.size());
+    righe[0].emplace_back("Strato");
+    righe[1].emplace_back("");
+    for (std::size_t i = 0; i < r.strati.size(); ++i)
+        righe[i + 2].push_back(std::to_string(i + 1));
+    for (const std::string_view chiave : chiavi) {
+        const ColonnaStrato& c = ColonnaStratoDi(chiave);
+        righe[0].push_back(EtichettaColonna(c, stato, r.sisma.has_value()));
+        righe[1].emplace_back(c.unita);
+        for (std::size_t i = 0; i < r.strati.size(); ++i)
+            righe[i + 2].push_back(
+                TestoValore(c.valore(r.strati[i]).value_or(0.0), c.decimali, sep));
+    }
+    return righe;
+}
+
 void scriviRigaSismica(std::ostream& out, const RigaProgetto& r, bool passiva,
                        std::string_view sep) {
     const DatiSismici& s = *r.sisma;
@@ -200,21 +235,10 @@ void scriviRigaSismica(std::ostream& out, const RigaProgetto& r, bool passiva,
             << "  amax/g " << TestoValore(*s.amax, 4, sep) << "  βm "
             << TestoValore(*s.betaM, 2, sep) << "\n";
     out << "  kh " << TestoValore(s.kh, 4, sep) << "  kv " << TestoValore(s.kv, 4, sep) << "\n";
-    const std::string k(
-        NomeCoefficiente(passiva ? StatoTerreno::Passiva : StatoTerreno::Attiva, true));
-    std::vector<std::vector<std::string>> righe = {
-        {"Strato", "φ′d", "θ", k, k + ",h", "δ", "σh1", "σh2", "σv1", "σv2", "u1", "u2"},
-        {"", "°", "°", "", "", "°", "kPa", "kPa", "kPa", "kPa", "kPa", "kPa"}};
-    for (std::size_t i = 0; i < r.strati.size(); ++i) {
-        const StratoProgetto& d = r.strati[i];
-        righe.push_back({std::to_string(i + 1), TestoValore(d.phiD, 3, sep),
-                         TestoValore(d.theta.value_or(0.0), 3, sep), TestoValore(d.k.k, 6, sep),
-                         TestoValore(d.k.kh, 6, sep), TestoValore(d.delta, 3, sep),
-                         TestoValore(d.sa1, 3, sep), TestoValore(d.sa2, 3, sep),
-                         TestoValore(d.sv1, 3, sep), TestoValore(d.sv2, 3, sep),
-                         TestoValore(d.u1, 3, sep), TestoValore(d.u2, 3, sep)});
-    }
-    stampaColonne(out, righe);
+    stampaColonne(out, tabellaStrati(r, passiva ? StatoTerreno::Passiva : StatoTerreno::Attiva,
+                                     {"phi_d", "theta", "k", "k_h", "delta", "sa1", "sa2", "sv1",
+                                      "sv2", "u1", "u2"},
+                                     sep));
     const auto metri = [&](std::optional<double> v) {
         return v ? TestoValore(*v, 3, sep) + " m" : std::string("-");
     };
@@ -256,10 +280,10 @@ void scriviIntestazioneCsv(std::ostream& out, const FormaCsv& csv, bool colonneP
         primaColonna = false;
     }
     if (colonneProgetto)
-        for (const char* colonna : ColonneProgetto)
+        for (const std::string& colonna : nomiColonne(false))
             out << csv.campo << colonna;
     if (colonneSisma)
-        for (const char* colonna : ColonneSisma)
+        for (const std::string& colonna : nomiColonne(true))
             out << csv.campo << colonna;
     out << "\r\n";
 }
@@ -370,20 +394,10 @@ void scriviTabellaProgetto(std::ostream& out, const RisultatoProgetto& p,
         if (r.gammaR)
             out << "  γR " << TestoGenerale(*r.gammaR, sep);
         out << "\n";
-        const std::string k(NomeCoefficiente(par.stato, false));
-        std::vector<std::vector<std::string>> righe = {
-            {"Strato", "φ′d", "c′d", k, k + ",h", "δ", "σh1", "σh2", "σv1", "σv2", "u1", "u2"},
-            {"", "°", "kPa", "", "", "°", "kPa", "kPa", "kPa", "kPa", "kPa", "kPa"}};
-        for (std::size_t i = 0; i < r.strati.size(); ++i) {
-            const StratoProgetto& d = r.strati[i];
-            righe.push_back({std::to_string(i + 1), TestoValore(d.phiD, 3, sep),
-                             TestoValore(d.cD, 3, sep), TestoValore(d.k.k, 6, sep),
-                             TestoValore(d.k.kh, 6, sep), TestoValore(d.delta, 3, sep),
-                             TestoValore(d.sa1, 3, sep), TestoValore(d.sa2, 3, sep),
-                             TestoValore(d.sv1, 3, sep), TestoValore(d.sv2, 3, sep),
-                             TestoValore(d.u1, 3, sep), TestoValore(d.u2, 3, sep)});
-        }
-        stampaColonne(out, righe);
+        stampaColonne(out, tabellaStrati(r, par.stato,
+                                         {"phi_d", "c_d", "k", "k_h", "delta", "sa1", "sa2", "sv1",
+                                          "sv2", "u1", "u2"},
+                                         sep));
         out << (passiva ? "Resistenza passiva orizzontale: " : "Spinta orizzontale: ")
             << TestoValore(r.spinta, 3, sep) << " kN/m\n";
         if (r.gammaR)

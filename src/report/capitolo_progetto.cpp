@@ -10,6 +10,26 @@ namespace spintaro {
 
 namespace {
 
+// The layers of a row in the columns of these keys, as the one table of the outputs names them.
+void tabellaStrati(Impaginatore& p, const RigaProgetto& r, StatoTerreno stato,
+                   std::initializer_list<std::string_view> chiavi, const std::string& d) {
+    std::vector<Colonna> colonne{{"Strato", "", Allineamento::Centro}};
+    for (const std::string_view chiave : chiavi) {
+        const ColonnaStrato& c = ColonnaStratoDi(chiave);
+        colonne.push_back({EtichettaColonna(c, stato, r.sisma.has_value()), std::string(c.unita)});
+    }
+    std::vector<std::vector<std::string>> righe;
+    for (std::size_t i = 0; i < r.strati.size(); ++i) {
+        std::vector<std::string> riga{std::to_string(i + 1)};
+        for (const std::string_view chiave : chiavi) {
+            const ColonnaStrato& c = ColonnaStratoDi(chiave);
+            riga.push_back(TestoValore(c.valore(r.strati[i]).value_or(0.0), c.decimali, d));
+        }
+        righe.push_back(std::move(riga));
+    }
+    tabella(p, colonne, righe);
+}
+
 void paragrafi(Impaginatore& p, std::initializer_list<std::string> frasi) {
     for (const std::string& f : frasi) {
         p.paragrafo(f, Carattere::Corpo);
@@ -62,27 +82,11 @@ void stratiRigaSismica(Impaginatore& p, const Modulo1& m, const RigaProgetto& go
         return TestoValore(x, cifre, d);
     };
     const std::string kv(VersoKv(governa.sisma->kvSegno));
-    const std::string k(NomeCoefficiente(stato, true));
     p.avanza(6);
     const Impaginatore::Segno didascalia = p.segno();
     p.paragrafo("Strati nella riga " + governa.nome + ", " + kv + ":", Carattere::Corpo);
     p.legaAlSeguito(didascalia);
-    std::vector<std::vector<std::string>> righe;
-    for (std::size_t i = 0; i < governa.strati.size(); ++i) {
-        const StratoProgetto& s = governa.strati[i];
-        righe.push_back({std::to_string(i + 1), v(s.phiD, 2), v(s.theta.value_or(0.0), 2),
-                         v(s.k.k, 4), v(s.k.kh, 4), v(s.delta, 2), v(s.sa1), v(s.sa2)});
-    }
-    tabella(p,
-            {{"Strato", "", Allineamento::Centro},
-             {"φ′d", "°"},
-             {"θ", "°"},
-             {k, ""},
-             {k + ",h", ""},
-             {"δ", "°"},
-             {"σh alto", "kPa"},
-             {"σh base", "kPa"}},
-            righe);
+    tabellaStrati(p, governa, stato, {"phi_d", "theta", "k", "k_h", "delta", "sa1", "sa2"}, d);
     p.avanza(10);
     Diagramma g = diagrammaDi(m, governa, d);
     g.didascalia = "Figura " + std::to_string(figura) +
@@ -293,24 +297,8 @@ void CapitoloProgetto(Impaginatore& p, const Modulo1& m, const ParametriCalcolo&
     const Impaginatore::Segno didascalia = p.segno();
     p.paragrafo("Strati nella combinazione " + governa->nome + ":", Carattere::Corpo);
     p.legaAlSeguito(didascalia);
-    righe.clear();
-    for (std::size_t i = 0; i < governa->strati.size(); ++i) {
-        const StratoProgetto& s = governa->strati[i];
-        righe.push_back({std::to_string(i + 1), v(s.phiD, 2), v(s.cD, 2), v(s.k.k, 4), v(s.k.kh, 4),
-                         v(s.delta, 2), v(s.sa1), v(s.sa2), v(s.u1), v(s.u2)});
-    }
-    tabella(p,
-            {{"Strato", "", Allineamento::Centro},
-             {"φ′d", "°"},
-             {"c′d", "kPa"},
-             {std::string(NomeCoefficiente(parametri.stato, false)), ""},
-             {"Kh", ""},
-             {"δ", "°"},
-             {"σh alto", "kPa"},
-             {"σh base", "kPa"},
-             {"u alto", "kPa"},
-             {"u base", "kPa"}},
-            righe);
+    tabellaStrati(p, *governa, parametri.stato,
+                  {"phi_d", "c_d", "k", "k_h", "delta", "sa1", "sa2", "u1", "u2"}, decimale);
     p.avanza(10);
     disegnaDiagramma(p, diagrammaDi(m, *governa, decimale));
     if (std::any_of(r.righe.begin(), r.righe.end(), [](const RigaProgetto& x) { return x.sisma; }))

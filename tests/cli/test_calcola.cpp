@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The batch calculator: options, output forms, export; the program on hostile files and faults.
+#include "analisi/righe.h"
 #include "cli/calcolatore.h"
 #include "files/progetto.h"
 #include "model/calcolo.h"
@@ -487,6 +488,28 @@ TEST(Calcola, RigheSismiche) {
                              "supera 45°"),
               npos)
         << fuori.err;
+}
+
+// The layer columns of every output come from the one table: the CSV and the JSON carry all of
+// them, in its order (θ with the seismic columns at the end of the CSV); the table shows the
+// labels and units of the keys it chooses.
+TEST(Calcola, ColonneDegliStratiDallaTabella) {
+    std::string colonne = ",combinazione", seismiche, modello = "~{\"nome\":\"SLV\"~{\"strato\":1";
+    for (const ColonnaStrato& c : ColonneStrato()) {
+        (c.sismica ? seismiche : colonne) += "," + std::string(c.csv);
+        modello += ",\"" + std::string(c.chiave) + "\":~";
+    }
+    const Risultato c = esegui({"--formato", "csv", "--kh", "0.1", esempio});
+    EXPECT_NE(c.out.find(colonne + ",spinta_d,"), npos) << c.out.substr(0, 600);
+    EXPECT_NE(c.out.find(",braccio_incremento" + seismiche + "\r\n"), npos);
+    const Risultato j = esegui({"--formato", "json", "--kh", "0.1", esempio});
+    EXPECT_TRUE(combacia(j.out, modello)) << modello;
+    const Risultato t = esegui({"--combinazioni", "sle", esempio});
+    for (const char* chiave : {"phi_d", "c_d", "k", "k_h", "delta", "sa1", "u2"})
+        EXPECT_NE(
+            t.out.find(EtichettaColonna(ColonnaStratoDi(chiave), StatoTerreno::Attiva, false)),
+            npos)
+            << chiave;
 }
 
 } // namespace

@@ -147,7 +147,7 @@ def controlla(app, principale):
             continue
         premi(p)
         nota = attendi(lambda: pyatspi.findDescendant(f, lambda o: o.description == descrizione
-                                                      and o.name.startswith(inizio)), 5)
+                                                      and o.name.startswith(inizio)), 15)
         verifica(nota is not None and nota.getRoleName() == "label", f"{nome}: no {inizio!r}")
         # A label without text would be read by the name of the group around it.
         muta = pyatspi.findDescendant(f, lambda o: o.getRoleName() == "label" and o.name in (

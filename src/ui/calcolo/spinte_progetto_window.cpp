@@ -59,6 +59,21 @@ void riempi(QTableWidget* t, const std::vector<QStringList>& righe, int note = -
         }
 }
 
+// The layer columns the window shows, from the one table of the outputs.
+constexpr std::string_view ChiaviStrati[] = {"phi_d", "c_d", "gamma_d", "delta", "k",
+                                             "k_h",   "sa1", "sa2",     "sv1",   "sv2",
+                                             "u1",    "u2",  "theta"};
+
+QStringList intestazioniStrati(StatoTerreno stato, bool sismica) {
+    QStringList t{QStringLiteral("Strato")};
+    for (const std::string_view chiave : ChiaviStrati) {
+        const ColonnaStrato& c = ColonnaStratoDi(chiave);
+        t << QString::fromStdString(EtichettaColonna(c, stato, sismica)) +
+                 (c.unita.empty() ? QString() : QStringLiteral(" [%1]").arg(daVista(c.unita)));
+    }
+    return t;
+}
+
 } // namespace
 
 SpinteProgettoWindow::SpinteProgettoWindow(Servizi& servizi)
@@ -94,13 +109,8 @@ SpinteProgettoWindow::SpinteProgettoWindow(Servizi& servizi)
     TitoloStrati = new QLabel(this);
     TitoloStrati->setObjectName(QStringLiteral("TitoloStrati"));
     principale->addWidget(TitoloStrati);
-    StratiRiga = tabella(
-        this, "StratiRiga", QStringLiteral("Strati della combinazione scelta"),
-        {QStringLiteral("Strato"), QStringLiteral("φ′d [°]"), QStringLiteral("c′d [kPa]"),
-         QStringLiteral("γd [kN/m³]"), QStringLiteral("δ [°]"), QStringLiteral("K"),
-         QStringLiteral("Kh"), QStringLiteral("σh alto [kPa]"), QStringLiteral("σh base [kPa]"),
-         QStringLiteral("σv alto [kPa]"), QStringLiteral("σv base [kPa]"),
-         QStringLiteral("u alto [kPa]"), QStringLiteral("u base [kPa]"), QStringLiteral("θ [°]")});
+    StratiRiga = tabella(this, "StratiRiga", QStringLiteral("Strati della combinazione scelta"),
+                         intestazioniStrati(StatoTerreno::Attiva, false));
     TitoloStrati->setBuddy(StratiRiga);
     principale->addWidget(StratiRiga);
 
@@ -155,7 +165,7 @@ void SpinteProgettoWindow::aggiorna() {
     m_calcolato = fotografia();
     m_cambiato = false;
     m_strati.clear();
-    m_coefficienti.clear();
+    m_intestazioni.clear();
 
     const RisultatoProgetto r = CalcolaSpinteProgetto(m, p);
     const QString ora = QTime::currentTime().toString(QStringLiteral("HH:mm:ss"));
@@ -198,14 +208,16 @@ void SpinteProgettoWindow::aggiorna() {
                              x.gammaR ? v(*x.gammaR, 2) : QString(), note});
             std::vector<QStringList> strati;
             for (std::size_t i = 0; i < x.strati.size(); ++i) {
-                const StratoProgetto& s = x.strati[i];
-                strati.push_back({QString::number(i + 1), v(s.phiD, 2), v(s.cD, 2), v(s.gammaD, 2),
-                                  v(s.delta, 2), v(s.k.k, 4), v(s.k.kh, 4), v(s.sa1), v(s.sa2),
-                                  v(s.sv1), v(s.sv2), v(s.u1), v(s.u2),
-                                  s.theta ? v(*s.theta, 2) : QString()});
+                QStringList celle{QString::number(i + 1)};
+                for (const std::string_view chiave : ChiaviStrati) {
+                    const ColonnaStrato& c = ColonnaStratoDi(chiave);
+                    const auto valore = c.valore(x.strati[i]);
+                    celle << (valore ? v(*valore, c.decimali) : QString());
+                }
+                strati.push_back(std::move(celle));
             }
             m_strati.push_back(std::move(strati));
-            m_coefficienti.push_back(daVista(NomeCoefficiente(p.stato, x.sisma.has_value())));
+            m_intestazioni.push_back(intestazioniStrati(p.stato, x.sisma.has_value()));
         }
     }
     // Which calculation: the theory, δ/φ′ and β, and for each seismic state its site values.
@@ -255,7 +267,7 @@ void SpinteProgettoWindow::svuota() {
     m_calcolato = fotografia();
     m_cambiato = false;
     m_strati.clear();
-    m_coefficienti.clear();
+    m_intestazioni.clear();
     m_statoCalcolo = QStringLiteral("Nessun risultato: il lavoro è nuovo. Inserire gli strati e "
                                     "premere Aggiorna.");
     riempi(Combinazioni, {});
@@ -272,7 +284,7 @@ void SpinteProgettoWindow::mostraStrati(int riga) {
     }
     TitoloStrati->setText(
         QStringLiteral("Strati nella combinazione %1:").arg(Combinazioni->item(riga, 0)->text()));
-    StratiRiga->horizontalHeaderItem(5)->setText(m_coefficienti[static_cast<std::size_t>(riga)]);
+    StratiRiga->setHorizontalHeaderLabels(m_intestazioni[static_cast<std::size_t>(riga)]);
     riempi(StratiRiga, m_strati[static_cast<std::size_t>(riga)]);
 }
 

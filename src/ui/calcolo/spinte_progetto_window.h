@@ -66,7 +66,7 @@ private:
     QString m_statoCalcolo;
     bool m_cambiato = false;
     std::vector<std::vector<QStringList>> m_strati; // per row: the layer table's rows
-    std::vector<QString> m_coefficienti;            // per row: the coefficient's name
+    std::vector<QStringList> m_intestazioni;        // per row: the layer table's headings
     QTimer* m_controllo = nullptr;
 };
 
