@@ -63,8 +63,17 @@ TEST(Disegno, DiagrammiCasualiNellaLoroCornice) {
                               l->x2 == r->destra);
         }
         EXPECT_TRUE(muro && piano);
-        // The depths beside the plot, top to bottom, as the boundaries go down; no two touch.
+        // The depth axis' numbers and title end left of its ticks (3 pt); the depths beside the
+        // plot, top to bottom, as the boundaries go down; no two touch.
         std::vector<const TestoPagina*> profondita;
+        for (const TestoPagina* t : testiDi(pagina)) {
+            if (t->allineamento == Allineamento::Destra && t->x < r->sinistra) {
+                EXPECT_LE(ingombro(*t).destra, r->sinistra - 3) << t->testo;
+            }
+            if (t->testo == "z (m)" && t->x < r->destra) {
+                EXPECT_LT(t->x, r->sinistra);
+            }
+        }
         for (const TestoPagina* t : testiDi(pagina))
             if (t->x > r->destra && t->allineamento == Allineamento::Destra &&
                 t->testo != "z (m)" && t->y > r->alto)
