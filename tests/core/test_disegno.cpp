@@ -48,6 +48,7 @@ TEST(Disegno, DiagrammiCasualiNellaLoroCornice) {
         const PaginaRelazione& pagina = p.documento().pagine[static_cast<std::size_t>(r->pagina)];
         const double e = 1e-6;
         bool muro = false, piano = false;
+        std::size_t confini = 0; // a grey rule across the plot at each boundary
         for (const PassoPagina& s : pagina.passi) {
             const auto* l = std::get_if<LineaPagina>(&s);
             if (l == nullptr)
@@ -57,12 +58,15 @@ TEST(Disegno, DiagrammiCasualiNellaLoroCornice) {
                     EXPECT_TRUE(px >= r->sinistra - e && px <= r->destra + e && py >= r->alto - e &&
                                 py <= r->basso + e);
             }
+            confini += l->inchiostro == Inchiostro::Grigio && l->spessore == 0.3 &&
+                       l->y1 == l->y2 && l->x1 == r->sinistra && l->x2 == r->destra;
             muro = muro ||
                    (l->spessore == 0.8 && l->x1 == l->x2 && l->y1 == r->alto && l->y2 == r->basso);
             piano = piano || (l->spessore == 0.8 && l->y1 == l->y2 && l->x1 == r->sinistra &&
                               l->x2 == r->destra);
         }
         EXPECT_TRUE(muro && piano);
+        EXPECT_EQ(confini, d.confini.size());
         // The depth axis' numbers and title end left of its ticks (3 pt); the depths beside the
         // plot, top to bottom, as the boundaries go down; no two touch.
         std::vector<const TestoPagina*> profondita;
