@@ -109,14 +109,17 @@ std::optional<std::string> ControllaParametri(const ParametriCalcolo& p) {
     return controllaSisma(p);
 }
 
-std::string TestoParametro(double v) {
+std::string TestoParametro(double v, std::string_view decimale) {
     if (v == 1.0 / 3.0)
         return "1/3";
     if (v == 2.0 / 3.0)
         return "2/3";
     std::array<char, 32> buf{};
     const auto r = std::to_chars(buf.data(), buf.data() + buf.size(), v);
-    return std::string(buf.data(), r.ptr);
+    std::string t(buf.data(), r.ptr);
+    if (const auto punto = t.find('.'); punto != std::string::npos)
+        t.replace(punto, 1, decimale);
+    return t;
 }
 
 std::optional<double> LeggiNumeroParametro(std::string_view testo) {
@@ -145,10 +148,7 @@ std::optional<double> LeggiNumeroParametro(std::string_view testo) {
 
 std::string DescrizioneCalcolo(const ParametriCalcolo& p, std::string_view decimale, bool tutto) {
     auto n = [&](double v) {
-        std::string t = TestoParametro(v);
-        if (const auto punto = t.find('.'); punto != std::string::npos)
-            t.replace(punto, 1, decimale);
-        return t;
+        return TestoParametro(v, decimale);
     };
     const char* stati[] = {"spinta attiva", "spinta a riposo", "resistenza passiva"};
     std::string t = std::string(stati[static_cast<int>(p.stato)]) +

@@ -12,11 +12,10 @@ std::string citato(std::string_view t) {
     return "«" + citaTesto(t) + "»"; // «…»
 }
 
-std::string TestoIntervallo(const Intervallo& r, std::string_view unita, char decimale) {
+std::string TestoIntervallo(const Intervallo& r, std::string_view unita,
+                            std::string_view decimale) {
     auto n = [&](double v) {
-        std::string t = TestoParametro(v);
-        std::replace(t.begin(), t.end(), '.', decimale);
-        return t + std::string(unita);
+        return TestoParametro(v, decimale) + std::string(unita);
     };
     return (r.minimoIncluso ? "almeno " : "maggiore di ") + n(r.minimo) +
            (r.massimoIncluso ? " e al massimo " : " e minore di ") + n(r.massimo);
@@ -93,7 +92,7 @@ VoceParametro VoceNumero(const DescrizioneNumero& n) {
                             return numero(t, nome, n.intervallo, n.unita, n.campo(d.parametri));
                         },
                     .parte = n.parte};
-    v.aiuto = std::string(n.aiuto) + " (" + TestoIntervallo(n.intervallo, "", '.') +
+    v.aiuto = std::string(n.aiuto) + " (" + TestoIntervallo(n.intervallo, "", ".") +
               "; predefinito " + v.testo(DatiLavoro{}) +
               (n.nota.empty() ? "" : "; " + std::string(n.nota)) + ")";
     return v;
@@ -241,7 +240,7 @@ VoceParametro VoceCoppia(const DescrizioneCoppia& c) {
                                        : coppia(t, nome, c, true, d.parametri.sisma.*c.perStato);
                         },
                     .parte = c.parte};
-    v.aiuto = std::string(c.aiuto) + " (" + TestoIntervallo(c.intervallo, "", '.') + "; " +
+    v.aiuto = std::string(c.aiuto) + " (" + TestoIntervallo(c.intervallo, "", ".") + "; " +
               (c.nota.empty() ? "predefinito " + v.testo(DatiLavoro{}) : std::string(c.nota)) + ")";
     return v;
 }

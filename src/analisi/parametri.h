@@ -158,8 +158,8 @@ std::string DescrizioneCalcolo(const ParametriCalcolo& p, std::string_view decim
                                bool tutto = false);
 
 // A number as the file and the options write it: the shortest text that reads back the same, with
-// a period; 1/3 and 2/3 as fractions.
-std::string TestoParametro(double v);
+// a period (or the separator given); 1/3 and 2/3 as fractions.
+std::string TestoParametro(double v, std::string_view decimale = ".");
 
 // A number of a parameter: period or comma as decimal separator, or a fraction "2/3". Empty when
 // the text is not a finite number.

@@ -34,7 +34,8 @@ struct Intervallo {
 
 // The range in words, "almeno 0,5 e al massimo 5", "maggiore di -90° e minore di 90°", with the
 // given decimal separator and the unit after each number.
-std::string TestoIntervallo(const Intervallo& r, std::string_view unita, char decimale = ',');
+std::string TestoIntervallo(const Intervallo& r, std::string_view unita,
+                            std::string_view decimale = ",");
 
 // Calls f on each part of a comma-separated list, in order; the first reason stops it.
 Esito PerOgniParte(std::string_view testo, const std::function<Esito(std::string_view)>& f);
