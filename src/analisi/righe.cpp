@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <stdexcept>
 
 namespace spintaro {
 
@@ -101,11 +102,81 @@ std::span<const ColonnaStrato> ColonneStrato() {
     return Colonne;
 }
 
-const ColonnaStrato& ColonnaStratoDi(std::string_view chiave) {
-    for (const ColonnaStrato& c : Colonne)
+namespace {
+
+// The keys are the program's own: an unknown one is a slip in the code, which every test of that
+// output then shows.
+template <class Colonna>
+const Colonna& colonnaDi(std::span<const Colonna> tabella, std::string_view chiave) {
+    for (const Colonna& c : tabella)
         if (c.chiave == chiave)
             return c;
-    return Colonne[0]; // not reached: the keys are the program's own
+    throw std::out_of_range("colonna sconosciuta: " + std::string(chiave));
+}
+
+} // namespace
+
+const ColonnaStrato& ColonnaStratoDi(std::string_view chiave) {
+    return colonnaDi(ColonneStrato(), chiave);
+}
+
+namespace {
+
+template <double RigaProgetto::*campo> std::optional<double> della(const RigaProgetto& r) {
+    return r.*campo;
+}
+
+template <double DatiSismici::*campo> std::optional<double> sismico(const RigaProgetto& r) {
+    return r.sisma ? std::optional((*r.sisma).*campo) : std::nullopt;
+}
+
+constexpr ColonnaRiga Righe[] = {
+    {"spinta", "spinta_d", "S orizz.", "kN/m", 3, false, false, della<&RigaProgetto::spinta>},
+    {"spinta_verticale", "spinta_verticale_d", "S vert.", "kN/m", 3, false, false,
+     della<&RigaProgetto::spintaVerticale>},
+    {"spinta_acqua", "spinta_acqua_d", "di cui acqua", "kN/m", 3, false, false,
+     della<&RigaProgetto::spintaAcqua>},
+    {"momento", "momento_d", "Momento M", "kN·m/m", 3, false, false, della<&RigaProgetto::momento>},
+    {"braccio", "braccio_d", "M/S", "m", 3, false, false,
+     [](const RigaProgetto& r) {
+         return r.braccio;
+     }},
+    {"governa", "governa", "", "", 0, false, true,
+     [](const RigaProgetto& r) {
+         return std::optional(r.governa ? 1.0 : 0.0);
+     }},
+    {"gamma_g1", "", "γG1", "", 2, false, false, della<&RigaProgetto::gammaG1>},
+    {"gamma_q", "", "γQ", "", 2, false, false, della<&RigaProgetto::gammaQ>},
+    {"gamma_phi", "", "γφ′", "", 2, false, false, della<&RigaProgetto::gammaPhi>},
+    {"gamma_c", "", "γc′", "", 2, false, false, della<&RigaProgetto::gammaC>},
+    {"gamma_gamma", "", "γγ", "", 2, false, false, della<&RigaProgetto::gammaGamma>},
+    {"gamma_r", "", "γR", "", 2, false, false,
+     [](const RigaProgetto& r) {
+         return r.gammaR;
+     }},
+    {"kv_segno", "kv_segno", "kv", "", 0, true, false,
+     [](const RigaProgetto& r) {
+         return r.sisma ? std::optional<double>(r.sisma->kvSegno) : std::nullopt;
+     }},
+    {"kh", "kh_sisma", "kh", "", 4, true, false, sismico<&DatiSismici::kh>},
+    {"kv", "kv", "kv", "", 4, true, false, sismico<&DatiSismici::kv>},
+    {"spinta_statica", "spinta_statica", "S statica", "kN/m", 3, true, false,
+     sismico<&DatiSismici::spintaStatica>},
+    {"incremento", "incremento", "ΔS", "kN/m", 3, true, false, sismico<&DatiSismici::incremento>},
+    {"braccio_incremento", "braccio_incremento", "quota di ΔS", "m", 3, true, false,
+     [](const RigaProgetto& r) {
+         return r.sisma ? r.sisma->braccioIncremento : std::nullopt;
+     }},
+};
+
+} // namespace
+
+std::span<const ColonnaRiga> ColonneRiga() {
+    return Righe;
+}
+
+const ColonnaRiga& ColonnaRigaDi(std::string_view chiave) {
+    return colonnaDi(ColonneRiga(), chiave);
 }
 
 std::string EtichettaColonna(const ColonnaStrato& c, StatoTerreno stato, bool sismica) {

@@ -139,6 +139,23 @@ const ColonnaStrato& ColonnaStratoDi(std::string_view chiave);
 // Its label in a row of this state, seismic or not: "Ka", "Ka,h", "K_AE,h"; the others their own.
 std::string EtichettaColonna(const ColonnaStrato& c, StatoTerreno stato, bool sismica);
 
+// A column of the design rows themselves, one for every output: its JSON key, its CSV column
+// (empty: not in the CSV), its label and unit in the tables, the decimals of the tables, and its
+// value. A yes/no column (governa) is true/false in the JSON and 1/0 in the CSV.
+struct ColonnaRiga {
+    std::string_view chiave;    // "spinta"
+    std::string_view csv;       // "spinta_d", beside the characteristic "spinta_totale"
+    std::string_view etichetta; // "S orizz."
+    std::string_view unita;     // "kN/m", "kN·m/m", "m" or ""
+    int decimali = 3;
+    bool sismica = false; // only in seismic rows
+    bool siNo = false;
+    std::optional<double> (*valore)(const RigaProgetto&) = nullptr;
+};
+std::span<const ColonnaRiga> ColonneRiga();
+// The column of a key (one of ColonneRiga's).
+const ColonnaRiga& ColonnaRigaDi(std::string_view chiave);
+
 // The sense of a seismic row's vertical inertia force, one wording for every output:
 // "kv verso il basso" (s = +1) or "kv verso l'alto".
 std::string_view VersoKv(int segno);

@@ -93,22 +93,16 @@ Derivati derivati(const AnalisiSpinta& a) {
 
 // The design columns of the CSV: the row's name, the layer's columns of every row, the row's; the
 // seismic ones at the end, only when some project has seismic rows: the row's, then the layer's.
-const char* const ColonneRiga[] = {"spinta_d",  "spinta_verticale_d", "spinta_acqua_d",
-                                   "momento_d", "braccio_d",          "governa"};
-const char* const ColonneRigaSismica[] = {"kv_segno",       "kh_sisma",   "kv",
-                                          "spinta_statica", "incremento", "braccio_incremento"};
-
-// The names of the design columns, or of the seismic ones.
 std::vector<std::string> nomiColonne(bool sismiche) {
     std::vector<std::string> nomi;
     if (!sismiche)
         nomi.emplace_back("combinazione");
-    const auto riga = sismiche ? std::span<const char* const>(ColonneRigaSismica)
-                               : std::span<const char* const>(ColonneRiga);
     for (const ColonnaStrato& c : ColonneStrato())
-        if (c.sismica == sismiche && !sismiche)
+        if (!c.sismica && !sismiche)
             nomi.emplace_back(c.csv);
-    nomi.insert(nomi.end(), riga.begin(), riga.end());
+    for (const ColonnaRiga& c : ColonneRiga())
+        if (c.sismica == sismiche && !c.csv.empty())
+            nomi.emplace_back(c.csv);
     for (const ColonnaStrato& c : ColonneStrato())
         if (c.sismica && sismiche)
             nomi.emplace_back(c.csv);
@@ -119,22 +113,14 @@ void scriviJsonProgetto(std::ostream& out, const RisultatoProgetto& p) {
     out << ",\"combinazioni\":[";
     for (std::size_t k = 0; k < p.righe.size(); ++k) {
         const RigaProgetto& r = p.righe[k];
-        out << (k ? "," : "") << "{\"nome\":" << jsonTesto(r.nome)
-            << ",\"spinta\":" << breve(r.spinta)
-            << ",\"spinta_verticale\":" << breve(r.spintaVerticale)
-            << ",\"spinta_acqua\":" << breve(r.spintaAcqua) << ",\"momento\":" << breve(r.momento)
-            << ",\"braccio\":" << jsonNumero(r.braccio)
-            << ",\"governa\":" << (r.governa ? "true" : "false")
-            << ",\"gamma_g1\":" << breve(r.gammaG1) << ",\"gamma_q\":" << breve(r.gammaQ)
-            << ",\"gamma_phi\":" << breve(r.gammaPhi) << ",\"gamma_c\":" << breve(r.gammaC)
-            << ",\"gamma_gamma\":" << breve(r.gammaGamma)
-            << ",\"gamma_r\":" << jsonNumero(r.gammaR);
-        if (r.sisma)
-            out << ",\"kv_segno\":" << r.sisma->kvSegno << ",\"kh\":" << breve(r.sisma->kh)
-                << ",\"kv\":" << breve(r.sisma->kv)
-                << ",\"spinta_statica\":" << breve(r.sisma->spintaStatica)
-                << ",\"incremento\":" << breve(r.sisma->incremento)
-                << ",\"braccio_incremento\":" << jsonNumero(r.sisma->braccioIncremento);
+        out << (k ? "," : "") << "{\"nome\":" << jsonTesto(r.nome);
+        for (const ColonnaRiga& c : ColonneRiga()) {
+            if (c.sismica && !r.sisma)
+                continue;
+            const auto v = c.valore(r);
+            out << ",\"" << c.chiave
+                << "\":" << (c.siNo ? (v == 1.0 ? "true" : "false") : jsonNumero(v));
+        }
         if (!r.avvisi.empty()) {
             out << ",\"avvisi\":[";
             for (std::size_t a = 0; a < r.avvisi.size(); ++a)
@@ -165,26 +151,19 @@ void csvProgetto(std::ostream& out, const FormaCsv& f, const RigaProgetto* r, st
     }
     const StratoProgetto& d = r->strati[i];
     out << c << r->nome;
-    for (const ColonnaStrato& colonna : ColonneStrato())
-        if (!colonna.sismica)
-            out << c << f.numero(colonna.valore(d));
-    for (double v : {r->spinta, r->spintaVerticale, r->spintaAcqua, r->momento})
-        out << c << f.numero(v);
-    out << c << f.numero(r->braccio) << c << (r->governa ? 1 : 0);
-    if (!colonneSisma)
-        return;
-    if (!r->sisma) {
-        out << std::string(sisma, c);
-        return;
+    for (const bool sismiche : {false, true}) {
+        if (sismiche && !colonneSisma)
+            return;
+        for (const ColonnaStrato& colonna : ColonneStrato())
+            if (!colonna.sismica && !sismiche)
+                out << c << f.numero(colonna.valore(d));
+        for (const ColonnaRiga& colonna : ColonneRiga())
+            if (colonna.sismica == sismiche && !colonna.csv.empty())
+                out << c << f.numero(colonna.valore(*r));
+        for (const ColonnaStrato& colonna : ColonneStrato())
+            if (colonna.sismica && sismiche)
+                out << c << f.numero(colonna.valore(d));
     }
-    const DatiSismici& s = *r->sisma;
-    out << c << s.kvSegno;
-    for (double v : {s.kh, s.kv, s.spintaStatica, s.incremento})
-        out << c << f.numero(v);
-    out << c << f.numero(s.braccioIncremento);
-    for (const ColonnaStrato& colonna : ColonneStrato())
-        if (colonna.sismica)
-            out << c << f.numero(colonna.valore(d));
 }
 
 // Right-aligned columns two spaces apart, each as wide as its widest cell.

@@ -30,6 +30,34 @@ void tabellaStrati(Impaginatore& p, const RigaProgetto& r, StatoTerreno stato,
     tabella(p, colonne, righe);
 }
 
+// The row columns of the two tables of thrusts, static and seismic, from the one table of the
+// outputs; the seismic one names the thrust with the earthquake.
+constexpr std::string_view ChiaviRighe[] = {"spinta", "spinta_verticale", "spinta_acqua", "momento",
+                                            "braccio"};
+constexpr std::string_view ChiaviSismiche[] = {"spinta", "spinta_statica", "incremento",
+                                               "braccio_incremento", "momento"};
+
+std::string cella(const RigaProgetto& r, std::string_view chiave, std::string_view senza,
+                  const std::string& d) {
+    const ColonnaRiga& c = ColonnaRigaDi(chiave);
+    const auto v = c.valore(r);
+    return v ? TestoValore(*v, c.decimali, d) : std::string(senza);
+}
+
+std::vector<Colonna> colonneRighe(std::string primo, std::span<const std::string_view> chiavi,
+                                  std::optional<Colonna> secondo, bool sismica) {
+    std::vector<Colonna> colonne{{std::move(primo), "", Allineamento::Sinistra}};
+    if (secondo)
+        colonne.push_back(*secondo);
+    for (const std::string_view chiave : chiavi) {
+        const ColonnaRiga& c = ColonnaRigaDi(chiave);
+        colonne.push_back({sismica && chiave == "spinta" ? "S con sisma" : std::string(c.etichetta),
+                           std::string(c.unita)});
+    }
+    colonne.push_back({"", "", Allineamento::Sinistra});
+    return colonne;
+}
+
 void paragrafi(Impaginatore& p, std::initializer_list<std::string> frasi) {
     for (const std::string& f : frasi) {
         p.paragrafo(f, Carattere::Corpo);
@@ -167,20 +195,15 @@ void sezioneSismica(Impaginatore& p, const Modulo1& m, const ParametriCalcolo& p
             continue;
         if (x.governa)
             governanti.push_back(&x);
-        righe.push_back({x.nome, std::string(VersoKv(x.sisma->kvSegno)).substr(3), v(x.spinta),
-                         v(x.sisma->spintaStatica), v(x.sisma->incremento),
-                         opzionale(x.sisma->braccioIncremento, 3), v(x.momento),
-                         x.governa ? "governa" : ""});
+        std::vector<std::string> riga{x.nome, std::string(VersoKv(x.sisma->kvSegno)).substr(3)};
+        for (const std::string_view chiave : ChiaviSismiche)
+            riga.push_back(cella(x, chiave, "–", d));
+        riga.emplace_back(x.governa ? "governa" : "");
+        righe.push_back(std::move(riga));
     }
     tabella(p,
-            {{"Stato limite", "", Allineamento::Sinistra},
-             {"kv", "", Allineamento::Sinistra},
-             {"S con sisma", "kN/m"},
-             {"S statica", "kN/m"},
-             {"ΔS", "kN/m"},
-             {"quota di ΔS", "m"},
-             {"Momento M", "kN·m/m"},
-             {"", "", Allineamento::Sinistra}},
+            colonneRighe("Stato limite", ChiaviSismiche, Colonna{"kv", "", Allineamento::Sinistra},
+                         true),
             righe);
     int figura = 4;
     for (const RigaProgetto* governa : governanti)
@@ -231,9 +254,6 @@ void tabelleParametri(Impaginatore& p, const ParametriCalcolo& parametri,
 void CapitoloProgetto(Impaginatore& p, const Modulo1& m, const ParametriCalcolo& parametri,
                       const RisultatoProgetto& r, const std::string& titolo,
                       const std::string& decimale) {
-    const auto v = [&decimale](double x, int cifre = 3) {
-        return TestoValore(x, cifre, decimale);
-    };
     p.intestazione(titolo, 4 * altezzaRiga(Carattere::Tabella));
     paragrafi(p, {"Spinte di progetto secondo le NTC 2018 (D.M. 17/01/2018) e la Circolare "
                   "21/01/2019 n. 7, con i parametri del lavoro qui sotto. I valori caratteristici "
@@ -273,19 +293,13 @@ void CapitoloProgetto(Impaginatore& p, const Modulo1& m, const ParametriCalcolo&
             continue;
         if (x.governa)
             governa = &x;
-        righe.push_back({x.nome, v(x.spinta), v(x.spintaVerticale), v(x.spintaAcqua), v(x.momento),
-                         x.braccio ? v(*x.braccio) : std::string("non definito"),
-                         x.governa ? "governa" : ""});
+        std::vector<std::string> riga{x.nome};
+        for (const std::string_view chiave : ChiaviRighe)
+            riga.push_back(cella(x, chiave, "non definito", decimale));
+        riga.emplace_back(x.governa ? "governa" : "");
+        righe.push_back(std::move(riga));
     }
-    tabella(p,
-            {{"Combinazione", "", Allineamento::Sinistra},
-             {"S orizz.", "kN/m"},
-             {"S vert.", "kN/m"},
-             {"di cui acqua", "kN/m"},
-             {"Momento M", "kN·m/m"},
-             {"M/S", "m"},
-             {"", "", Allineamento::Sinistra}},
-            righe);
+    tabella(p, colonneRighe("Combinazione", ChiaviRighe, {}, false), righe);
     p.avanza(3);
     for (const RigaProgetto& x : r.righe)
         if (x.combinazione != Combinazione::SLE && !x.sisma)
