@@ -64,12 +64,21 @@ constexpr std::string_view ChiaviStrati[] = {"phi_d", "c_d", "gamma_d", "delta",
                                              "k_h",   "sa1", "sa2",     "sv1",   "sv2",
                                              "u1",    "u2",  "theta"};
 
+// The rows' columns, from the same table.
+constexpr std::string_view ChiaviRighe[] = {"spinta",  "spinta_verticale", "spinta_acqua",
+                                            "momento", "braccio",          "gamma_r"};
+
+// A column's title: its label, then its unit in brackets.
+QString intestazione(std::string_view etichetta, std::string_view unita) {
+    return daVista(etichetta) +
+           (unita.empty() ? QString() : QStringLiteral(" [%1]").arg(daVista(unita)));
+}
+
 QStringList intestazioniStrati(StatoTerreno stato, bool sismica) {
     QStringList t{QStringLiteral("Strato")};
     for (const std::string_view chiave : ChiaviStrati) {
         const ColonnaStrato& c = ColonnaStratoDi(chiave);
-        t << QString::fromStdString(EtichettaColonna(c, stato, sismica)) +
-                 (c.unita.empty() ? QString() : QStringLiteral(" [%1]").arg(daVista(c.unita)));
+        t << intestazione(EtichettaColonna(c, stato, sismica), c.unita);
     }
     return t;
 }
@@ -86,11 +95,11 @@ SpinteProgettoWindow::SpinteProgettoWindow(Servizi& servizi)
     Calcolo = creaNota(this, "Calcolo", QStringLiteral("Parametri del calcolo"));
     principale->addWidget(Calcolo);
 
-    Combinazioni = tabella(this, "Combinazioni", QStringLiteral("Spinte per combinazione"),
-                           {QStringLiteral("Combinazione"), QStringLiteral("S orizz. [kN/m]"),
-                            QStringLiteral("S vert. [kN/m]"), QStringLiteral("di cui acqua [kN/m]"),
-                            QStringLiteral("Momento M [kN·m/m]"), QStringLiteral("M/S [m]"),
-                            QStringLiteral("γR"), QStringLiteral("Note")});
+    QStringList titoli{QStringLiteral("Combinazione")};
+    for (const std::string_view chiave : ChiaviRighe)
+        titoli << intestazione(ColonnaRigaDi(chiave).etichetta, ColonnaRigaDi(chiave).unita);
+    titoli << QStringLiteral("Note");
+    Combinazioni = tabella(this, "Combinazioni", QStringLiteral("Spinte per combinazione"), titoli);
     // The notes take the width the numbers leave and wrap there, whole: no "…", no sideways
     // scrolling; each row as high as its note.
     const int note = Combinazioni->columnCount() - 1;
@@ -202,10 +211,15 @@ void SpinteProgettoWindow::aggiorna() {
             if (x.governa)
                 note = QStringLiteral("governa") +
                        (note.isEmpty() ? QString() : QStringLiteral("; ") + note);
-            righe.push_back({nome, v(x.spinta), v(x.spintaVerticale), v(x.spintaAcqua),
-                             v(x.momento),
-                             x.braccio ? v(*x.braccio) : QStringLiteral("non definito"),
-                             x.gammaR ? v(*x.gammaR, 2) : QString(), note});
+            QStringList riga{nome};
+            for (const std::string_view chiave : ChiaviRighe) {
+                const ColonnaRiga& c = ColonnaRigaDi(chiave);
+                const auto valore = c.valore(x);
+                riga << (valore           ? v(*valore, c.decimali)
+                         : c.unita == "m" ? QStringLiteral("non definito")
+                                          : QString());
+            }
+            righe.push_back(riga << note);
             std::vector<QStringList> strati;
             for (std::size_t i = 0; i < x.strati.size(); ++i) {
                 QStringList celle{QString::number(i + 1)};
