@@ -490,18 +490,25 @@ TEST(Calcola, RigheSismiche) {
         << fuori.err;
 }
 
-// The layer columns of every output come from the one table: the CSV and the JSON carry all of
-// them, in its order (θ with the seismic columns at the end of the CSV); the table shows the
-// labels and units of the keys it chooses.
+// The layer and row columns of every output come from the one table: the CSV and the JSON carry
+// all of them, in its order (the seismic columns at the end of the CSV: the row's, then θ); the
+// table shows the labels and units of the keys it chooses.
 TEST(Calcola, ColonneDegliStratiDallaTabella) {
-    std::string colonne = ",combinazione", seismiche, modello = "~{\"nome\":\"SLV\"~{\"strato\":1";
+    std::string colonne = ",combinazione", seismiche, modello = "~{\"nome\":\"SLV\"";
+    for (const ColonnaRiga& c : ColonneRiga())
+        modello += ",\"" + std::string(c.chiave) + "\":~";
+    modello += "{\"strato\":1";
     for (const ColonnaStrato& c : ColonneStrato()) {
         (c.sismica ? seismiche : colonne) += "," + std::string(c.csv);
         modello += ",\"" + std::string(c.chiave) + "\":~";
     }
+    std::string righe, righeSismiche;
+    for (const ColonnaRiga& c : ColonneRiga())
+        if (!c.csv.empty())
+            (c.sismica ? righeSismiche : righe) += "," + std::string(c.csv);
     const Risultato c = esegui({"--formato", "csv", "--kh", "0.1", esempio});
-    EXPECT_NE(c.out.find(colonne + ",spinta_d,"), npos) << c.out.substr(0, 600);
-    EXPECT_NE(c.out.find(",braccio_incremento" + seismiche + "\r\n"), npos);
+    EXPECT_NE(c.out.find(colonne + righe + righeSismiche + seismiche + "\r\n"), npos)
+        << c.out.substr(0, 600);
     const Risultato j = esegui({"--formato", "json", "--kh", "0.1", esempio});
     EXPECT_TRUE(combacia(j.out, modello)) << modello;
     const Risultato t = esegui({"--combinazioni", "sle", esempio});
