@@ -21,8 +21,8 @@
 //   ∫0^n ν²/(c + ν²)³ dν = (t − sin 4t / 4)/(8c^(3/2)),   ∫0^n ν³/(c + ν²)³ dν = n⁴/(4c(c + n²)²).
 #include "analisi/carichi.h"
 
-#include "analisi/parametri.h"
 #include "text/citazioni.h"
+#include "text/testi_numerici.h"
 
 #include <algorithm>
 #include <array>

@@ -109,43 +109,6 @@ std::optional<std::string> ControllaParametri(const ParametriCalcolo& p) {
     return controllaSisma(p);
 }
 
-std::string TestoParametro(double v, std::string_view decimale) {
-    if (v == 1.0 / 3.0)
-        return "1/3";
-    if (v == 2.0 / 3.0)
-        return "2/3";
-    std::array<char, 32> buf{};
-    const auto r = std::to_chars(buf.data(), buf.data() + buf.size(), v);
-    std::string t(buf.data(), r.ptr);
-    if (const auto punto = t.find('.'); punto != std::string::npos)
-        t.replace(punto, 1, decimale);
-    return t;
-}
-
-std::optional<double> LeggiNumeroParametro(std::string_view testo) {
-    auto semplice = [](std::string_view t) -> std::optional<double> {
-        if (t.empty())
-            return std::nullopt;
-        for (const char* decimale : {".", ","}) {
-            try {
-                const double v = LeggiValoreCasella(t, Separatori{decimale, ""});
-                if (std::isfinite(v))
-                    return v;
-            } catch (const Errore&) {
-            }
-        }
-        return std::nullopt;
-    };
-    if (const auto barra = testo.find('/'); barra != std::string_view::npos) {
-        const auto a = semplice(testo.substr(0, barra));
-        const auto b = semplice(testo.substr(barra + 1));
-        if (!a || !b || *b == 0)
-            return std::nullopt;
-        return *a / *b;
-    }
-    return semplice(testo);
-}
-
 std::string DescrizioneCalcolo(const ParametriCalcolo& p, std::string_view decimale, bool tutto) {
     auto n = [&](double v) {
         return TestoParametro(v, decimale);

@@ -7,6 +7,8 @@
 // parameter file, the batch calculator's options and --help, and the report's parameter table
 // all read that table.
 
+#include "text/testi_numerici.h"
+
 #include <array>
 #include <functional>
 #include <optional>
@@ -156,13 +158,5 @@ std::optional<std::string> ControllaParametri(const ParametriCalcolo& p);
 // out, but with tutto β is always said.
 std::string DescrizioneCalcolo(const ParametriCalcolo& p, std::string_view decimale = ".",
                                bool tutto = false);
-
-// A number as the file and the options write it: the shortest text that reads back the same, with
-// a period (or the separator given); 1/3 and 2/3 as fractions.
-std::string TestoParametro(double v, std::string_view decimale = ".");
-
-// A number of a parameter: period or comma as decimal separator, or a fraction "2/3". Empty when
-// the text is not a finite number.
-std::optional<double> LeggiNumeroParametro(std::string_view testo);
 
 } // namespace spintaro

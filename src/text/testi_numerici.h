@@ -4,6 +4,7 @@
 #include "model/intero16.h"
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -58,5 +59,13 @@ std::string TestoValore(double v, int decimali, std::string_view decimale);
 
 // Layer numbers for a message, in the order given: "1, 3, 4".
 std::string ElencoNumeri(const std::vector<std::size_t>& numeri);
+
+// A number as the file and the options write it: the shortest text that reads back the same, with
+// a period (or the separator given); 1/3 and 2/3 as fractions.
+std::string TestoParametro(double v, std::string_view decimale = ".");
+
+// A number of a parameter: period or comma as decimal separator, or a fraction "2/3". Empty when
+// the text is not a finite number.
+std::optional<double> LeggiNumeroParametro(std::string_view testo);
 
 } // namespace spintaro
