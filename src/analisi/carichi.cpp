@@ -337,6 +337,13 @@ std::optional<std::string> LeggiCarichi(std::span<const std::string> testi,
     return std::nullopt;
 }
 
+std::vector<ValoreCarico> ValoriCarico(const Carico& c) {
+    std::vector<ValoreCarico> valori;
+    for (const Voce& v : vociDi(c.tipo))
+        valori.push_back({v.chiave, v.unita, c.*v.campo});
+    return valori;
+}
+
 std::string TestoCarico(const Carico& c) {
     std::string t(ParolaTipoCarico(c.tipo));
     char separatore = ':';
@@ -379,11 +386,8 @@ std::string DescrizioneCarico(const Carico& c, std::string_view decimale) {
     ordine.push_back(&va);
     char separatore = ' ';
     for (const Voce* v : ordine) {
-        std::string n = TestoParametro(c.*v->campo);
-        if (const auto punto = n.find('.'); punto != std::string::npos)
-            n.replace(punto, 1, decimale);
-        t += (separatore == ' ' ? " " : ", ") + std::string(v->chiave) + " = " + n + " " +
-             std::string(v->unita);
+        t += (separatore == ' ' ? " " : ", ") + std::string(v->chiave) + " = " +
+             TestoParametro(c.*v->campo, decimale) + " " + std::string(v->unita);
         separatore = ',';
     }
     return t;

@@ -73,6 +73,14 @@ std::optional<std::string> LeggiCarico(std::string_view testo, std::size_t numer
 std::optional<std::string> LeggiCarichi(std::span<const std::string> testi,
                                         std::vector<Carico>& carichi);
 
+// The inputs of a load's kind, in the order its text writes them: key ("q", "a", "b"), unit and
+// value.
+struct ValoreCarico {
+    std::string_view chiave, unita;
+    double valore = 0;
+};
+std::vector<ValoreCarico> ValoriCarico(const Carico& c);
+
 // The text of a load that LeggiCarico reads back equal, as short as that allows.
 std::string TestoCarico(const Carico& c);
 

@@ -106,6 +106,12 @@ std::optional<std::string> ControllaParametri(const ParametriCalcolo& p) {
                "Annesso C, superfici di rottura curve)";
     if (p.pressioneMinima != 0 && p.stato != StatoTerreno::Attiva)
         return "la pressione minima negli strati coesivi vale solo per la spinta attiva";
+    if (auto e = ControllaCarichi(p.carichi, p.fattoreCarichi))
+        return e;
+    if (!p.carichi.empty() && p.stato == StatoTerreno::Passiva)
+        return "Carico 1 (" + std::string(ParolaTipoCarico(p.carichi.front().tipo)) +
+               "): un carico sul terrapieno non è ammesso con la resistenza passiva, che non è "
+               "un'azione ma una resistenza";
     return controllaSisma(p);
 }
 

@@ -7,6 +7,7 @@
 // parameter file, the batch calculator's options and --help, and the report's parameter table
 // all read that table.
 
+#include "analisi/carichi.h"
 #include "text/testi_numerici.h"
 
 #include <array>
@@ -75,6 +76,11 @@ struct ParametriCalcolo {
     Fattore gammaGamma{1.0, 1.0}; // on the unit weight (Tab. 6.2.II)
     Fattore gammaR{1.4, 1.0};     // on the passive resistance (Tab. 6.5.I; R1 of §6.5.3.1.2)
     ParametriSisma sisma;
+    // Loads on the backfill near the wall, their factor f (2: a wall that does not yield) and
+    // the factor of the permanent ones (G2, Tab. 6.2.I); the variable ones take γQ.
+    std::vector<Carico> carichi;
+    double fattoreCarichi = FattoreMuroRigido;
+    Fattore gammaG2{1.5, 1.3};
 
     bool operator==(const ParametriCalcolo&) const = default;
 };
@@ -120,8 +126,12 @@ struct VoceParametro {
     // says, when the text is not a valid value.
     std::function<std::optional<std::string>(DatiLavoro&, std::string_view, std::string_view)>
         lettore{};
-    // The part of the parameters window it belongs to, when not the general one ("Sisma").
+    // The part of the parameters window it belongs to, when not the general one ("Sisma"); the
+    // loads' entries ("Carichi") have a window of their own.
     std::string_view parte{};
+    // May be given more than once, each time one more value (a load): its text is then one line
+    // per value.
+    bool ripetuto = false;
 
     // The value from its text, the reason naming it by `nome`, or by `chiamato` (a window names
     // it by its caption; a value per set adds the set after it: "γQ ..., A1").

@@ -15,30 +15,35 @@ bool RigaFinita(const RigaProgetto& r) {
     const auto z = [](double v) {
         return v * 0.0;
     };
-    double zero = z(r.spinta) + z(r.spintaVerticale) + z(r.spintaAcqua) + z(r.momento);
+    double zero = z(r.spinta) + z(r.spintaVerticale) + z(r.spintaAcqua) + z(r.momento) +
+                  z(r.spintaCarichi.value_or(0)) + z(r.momentoCarichi.value_or(0));
     if (r.sisma)
         zero += z(r.sisma->spintaStatica) + z(r.sisma->incremento);
     for (const StratoProgetto& s : r.strati)
         zero += z(s.k.k) + z(s.k.kh) + z(s.sa1) + z(s.sa2) + z(s.sv1) + z(s.sv2) + z(s.u1) +
-                z(s.u2) + z(s.theta.value_or(0));
+                z(s.u2) + z(s.theta.value_or(0)) + z(s.pc1.value_or(0)) + z(s.pc2.value_or(0));
     return zero == 0.0;
 }
 
-void SegnaGovernante(std::vector<RigaProgetto>& righe, std::size_t da, std::size_t a,
-                     StatoTerreno stato) {
+void SegnaGovernanti(std::vector<RigaProgetto>& righe, StatoTerreno stato) {
     const auto misura = [stato](const RigaProgetto& x) {
         return stato == StatoTerreno::Passiva ? -(x.spinta / x.gammaR.value_or(1.0)) : x.spinta;
     };
-    RigaProgetto* governa = nullptr;
-    for (std::size_t i = da; i < a; ++i) {
-        RigaProgetto& r = righe[i];
-        if (r.combinazione == Combinazione::SLE && !r.sisma)
-            continue;
-        if (governa == nullptr || misura(r) > misura(*governa))
-            governa = &r;
+    // Group 0: the static rows; 1 + s: the rows of seismic limit state s.
+    const auto gruppo = [](const RigaProgetto& r) {
+        return r.sisma ? 1 + static_cast<std::size_t>(r.sisma->stato) : 0;
+    };
+    for (std::size_t g = 0; g <= NumeroStatiLimite; ++g) {
+        RigaProgetto* governa = nullptr;
+        for (RigaProgetto& r : righe) {
+            if (gruppo(r) != g || (r.combinazione == Combinazione::SLE && !r.sisma))
+                continue;
+            if (governa == nullptr || misura(r) > misura(*governa))
+                governa = &r;
+        }
+        if (governa != nullptr)
+            governa->governa = true;
     }
-    if (governa != nullptr)
-        governa->governa = true;
 }
 
 SommaSegmenti SommaDiSegmenti(const Segmenti& s) {
@@ -72,28 +77,36 @@ template <double StratoProgetto::*campo> std::optional<double> di(const StratoPr
 }
 
 constexpr ColonnaStrato Colonne[] = {
-    {"k", "k", "", "", 4, false,
+    {"k", "k", "", "", 4, GruppoColonne::Base,
      [](const StratoProgetto& s) {
          return std::optional(s.k.k);
      }},
-    {"theta", "theta", "θ", "°", 2, true,
+    {"theta", "theta", "θ", "°", 2, GruppoColonne::Sisma,
      [](const StratoProgetto& s) {
          return s.theta;
      }},
-    {"k_h", "k_h", ",h", "", 4, false,
+    {"k_h", "k_h", ",h", "", 4, GruppoColonne::Base,
      [](const StratoProgetto& s) {
          return std::optional(s.k.kh);
      }},
-    {"delta", "delta", "δ", "°", 2, false, di<&StratoProgetto::delta>},
-    {"phi_d", "phi_d", "φ′d", "°", 2, false, di<&StratoProgetto::phiD>},
-    {"c_d", "c_d", "c′d", "kPa", 2, false, di<&StratoProgetto::cD>},
-    {"gamma_d", "gamma_d", "γd", "kN/m³", 2, false, di<&StratoProgetto::gammaD>},
-    {"sa1", "sa1_d", "σh alto", "kPa", 3, false, di<&StratoProgetto::sa1>},
-    {"sa2", "sa2_d", "σh base", "kPa", 3, false, di<&StratoProgetto::sa2>},
-    {"sv1", "sv1_d", "σv alto", "kPa", 3, false, di<&StratoProgetto::sv1>},
-    {"sv2", "sv2_d", "σv base", "kPa", 3, false, di<&StratoProgetto::sv2>},
-    {"u1", "u1_d", "u alto", "kPa", 3, false, di<&StratoProgetto::u1>},
-    {"u2", "u2_d", "u base", "kPa", 3, false, di<&StratoProgetto::u2>},
+    {"delta", "delta", "δ", "°", 2, GruppoColonne::Base, di<&StratoProgetto::delta>},
+    {"phi_d", "phi_d", "φ′d", "°", 2, GruppoColonne::Base, di<&StratoProgetto::phiD>},
+    {"c_d", "c_d", "c′d", "kPa", 2, GruppoColonne::Base, di<&StratoProgetto::cD>},
+    {"gamma_d", "gamma_d", "γd", "kN/m³", 2, GruppoColonne::Base, di<&StratoProgetto::gammaD>},
+    {"sa1", "sa1_d", "σh alto", "kPa", 3, GruppoColonne::Base, di<&StratoProgetto::sa1>},
+    {"sa2", "sa2_d", "σh base", "kPa", 3, GruppoColonne::Base, di<&StratoProgetto::sa2>},
+    {"sv1", "sv1_d", "σv alto", "kPa", 3, GruppoColonne::Base, di<&StratoProgetto::sv1>},
+    {"sv2", "sv2_d", "σv base", "kPa", 3, GruppoColonne::Base, di<&StratoProgetto::sv2>},
+    {"u1", "u1_d", "u alto", "kPa", 3, GruppoColonne::Base, di<&StratoProgetto::u1>},
+    {"u2", "u2_d", "u base", "kPa", 3, GruppoColonne::Base, di<&StratoProgetto::u2>},
+    {"pc1", "pc1", "σh carichi alto", "kPa", 3, GruppoColonne::Carichi,
+     [](const StratoProgetto& s) {
+         return s.pc1;
+     }},
+    {"pc2", "pc2", "σh carichi base", "kPa", 3, GruppoColonne::Carichi,
+     [](const StratoProgetto& s) {
+         return s.pc2;
+     }},
 };
 
 } // namespace
@@ -131,41 +144,52 @@ template <double DatiSismici::*campo> std::optional<double> sismico(const RigaPr
 }
 
 constexpr ColonnaRiga Righe[] = {
-    {"spinta", "spinta_d", "S orizz.", "kN/m", 3, false, false, della<&RigaProgetto::spinta>},
-    {"spinta_verticale", "spinta_verticale_d", "S vert.", "kN/m", 3, false, false,
+    {"spinta", "spinta_d", "S orizz.", "kN/m", 3, GruppoColonne::Base, false,
+     della<&RigaProgetto::spinta>},
+    {"spinta_verticale", "spinta_verticale_d", "S vert.", "kN/m", 3, GruppoColonne::Base, false,
      della<&RigaProgetto::spintaVerticale>},
-    {"spinta_acqua", "spinta_acqua_d", "di cui acqua", "kN/m", 3, false, false,
+    {"spinta_acqua", "spinta_acqua_d", "di cui acqua", "kN/m", 3, GruppoColonne::Base, false,
      della<&RigaProgetto::spintaAcqua>},
-    {"momento", "momento_d", "Momento M", "kN·m/m", 3, false, false, della<&RigaProgetto::momento>},
-    {"braccio", "braccio_d", "M/S", "m", 3, false, false,
+    {"momento", "momento_d", "Momento M", "kN·m/m", 3, GruppoColonne::Base, false,
+     della<&RigaProgetto::momento>},
+    {"braccio", "braccio_d", "M/S", "m", 3, GruppoColonne::Base, false,
      [](const RigaProgetto& r) {
          return r.braccio;
      }},
-    {"governa", "governa", "", "", 0, false, true,
+    {"governa", "governa", "", "", 0, GruppoColonne::Base, true,
      [](const RigaProgetto& r) {
          return std::optional(r.governa ? 1.0 : 0.0);
      }},
-    {"gamma_g1", "", "γG1", "", 2, false, false, della<&RigaProgetto::gammaG1>},
-    {"gamma_q", "", "γQ", "", 2, false, false, della<&RigaProgetto::gammaQ>},
-    {"gamma_phi", "", "γφ′", "", 2, false, false, della<&RigaProgetto::gammaPhi>},
-    {"gamma_c", "", "γc′", "", 2, false, false, della<&RigaProgetto::gammaC>},
-    {"gamma_gamma", "", "γγ", "", 2, false, false, della<&RigaProgetto::gammaGamma>},
-    {"gamma_r", "", "γR", "", 2, false, false,
+    {"gamma_g1", "", "γG1", "", 2, GruppoColonne::Base, false, della<&RigaProgetto::gammaG1>},
+    {"gamma_q", "", "γQ", "", 2, GruppoColonne::Base, false, della<&RigaProgetto::gammaQ>},
+    {"gamma_phi", "", "γφ′", "", 2, GruppoColonne::Base, false, della<&RigaProgetto::gammaPhi>},
+    {"gamma_c", "", "γc′", "", 2, GruppoColonne::Base, false, della<&RigaProgetto::gammaC>},
+    {"gamma_gamma", "", "γγ", "", 2, GruppoColonne::Base, false, della<&RigaProgetto::gammaGamma>},
+    {"gamma_r", "", "γR", "", 2, GruppoColonne::Base, false,
      [](const RigaProgetto& r) {
          return r.gammaR;
      }},
-    {"kv_segno", "kv_segno", "kv", "", 0, true, false,
+    {"kv_segno", "kv_segno", "kv", "", 0, GruppoColonne::Sisma, false,
      [](const RigaProgetto& r) {
          return r.sisma ? std::optional<double>(r.sisma->kvSegno) : std::nullopt;
      }},
-    {"kh", "kh_sisma", "kh", "", 4, true, false, sismico<&DatiSismici::kh>},
-    {"kv", "kv", "kv", "", 4, true, false, sismico<&DatiSismici::kv>},
-    {"spinta_statica", "spinta_statica", "S statica", "kN/m", 3, true, false,
+    {"kh", "kh_sisma", "kh", "", 4, GruppoColonne::Sisma, false, sismico<&DatiSismici::kh>},
+    {"kv", "kv", "kv", "", 4, GruppoColonne::Sisma, false, sismico<&DatiSismici::kv>},
+    {"spinta_statica", "spinta_statica", "S statica", "kN/m", 3, GruppoColonne::Sisma, false,
      sismico<&DatiSismici::spintaStatica>},
-    {"incremento", "incremento", "ΔS", "kN/m", 3, true, false, sismico<&DatiSismici::incremento>},
-    {"braccio_incremento", "braccio_incremento", "quota di ΔS", "m", 3, true, false,
+    {"incremento", "incremento", "ΔS", "kN/m", 3, GruppoColonne::Sisma, false,
+     sismico<&DatiSismici::incremento>},
+    {"braccio_incremento", "braccio_incremento", "quota di ΔS", "m", 3, GruppoColonne::Sisma, false,
      [](const RigaProgetto& r) {
          return r.sisma ? r.sisma->braccioIncremento : std::nullopt;
+     }},
+    {"spinta_carichi", "spinta_carichi", "S carichi", "kN/m", 3, GruppoColonne::Carichi, false,
+     [](const RigaProgetto& r) {
+         return r.spintaCarichi;
+     }},
+    {"momento_carichi", "momento_carichi", "M carichi", "kN·m/m", 3, GruppoColonne::Carichi, false,
+     [](const RigaProgetto& r) {
+         return r.momentoCarichi;
      }},
 };
 

@@ -33,6 +33,9 @@ struct StratoProgetto {
     // A layer in tension at its top: the depth below the surface where the diagram with the
     // surcharge, S(q), starts its triangle, m.
     std::optional<double> inizioTrazione;
+    // The loads on the backfill: their horizontal pressure at the top and at the base with the
+    // row's factors, kPa, beside sa1 and sa2 (which leave them out); none without loads.
+    std::optional<double> pc1, pc2;
 };
 
 // What a seismic row adds: the action of its limit state and kv sign, and the thrust split into
@@ -59,33 +62,41 @@ struct RigaProgetto {
     std::string nota;               // what the combination is for, with its clause
     double gammaG1 = 1, gammaQ = 1; // the action factors applied
     double gammaPhi = 1, gammaC = 1, gammaGamma = 1;
-    std::optional<double> gammaR;    // passive rows of the A combinations
-    double spinta = 0;               // horizontal thrust, kN/m
-    double spintaVerticale = 0;      // its vertical component (wall friction), kN/m
-    double spintaAcqua = 0;          // its water part, kN/m
-    double momento = 0;              // about the base of the profile, kN·m/m
-    std::optional<double> braccio;   // height of the point of application above the base, m
+    std::optional<double> gammaR;  // passive rows of the A combinations
+    double spinta = 0;             // horizontal thrust, kN/m
+    double spintaVerticale = 0;    // its vertical component (wall friction), kN/m
+    double spintaAcqua = 0;        // its water part, kN/m
+    double momento = 0;            // about the base of the profile, kN·m/m
+    std::optional<double> braccio; // height of the point of application above the base, m
+    // The loads' factored share, included in spinta and momento; none without loads.
+    std::optional<double> spintaCarichi, momentoCarichi;
     bool governa = false;            // the governing A row; of a seismic row: the governing kv sign
     std::vector<std::string> avvisi; // what this row should be read with (also in the result's)
     std::vector<StratoProgetto> strati;
     std::optional<DatiSismici> sisma; // seismic rows only (combinazione is then SLE)
 };
 
+// A load on the backfill with its characteristic thrust, moment about the base and arm (factor 1).
+struct EsitoCarico {
+    Carico carico;
+    SpintaCarico caratteristica;
+};
+
 struct RisultatoProgetto {
     bool ok = false;
     std::string messaggio; // Italian, when !ok: which layer, which combination, why
     std::vector<RigaProgetto> righe;
+    std::vector<EsitoCarico> carichi;
     std::vector<std::string> avvisi; // notes the results and the report show
 };
 
 // Whether every number of the row (its totals, its seismic data, each layer's values) is finite.
 bool RigaFinita(const RigaProgetto& r);
 
-// Marks the governing row among righe[da..a), the SLE rows left out: the largest horizontal
-// thrust, or for a passive resistance the smallest design resistance R/γR (the unfavourable one);
-// the first of equal rows.
-void SegnaGovernante(std::vector<RigaProgetto>& righe, std::size_t da, std::size_t a,
-                     StatoTerreno stato);
+// Marks the governing rows by one rule: among the A rows, and among the rows of each seismic limit
+// state, the largest horizontal thrust, or for a passive resistance the smallest design
+// resistance R/γR (the unfavourable one); the first of equal rows.
+void SegnaGovernanti(std::vector<RigaProgetto>& righe, StatoTerreno stato);
 
 // The pieces of the profile a pass hands to the shares, with the tangent of each piece's
 // inclination to the horizontal: one buffer serves every pass of a calculation.
@@ -120,6 +131,11 @@ SommaSegmenti SommaDiSegmenti(const Segmenti& s);
 // soil, "K_AE" or "K_PE" in a seismic row.
 std::string_view NomeCoefficiente(StatoTerreno stato, bool sismica);
 
+// Which rows have a column: every row, the seismic ones (θ, kh, ...), or every row of a job with
+// loads on the backfill (their share and pressures). The CSV puts the last two groups at its end,
+// only when some project has them.
+enum class GruppoColonne { Base, Sisma, Carichi };
+
 // A column of the layers of a design row, one for every output: its JSON key, its CSV column,
 // its label and unit in the tables, the decimals of the tables, and its value. The JSON and the
 // CSV carry every column; the tables of the batch calculator, the report and the results window
@@ -130,7 +146,7 @@ struct ColonnaStrato {
     std::string_view etichetta; // "φ′d"; the coefficient's is its name in the row, ColonnaDi
     std::string_view unita;     // "°", "kPa", "kN/m³" or ""
     int decimali = 3;
-    bool sismica = false; // only in seismic rows (θ)
+    GruppoColonne gruppo = GruppoColonne::Base;
     std::optional<double> (*valore)(const StratoProgetto&) = nullptr;
 };
 std::span<const ColonnaStrato> ColonneStrato();
@@ -148,7 +164,7 @@ struct ColonnaRiga {
     std::string_view etichetta; // "S orizz."
     std::string_view unita;     // "kN/m", "kN·m/m", "m" or ""
     int decimali = 3;
-    bool sismica = false; // only in seismic rows
+    GruppoColonne gruppo = GruppoColonne::Base;
     bool siNo = false;
     std::optional<double> (*valore)(const RigaProgetto&) = nullptr;
 };

@@ -362,7 +362,6 @@ std::optional<std::string> AggiungiRigheSismiche(const Modulo1& m, const Paramet
         if (!(az.kh < 1))
             return "allo " + nome + " kh = " + TestoParametro(std::round(az.kh * 1e4) / 1e4) +
                    " non è minore di 1: fuori dal campo del metodo pseudostatico";
-        const std::size_t prima = righe.size();
         for (const int segno : {1, -1}) {
             const std::string riga =
                 "allo " + nome + " con kv verso " + (segno > 0 ? "il basso" : "l'alto");
@@ -414,8 +413,6 @@ std::optional<std::string> AggiungiRigheSismiche(const Modulo1& m, const Paramet
                        "grandi";
             righe.push_back(std::move(r));
         }
-        // The larger thrust governs the limit state; for a resistance, the smaller one.
-        SegnaGovernante(righe, prima, righe.size(), p.stato);
     }
     return std::nullopt;
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "analisi/spinte_progetto.h"
 
+#include "analisi/carichi_righe.h"
 #include "analisi/sisma.h"
 #include "model/calcolo.h"
 #include "text/testi_numerici.h"
@@ -243,6 +244,8 @@ RigaProgetto rigaDi(Combinazione c, const Fattori& f, const std::vector<Parametr
             .u2 = f.g1 * u.u2,
             .theta = std::nullopt,
             .inizioTrazione = conQ.inizi[i],
+            .pc1 = std::nullopt,
+            .pc2 = std::nullopt,
         });
     }
     return r;
@@ -347,13 +350,18 @@ RisultatoProgetto CalcolaSpinteProgetto(const Modulo1& m, const ParametriCalcolo
         }
         out.righe.push_back(std::move(r));
     }
-    SegnaGovernante(out.righe, 0, out.righe.size(), p.stato);
     avvisi(p, out);
     if (auto e = AggiungiRigheSismiche(m, p, out.righe)) {
         out.messaggio = *e;
         out.righe.clear();
         return out;
     }
+    if (auto e = AggiungiCarichi(m, p, out)) {
+        out.messaggio = *e;
+        out.righe.clear();
+        return out;
+    }
+    SegnaGovernanti(out.righe, p.stato);
     for (const RigaProgetto& r : out.righe)
         out.avvisi.insert(out.avvisi.end(), r.avvisi.begin(), r.avvisi.end());
     out.ok = true;

@@ -204,8 +204,8 @@ VoceParametro voceIntestazione(const DescrizioneIntestazione& v) {
 std::span<const VoceParametro> VociParametri() {
     static const std::vector<VoceParametro> voci = [] {
         std::vector<VoceParametro> v;
-        for (auto parte :
-             {vociTerreno, vociCombinazioni, vociSismaAzione, vociSismaSito, vociSismaCalcolo})
+        for (auto parte : {vociTerreno, vociCombinazioni, vociSismaAzione, vociSismaSito,
+                           vociSismaCalcolo, vociCarichi})
             for (VoceParametro& x : parte())
                 v.push_back(std::move(x));
         return v;

@@ -101,5 +101,7 @@ VoceParametro VoceCoppia(const DescrizioneCoppia& c);
 std::vector<VoceParametro> vociSismaAzione();
 std::vector<VoceParametro> vociSismaSito();
 std::vector<VoceParametro> vociSismaCalcolo();
+// The loads on the backfill, their factor f and γG2.
+std::vector<VoceParametro> vociCarichi();
 
 } // namespace spintaro::voci

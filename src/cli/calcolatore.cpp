@@ -165,14 +165,17 @@ int eseguiCalcola(const std::vector<std::string>& argomenti, std::ostream& out, 
         }
         caricati.push_back(std::move(c));
     }
-    const bool colonneProgetto = std::any_of(
-        caricati.begin(), caricati.end(), [](const Caricato& c) { return c.progetto.has_value(); });
-    const bool colonneSisma = std::any_of(caricati.begin(), caricati.end(), [](const Caricato& c) {
-        return c.progetto && std::any_of(c.progetto->righe.begin(), c.progetto->righe.end(),
-                                         [](const RigaProgetto& r) { return r.sisma; });
-    });
+    ColonneCsv gruppi;
+    for (const Caricato& c : caricati) {
+        if (!c.progetto)
+            continue;
+        gruppi.progetto = true;
+        gruppi.carichi = gruppi.carichi || !c.progetto->carichi.empty();
+        for (const RigaProgetto& r : c.progetto->righe)
+            gruppi.sisma = gruppi.sisma || r.sisma.has_value();
+    }
     if (o.formato == Formato::Csv)
-        scriviIntestazioneCsv(out, csv, colonneProgetto, colonneSisma);
+        scriviIntestazioneCsv(out, csv, gruppi);
     bool primo = true;
     for (Caricato& c : caricati) {
         Modulo1& m = c.m;
@@ -182,7 +185,7 @@ int eseguiCalcola(const std::vector<std::string>& argomenti, std::ostream& out, 
             scriviJson(out, c.file, m, c.analisi, progetto);
             break;
         case Formato::Csv:
-            scriviCsv(out, c.file, m, c.analisi, csv, progetto, colonneProgetto, colonneSisma);
+            scriviCsv(out, c.file, m, c.analisi, csv, progetto, gruppi);
             break;
         case Formato::Tabella:
             if (!primo)

@@ -198,6 +198,7 @@ Analisi analizza(const std::vector<std::string>& a, std::ostream& out, std::ostr
     };
     bool soloFile = false;
     std::set<std::string> viste; // the options met so far
+    DatiLavoro prova;            // the values tried so far: a load's number counts the earlier
     for (std::size_t k = 0; k < a.size() && r.ok; ++k) {
         std::string arg = a[k];
         if (soloFile || arg.size() < 2 || arg.rfind("--", 0) != 0) {
@@ -229,12 +230,14 @@ Analisi analizza(const std::vector<std::string>& a, std::ostream& out, std::ostr
             arg = arg.substr(0, uguale);
             haValore = true;
         }
-        // An option given twice would leave one of the two values unsaid.
-        if (!viste.insert(arg).second) {
+        // An option given twice would leave one of the two values unsaid; a load is given once
+        // for each.
+        const VoceParametro* voce = CercaParametro(std::string_view(arg).substr(2));
+        if ((voce == nullptr || !voce->ripetuto) && !viste.insert(arg).second) {
             errore("l'opzione " + citaTesto(arg) + " è data due volte: darla una volta sola");
             break;
         }
-        if (const VoceParametro* voce = CercaParametro(std::string_view(arg).substr(2))) {
+        if (voce != nullptr) {
             if (voce->tipo == TipoParametro::Interruttore && !haValore) {
                 valore = "si";
             } else if (!haValore) {
@@ -244,7 +247,6 @@ Analisi analizza(const std::vector<std::string>& a, std::ostream& out, std::ostr
                 }
                 valore = a[++k];
             }
-            DatiLavoro prova;
             if (auto motivo = voce->imposta(prova, valore)) {
                 errore(*motivo);
                 break;

@@ -91,31 +91,71 @@ Derivati derivati(const AnalisiSpinta& a) {
     return {finito(a.spintaAcqua), finito(a.momento), a.braccio};
 }
 
-// The design columns of the CSV: the row's name, the layer's columns of every row, the row's; the
-// seismic ones at the end, only when some project has seismic rows: the row's, then the layer's.
-std::vector<std::string> nomiColonne(bool sismiche) {
-    std::vector<std::string> nomi;
-    if (!sismiche)
-        nomi.emplace_back("combinazione");
-    for (const ColonnaStrato& c : ColonneStrato())
-        if (!c.sismica && !sismiche)
-            nomi.emplace_back(c.csv);
-    for (const ColonnaRiga& c : ColonneRiga())
-        if (c.sismica == sismiche && !c.csv.empty())
-            nomi.emplace_back(c.csv);
-    for (const ColonnaStrato& c : ColonneStrato())
-        if (c.sismica && sismiche)
-            nomi.emplace_back(c.csv);
-    return nomi;
+// Visits the design columns of a group in the CSV's order: the base group the layer's columns, then
+// the row's; the seismic and the loads' groups, at the end, the row's, then the layer's.
+template <class PerStrato, class PerRiga>
+void colonneCsv(GruppoColonne g, PerStrato perStrato, PerRiga perRiga) {
+    const auto strati = [&] {
+        for (const ColonnaStrato& c : ColonneStrato())
+            if (c.gruppo == g)
+                perStrato(c);
+    };
+    const auto righe = [&] {
+        for (const ColonnaRiga& c : ColonneRiga())
+            if (c.gruppo == g && !c.csv.empty())
+                perRiga(c);
+    };
+    if (g == GruppoColonne::Base) {
+        strati();
+        righe();
+    } else {
+        righe();
+        strati();
+    }
+}
+
+// The groups of design columns of a CSV, in order.
+std::vector<GruppoColonne> gruppiCsv(const ColonneCsv& gruppi) {
+    std::vector<GruppoColonne> g;
+    if (!gruppi.progetto)
+        return g;
+    g.push_back(GruppoColonne::Base);
+    if (gruppi.sisma)
+        g.push_back(GruppoColonne::Sisma);
+    if (gruppi.carichi)
+        g.push_back(GruppoColonne::Carichi);
+    return g;
+}
+
+// The loads with their inputs and characteristic results; nothing without loads.
+void scriviJsonCarichi(std::ostream& out, const RisultatoProgetto& p) {
+    if (p.carichi.empty())
+        return;
+    out << ",\"carichi\":[";
+    for (std::size_t k = 0; k < p.carichi.size(); ++k) {
+        const Carico& c = p.carichi[k].carico;
+        const SpintaCarico& s = p.carichi[k].caratteristica;
+        out << (k ? "," : "") << "{\"tipo\":" << jsonTesto(ParolaTipoCarico(c.tipo));
+        for (const ValoreCarico& v : ValoriCarico(c))
+            out << ",\"" << v.chiave << "\":" << breve(v.valore);
+        out << ",\"azione\":"
+            << (c.azione == AzioneCarico::Permanente ? "\"permanente\"" : "\"variabile\"")
+            << ",\"psi2\":" << breve(c.psi2) << ",\"spinta\":" << breve(s.spinta)
+            << ",\"momento\":" << breve(s.momento) << ",\"braccio\":" << jsonNumero(s.braccio)
+            << "}";
+    }
+    out << "]";
 }
 
 void scriviJsonProgetto(std::ostream& out, const RisultatoProgetto& p) {
+    scriviJsonCarichi(out, p);
     out << ",\"combinazioni\":[";
     for (std::size_t k = 0; k < p.righe.size(); ++k) {
         const RigaProgetto& r = p.righe[k];
         out << (k ? "," : "") << "{\"nome\":" << jsonTesto(r.nome);
         for (const ColonnaRiga& c : ColonneRiga()) {
-            if (c.sismica && !r.sisma)
+            if ((c.gruppo == GruppoColonne::Sisma && !r.sisma) ||
+                (c.gruppo == GruppoColonne::Carichi && !r.spintaCarichi))
                 continue;
             const auto v = c.valore(r);
             out << ",\"" << c.chiave
@@ -142,28 +182,18 @@ void scriviJsonProgetto(std::ostream& out, const RisultatoProgetto& p) {
 
 // The design columns of one CSV row: empty for a project without design results.
 void csvProgetto(std::ostream& out, const FormaCsv& f, const RigaProgetto* r, std::size_t i,
-                 bool colonneSisma) {
+                 const ColonneCsv& gruppi) {
     const char c = f.campo;
-    const std::size_t sisma = colonneSisma ? nomiColonne(true).size() : 0;
-    if (r == nullptr) {
-        out << std::string(nomiColonne(false).size() + sisma, c);
-        return;
-    }
-    const StratoProgetto& d = r->strati[i];
-    out << c << r->nome;
-    for (const bool sismiche : {false, true}) {
-        if (sismiche && !colonneSisma)
-            return;
-        for (const ColonnaStrato& colonna : ColonneStrato())
-            if (!colonna.sismica && !sismiche)
-                out << c << f.numero(colonna.valore(d));
-        for (const ColonnaRiga& colonna : ColonneRiga())
-            if (colonna.sismica == sismiche && !colonna.csv.empty())
-                out << c << f.numero(colonna.valore(*r));
-        for (const ColonnaStrato& colonna : ColonneStrato())
-            if (colonna.sismica && sismiche)
-                out << c << f.numero(colonna.valore(d));
-    }
+    out << c << (r != nullptr ? r->nome : "");
+    for (const GruppoColonne g : gruppiCsv(gruppi))
+        colonneCsv(
+            g,
+            [&](const ColonnaStrato& k) {
+                out << c << (r != nullptr ? f.numero(k.valore(r->strati[i])) : "");
+            },
+            [&](const ColonnaRiga& k) {
+                out << c << (r != nullptr ? f.numero(k.valore(*r)) : "");
+            });
 }
 
 // Right-aligned columns two spaces apart, each as wide as its widest cell.
@@ -204,6 +234,37 @@ std::vector<std::vector<std::string>> tabellaStrati(const RigaProgetto& r, Stato
     return righe;
 }
 
+// The loads' factored share of a row, in its thrust and moment; nothing without loads.
+void quotaCarichi(std::ostream& out, const RigaProgetto& r, std::string_view sep) {
+    if (r.spintaCarichi)
+        out << "di cui carichi sul terrapieno: " << TestoValore(*r.spintaCarichi, 3, sep)
+            << " kN/m, momento " << TestoValore(r.momentoCarichi.value_or(0), 3, sep)
+            << " kN·m/m\n";
+}
+
+// The loads on the backfill: each with its action and its characteristic thrust, moment and arm.
+void scriviTabellaCarichi(std::ostream& out, const RisultatoProgetto& p,
+                          const ParametriCalcolo& par, std::string_view sep) {
+    if (p.carichi.empty())
+        return;
+    out << "Carichi sul terrapieno (Boussinesq, f = " << TestoParametro(par.fattoreCarichi)
+        << "; un carico punto: la sezione del muro davanti al carico), valori caratteristici:\n";
+    std::vector<std::vector<std::string>> righe = {
+        {"N", "Carico", "Azione", "ψ2", "S", "M", "quota"},
+        {"", "", "", "", "kN/m", "kN·m/m", "m"}};
+    for (std::size_t k = 0; k < p.carichi.size(); ++k) {
+        const Carico& c = p.carichi[k].carico;
+        const SpintaCarico& s = p.carichi[k].caratteristica;
+        const bool variabile = c.azione == AzioneCarico::Variabile;
+        righe.push_back({std::to_string(k + 1), DescrizioneCarico(c, sep),
+                         variabile ? "variabile" : "permanente",
+                         variabile ? TestoValore(c.psi2, 2, sep) : "-",
+                         TestoValore(s.spinta, 3, sep), TestoValore(s.momento, 3, sep),
+                         s.braccio ? TestoValore(*s.braccio, 3, sep) : "-"});
+    }
+    stampaColonne(out, righe);
+}
+
 void scriviRigaSismica(std::ostream& out, const RigaProgetto& r, bool passiva,
                        std::string_view sep) {
     const DatiSismici& s = *r.sisma;
@@ -226,8 +287,9 @@ void scriviRigaSismica(std::ostream& out, const RigaProgetto& r, bool passiva,
         << TestoValore(r.spinta, 3, sep) << " kN/m\n"
         << "Statica con gli stessi parametri: " << TestoValore(s.spintaStatica, 3, sep) << " kN/m\n"
         << "Incremento sismico: " << TestoValore(s.incremento, 3, sep) << " kN/m, a "
-        << metri(s.braccioIncremento) << " sopra la base\n"
-        << "Componente verticale: " << TestoValore(r.spintaVerticale, 3, sep) << " kN/m\n"
+        << metri(s.braccioIncremento) << " sopra la base\n";
+    quotaCarichi(out, r, sep);
+    out << "Componente verticale: " << TestoValore(r.spintaVerticale, 3, sep) << " kN/m\n"
         << "Spinta dell'acqua: " << TestoValore(r.spintaAcqua, 3, sep) << " kN/m\n"
         << "Momento rispetto alla base: " << TestoValore(r.momento, 3, sep) << " kN·m/m\n"
         << "Punto di applicazione sopra la base: " << metri(r.braccio) << "\n";
@@ -246,8 +308,7 @@ std::string FormaCsv::numero(std::optional<double> v) const {
     return v ? numero(*v) : "";
 }
 
-void scriviIntestazioneCsv(std::ostream& out, const FormaCsv& csv, bool colonneProgetto,
-                           bool colonneSisma) {
+void scriviIntestazioneCsv(std::ostream& out, const FormaCsv& csv, const ColonneCsv& gruppi) {
     bool primaColonna = true;
     for (const char* colonna :
          {"file", "strato", "potenza", "gamma", "coesione", "attrito_interno", "falda", "ka", "sv",
@@ -258,12 +319,12 @@ void scriviIntestazioneCsv(std::ostream& out, const FormaCsv& csv, bool colonneP
         out << colonna;
         primaColonna = false;
     }
-    if (colonneProgetto)
-        for (const std::string& colonna : nomiColonne(false))
-            out << csv.campo << colonna;
-    if (colonneSisma)
-        for (const std::string& colonna : nomiColonne(true))
-            out << csv.campo << colonna;
+    if (gruppi.progetto)
+        out << csv.campo << "combinazione";
+    for (const GruppoColonne g : gruppiCsv(gruppi))
+        colonneCsv(
+            g, [&](const ColonnaStrato& k) { out << csv.campo << k.csv; },
+            [&](const ColonnaRiga& k) { out << csv.campo << k.csv; });
     out << "\r\n";
 }
 
@@ -293,8 +354,7 @@ void scriviJson(std::ostream& out, const std::string& file, const Modulo1& m,
 }
 
 void scriviCsv(std::ostream& out, const std::string& file, const Modulo1& m, const AnalisiSpinta& a,
-               const FormaCsv& f, const RisultatoProgetto* progetto, bool colonneProgetto,
-               bool colonneSisma) {
+               const FormaCsv& f, const RisultatoProgetto* progetto, const ColonneCsv& gruppi) {
     const Derivati d = derivati(a);
     const char c = f.campo;
     // One row per layer, or per combination and layer with the design columns at the end.
@@ -311,9 +371,9 @@ void scriviCsv(std::ostream& out, const std::string& file, const Modulo1& m, con
                 << f.numero(m.Strati(0).Sv) << c << f.numero(m.SpintaTotale) << c << f.numero(u.u1)
                 << c << f.numero(u.u2) << c << f.numero(d.acqua) << c << f.numero(d.momento) << c
                 << f.numero(d.braccio);
-            if (colonneProgetto)
+            if (gruppi.progetto)
                 csvProgetto(out, f, progetto != nullptr ? &progetto->righe[g] : nullptr,
-                            static_cast<std::size_t>(i - 1), colonneSisma);
+                            static_cast<std::size_t>(i - 1), gruppi);
             out << "\r\n";
         }
 }
@@ -359,6 +419,7 @@ void scriviTabellaProgetto(std::ostream& out, const RisultatoProgetto& p,
     out << "\nSpinte di progetto (NTC 2018): " << DescrizioneCalcolo(par) << "\n";
     for (const std::string& a : p.avvisi)
         out << "Avviso: " << a << "\n";
+    scriviTabellaCarichi(out, p, par, sep);
     const bool passiva = par.stato == StatoTerreno::Passiva;
     for (const RigaProgetto& r : p.righe) {
         if (r.sisma) {
@@ -382,6 +443,7 @@ void scriviTabellaProgetto(std::ostream& out, const RisultatoProgetto& p,
         if (r.gammaR)
             out << "Resistenza divisa per γR: " << TestoValore(r.spinta / *r.gammaR, 3, sep)
                 << " kN/m\n";
+        quotaCarichi(out, r, sep);
         out << "Componente verticale: " << TestoValore(r.spintaVerticale, 3, sep) << " kN/m\n"
             << "Spinta dell'acqua: " << TestoValore(r.spintaAcqua, 3, sep) << " kN/m\n"
             << "Momento rispetto alla base: " << TestoValore(r.momento, 3, sep) << " kN·m/m\n"

@@ -25,15 +25,18 @@ struct FormaCsv {
     std::string numero(std::optional<double> v) const; // empty when absent
 };
 
-// The CSV header: the layer columns, then the design and the seismic ones when some project has
-// them.
-void scriviIntestazioneCsv(std::ostream& out, const FormaCsv& csv, bool colonneProgetto,
-                           bool colonneSisma);
+// Which groups of design columns the CSV carries: those that some project of the run has.
+struct ColonneCsv {
+    bool progetto = false, sisma = false, carichi = false;
+};
+
+// The CSV header: the layer columns, then the design, the seismic and the loads' ones when some
+// project has them.
+void scriviIntestazioneCsv(std::ostream& out, const FormaCsv& csv, const ColonneCsv& gruppi);
 void scriviJson(std::ostream& out, const std::string& file, const Modulo1& m,
                 const AnalisiSpinta& a, const RisultatoProgetto* progetto);
 void scriviCsv(std::ostream& out, const std::string& file, const Modulo1& m, const AnalisiSpinta& a,
-               const FormaCsv& f, const RisultatoProgetto* progetto, bool colonneProgetto,
-               bool colonneSisma);
+               const FormaCsv& f, const RisultatoProgetto* progetto, const ColonneCsv& gruppi);
 void scriviTabella(std::ostream& out, const std::string& file, const Modulo1& m,
                    const AnalisiSpinta& a, std::string_view sep);
 void scriviTabellaProgetto(std::ostream& out, const RisultatoProgetto& p,

@@ -37,8 +37,18 @@ std::string TestoParametri(const DatiLavoro& d, double sovraccarico) {
     for (const auto voci : {VociParametri(), VociIntestazione()})
         for (const VoceParametro& v : voci) {
             const std::string valore = v.testo(d);
-            if (valore != v.testo(predefiniti))
-                righe += std::string(v.chiave) + " = " + valore + "\r\n";
+            if (valore == v.testo(predefiniti))
+                continue;
+            // An entry given once per value (a load) writes a line for each.
+            std::string_view resto = valore;
+            while (true) {
+                const auto fine = v.ripetuto ? resto.find('\n') : std::string_view::npos;
+                righe +=
+                    std::string(v.chiave) + " = " + std::string(resto.substr(0, fine)) + "\r\n";
+                if (fine == std::string_view::npos)
+                    break;
+                resto.remove_prefix(fine + 1);
+            }
         }
     if (righe.empty())
         return righe;
@@ -84,7 +94,7 @@ LetturaParametri LeggiParametri(std::string_view testo) {
         const VoceParametro* voce = CercaParametro(chiave);
         if (voce == nullptr)
             return rifiuta("«" + citaTesto(chiave) + "» non è un parametro di Spintaro");
-        if (!viste.insert(voce->chiave).second)
+        if (!voce->ripetuto && !viste.insert(voce->chiave).second)
             return rifiuta("il parametro " + std::string(chiave) + " è dato due volte");
         if (auto motivo = voce->imposta(r.dati, valore))
             return rifiuta(*motivo);

@@ -491,25 +491,31 @@ TEST(Calcola, RigheSismiche) {
 }
 
 // The layer and row columns of every output come from the one table: the CSV and the JSON carry
-// all of them, in its order (the seismic columns at the end of the CSV: the row's, then θ); the
-// table shows the labels and units of the keys it chooses.
+// all of them, in its order (the seismic and the loads' groups at the end of the CSV: the row's,
+// then the layer's); the table shows the labels and units of the keys it chooses.
 TEST(Calcola, ColonneDegliStratiDallaTabella) {
-    std::string colonne = ",combinazione", seismiche, modello = "~{\"nome\":\"SLV\"";
+    std::string modello = "~{\"nome\":\"SLV\"";
     for (const ColonnaRiga& c : ColonneRiga())
         modello += ",\"" + std::string(c.chiave) + "\":~";
     modello += "{\"strato\":1";
-    for (const ColonnaStrato& c : ColonneStrato()) {
-        (c.sismica ? seismiche : colonne) += "," + std::string(c.csv);
+    for (const ColonnaStrato& c : ColonneStrato())
         modello += ",\"" + std::string(c.chiave) + "\":~";
+    std::string colonne = ",combinazione";
+    for (const GruppoColonne g :
+         {GruppoColonne::Base, GruppoColonne::Sisma, GruppoColonne::Carichi}) {
+        std::string strati, righe;
+        for (const ColonnaStrato& c : ColonneStrato())
+            if (c.gruppo == g)
+                strati += "," + std::string(c.csv);
+        for (const ColonnaRiga& c : ColonneRiga())
+            if (c.gruppo == g && !c.csv.empty())
+                righe += "," + std::string(c.csv);
+        colonne += g == GruppoColonne::Base ? strati + righe : righe + strati;
     }
-    std::string righe, righeSismiche;
-    for (const ColonnaRiga& c : ColonneRiga())
-        if (!c.csv.empty())
-            (c.sismica ? righeSismiche : righe) += "," + std::string(c.csv);
-    const Risultato c = esegui({"--formato", "csv", "--kh", "0.1", esempio});
-    EXPECT_NE(c.out.find(colonne + righe + righeSismiche + seismiche + "\r\n"), npos)
-        << c.out.substr(0, 600);
-    const Risultato j = esegui({"--formato", "json", "--kh", "0.1", esempio});
+    const std::string carico = "--carico=striscia:q=20,a=1,b=3";
+    const Risultato c = esegui({"--formato", "csv", "--kh", "0.1", carico, esempio});
+    EXPECT_NE(c.out.find(colonne + "\r\n"), npos) << c.out.substr(0, 600);
+    const Risultato j = esegui({"--formato", "json", "--kh", "0.1", carico, esempio});
     EXPECT_TRUE(combacia(j.out, modello)) << modello;
     const Risultato t = esegui({"--combinazioni", "sle", esempio});
     for (const char* chiave : {"phi_d", "c_d", "k", "k_h", "delta", "sa1", "u2"})

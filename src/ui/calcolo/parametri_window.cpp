@@ -56,6 +56,15 @@ std::string conPunto(const QString& t) {
     return s;
 }
 
+// The loads' entries have a window of their own: this one keeps them as the job holds them.
+constexpr std::string_view ParteCarichi = "Carichi";
+ParametriCalcolo conCarichi(ParametriCalcolo p, const ParametriCalcolo& lavoro) {
+    p.carichi = lavoro.carichi;
+    p.fattoreCarichi = lavoro.fattoreCarichi;
+    p.gammaG2 = lavoro.gammaG2;
+    return p;
+}
+
 // The part of the window an entry belongs to.
 QString parteDi(const VoceParametro& v) {
     if (!v.parte.empty())
@@ -182,7 +191,8 @@ void ParametriWindow::costruisci() {
     };
 
     for (const VoceParametro& v : VociParametri())
-        aggiungiCampo(v, grigliaDi(parteDi(v)));
+        if (v.parte != ParteCarichi)
+            aggiungiCampo(v, grigliaDi(parteDi(v)));
 
     Esito = creaNota(this, "Esito", QStringLiteral("Esito"));
     principale->addWidget(Esito);
@@ -202,7 +212,7 @@ void ParametriWindow::costruisci() {
                      [this] { comando([this] { applica(); }); });
     QObject::connect(Predefiniti, &QPushButton::clicked, this, [this] {
         comando([this] {
-            servizi().lavoro.parametri = ParametriCalcolo{};
+            servizi().lavoro.parametri = conCarichi(ParametriCalcolo{}, servizi().lavoro.parametri);
             mostraParametri();
             segnala(QStringLiteral("Ripristinati i parametri predefiniti: il calcolo di progetto "
                                    "coincide con quello degli strati."),
@@ -332,6 +342,7 @@ bool ParametriWindow::applica() {
     // absent is absent.
     DatiLavoro nuovi;
     nuovi.intestazione = servizi().lavoro.intestazione;
+    nuovi.parametri = conCarichi(nuovi.parametri, servizi().lavoro.parametri);
     for (const Campo& c : m_campi)
         if (auto motivo = leggi(c, nuovi)) {
             segnala(
