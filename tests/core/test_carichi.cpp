@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The loads behind the wall: published examples, workings by hand, properties, bad load texts.
 #include "analisi/carichi.h"
+#include "analisi/carichi_righe.h"
+#include "analisi/spinte_progetto.h"
+#include "profili.h"
 
 #include <gtest/gtest.h>
 
@@ -146,6 +149,60 @@ TEST(Carichi, TestiErrati) {
     EXPECT_TRUE(ControllaCarichi(carichi, 3).value_or("").starts_with("il fattore f dei carichi"));
     carichi[3].b = -2;
     EXPECT_TRUE(ControllaCarichi(carichi, 1).value_or("").starts_with("Carico 4 (striscia): la"));
+}
+
+} // namespace
+} // namespace spintaro
+
+namespace spintaro {
+namespace {
+
+// The loads in the design rows, worked by hand on a dry layer 5 m deep with γQ A1 = 1.4 and
+// γG2 A1 = 1.6 (not the defaults 1.5 and 1.5), kh = 0.1 and a variable load's ψ2 = 0.3:
+// - line Q = 44 kN/m, a = 1 m, permanent: x = max(1, 0.4·5) = 2 m; S = f·Q/π·H²/(x² + H²)
+//   = 2·44/π·25/29 = 24.147647 kN/m; M = f·(2Q/π)·[H³/(2(x² + H²)) − x²·(atan(H/x)/(2x)
+//   − H/(2(x² + H²)))] = 56.022540·(2.155172 − 4·(0.297572 − 0.086207)) = 73.37328 kN·m/m;
+// - strip q = 20 kPa, a = 2 m, b = 3 m, variable: Jarquio, θ1 = atan(2/5) = 21.8014°,
+//   θ2 = atan(5/5) = 45°, S = 20/90·5·23.198591 = 25.776212 kN/m.
+// A1+M1: 1.4·25.776212 + 1.6·24.147647 = 74.722932 kN/m; A2+M2 (defaults 1.3, 1.3): 64.901017;
+// SLE: 49.923859; seismic rows: 0.3·25.776212 + 24.147647 = 31.880511. A row's thrust is its earth
+// thrust (the same row without loads) plus that share; the loads do not depend on the layers.
+TEST(Carichi, NelleCombinazioni) {
+    ParametriCalcolo p;
+    p.gammaQ = {1.4, 1.3};
+    p.gammaG2 = {1.6, 1.3};
+    p.sisma.kh = {0.1, std::nullopt};
+    ParametriCalcolo senza = p;
+    p.carichi = {leggi("linea:Q=44,a=1,azione=permanente"),
+                 leggi("striscia:q=20,a=2,b=3,psi2=0.3")};
+    for (const auto& strati :
+         {std::vector{prova::strato(5, 18, 0, 30)},
+          std::vector{prova::strato(2, 18, 0, 30), prova::strato(3, 18, 0, 30)}}) {
+        const Modulo1 m = prova::profilo(0, strati);
+        const RisultatoProgetto r = CalcolaSpinteProgetto(m, p),
+                                t = CalcolaSpinteProgetto(m, senza);
+        ASSERT_TRUE(r.ok) << r.messaggio;
+        ASSERT_EQ(r.carichi.size(), 2U);
+        EXPECT_NEAR(r.carichi[0].caratteristica.spinta, 24.147647, 1e-5);
+        EXPECT_NEAR(r.carichi[0].caratteristica.momento, 73.37328, 1e-5);
+        EXPECT_NEAR(r.carichi[1].caratteristica.spinta, 25.776212, 1e-5);
+        const double quote[] = {49.923859, 74.722932, 64.901017, 31.880511, 31.880511};
+        ASSERT_EQ(r.righe.size(), std::size(quote));
+        for (std::size_t k = 0; k < r.righe.size(); ++k) {
+            EXPECT_NEAR(*r.righe[k].spintaCarichi, quote[k], 1e-5) << r.righe[k].nome;
+            EXPECT_NEAR(r.righe[k].spinta, t.righe[k].spinta + *r.righe[k].spintaCarichi, 1e-9);
+            EXPECT_EQ(t.righe[k].spintaCarichi, std::nullopt);
+            // The pressure at the base of the last layer: the two loads' at z = H, weighted.
+            EXPECT_NEAR(*r.righe[k].strati.back().pc2,
+                        FattoreCarico(r.righe[k], p.carichi[0], p) *
+                                PressioneCarico(p.carichi[0], 5, 5) +
+                            FattoreCarico(r.righe[k], p.carichi[1], p) *
+                                PressioneCarico(p.carichi[1], 5, 5),
+                        1e-9);
+        }
+    }
+    p.stato = StatoTerreno::Passiva;
+    EXPECT_NE(ControllaParametri(p).value_or("").find("Carico 1 (linea)"), std::string::npos);
 }
 
 } // namespace
