@@ -64,6 +64,10 @@ std::optional<int> carica(Modulo1& m, AnalisiSpinta& analisi, DatiLavoro& dati,
         err << ": " << aperto.messaggio << "\n";
         return UscitaFile;
     }
+    // The loads of the options take the place of the project's, as any option does.
+    for (const auto& [voce, valore] : o.parametri)
+        if (voce->ripetuto)
+            dati.parametri.carichi.clear();
     for (const auto& [voce, valore] : o.parametri)
         static_cast<void>(voce->imposta(dati, valore)); // checked when the options were read
     if (o.progetto)

@@ -88,7 +88,13 @@ INSTANTIATE_TEST_SUITE_P(
         {"TopografiaIgnota", {"--topografia", "T5", esempio}, "«T5» non è una categoria topog"},
         {"KvFuori", {"--kv-kh", "1.5", esempio}, "kv-kh: «1.5» non è ammesso"},
         {"StatoRipetuto", {"--kh", "SLV=0.1,SLV=0.2", esempio}, "SLV è dato due volte"},
-        {"ElencoStati", {"--stati-limite", "SLV,SLC", esempio}, "«SLC» non è uno stato limite"}}),
+        {"ElencoStati", {"--stati-limite", "SLV,SLC", esempio}, "«SLC» non è uno stato limite"},
+        {"CaricoSenzaLarghezza",
+         {"--carico", "linea:Q=5,a=0", "--carico=striscia:q=20,a=1,b=0", esempio},
+         "Carico 2 (striscia): la larghezza b «0» non è ammessa"},
+        {"CaricoIgnoto", {"--carico", "nastro:q=1,a=1", esempio}, "«nastro»"},
+        {"FattoreCarichi", {"--fattore-carichi", "3", esempio}, "«3» non è un fattore"},
+        {"Gamma2Sotto", {"--gamma-g2", "A2=0.2", esempio}, "gamma-g2"}}),
     [](const auto& caso) { return std::string(caso.param.nome); });
 
 TEST(Calcola, AiutoEVersione) {
@@ -428,6 +434,11 @@ TEST(Calcola, SpinteDiProgettoDalleOpzioniEDalFileDeiParametri) {
     };
     const Risultato coulomb = conTeoria("coulomb", "1/2");
     EXPECT_EQ(coulomb.codice, 2);
+    const Risultato carico = esegui({"--stato", "passiva", "--carico", "punto:P=100,a=2", spt});
+    EXPECT_EQ(carico.codice, 2);
+    EXPECT_NE(carico.err.find("Carico 1 (punto): un carico sul terrapieno non è ammesso con la "
+                              "resistenza passiva"),
+              npos);
     EXPECT_NE(coulomb.err.find("oppure la teoria annesso-c"), npos) << coulomb.err;
     const Risultato annesso = conTeoria("annesso-c", "1");
     EXPECT_NE(annesso.out.find("\"k\":5.0209"), npos) << annesso.out;

@@ -334,9 +334,16 @@ TEST(FileParametri, ScrittoRiletto) {
     d.parametri.sisma.ag = {std::nullopt, 0.25};
     d.parametri.sisma.stati = {false, true};
     d.parametri.sisma.topografia = CategoriaTopografica::T3;
-    d.parametri.sisma.f0 = {2.5, 2.5}; // one value for both limit states
+    d.parametri.sisma.f0 = {2.5, 2.5};        // one value for both limit states
+    d.parametri.stato = StatoTerreno::Attiva; // loads: not with a passive resistance
+    for (const char* carico : {"trapezio:q1=0,q2=30,a=1,b=4", "punto:P=100,a=2,psi2=1/3"})
+        ASSERT_EQ(CercaParametro("carico")->imposta(d, carico), std::nullopt);
+    d.parametri.fattoreCarichi = 1;
+    d.parametri.gammaG2 = {1.35, 1.2};
     const std::string testo = TestoParametri(d);
     EXPECT_NE(testo.find("f0 = 2.5\r\n"), std::string::npos) << testo;
+    EXPECT_NE(testo.find("carico = trapezio:q1=0,q2=30,a=1,b=4\r\ncarico = punto:P=100,a=2,"),
+              std::string::npos);
     EXPECT_EQ(TestoParametro(2.0 / 3.0) + " " + TestoParametro(1.0 / 3.0), "2/3 1/3");
     const LetturaParametri crlf = LeggiParametri(testo);
     ASSERT_TRUE(crlf.ok) << crlf.messaggio;
@@ -352,10 +359,13 @@ TEST(FileParametri, ScrittoRiletto) {
     EXPECT_TRUE(q.ok && q.dati == d && q.sovraccarico == -0.1);
     EXPECT_EQ(LeggiParametri(testo).sovraccarico, 0.0);
     for (const char* rotto : {"sovraccarico = 1000001\n", "sovraccarico = dieci\n",
-                              "sovraccarico = 1\nsovraccarico = 2\n"}) {
+                              "sovraccarico = 1\nsovraccarico = 2\n",
+                              "# carichi\ncarico = linea:Q=1,a=1\ncarico = linea:Q=-1,a=1\n"}) {
         const LetturaParametri r = LeggiParametri(rotto);
-        EXPECT_TRUE(!r.ok && r.riga >= 1 && r.messaggio.find("sovraccarico") != std::string::npos)
-            << rotto;
+        EXPECT_TRUE(!r.ok && r.riga >= 1 &&
+                    (r.messaggio.find("sovraccarico") != std::string::npos ||
+                     (r.riga == 3 && r.messaggio.find("Carico 2 (linea)") != std::string::npos)))
+            << rotto << r.messaggio;
     }
     EXPECT_TRUE(LeggiParametri("sovraccarico = -1000000\n").ok);
     DatiLavoro zero; // a value of one limit state alone, even 0, stays of that state alone
