@@ -62,11 +62,21 @@ void riempi(QTableWidget* t, const std::vector<QStringList>& righe, int note = -
 // The layer columns the window shows, from the one table of the outputs.
 constexpr std::string_view ChiaviStrati[] = {"phi_d", "c_d", "gamma_d", "delta", "k",
                                              "k_h",   "sa1", "sa2",     "sv1",   "sv2",
-                                             "u1",    "u2",  "theta"};
+                                             "u1",    "u2",  "theta",   "pc1",   "pc2"};
 
 // The rows' columns, from the same table.
-constexpr std::string_view ChiaviRighe[] = {"spinta",  "spinta_verticale", "spinta_acqua",
-                                            "momento", "braccio",          "gamma_r"};
+constexpr std::string_view ChiaviRighe[] = {"spinta",          "spinta_verticale", "spinta_acqua",
+                                            "momento",         "braccio",          "spinta_carichi",
+                                            "momento_carichi", "gamma_r"};
+
+// Shows the loads' columns (after the first, the row's or the layer's name) only for a job with
+// loads: without them the tables are as they always were.
+template <std::size_t N>
+void colonneCarichi(QTableWidget* t, const std::string_view (&chiavi)[N], bool carichi) {
+    for (std::size_t k = 0; k < N; ++k)
+        if (chiavi[k].starts_with("pc") || chiavi[k].ends_with("_carichi"))
+            t->setColumnHidden(static_cast<int>(k) + 1, !carichi);
+}
 
 // A column's title: its label, then its unit in brackets.
 QString intestazione(std::string_view etichetta, std::string_view unita) {
@@ -122,6 +132,8 @@ SpinteProgettoWindow::SpinteProgettoWindow(Servizi& servizi)
                          intestazioniStrati(StatoTerreno::Attiva, false));
     TitoloStrati->setBuddy(StratiRiga);
     principale->addWidget(StratiRiga);
+    colonneCarichi(Combinazioni, ChiaviRighe, false);
+    colonneCarichi(StratiRiga, ChiaviStrati, false);
 
     Avvisi = creaNota(this, "Avvisi", QStringLiteral("Note e avvisi"));
     principale->addWidget(Avvisi);
@@ -252,6 +264,9 @@ void SpinteProgettoWindow::aggiorna() {
     for (const std::string& a : r.avvisi)
         avvisi << QStringLiteral("Avviso: ") + QString::fromStdString(a);
     scriviNota(Avvisi, avvisi.join(QLatin1Char('\n')));
+    const bool carichi = r.ok && !r.carichi.empty();
+    colonneCarichi(Combinazioni, ChiaviRighe, carichi);
+    colonneCarichi(StratiRiga, ChiaviStrati, carichi);
     riempi(Combinazioni, righe, Combinazioni->columnCount() - 1);
     adattaRighe();
     scriviNota(Stato, m_statoCalcolo);
@@ -285,6 +300,8 @@ void SpinteProgettoWindow::svuota() {
     m_statoCalcolo = QStringLiteral("Nessun risultato: il lavoro è nuovo. Inserire gli strati e "
                                     "premere Aggiorna.");
     riempi(Combinazioni, {});
+    colonneCarichi(Combinazioni, ChiaviRighe, false);
+    colonneCarichi(StratiRiga, ChiaviStrati, false);
     mostraStrati(-1);
     scriviNota(Avvisi, {});
     scriviNota(Stato, m_statoCalcolo);
