@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "report/capitolo_progetto.h"
 
+#include "analisi/carichi_righe.h"
+#include "report/capitolo_carichi.h"
 #include "report/misure_testo.h"
 #include "text/testi_numerici.h"
 
@@ -66,26 +68,51 @@ void paragrafi(Impaginatore& p, std::initializer_list<std::string> frasi) {
 }
 
 // The pressure diagram of one combination: each layer's line from its top to its base, the jumps
-// between layers, the values at every boundary and the point of application of the thrust.
-Diagramma diagrammaDi(const Modulo1& m, const RigaProgetto& r, const std::string& d) {
+// between layers, the values at every boundary and the point of application of the thrust. With
+// loads on the backfill their pressure, weighted as in the row, is added: not linear, each layer
+// is drawn in pieces.
+Diagramma diagrammaDi(const Modulo1& m, const ParametriCalcolo& par, const RigaProgetto& r,
+                      const std::string& d) {
+    double h = 0;
+    for (std::size_t i = 0; i < r.strati.size(); ++i)
+        h += m.Strati(static_cast<long long>(i) + 1).Potenza;
+    const bool carichi = r.spintaCarichi.has_value();
+    const auto deiCarichi = [&](double z) {
+        double s = 0;
+        for (const Carico& c : par.carichi)
+            s += FattoreCarico(r, c, par) * PressioneCarico(c, z, h, par.fattoreCarichi);
+        return s;
+    };
+    const int pezzi = carichi ? 12 : 1;
     Diagramma g;
     g.grandezza = "σh";
     g.decimale = d;
     double z = 0;
-    g.confini.push_back({0, TestoValore(r.strati.front().sa1, 3, d)});
+    const auto alto = [&](std::size_t i) {
+        return r.strati[i].sa1 + r.strati[i].pc1.value_or(0);
+    };
+    g.confini.push_back({0, TestoValore(alto(0), 3, d)});
     for (std::size_t i = 0; i < r.strati.size(); ++i) {
         const StratoProgetto& s = r.strati[i];
         const double sopra = z;
         z = z + m.Strati(static_cast<long long>(i) + 1).Potenza;
         // A layer in tension at its top starts where the diagram with the surcharge crosses zero.
-        if (s.inizioTrazione)
-            g.linee.push_back({0, *s.inizioTrazione, s.sa2, z, Inchiostro::Rosso});
-        else
-            g.linee.push_back({s.sa1, sopra, s.sa2, z, Inchiostro::Rosso});
-        std::string valori = TestoValore(s.sa2, 3, d);
+        const double z1 = s.inizioTrazione.value_or(sopra), x1 = s.inizioTrazione ? 0 : s.sa1;
+        for (int k = 0; k < pezzi; ++k) {
+            // The ends exactly at the layer's own values, the pieces between on its line.
+            const double za = k == 0 ? z1 : z1 + (z - z1) * k / pezzi;
+            const double zb = k + 1 == pezzi ? z : z1 + (z - z1) * (k + 1) / pezzi;
+            const auto terra = [&](double zz) {
+                return zz == z ? s.sa2 : zz == z1 ? x1 : x1 + (s.sa2 - x1) * (zz - z1) / (z - z1);
+            };
+            g.linee.push_back({terra(za) + (carichi ? deiCarichi(za) : 0), za,
+                               terra(zb) + (carichi ? deiCarichi(zb) : 0), zb, Inchiostro::Rosso});
+        }
+        const double base = s.sa2 + s.pc2.value_or(0);
+        std::string valori = TestoValore(base, 3, d);
         if (i + 1 < r.strati.size()) {
-            const double sotto = r.strati[i + 1].sa1;
-            g.linee.push_back({s.sa2, z, sotto, z, Inchiostro::RossoScuro});
+            const double sotto = alto(i + 1);
+            g.linee.push_back({base, z, sotto, z, Inchiostro::RossoScuro});
             if (const std::string t = TestoValore(sotto, 3, d); t != valori)
                 valori += " / " + t;
         }
@@ -97,7 +124,7 @@ Diagramma diagrammaDi(const Modulo1& m, const RigaProgetto& r, const std::string
                                                   TestoValore(*r.braccio, 3, d) + " m dalla base"};
     g.didascalia = "Figura 3 – Pressione orizzontale di progetto σh sul muro "
                    "nella combinazione " +
-                   r.nome +
+                   r.nome + (carichi ? ", con i carichi sul terrapieno" : "") +
                    ", lungo la profondità z; la freccia indica il punto di applicazione "
                    "della spinta di progetto.";
     return g;
@@ -105,7 +132,8 @@ Diagramma diagrammaDi(const Modulo1& m, const RigaProgetto& r, const std::string
 
 // The layers and the pressure diagram of the row that governs a seismic limit state.
 void stratiRigaSismica(Impaginatore& p, const Modulo1& m, const RigaProgetto& governa,
-                       StatoTerreno stato, int figura, const std::string& d) {
+                       const ParametriCalcolo& par, int figura, const std::string& d) {
+    const StatoTerreno stato = par.stato;
     const auto v = [&d](double x, int cifre = 3) {
         return TestoValore(x, cifre, d);
     };
@@ -116,7 +144,7 @@ void stratiRigaSismica(Impaginatore& p, const Modulo1& m, const RigaProgetto& go
     p.legaAlSeguito(didascalia);
     tabellaStrati(p, governa, stato, {"phi_d", "theta", "k", "k_h", "delta", "sa1", "sa2"}, d);
     p.avanza(10);
-    Diagramma g = diagrammaDi(m, governa, d);
+    Diagramma g = diagrammaDi(m, par, governa, d);
     g.didascalia = "Figura " + std::to_string(figura) +
                    " – Pressione orizzontale σh con l'azione sismica " + governa.nome + " (" + kv +
                    "), lungo la profondità z; la freccia indica il punto di applicazione della "
@@ -131,7 +159,8 @@ void stratiRigaSismica(Impaginatore& p, const Modulo1& m, const RigaProgetto& go
 // The seismic section: the action of each limit state with its clauses, the formulas, the rows,
 // the layers and the pressure diagram of the governing seismic row.
 void sezioneSismica(Impaginatore& p, const Modulo1& m, const ParametriCalcolo& parametri,
-                    const RisultatoProgetto& r, const std::string& d) {
+                    const RisultatoProgetto& r, const std::string& titolo, int figura,
+                    const std::string& d) {
     const auto v = [&d](double x, int cifre = 3) {
         return TestoValore(x, cifre, d);
     };
@@ -139,12 +168,16 @@ void sezioneSismica(Impaginatore& p, const Modulo1& m, const ParametriCalcolo& p
         return x ? v(*x, cifre) : std::string("–");
     };
     p.avanza(8);
-    p.intestazione("5.1 Azione sismica (NTC 2018 §7.11.6)", 4 * altezzaRiga(Carattere::Tabella));
-    paragrafi(p,
-              {"Metodo pseudostatico (NTC 2018 §7.11.6.2.1): coefficienti sismici kh e kv, spinta "
-               "di Mononobe-Okabe (EN 1998-5 Annesso E) per muro verticale, uno strato alla volta "
-               "sulla tensione verticale efficace progressiva come nel calcolo statico. Azioni con "
-               "coefficiente 1 e parametri M1 (§7.11.6.2.2); la coesione c′ non è usata."});
+    p.intestazione(titolo, 4 * altezzaRiga(Carattere::Tabella));
+    paragrafi(
+        p,
+        {"Metodo pseudostatico (NTC 2018 §7.11.6.2.1): coefficienti sismici kh e kv, spinta "
+         "di Mononobe-Okabe (EN 1998-5 Annesso E) per muro verticale, uno strato alla volta "
+         "sulla tensione verticale efficace progressiva come nel calcolo statico. Azioni con "
+         "coefficiente 1 e parametri M1 (§7.11.6.2.2); la coesione c′ non è usata." +
+         std::string(r.carichi.empty() ? ""
+                                       : " I carichi sul terrapieno contano con ψ2 se variabili e "
+                                         "con 1 se permanenti, senza la loro inerzia sismica.")});
     std::vector<std::vector<std::string>> righe;
     for (const RigaProgetto& x : r.righe) {
         if (!x.sisma || x.sisma->kvSegno < 0)
@@ -205,9 +238,8 @@ void sezioneSismica(Impaginatore& p, const Modulo1& m, const ParametriCalcolo& p
             colonneRighe("Stato limite", ChiaviSismiche, Colonna{"kv", "", Allineamento::Sinistra},
                          true),
             righe);
-    int figura = 4;
     for (const RigaProgetto* governa : governanti)
-        stratiRigaSismica(p, m, *governa, parametri.stato, figura++, d);
+        stratiRigaSismica(p, m, *governa, parametri, figura++, d);
 }
 
 // The chapter's two tables of inputs: the parameters of the calculation with their clauses, and
@@ -314,9 +346,18 @@ void CapitoloProgetto(Impaginatore& p, const Modulo1& m, const ParametriCalcolo&
     tabellaStrati(p, *governa, parametri.stato,
                   {"phi_d", "c_d", "k", "k_h", "delta", "sa1", "sa2", "u1", "u2"}, decimale);
     p.avanza(10);
-    disegnaDiagramma(p, diagrammaDi(m, *governa, decimale));
+    disegnaDiagramma(p, diagrammaDi(m, parametri, *governa, decimale));
+    // The sections that follow, numbered in their order; the figures after Figure 3.
+    int sezione = 1, figura = 4;
+    const auto titoloSezione = [&sezione](std::string_view nome) {
+        return "5." + std::to_string(sezione++) + " " + std::string(nome);
+    };
+    if (!r.carichi.empty())
+        SezioneCarichi(p, m, parametri, r, titoloSezione("Carichi sul terrapieno"), figura++,
+                       decimale);
     if (std::any_of(r.righe.begin(), r.righe.end(), [](const RigaProgetto& x) { return x.sisma; }))
-        sezioneSismica(p, m, parametri, r, decimale);
+        sezioneSismica(p, m, parametri, r, titoloSezione("Azione sismica (NTC 2018 §7.11.6)"),
+                       figura, decimale);
 }
 
 } // namespace spintaro
