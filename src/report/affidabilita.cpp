@@ -123,9 +123,11 @@ void controlloProgetto(Impaginatore& p, const StimaOmogenea& s, double q,
             k +
             "; Seq,d = \xCE\xB3G1\xC2\xB7[Kh\xC2\xB7(\xCE\xB3"
             "eq,d\xC2\xB7H\xC2\xB2/2 \xE2\x88\x92 \xCE\xB3w\xC2\xB7Hw\xC2\xB2/2) + "
-            "\xCE\xB3w\xC2\xB7Hw\xC2\xB2/2] + \xCE\xB3Q\xC2\xB7Kh\xC2\xB7q\xC2\xB7H, "
-            "con gli stessi limiti del rapporto." +
-            sismiche,
+            "\xCE\xB3w\xC2\xB7Hw\xC2\xB2/2] + \xCE\xB3Q\xC2\xB7Kh\xC2\xB7q\xC2\xB7H" +
+            (!r.spintaCarichi ? std::string()
+                              : " + la quota dei carichi sul terrapieno della riga, che non "
+                                "dipende dagli strati") +
+            ", con gli stessi limiti del rapporto." + sismiche,
         Carattere::Corpo);
     p.avanza(4);
     const Giudizio g = GiudicaSpinta(d->spinta, r.spinta);
@@ -197,8 +199,10 @@ std::optional<StimaProgetto> StimaRigaGovernante(const StimaOmogenea& s, double 
     d.k = k ? k->k : std::nan("");
     d.kh = k ? k->kh : std::nan("");
     const double h = s.altezza;
+    // The loads on the backfill do not depend on the layers: their share of the row is added as
+    // the row has it.
     d.spinta = riga->gammaG1 * (d.kh * (d.gamma * h * h / 2 - s.acqua) + s.acqua) +
-               riga->gammaQ * d.kh * q * h;
+               riga->gammaQ * d.kh * q * h + riga->spintaCarichi.value_or(0);
     return d;
 }
 

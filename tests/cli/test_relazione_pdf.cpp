@@ -220,7 +220,12 @@ TEST_P(Relazione, IlPdfRilettoDiceCioCheIlCalcoloDà) {
 // (0.489645·76 − 20·0.699746)·(4 − 1.5043)/2 = 28.973: 2.572, not explained. Wholly in tension:
 // S = 0 against Seq = 18·1/2·1/3 = 3.000. With the design chapter (Coulomb δ/φ′ 2/3, β 10°), the
 // check of the governing A1+M1 row worked in test_relazione: Seq,d = 1.3·(0.36748·195 + 45) +
-// 1.5·0.36748·50 = 179.217 against Sd = 181.477, ratio 0.988.
+// 1.5·0.36748·50 = 179.217 against Sd = 181.477, ratio 0.988. A road behind the two layers (H = 5
+// m), a strip of 20 kPa, 3 m wide, 2 m away, variable: Jarquio's P = q/90·H·(θ2 − θ1) with
+// θ1 = atan(2/5) = 21.8014°, θ2 = 45°: 25.776 kN/m at Das's height above the base
+// z̄ = H − [H²(θ2 − θ1) + (R − Q) − 57.30·width·H]/(2H(θ2 − θ1)), R = (2 + 3)²·(90 − 45) = 1125,
+// Q = 2²·(90 − 21.8014) = 272.794: z̄ = 5 − (579.965 + 852.206 − 859.5)/231.986 = 2.531 m, so
+// M = 25.776·2.531 = 65.24 kN·m/m; in A1+M1 1.5·25.776 = 38.664; ψ2 = 0 in the seismic rows.
 std::vector<CasoRelazione> casiRelazione() {
     std::vector<std::vector<std::string>> cinquanta;
     for (int i = 1; i <= 50; ++i)
@@ -259,6 +264,17 @@ std::vector<CasoRelazione> casiRelazione() {
           "Programma Sd (capitolo 5, A1+M1) 181.477 kN/m", "Rapporto Seq,d/Sd 0.988",
           "Giudizio: Seq,d/Sd = 0.988, la differenza (-1.2 %) è spiegata",
           "Le righe sismiche del capitolo 5 restano fuori dal controllo"}},
+        {"DueStratiCarichi",
+         "10",
+         {{"2", "18", "0", "30", "0"}, {"3", "20", "5", "25", "1"}},
+         "137.822",
+         "1.580 m",
+         {"--carico", "striscia:q=20,a=2,b=3", "--kh", "0.1"},
+         {"5.1 Carichi sul terrapieno",
+          "1 striscia q = 20 kPa, b = 3 m, a = 2 m variabile 0.00 "
+          "25.776 65.244 2.531",
+          "A1+M1 38.664", "SLV kv verso il basso 0.000 0.000", "5.2 Azione sismica",
+          "Figura 4 – Pressione orizzontale caratteristica dei carichi"}},
         {"TuttoInTrazione",
          "0",
          {{"1", "18", "20", "30", "0"}},
