@@ -70,6 +70,34 @@ void SpinteProgettoAngoliDiversi(benchmark::State& stato) {
 }
 BENCHMARK(SpinteProgettoAngoliDiversi)->Arg(50);
 
+// Every row, static and seismic (SLV and SLD, both kv signs), with 20 loads on the backfill of
+// the four kinds, half of them permanent; without loads, the same rows for the ratio.
+void spinteCarichi(benchmark::State& stato, std::size_t quanti) {
+    const Modulo1 m = profilo(static_cast<int>(stato.range(0)));
+    ParametriCalcolo p;
+    p.sisma.kh = {0.15, 0.06};
+    p.sisma.stati = {true, true};
+    const char* const tipi[] = {"striscia:q=20,a=1,b=3", "trapezio:q1=0,q2=30,a=2,b=4",
+                                "linea:Q=44,a=1", "punto:P=100,a=2"};
+    for (std::size_t k = 0; k < quanti; ++k) {
+        Carico c;
+        LeggiCarico(tipi[k % 4], k + 1, c);
+        c.a += 0.5 * static_cast<double>(k);
+        c.azione = k % 2 ? AzioneCarico::Permanente : AzioneCarico::Variabile;
+        p.carichi.push_back(c);
+    }
+    for (auto _ : stato)
+        benchmark::DoNotOptimize(CalcolaSpinteProgetto(m, p));
+}
+void SpinteCarichi(benchmark::State& stato) {
+    spinteCarichi(stato, MassimoCarichi);
+}
+BENCHMARK(SpinteCarichi)->Arg(50);
+void SpinteSenzaCarichi(benchmark::State& stato) {
+    spinteCarichi(stato, 0);
+}
+BENCHMARK(SpinteSenzaCarichi)->Arg(50);
+
 // The seismic rows alone: SLV and SLD from the site, both kv signs, free water with its
 // hydrodynamic pressure (four rows and the static pass beside them).
 void SpinteSismiche(benchmark::State& stato) {

@@ -74,16 +74,13 @@ Valori striscia(double x1, double x2, double A, double B, double z) {
     return v;
 }
 
+double pressione(const Carico& c, double z, double H, double f);
+
 Valori valori(const Carico& c, double z, double H, double f) {
     switch (c.tipo) {
     case TipoCarico::Striscia: {
-        Valori v = striscia(c.a, c.a + c.b, c.q, 0, z);
-        // Pressure as the textbooks write it: β the angle the strip subtends at the point, α the
-        // angle of its bisector from the vertical.
-        const double beta = std::atan2(c.a + c.b, z) - std::atan2(c.a, z);
-        const double alfa = std::atan2(c.a, z) + beta / 2;
-        v.pressione = c.q / pi * (beta - std::sin(beta) * std::cos(2 * alfa));
-        return {f * v.pressione, f * v.s0, f * v.s1};
+        const Valori v = striscia(c.a, c.a + c.b, c.q, 0, z);
+        return {pressione(c, z, H, f), f * v.s0, f * v.s1};
     }
     case TipoCarico::Trapezio: {
         const double B = (c.q2 - c.q1) / c.b;
@@ -109,6 +106,32 @@ Valori valori(const Carico& c, double z, double H, double f) {
     return {};
 }
 
+// The pressure alone, without the integrals that valori works beside it: the design rows ask for it
+// at every layer boundary.
+double pressione(const Carico& c, double z, double H, double f) {
+    switch (c.tipo) {
+    case TipoCarico::Striscia: {
+        // As the textbooks write it: β the angle the strip subtends at the point, α the angle of
+        // its bisector from the vertical.
+        const double beta = std::atan2(c.a + c.b, z) - std::atan2(c.a, z);
+        const double alfa = std::atan2(c.a, z) + beta / 2;
+        return f * c.q / pi * (beta - std::sin(beta) * std::cos(2 * alfa));
+    }
+    case TipoCarico::Trapezio: {
+        const double B = (c.q2 - c.q1) / c.b, A = c.q1 - B * c.a;
+        const double x1 = c.a, x2 = c.a + c.b, w1 = x1 * x1 + z * z, w2 = x2 * x2 + z * z;
+        double s = A * (nucleoG(x2, z) - nucleoG(x1, z));
+        if (B != 0 && z > 0)
+            s += B * (z * std::log(w2 / w1) + z * z * z * (1 / w2 - 1 / w1));
+        return f * s / pi;
+    }
+    case TipoCarico::Linea:
+    case TipoCarico::Punto:
+        break;
+    }
+    return valori(c, z, H, f).pressione;
+}
+
 } // namespace
 
 std::string_view ParolaTipoCarico(TipoCarico t) {
@@ -119,7 +142,7 @@ std::string_view ParolaTipoCarico(TipoCarico t) {
 double PressioneCarico(const Carico& c, double z, double H, double f) {
     if (!(H > 0) || z < 0 || z > H)
         return 0;
-    return valori(c, z, H, f).pressione;
+    return pressione(c, z, H, f);
 }
 
 SpintaCarico SpintaCaricoTratto(const Carico& c, double z1, double z2, double H, double f) {
