@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "analisi/carichi_righe.h"
 
+#include "text/testi_numerici.h"
+
 #include <cmath>
-#include <vector>
 
 namespace spintaro {
 
@@ -60,6 +61,20 @@ std::optional<std::string> AggiungiCarichi(const Modulo1& m, const ParametriCalc
                    " un risultato dei carichi sul terrapieno non è un numero finito";
     }
     return std::nullopt;
+}
+
+std::vector<std::string> CelleCarico(const EsitoCarico& e, std::size_t numero,
+                                     std::string_view decimale, std::string_view manca) {
+    const Carico& c = e.carico;
+    const SpintaCarico& s = e.caratteristica;
+    const bool variabile = c.azione == AzioneCarico::Variabile;
+    return {std::to_string(numero),
+            DescrizioneCarico(c, decimale),
+            variabile ? "variabile" : "permanente (G2)",
+            variabile ? TestoValore(c.psi2, 2, decimale) : std::string(manca),
+            TestoValore(s.spinta, 3, decimale),
+            TestoValore(s.momento, 3, decimale),
+            s.braccio ? TestoValore(*s.braccio, 3, decimale) : std::string(manca)};
 }
 
 } // namespace spintaro

@@ -11,6 +11,8 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace spintaro {
 
@@ -24,5 +26,10 @@ double FattoreCarico(const RigaProgetto& r, const Carico& c, const ParametriCalc
 // Italian reason when a result is not finite.
 std::optional<std::string> AggiungiCarichi(const Modulo1& m, const ParametriCalcolo& p,
                                            RisultatoProgetto& out);
+
+// A load's cells in the tables of the outputs: its number, its description, its action, ψ2 (the
+// mark manca for a permanent load), its characteristic thrust, moment and arm (manca without one).
+std::vector<std::string> CelleCarico(const EsitoCarico& e, std::size_t numero,
+                                     std::string_view decimale, std::string_view manca);
 
 } // namespace spintaro

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/scrittori.h"
 
+#include "analisi/carichi_righe.h"
 #include "cli/opzioni.h"
 #include "model/calcolo.h"
 #include "text/testi_numerici.h"
@@ -252,16 +253,8 @@ void scriviTabellaCarichi(std::ostream& out, const RisultatoProgetto& p,
     std::vector<std::vector<std::string>> righe = {
         {"N", "Carico", "Azione", "ψ2", "S", "M", "quota"},
         {"", "", "", "", "kN/m", "kN·m/m", "m"}};
-    for (std::size_t k = 0; k < p.carichi.size(); ++k) {
-        const Carico& c = p.carichi[k].carico;
-        const SpintaCarico& s = p.carichi[k].caratteristica;
-        const bool variabile = c.azione == AzioneCarico::Variabile;
-        righe.push_back({std::to_string(k + 1), DescrizioneCarico(c, sep),
-                         variabile ? "variabile" : "permanente",
-                         variabile ? TestoValore(c.psi2, 2, sep) : "-",
-                         TestoValore(s.spinta, 3, sep), TestoValore(s.momento, 3, sep),
-                         s.braccio ? TestoValore(*s.braccio, 3, sep) : "-"});
-    }
+    for (std::size_t k = 0; k < p.carichi.size(); ++k)
+        righe.push_back(CelleCarico(p.carichi[k], k + 1, sep, "-"));
     stampaColonne(out, righe);
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "report/capitolo_carichi.h"
 
+#include "analisi/carichi_righe.h"
 #include "report/misure_testo.h"
 #include "text/testi_numerici.h"
 
@@ -94,15 +95,8 @@ void SezioneCarichi(Impaginatore& p, const Modulo1& m, const ParametriCalcolo& p
         p.avanza(1.5);
     }
     std::vector<std::vector<std::string>> righe;
-    for (std::size_t k = 0; k < r.carichi.size(); ++k) {
-        const Carico& c = r.carichi[k].carico;
-        const SpintaCarico& s = r.carichi[k].caratteristica;
-        const bool variabile = c.azione == AzioneCarico::Variabile;
-        righe.push_back({std::to_string(k + 1), DescrizioneCarico(c, decimale),
-                         variabile ? "variabile" : "permanente (G2)",
-                         variabile ? v(c.psi2, 2) : "–", v(s.spinta), v(s.momento),
-                         s.braccio ? v(*s.braccio) : "–"});
-    }
+    for (std::size_t k = 0; k < r.carichi.size(); ++k)
+        righe.push_back(CelleCarico(r.carichi[k], k + 1, decimale, "–"));
     tabella(p,
             {{"N", "", Allineamento::Centro},
              {"Carico", "", Allineamento::Sinistra},
