@@ -78,6 +78,23 @@ void colonneCarichi(QTableWidget* t, const std::string_view (&chiavi)[N], bool c
             t->setColumnHidden(static_cast<int>(k) + 1, !carichi);
 }
 
+// Which calculation: the theory, δ/φ′ and β, and for each seismic state its site values.
+QStringList righeCalcolo(const RisultatoProgetto& r, const ParametriCalcolo& p,
+                         const std::string& dec) {
+    QStringList calcolo;
+    if (r.ok) {
+        calcolo << QStringLiteral("Calcolo: %1.")
+                       .arg(QString::fromStdString(DescrizioneCalcolo(p, dec, true)));
+        for (const RigaProgetto& x : r.righe)
+            if (x.sisma && x.sisma->kvSegno > 0)
+                calcolo << QStringLiteral("%1: %2, kh = %3.")
+                               .arg(QString::fromStdString(x.nome),
+                                    QString::fromStdString(DescrizioneSito(*x.sisma, dec)),
+                                    QString::fromStdString(TestoValore(x.sisma->kh, 4, dec)));
+    }
+    return calcolo;
+}
+
 // A column's title: its label, then its unit in brackets.
 QString intestazione(std::string_view etichetta, std::string_view unita) {
     return daVista(etichetta) +
@@ -246,18 +263,7 @@ void SpinteProgettoWindow::aggiorna() {
             m_intestazioni.push_back(intestazioniStrati(p.stato, x.sisma.has_value()));
         }
     }
-    // Which calculation: the theory, δ/φ′ and β, and for each seismic state its site values.
-    QStringList calcolo;
-    if (r.ok) {
-        calcolo << QStringLiteral("Calcolo: %1.")
-                       .arg(QString::fromStdString(DescrizioneCalcolo(p, dec, true)));
-        for (const RigaProgetto& x : r.righe)
-            if (x.sisma && x.sisma->kvSegno > 0)
-                calcolo << QStringLiteral("%1: %2, kh = %3.")
-                               .arg(QString::fromStdString(x.nome),
-                                    QString::fromStdString(DescrizioneSito(*x.sisma, dec)),
-                                    v(x.sisma->kh, 4));
-    }
+    const QStringList calcolo = righeCalcolo(r, p, dec);
     Calcolo->setText(calcolo.join(QLatin1Char('\n')));
     Calcolo->setVisible(!calcolo.isEmpty());
     QStringList avvisi;
