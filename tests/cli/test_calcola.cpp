@@ -3,6 +3,7 @@
 #include "analisi/righe.h"
 #include "casi.h"
 #include "supporto_calcola.h"
+#include "text/zone_stampa.h"
 
 #include <sys/socket.h>
 #include <sys/stat.h>
