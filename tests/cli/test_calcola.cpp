@@ -1,23 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The batch calculator: options, output forms, export; the program on hostile files and faults.
 #include "analisi/righe.h"
-#include "cli/calcolatore.h"
-#include "files/progetto.h"
-#include "model/calcolo.h"
-#include "platform/pittore_relazione.h"
+#include "casi.h"
 #include "supporto_calcola.h"
 #include "text/zone_stampa.h"
 
-#include <algorithm>
-#include <cmath>
-#include <cstdlib>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <gtest/gtest.h>
-#include <iterator>
-#include <regex>
-#include <sstream>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -28,6 +15,8 @@ namespace spintaro {
 namespace {
 
 using namespace prova_cli;
+using prova::NomeCaso;
+using prova::PrintTo;
 
 struct CasoUso {
     const char* nome;
@@ -95,7 +84,7 @@ INSTANTIATE_TEST_SUITE_P(
         {"CaricoIgnoto", {"--carico", "nastro:q=1,a=1", esempio}, "«nastro»"},
         {"FattoreCarichi", {"--fattore-carichi", "3", esempio}, "«3» non è un fattore"},
         {"Gamma2Sotto", {"--gamma-g2", "A2=0.2", esempio}, "gamma-g2"}}),
-    [](const auto& caso) { return std::string(caso.param.nome); });
+    NomeCaso{});
 
 TEST(Calcola, AiutoEVersione) {
     const Risultato v = esegui({"--version"}), h = esegui({"--help"});
@@ -183,7 +172,7 @@ INSTANTIATE_TEST_SUITE_P(
         {"CsvNonFinito", "--formato csv", "0", punto, ",.", "~\nestremo|1|~||\r\n", estremo,
          nonFinito, "estremo"},
         {"TabellaNonFinito", "", "0", punto, ",.", "~base: -\n", estremo, nonFinito}}),
-    [](const auto& caso) { return std::string(caso.param.nome); });
+    NomeCaso{});
 
 // The README shows the example command with what it prints (regional settings of "C").
 TEST(Calcola, IlReadmeMostraCioCheStampaLEsempio) {
@@ -294,7 +283,7 @@ INSTANTIATE_TEST_SUITE_P(
          "«1e99999\uFFFD[2J\uFFFD]0;titolo\uFFFD\uFFFD»"},
         {"NomeNonUtf8Valido", "b\xFF\x1B.spt", File, leggiByte(esempio), 0, ""},
         {"NomeNonUtf8Vuoto", "v\xFF\x1B.spt", File, "", 1, "/v\uFFFD\uFFFD.spt: il file è vuoto"}}),
-    [](const auto& caso) { return std::string(caso.param.nome); });
+    NomeCaso{});
 
 // The export and the report under faults injected into the system calls of the atomic write, run
 // as a user with Italian regional settings.
@@ -362,7 +351,7 @@ INSTANTIATE_TEST_SUITE_P(
         {"NomeDi250Byte", "", "", File, false, false, std::string(246, 'n') + ".dat"},
         {"NomeNonUtf8", "", "", Niente, false, false, "e\xFF.dat"},
         {"RelazioneDiscoPieno", "write:1:ENOSPC", "più spazio sul disco", File, false, true}}),
-    [](const auto& caso) { return std::string(caso.param.nome); });
+    NomeCaso{});
 
 // A calculator without its report module beside it or in ../lib/spintaro/moduli computes as
 // ever; a report is a failed write that says where the module was looked for, and no file
@@ -383,12 +372,6 @@ TEST(Calcola, SenzaIlModuloLaRelazioneNonSiScrive) {
         << err;
     EXPECT_FALSE(fs::exists(dir / "r.pdf"));
 }
-
-} // namespace
-} // namespace spintaro
-
-namespace spintaro {
-namespace {
 
 // The design results: asked by an option or by the parameter file beside the project, the options
 // over the file; a broken file names itself and its line and stops the project; a file of

@@ -1,28 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The calculation report the batch calculator writes: its inks on paper, and the PDF read back.
+#include "casi.h"
 #include "files/parametri_lavoro.h"
 #include "files/progetto.h"
-#include "model/calcolo.h"
 #include "platform/intestazione_relazione.h"
-#include "platform/pittore_relazione.h"
 #include "report/relazione.h"
 #include "supporto_calcola.h"
+#include "text/testi_numerici.h"
 
 #include <QImage>
 #include <QPainter>
-#include <array>
-#include <cmath>
-#include <cstdio>
-#include <cstdlib>
-#include <gtest/gtest.h>
-#include <iterator>
-#include <regex>
-#include <sstream>
 
 namespace spintaro {
 namespace {
 
 using namespace prova_cli;
+using prova::PrintTo;
 
 // The report's inks on paper: each a colour of its own, black darkest, the band lightest short of
 // the white page; a line drawn in its own ink and width.
@@ -58,19 +51,9 @@ struct CasoRelazione {
     std::vector<std::string> presenti = {}, assenti = {}; // texts of the whole, spaces joined
 };
 
-// A fixed number as the report prints it (3 decimals, four significant digits from 10⁷).
+// A number as the report prints it, by the rule that the core's tests prove (TestoValore).
 std::string fisso(double v, int decimali = 3) {
-    std::array<char, 64> b{};
-    if (std::fabs(v) >= 1e7)
-        std::snprintf(b.data(), b.size(), "%.3E", v);
-    else
-        std::snprintf(b.data(), b.size(), "%.*f", decimali, v);
-    std::string s = b.data();
-    return s.find_first_not_of("-0.") == npos ? s.substr(s[0] == '-') : s;
-}
-
-void PrintTo(const CasoRelazione& c, std::ostream* os) {
-    *os << c.nome;
+    return TestoValore(v, decimali, ".");
 }
 
 class Relazione : public testing::TestWithParam<CasoRelazione> {};
@@ -292,8 +275,7 @@ std::vector<CasoRelazione> casiRelazione() {
          "1.040E+07"}};
 }
 
-INSTANTIATE_TEST_SUITE_P(Casi, Relazione, testing::ValuesIn(casiRelazione()),
-                         [](const auto& caso) { return std::string(caso.param.nome); });
+INSTANTIATE_TEST_SUITE_P(Casi, Relazione, testing::ValuesIn(casiRelazione()), prova::NomeCaso{});
 
 } // namespace
 } // namespace spintaro

@@ -9,7 +9,6 @@
 #include "profili.h"
 
 #include <gtest/gtest.h>
-#include <random>
 
 namespace spintaro {
 namespace {
@@ -206,7 +205,7 @@ TEST(SpinteProgetto, TrazioneEAcquaACalcoloAMano) {
 TEST(SpinteProgetto, MaiSottoLaSpintaDellAcqua) {
     std::mt19937_64 g(20261208);
     const auto u = [&g](double da, double a) {
-        return da + (a - da) * static_cast<double>(g() >> 11) * 0x1p-53;
+        return prova::uniforme(g, da, a);
     };
     for (int prova = 0; prova < 300 && !HasFailure(); ++prova) {
         std::vector<Strato> strati(1 + g() % 5);
@@ -227,29 +226,6 @@ TEST(SpinteProgetto, MaiSottoLaSpintaDellAcqua) {
         AvvisoStratiImpossibili(profilo(0, {strato(2, 18, 0, 30), strato(2, 9, 0, 30, 1)}));
     ASSERT_TRUE(avviso);
     EXPECT_EQ(avviso->rfind("Lo strato 2 è fisicamente impossibile", 0), 0U) << *avviso;
-}
-
-// Splitting a layer changes no design result, with Coulomb, a slope, the minimum pressure and
-// cohesion kept below the water table.
-TEST(SpinteProgetto, DividereUnoStratoNonCambiaNulla) {
-    ParametriCalcolo p;
-    p.teoria = Teoria::Coulomb;
-    p.deltaPhi = 2.0 / 3.0;
-    p.beta = 10;
-    p.pressioneMinima = 0.2;
-    p.coesioneSottoFalda = true;
-    const Modulo1 intero = profilo(15, {strato(2, 18, 10, 28), strato(6, 20, 8, 30, 1)});
-    const Modulo1 diviso =
-        profilo(15, {strato(2, 18, 10, 28), strato(2.5, 20, 8, 30, 1), strato(3.5, 20, 8, 30, 1)});
-    const RisultatoProgetto a = CalcolaSpinteProgetto(intero, p),
-                            b = CalcolaSpinteProgetto(diviso, p);
-    ASSERT_TRUE(a.ok && b.ok && a.righe.size() == b.righe.size());
-    for (std::size_t k = 0; k < a.righe.size(); ++k) {
-        EXPECT_NEAR(a.righe[k].spinta, b.righe[k].spinta, 1e-9) << a.righe[k].nome;
-        EXPECT_NEAR(a.righe[k].spintaVerticale, b.righe[k].spintaVerticale, 1e-9);
-        EXPECT_NEAR(a.righe[k].spintaAcqua, b.righe[k].spintaAcqua, 1e-9);
-        EXPECT_NEAR(a.righe[k].momento, b.righe[k].momento, 1e-9);
-    }
 }
 
 // Bad values get an Italian reason that names the parameter and change nothing; a slope steeper
@@ -576,31 +552,46 @@ TEST(Sisma, RigheACalcoloAMano) {
     }
 }
 
-// Splitting a layer changes nothing (free water with its hydrodynamic pressure, Coulomb, a slope,
-// a surcharge); SLD (βm 0.47, smaller ag) comes after SLV with a smaller kh and thrust.
-TEST(Sisma, DividereUnoStratoNonCambiaNullaESldDopoSlv) {
-    ParametriCalcolo p;
-    p.teoria = Teoria::Coulomb;
-    p.deltaPhi = 2.0 / 3.0;
-    p.beta = 8;
-    p.sisma.ag = {0.25, 0.10};
-    p.sisma.f0 = {2.5, 2.4};
-    p.sisma.suolo = CategoriaSuolo::B;
-    p.sisma.topografia = CategoriaTopografica::T2;
-    p.sisma.stati = {true, true};
-    p.sisma.acquaPermeabile = true;
-    p.sisma.porosita = 0.3;
-    const Modulo1 intero = profilo(15, {strato(2, 18, 0, 32), strato(6, 20, 0, 30, 1)});
-    const Modulo1 diviso =
-        profilo(15, {strato(2, 18, 0, 32), strato(2.5, 20, 0, 30, 1), strato(3.5, 20, 0, 30, 1)});
-    const auto a = sismiche(intero, p), b = sismiche(diviso, p);
-    ASSERT_TRUE(a.size() == 4 && b.size() == 4);
-    for (std::size_t k = 0; k < 4; ++k) {
-        EXPECT_NEAR(a[k].spinta, b[k].spinta, 1e-9);
-        EXPECT_NEAR(a[k].momento, b[k].momento, 1e-9);
-        EXPECT_NEAR(a[k].spintaVerticale, b[k].spintaVerticale, 1e-9);
-        EXPECT_NEAR(*a[k].sisma->braccioIncremento, *b[k].sisma->braccioIncremento, 1e-9);
+// Splitting a layer changes no design result: with Coulomb, a slope, the minimum pressure and
+// cohesion kept below the water table; and in the seismic rows, with free water and its
+// hydrodynamic pressure, Coulomb, a slope and a surcharge. SLD (βm 0.47, smaller ag) comes after
+// SLV with a smaller kh and thrust.
+TEST(SpinteProgetto, DividereUnoStratoNonCambiaNullaESldDopoSlv) {
+    ParametriCalcolo p, s;
+    p.teoria = s.teoria = Teoria::Coulomb;
+    p.deltaPhi = s.deltaPhi = 2.0 / 3.0;
+    p.beta = 10;
+    p.pressioneMinima = 0.2;
+    p.coesioneSottoFalda = true;
+    s.beta = 8;
+    s.sisma.ag = {0.25, 0.10};
+    s.sisma.f0 = {2.5, 2.4};
+    s.sisma.suolo = CategoriaSuolo::B;
+    s.sisma.topografia = CategoriaTopografica::T2;
+    s.sisma.stati = {true, true};
+    s.sisma.acquaPermeabile = true;
+    s.sisma.porosita = 0.3;
+    for (const auto& [q, sopra, c] :
+         {std::tuple(p, strato(2, 18, 10, 28), 8.0), std::tuple(s, strato(2, 18, 0, 32), 0.0)}) {
+        const RisultatoProgetto a =
+            CalcolaSpinteProgetto(profilo(15, {sopra, strato(6, 20, c, 30, 1)}), q);
+        const RisultatoProgetto b = CalcolaSpinteProgetto(
+            profilo(15, {sopra, strato(2.5, 20, c, 30, 1), strato(3.5, 20, c, 30, 1)}), q);
+        ASSERT_TRUE(a.ok && b.ok && a.righe.size() == b.righe.size());
+        for (std::size_t k = 0; k < a.righe.size(); ++k) {
+            const RigaProgetto &x = a.righe[k], &y = b.righe[k];
+            EXPECT_NEAR(x.spinta, y.spinta, 1e-9) << x.nome;
+            EXPECT_NEAR(x.spintaVerticale, y.spintaVerticale, 1e-9);
+            EXPECT_NEAR(x.spintaAcqua, y.spintaAcqua, 1e-9);
+            EXPECT_NEAR(x.momento, y.momento, 1e-9);
+            EXPECT_EQ(x.sisma.has_value(), y.sisma.has_value());
+            if (x.sisma && y.sisma) {
+                EXPECT_NEAR(*x.sisma->braccioIncremento, *y.sisma->braccioIncremento, 1e-9);
+            }
+        }
     }
+    const auto a = sismiche(profilo(15, {strato(2, 18, 0, 32), strato(6, 20, 0, 30, 1)}), s);
+    ASSERT_EQ(a.size(), 4U);
     EXPECT_TRUE(a[0].nome == "SLV" && a[2].nome == "SLD");
     EXPECT_LT(a[2].sisma->kh, a[0].sisma->kh);
     EXPECT_LT(std::max(a[2].spinta, a[3].spinta), std::min(a[0].spinta, a[1].spinta));

@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The layer table, its integers and resets; the pressures, the thrust, where it acts and its
 // water part on profiles worked by hand (π = 3.14, γw = 10); splitting a layer changes nothing.
+#include "casi.h"
 #include "codice_errore.h"
 #include "model/azzeramento.h"
-#include "model/calcolo.h"
-#include "model/errore.h"
 #include "profili.h"
 
 #include <algorithm>
@@ -13,7 +12,6 @@
 #include <gtest/gtest.h>
 #include <limits>
 #include <optional>
-#include <random>
 #include <tuple>
 #include <utility>
 
@@ -22,8 +20,10 @@ namespace {
 
 using prova::codiceDi;
 using prova::pressioni;
+using prova::PrintTo;
 using prova::profilo;
 using prova::strato;
+using prova::uniforme;
 
 // An index outside 0..50 fails with code 9 and touches nothing. A walk keeps its index in
 // IndiceStrato and leaves it one past the last index visited; a walk to record 51 stops there.
@@ -213,10 +213,6 @@ const CasoAnalisi CasiAnalisi[] = {
      {{3.329248, 15.314543}, {15.314543, 55.302288}}, 124.569038, 45, 199.477129, 1.601338}};
 // clang-format on
 
-void PrintTo(const CasoAnalisi& c, std::ostream* os) {
-    *os << c.nome;
-}
-
 class Analisi : public testing::TestWithParam<CasoAnalisi> {};
 
 TEST_P(Analisi, PressioniSpintaAcquaMomentoEBraccio) {
@@ -244,8 +240,7 @@ TEST_P(Analisi, PressioniSpintaAcquaMomentoEBraccio) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Profili, Analisi, testing::ValuesIn(CasiAnalisi),
-                         [](const auto& caso) { return std::string(caso.param.nome); });
+INSTANTIATE_TEST_SUITE_P(Profili, Analisi, testing::ValuesIn(CasiAnalisi), prova::NomeCaso{});
 
 // The thrust sums the pressures as they stand (h, Sa1, Sa2 given): (2 + 4) × 3 / 2 = 9; a bottom
 // of exactly 0, or a top of 0 over a negative bottom, adds nothing; a layer from 2 to 4 m from
@@ -275,11 +270,6 @@ TEST(Analisi, StratiSommersiConUgualeKaSiUnisconoSenzaGradino) {
         profilo(10, {sabbiaAsciutta, strato(1.5, 20, 0, 30, 1), strato(1.5, 20, 0, 30, 1)});
     EXPECT_EQ(m.Strati(2).Sa2, m.Strati(3).Sa1);
     EXPECT_NEAR(m.Strati(3).Sa1, 35.308416, 5e-7);
-}
-
-// From 53 random bits, the same on every platform.
-double uniforme(std::mt19937_64& g, double da, double a) {
-    return da + (a - da) * static_cast<double>(g() >> 11) * 0x1p-53;
 }
 
 bool vicini(double x, double y) {

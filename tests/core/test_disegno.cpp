@@ -2,23 +2,17 @@
 // Properties of the report's drawing over many random diagrams and tables: every line of the data
 // inside the plot's frame, the wall and the ground line drawn, the boundaries' labels beside the
 // plot in depth order and apart; a table wider than the page kept within the page.
+#include "profili.h"
 #include "report/impaginatore.h"
 #include "report/misure_testo.h"
 #include "text/testi_numerici.h"
 
 #include <gtest/gtest.h>
-#include <random>
 
 namespace spintaro {
 namespace {
 
-std::vector<const TestoPagina*> testiDi(const PaginaRelazione& p) {
-    std::vector<const TestoPagina*> t;
-    for (const PassoPagina& s : p.passi)
-        if (const auto* x = std::get_if<TestoPagina>(&s))
-            t.push_back(x);
-    return t;
-}
+using prova::testi;
 
 TEST(Disegno, DiagrammiCasualiNellaLoroCornice) {
     std::mt19937 caso(20261208);
@@ -70,7 +64,7 @@ TEST(Disegno, DiagrammiCasualiNellaLoroCornice) {
         // The depth axis' numbers and title end left of its ticks (3 pt); the depths beside the
         // plot, top to bottom, as the boundaries go down; no two touch.
         std::vector<const TestoPagina*> profondita;
-        for (const TestoPagina* t : testiDi(pagina)) {
+        for (const TestoPagina* t : testi(pagina)) {
             if (t->allineamento == Allineamento::Destra && t->x < r->sinistra) {
                 EXPECT_LE(ingombro(*t).destra, r->sinistra - 3) << t->testo;
             }
@@ -78,7 +72,7 @@ TEST(Disegno, DiagrammiCasualiNellaLoroCornice) {
                 EXPECT_LT(t->x, r->sinistra);
             }
         }
-        for (const TestoPagina* t : testiDi(pagina))
+        for (const TestoPagina* t : testi(pagina))
             if (t->x > r->destra && t->allineamento == Allineamento::Destra &&
                 t->testo != "z (m)" && t->y > r->alto)
                 profondita.push_back(t);
@@ -104,7 +98,7 @@ TEST(Disegno, TabellaPiuLargaDellaPagina) {
         }
         Impaginatore p("prova");
         tabella(p, colonne, std::vector<std::vector<std::string>>(3, riga));
-        for (const TestoPagina* t : testiDi(p.documento().pagine.front())) {
+        for (const TestoPagina* t : testi(p.documento().pagine.front())) {
             const Ingombro i = ingombro(*t);
             EXPECT_TRUE(i.sinistra >= Impaginatore::Sinistra - 1e-9 &&
                         i.destra <= Impaginatore::Destra + 1e-9)

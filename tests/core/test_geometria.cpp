@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Geometry of the two diagrams: the canvas, the axes and labels, the ticks and the layer lines.
 #include "diagrams/geometria.h"
-#include "model/calcolo.h"
 #include "profili.h"
 
 #include <gtest/gtest.h>

@@ -6,12 +6,10 @@
 #include "files/nomi_file.h"
 #include "files/progetto.h"
 #include "files/volumi.h"
-#include "model/calcolo.h"
 #include "profili.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
-#include <string>
 #include <tuple>
 
 namespace spintaro {

@@ -3,7 +3,6 @@
 // messages quote of files and names, and the Italian reasons for the system's error numbers.
 #include "codice_errore.h"
 #include "files/motivi_errore.h"
-#include "model/errore.h"
 #include "profili.h"
 #include "text/citazioni.h"
 #include "text/testi_numerici.h"
@@ -15,7 +14,6 @@
 #include <cstring>
 #include <gtest/gtest.h>
 #include <tuple>
-#include <vector>
 
 namespace spintaro {
 namespace {

@@ -44,8 +44,7 @@ protected:
     void SetUp() override { a.m() = profilo(20, {strato(5, 18, 0, 30)}); }
     InCartella a{Separatori{".", ","}, nessuna};
 };
-// 10 kPa; 2 m of dry sand (γ 18, φ 30°) over 3 m of submerged cohesive soil (γ 20, c 5, φ 25°).
-const Modulo1 DueStrati = profilo(10, {strato(2, 18, 0, 30), strato(3, 20, 5, 25, 1)});
+const Modulo1 DueStrati = dueStrati(); // 10 kPa; sand over submerged cohesive soil (profili.h)
 
 bool rosso(QRgb c) {
     return (c & 0xFFFFFF) == 0xFF0000u;
@@ -267,15 +266,7 @@ TEST(StampanteCups, IlRapportoEIlDiagrammaSvEsconoInUnaPagina) {
     EXPECT_TRUE(a.messaggi.eventi().isEmpty()) << a.messaggi.eventi().join(" | ").toStdString();
 }
 
-// --- The calculation report. 50 layers under 10 kPa: 1 m of dry sand and 0.5 m of submerged
-// cohesive soil in turn.
-Modulo1 cinquantaStrati() {
-    std::vector<Strato> s(50, strato(1, 18, 0, 30));
-    for (std::size_t i = 1; i < 50; i += 2)
-        s[i] = strato(0.5, 20, 5, 25, 1);
-    return profilo(10, s);
-}
-
+// --- The calculation report.
 // Every text of each page of the PDF (every number of the tables and totals, with the user's
 // comma) is read back on that page; A4, the layout's page count. The core measures texts without
 // fonts: its measure never falls short of the font drawn (the project named with Greek letters,

@@ -9,7 +9,6 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QElapsedTimer>
-#include <QProcess>
 #include <QScreen>
 #include <algorithm>
 #include <utility>

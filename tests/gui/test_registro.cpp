@@ -15,7 +15,6 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
-#include <QTemporaryDir>
 #include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>

@@ -13,7 +13,6 @@
 #include <QListWidget>
 #include <QLoggingCategory>
 #include <QMenuBar>
-#include <QTemporaryDir>
 #include <iostream>
 #include <map>
 #include <memory>

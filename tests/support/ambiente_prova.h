@@ -5,6 +5,7 @@
 // queue, fixed separators, recorded printing and a counter in place of the end of the program.
 
 #include "app/applicazione.h"
+#include "casi.h"
 #include "platform/fonte_separatori.h"
 #include "platform/servizio_desktop.h"
 #include "platform/servizio_messaggi.h"
@@ -19,7 +20,6 @@
 #include <QTest>
 #include <gtest/gtest.h>
 #include <optional>
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -182,21 +182,6 @@ inline int conta(const QImage& img, bool (*scelta)(QRgb)) {
     for (int i = 0; i < img.width() * img.height(); ++i)
         n += scelta(img.pixel(i % img.width(), i / img.width())) ? 1 : 0;
     return n;
-}
-
-// Names the cases of a parameterised test after their "nome" field, and prints a case as its
-// name instead of its bytes ("using prova::PrintTo;" in a test file).
-struct NomeCaso {
-    template <typename Caso> std::string operator()(const ::testing::TestParamInfo<Caso>& i) const {
-        return i.param.nome;
-    }
-};
-template <typename Caso>
-requires requires(const Caso& c) {
-    c.nome;
-}
-void PrintTo(const Caso& c, std::ostream* os) {
-    *os << c.nome;
 }
 
 } // namespace prova
