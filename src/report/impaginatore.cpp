@@ -50,8 +50,9 @@ void Impaginatore::assicura(double altezza) {
     const std::optional<Segno> legato = std::exchange(m_legato, std::nullopt);
     if (ciSta(altezza))
         return;
-    // Already at the top of its page, what is held back has no better place.
-    if (!legato || legato->alto <= Alto) {
+    // Already at the top of its page, what is held back has no better place; nor when it went to
+    // the top of this page by itself (the mark was taken on the page before).
+    if (!legato || legato->alto <= Alto || legato->pagina + 1 != m_doc.pagine.size()) {
         nuovaPagina();
         return;
     }
@@ -61,6 +62,7 @@ void Impaginatore::assicura(double altezza) {
                                       passi.end());
     passi.resize(legato->passo);
     const double dy = Alto - legato->alto;
+    const double y = m_y; // the new page resets the position: the held steps carry it on
     nuovaPagina();
     for (PassoPagina& s : spostati) {
         std::visit(
@@ -76,7 +78,7 @@ void Impaginatore::assicura(double altezza) {
             s);
         m_doc.pagine.back().passi.push_back(std::move(s));
     }
-    m_y += dy;
+    m_y = y + dy;
 }
 
 void Impaginatore::nuovaPagina() {

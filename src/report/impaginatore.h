@@ -33,8 +33,11 @@ public:
     struct Segno {
         std::size_t passo = 0;
         double alto = 0;
+        std::size_t pagina = 0;
     };
-    Segno segno() const { return {m_doc.pagine.back().passi.size(), m_y}; }
+    Segno segno() const {
+        return {m_doc.pagine.back().passi.size(), m_y, m_doc.pagine.size() - 1};
+    }
     // What was placed since the mark (a heading, the line that opens a table) stays on the page
     // of the next block: when that block does not fit, both start the new page.
     void legaAlSeguito(Segno da) { m_legato = da; }
