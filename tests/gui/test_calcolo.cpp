@@ -490,6 +490,21 @@ TEST_F(Calcolo, CarichiStradaApplicataEQuotaNellaRigaA1M1) {
         << w->Esito->text().toStdString();
     EXPECT_EQ(w->Esito->text(), "Carichi applicati al lavoro: saranno salvati con il progetto.");
     EXPECT_NEAR(spintaDi(r->Combinazioni, "A1+M1") - senza, 38.664, 0.002);
+
+    // Saved beside the project; gone with a new job, in the window too; back with the project.
+    clic(apri<SalvaWindow>(IdFinestra::Salva)->Salva);
+    EXPECT_NE(
+        leggi(cartella.file("Nuovo.parametri")).find("\r\ncarico = striscia:q=20,a=2,b=3\r\n"),
+        std::string::npos)
+        << leggi(cartella.file("Nuovo.parametri"));
+    clic(istanza<QWidget>(IdFinestra::Nuovolavoro)->findChild<QPushButton*>("Command1"));
+    EXPECT_EQ(w->Tabella->rowCount(), 0);
+    auto* ap = apri<ApriWindow>(IdFinestra::Apri);
+    clicFile(ap->File1, "Nuovo.spt");
+    clic(ap->Apri);
+    ASSERT_EQ(w->Tabella->rowCount(), 1);
+    EXPECT_EQ(in(w, "b-1")->text(), "3");
+    EXPECT_EQ(a.app.lavoro().parametri.carichi, std::vector{strada});
 }
 
 // A refused value names its load by number and kind, the value as the calculation's message
