@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/applicazione.h"
 
+#include "ui/calcolo/carichi_window.h"
 #include "ui/calcolo/parametri_window.h"
 #include "ui/calcolo/spinte_progetto_window.h"
 #include "ui/diagrams/sa_window.h"
@@ -69,6 +70,7 @@ Applicazione::Applicazione(ServizioMessaggi& messaggi, const FonteSeparatori& se
     m_finestre.registra(IdFinestra::Parametri, fabbrica<ParametriWindow>(m_servizi));
     m_finestre.registra(IdFinestra::SpinteProgetto, fabbrica<SpinteProgettoWindow>(m_servizi));
     m_finestre.registra(IdFinestra::Intestazione, fabbrica<IntestazioneWindow>(m_servizi));
+    m_finestre.registra(IdFinestra::Carichi, fabbrica<CarichiWindow>(m_servizi));
 }
 
 SpintaroWindow* Applicazione::avvia() {
@@ -97,6 +99,8 @@ void Applicazione::lavoroAzzerato() {
     m_risultatiMostrati = false;
     if (auto* parametri = m_finestre.istanzaDi<ParametriWindow>(IdFinestra::Parametri))
         parametri->mostraParametri();
+    if (auto* carichi = m_finestre.istanzaDi<CarichiWindow>(IdFinestra::Carichi))
+        carichi->mostraCarichi();
     if (auto* intestazione = m_finestre.istanzaDi<IntestazioneWindow>(IdFinestra::Intestazione))
         intestazione->mostraIntestazione();
     if (auto* risultati = m_finestre.istanzaDi<SpinteProgettoWindow>(IdFinestra::SpinteProgetto))
@@ -107,6 +111,8 @@ void Applicazione::progettoAperto() {
     m_risultatiMostrati = false;
     if (auto* parametri = m_finestre.istanzaDi<ParametriWindow>(IdFinestra::Parametri))
         parametri->mostraParametri();
+    if (auto* carichi = m_finestre.istanzaDi<CarichiWindow>(IdFinestra::Carichi))
+        carichi->mostraCarichi();
     if (auto* intestazione = m_finestre.istanzaDi<IntestazioneWindow>(IdFinestra::Intestazione))
         intestazione->mostraIntestazione();
     if (auto* principale = m_finestre.istanzaDi<SpintaroWindow>(IdFinestra::Spintaro))

@@ -15,7 +15,7 @@ namespace spintaro {
 
 class SpintaroWindow;
 
-// The program as a whole: the one job in memory, the window registry with the fifteen windows,
+// The program as a whole: the one job in memory, the window registry with the sixteen windows,
 // and the services every window receives. The services come from outside, so that tests pass
 // their own (answered message boxes, fixed separators, recorded printing, answered file
 // dialogs).

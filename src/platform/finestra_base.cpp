@@ -44,6 +44,7 @@ constexpr DatiFinestra Finestre[] = {
     {"Parametri", false},
     {"SpinteProgetto", false},
     {"Intestazione", false},
+    {"Carichi", false},
 };
 static_assert(std::size(Finestre) == TutteLeFinestre.size());
 

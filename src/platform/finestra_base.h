@@ -16,7 +16,7 @@ namespace spintaro {
 struct Servizi;
 class ServizioMessaggi;
 
-// The fifteen windows of the program. Each has at most one instance at a time.
+// The sixteen windows of the program. Each has at most one instance at a time.
 enum class IdFinestra {
     Spintaro,
     Sv,
@@ -33,9 +33,10 @@ enum class IdFinestra {
     Parametri,
     SpinteProgetto,
     Intestazione,
+    Carichi,
 };
 
-inline constexpr std::array<IdFinestra, 15> TutteLeFinestre = {
+inline constexpr std::array<IdFinestra, 16> TutteLeFinestre = {
     IdFinestra::Spintaro,     IdFinestra::Sv,
     IdFinestra::Sa,           IdFinestra::stampa1,
     IdFinestra::Apri,         IdFinestra::Salva,
@@ -43,7 +44,7 @@ inline constexpr std::array<IdFinestra, 15> TutteLeFinestre = {
     IdFinestra::Attenzione,   IdFinestra::Nuovolavoro,
     IdFinestra::frmSplash,    IdFinestra::grazie1,
     IdFinestra::Parametri,    IdFinestra::SpinteProgetto,
-    IdFinestra::Intestazione,
+    IdFinestra::Intestazione, IdFinestra::Carichi,
 };
 
 // The window's name, which is also its objectName.

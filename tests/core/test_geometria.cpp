@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Geometry of the two diagrams: the canvas, the axes and labels, the ticks and the layer lines.
 #include "diagrams/geometria.h"
+#include "diagrams/schema_carichi.h"
 #include "profili.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <tuple>
+#include <vector>
 
 namespace spintaro {
 namespace {
@@ -181,6 +184,53 @@ TEST(Sintesi, StratiProfonditaMassimoESpintaSenzaToccareIlLavoro) {
     EXPECT_EQ(m, prima);
     // Without layers the stress diagram shows the surcharge alone.
     EXPECT_EQ(SintesiSv(profilo(12, {})).massimo, 12);
+}
+
+// The drawing of the loads, to scale in any widget: a load twice as far from the wall is drawn
+// twice as far; a depth and a distance of the same metres take the same pixels; the wall, the
+// layers and the farthest edge of a load lie inside the widget, the loads' band above the ground
+// line.
+TEST(SchemaCarichi, InScalaEDentroIlRiquadro) {
+    struct Caso {
+        std::vector<double> spessori;
+        double larghezza, altezza;
+    };
+    const Caso casi[] = {{{2, 3}, 300, 300}, {{2, 3}, 600, 200}, {{20}, 250, 700},
+                         {{0.5}, 400, 400},  {{}, 300, 300},     {{1, 1, 1, 1}, 241, 997}};
+    for (const Caso& k : casi) {
+        SCOPED_TRACE(::testing::Message() << k.larghezza << "x" << k.altezza);
+        const std::vector<Carico> carichi{
+            {.tipo = TipoCarico::Linea, .a = 1, .Q = 10},
+            {.tipo = TipoCarico::Punto, .a = 2, .P = 50},
+            {.tipo = TipoCarico::Striscia, .a = 2, .b = 3, .q = 20},
+            {.tipo = TipoCarico::Trapezio, .a = 0, .b = 6, .q1 = 0, .q2 = 30}};
+        const MarginiSchema m{.sopra = 30};
+        const SchemaCarichi s = DisponiCarichi(k.spessori, carichi, k.larghezza, k.altezza, m);
+        ASSERT_EQ(s.figure.size(), 4U);
+        const double uno = s.figure[0].x1 - s.xMuro, due = s.figure[1].x1 - s.xMuro;
+        EXPECT_GT(uno, 0);
+        EXPECT_NEAR(due, 2 * uno, 1e-9);
+        // The strip's far edge 5 m away, the layers' base H below the ground line.
+        EXPECT_NEAR(s.figure[2].x2 - s.xMuro, 5 * uno, 1e-9);
+        double h = 0;
+        for (double t : k.spessori)
+            h += t;
+        if (!k.spessori.empty()) {
+            EXPECT_NEAR(s.yStrati.back() - s.yTerreno, h * uno, 1e-9);
+        }
+        EXPECT_EQ(s.yStrati.size(), k.spessori.size());
+        const double base = s.yTerreno + s.profondita * s.scala;
+        EXPECT_LE(base, k.altezza - m.sotto + 1e-9);
+        for (const FiguraCarico& f : s.figure) {
+            EXPECT_LE(f.x2, k.larghezza - m.destra + 1e-9);
+            EXPECT_GE(f.x1, s.xMuro);
+            EXPECT_GE(s.yTerreno - std::max(f.h1, f.h2), m.sopra - 1e-9);
+        }
+        // The trapezoid rises from nothing at the wall to the tallest of the spread loads, where
+        // the strip of 20 kPa stands at two thirds of it.
+        EXPECT_EQ(s.figure[3].h1, 0);
+        EXPECT_NEAR(s.figure[2].h1, s.figure[3].h2 * 20 / 30, 1e-9);
+    }
 }
 
 } // namespace

@@ -44,6 +44,7 @@ FINESTRE = [
     ("menu item", "Informazioni su Spintaro 1.1", "Informazioni su Spintaro 1.1", "frame", None),
     ("menu item", "E Grazie...", "E Grazie....", "frame", None),
     ("menu item", "Parametri di calcolo...", "Parametri di calcolo", "frame", None),
+    ("menu item", "Carichi sul terrapieno...", "Carichi sul terrapieno", "frame", None),
     ("menu item", "Spinte di progetto...", "Spinte di progetto", "frame", None),
     ("menu item", "Intestazione del progetto...", "Intestazione del progetto", "frame", None)]
 # In the design windows and the heading window: a field named by its caption, a partial factor
@@ -52,12 +53,16 @@ PROGETTO_CONTROLLI = [
     ("Parametri di calcolo", "text", "Inclinazione del terrapieno β"),
     ("Parametri di calcolo", "text", "γQ azioni variabili sfavorevoli, A1"),
     ("Parametri di calcolo", "check box", "Combinazioni: A1+M1"),
+    ("Carichi sul terrapieno", "table", "Elenco dei carichi"),
+    ("Carichi sul terrapieno", "push button", "Aggiungi"),
+    ("Carichi sul terrapieno", "text", "γG2 azioni permanenti non strutturali sfavorevoli, A1"),
     ("Spinte di progetto", "table", "Spinte per combinazione"),
     ("Spinte di progetto", "table", "Strati della combinazione scelta"),
     ("Intestazione del progetto", "text", "Committente")]
 # The outcome and status lines: window, the command that writes one, its description, its start.
 ESITI = [("Parametri di calcolo", "Applica", "Esito", "Parametri applicati"),
          ("Intestazione del progetto", "Applica", "Esito", "Intestazione applicata"),
+         ("Carichi sul terrapieno", "Applica", "Esito", "Carichi applicati"),
          ("Spinte di progetto", "Aggiorna", "Stato del calcolo", "Calcolato alle ")]
 
 # The report, line by line (C locale: a period as separator): Ka .332925 and .489645, Sv 18 and

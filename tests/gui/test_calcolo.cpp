@@ -6,6 +6,7 @@
 #include "finestre_file_prova.h"
 #include "platform/caratteri.h"
 #include "report/relazione.h"
+#include "ui/calcolo/carichi_window.h"
 #include "ui/calcolo/controlli.h"
 #include "ui/calcolo/parametri_window.h"
 #include "ui/calcolo/spinte_progetto_window.h"
@@ -59,6 +60,17 @@ protected:
         return celle.join('|');
     }
     static QString v(double x) { return QString::fromStdString(TestoValore(x, 3, ",")); }
+    CarichiWindow* carichi() {
+        f->carichi->trigger();
+        return istanza<CarichiWindow>(IdFinestra::Carichi);
+    }
+    // The horizontal thrust the results window shows in the row of a combination.
+    static double spintaDi(const QTableWidget* t, const QString& nome) {
+        for (int i = 0; i < t->rowCount(); ++i)
+            if (t->item(i, 0)->text() == nome)
+                return t->item(i, 1)->text().replace(',', '.').toDouble();
+        return std::nan("");
+    }
 };
 
 // Coulomb with δ/φ′ = 2/3 and β = 10° typed in the window: the results window shows the thrusts
@@ -454,6 +466,109 @@ TEST(Traduzioni, UnaDomandaSiRispondeSiONo) {
     box->show();
     QTest::keyClick(box.get(), Qt::Key_Escape);
     EXPECT_EQ(box->clickedButton(), box->button(QMessageBox::No));
+}
+
+// The road of a user's story typed in "Carichi sul terrapieno": a strip 3 m wide, 2 m behind the
+// wall, 20 kPa, variable. The results window, open meanwhile, adds its share to the A1+M1 thrust:
+// Jarquio's closed form for a rigid wall (f = 2, NAVFAC DM-7.2), P = q/90·H·(θ2 − θ1) in degrees,
+// with H = 2 + 3 = 5 m: θ1 = atan(2/5) = 21.8014°, θ2 = atan(5/5) = 45°,
+// P = 20/90 · 5 · 23.1986 = 25.776 kN/m; times γQ = 1.5 of A1, 38.664 kN/m.
+TEST_F(Calcolo, CarichiStradaApplicataEQuotaNellaRigaA1M1) {
+    SpinteProgettoWindow* r = risultati();
+    const double senza = spintaDi(r->Combinazioni, "A1+M1");
+    CarichiWindow* w = carichi();
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->Tabella->rowCount(), 0);
+    clic(w->Aggiungi);
+    ASSERT_EQ(w->Tabella->rowCount(), 1);
+    scrivi(in(w, "q-1"), "20");
+    scrivi(in(w, "a-1"), "2");
+    scrivi(in(w, "b-1"), "3");
+    clic(w->Applica);
+    const Carico strada{.tipo = TipoCarico::Striscia, .a = 2, .b = 3, .q = 20};
+    ASSERT_EQ(a.app.lavoro().parametri.carichi, std::vector{strada})
+        << w->Esito->text().toStdString();
+    EXPECT_EQ(w->Esito->text(), "Carichi applicati al lavoro: saranno salvati con il progetto.");
+    EXPECT_NEAR(spintaDi(r->Combinazioni, "A1+M1") - senza, 38.664, 0.002);
+
+    // Saved beside the project; gone with a new job, in the window too; back with the project.
+    clic(apri<SalvaWindow>(IdFinestra::Salva)->Salva);
+    EXPECT_NE(
+        leggi(cartella.file("Nuovo.parametri")).find("\r\ncarico = striscia:q=20,a=2,b=3\r\n"),
+        std::string::npos)
+        << leggi(cartella.file("Nuovo.parametri"));
+    clic(istanza<QWidget>(IdFinestra::Nuovolavoro)->findChild<QPushButton*>("Command1"));
+    EXPECT_EQ(w->Tabella->rowCount(), 0);
+    auto* ap = apri<ApriWindow>(IdFinestra::Apri);
+    clicFile(ap->File1, "Nuovo.spt");
+    clic(ap->Apri);
+    ASSERT_EQ(w->Tabella->rowCount(), 1);
+    EXPECT_EQ(in(w, "b-1")->text(), "3");
+    EXPECT_EQ(a.app.lavoro().parametri.carichi, std::vector{strada});
+}
+
+// A refused value names its load by number and kind, the value as the calculation's message
+// does, or the empty box; the job keeps the road applied before.
+TEST_F(Calcolo, CarichiRifiutatiNominatiEIlLavoroNonCambia) {
+    struct Caso {
+        const char* casella;
+        const char* testo;
+        const char* motivo;
+    };
+    const Caso casi[] = {
+        {"b-1", "0", "Carico 1 (striscia): la larghezza b «0» non è ammessa"},
+        {"b-1", "-1", "Carico 1 (striscia): la larghezza b «-1» non è ammessa"},
+        {"q-1", "", "Carico 1 (striscia): la casella q è vuota"},
+        {"a-1", "due", "Carico 1 (striscia): la distanza a «due» non è un numero"},
+        {"psi2-1", "1,5", "Carico 1 (striscia): ψ2 «1.5» non è ammesso"},
+        {"gamma-g2-A1", "", "γG2 azioni permanenti non strutturali sfavorevoli, A1: la casella"},
+        {"gamma-g2-A2", "0,1", "γG2 azioni permanenti non strutturali sfavorevoli"},
+    };
+    const Carico strada{.tipo = TipoCarico::Striscia, .a = 2, .b = 3, .q = 20};
+    a.app.lavoro().parametri.carichi = {strada};
+    const DatiLavoro prima = a.app.lavoro();
+    CarichiWindow* w = carichi();
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.casella + std::string("=") + c.testo);
+        w->mostraCarichi();
+        scrivi(in(w, c.casella), QString::fromUtf8(c.testo));
+        clic(w->Applica);
+        EXPECT_TRUE(w->Esito->text().startsWith(QStringLiteral("Carichi non applicati: ") +
+                                                QString::fromUtf8(c.motivo)))
+            << w->Esito->text().toStdString();
+        EXPECT_EQ(a.app.lavoro(), prima);
+    }
+}
+
+// At most twenty loads: the twenty-first is refused; Rimuovi takes the chosen row and numbers the
+// others again. The job's loads are shown on opening, the boxes of another kind disabled.
+TEST_F(Calcolo, CarichiVentiAlMassimoRimozioneEValoriDelLavoro) {
+    a.app.lavoro().parametri.carichi = {{.tipo = TipoCarico::Trapezio,
+                                         .a = 1,
+                                         .b = 4,
+                                         .q1 = 0,
+                                         .q2 = 30,
+                                         .azione = AzioneCarico::Permanente}};
+    a.app.lavoro().parametri.fattoreCarichi = FattoreMuroElastico;
+    CarichiWindow* w = carichi();
+    EXPECT_EQ(in<QComboBox>(w, "tipo-1")->currentText(), "trapezio");
+    EXPECT_EQ(in(w, "q2-1")->text(), "30");
+    EXPECT_EQ(in(w, "a-1")->text(), "1");
+    EXPECT_FALSE(in(w, "q-1")->isEnabled());
+    EXPECT_FALSE(in(w, "psi2-1")->isEnabled()) << "ψ2 of a permanent load";
+    EXPECT_EQ(w->Fattore->currentData().toString(), "1");
+    for (int i = 0; i < 21; ++i)
+        clic(w->Aggiungi);
+    EXPECT_EQ(w->Tabella->rowCount(), 20);
+    EXPECT_TRUE(w->Esito->text().contains("al massimo 20")) << w->Esito->text().toStdString();
+    // The first row chosen by a click on its number.
+    QTest::mouseClick(w->Tabella->viewport(), Qt::LeftButton, {},
+                      w->Tabella->visualItemRect(w->Tabella->item(0, 0)).center());
+    clic(w->Rimuovi);
+    ASSERT_EQ(w->Tabella->rowCount(), 19);
+    EXPECT_EQ(in<QComboBox>(w, "tipo-1")->currentText(), "striscia");
+    EXPECT_EQ(w->Tabella->item(18, 0)->text(), "19");
+    EXPECT_EQ(a.app.lavoro().parametri.carichi.size(), 1U) << "not applied";
 }
 
 } // namespace

@@ -139,6 +139,7 @@ TEST_F(FinestraPrincipale, FinestraFissaConSoloLaChiusuraETreMenu) {
                               "Salva_Sv=Salva S&v|stampasv=S&tampaSv|Salva_Sa=Salva S&a|"
                               "stampasa=St&ampa Sa|Calcolo=&Calcolo|"
                               "parametri=&Parametri di calcolo...|"
+                              "carichi=Carichi sul &terrapieno...|"
                               "spinte_progetto=&Spinte di progetto...|info=&?|"
                               "info_programma=Informazioni su &Spintaro 1.1|grazie=&E Grazie...");
 }

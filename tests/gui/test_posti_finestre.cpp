@@ -76,7 +76,8 @@ const CasoPosto Casi[] = {{"grazie1", IdFinestra::grazie1, "Chiudi", true},
                           {"Sa", IdFinestra::Sa, "close", true},
                           {"stampa1", IdFinestra::stampa1, "Esci", false},
                           {"Esporta", IdFinestra::Esporta, "Annulla", true},
-                          {"SpinteProgetto", IdFinestra::SpinteProgetto, "Chiudi", true}};
+                          {"SpinteProgetto", IdFinestra::SpinteProgetto, "Chiudi", true},
+                          {"Carichi", IdFinestra::Carichi, "Chiudi", true}};
 class PostoFinestra : public ::testing::TestWithParam<CasoPosto> {};
 
 TEST_P(PostoFinestra, SiApreInteraETornaDoveLUtenteLHaLasciata) {

@@ -34,7 +34,8 @@ TEST(Registro, UnaSolaIstanzaNascondereConservaScaricareDistrugge) {
                        "salvaimmagine=Salva Immagine|Attenzione=ATTENZIONE|Nuovolavoro= |"
                        "frmSplash=|grazie1=E Grazie....|Parametri=Parametri di calcolo|"
                        "SpinteProgetto=Spinte di progetto|"
-                       "Intestazione=Intestazione del progetto")
+                       "Intestazione=Intestazione del progetto|"
+                       "Carichi=Carichi sul terrapieno")
             .split('|');
     for (int i = 1; i < int(TutteLeFinestre.size()); ++i) {
         const IdFinestra id = TutteLeFinestre[i];

@@ -193,6 +193,7 @@ void SpintaroWindow::costruisciMenu() {
     Calcolo = m_barraMenu->addMenu(QStringLiteral("&Calcolo"));
     Calcolo->setObjectName(QStringLiteral("Calcolo"));
     parametri = voce(Calcolo, "parametri", QStringLiteral("&Parametri di calcolo..."));
+    carichi = voce(Calcolo, "carichi", QStringLiteral("Carichi sul &terrapieno..."));
     spinte_progetto = voce(Calcolo, "spinte_progetto", QStringLiteral("&Spinte di progetto..."));
 
     info = m_barraMenu->addMenu(QStringLiteral("&?"));
@@ -230,6 +231,7 @@ void SpintaroWindow::collegaComandi() {
     suVoce(Salva_Sa, [this] { servizi().collegamenti.apriSalvaImmagine(IdFinestra::Sa); });
     suVoce(stampasa, [this] { stampaFinestra(IdFinestra::Sa); });
     suVoce(parametri, apre(IdFinestra::Parametri));
+    suVoce(carichi, apre(IdFinestra::Carichi));
     suVoce(spinte_progetto, apre(IdFinestra::SpinteProgetto));
     suVoce(info_programma, apre(IdFinestra::frmSplash));
     suVoce(grazie, apre(IdFinestra::grazie1));

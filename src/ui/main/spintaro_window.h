@@ -125,6 +125,7 @@ public:
     QAction* stampasa = nullptr;
     QMenu* Calcolo = nullptr;
     QAction* parametri = nullptr;
+    QAction* carichi = nullptr;
     QAction* spinte_progetto = nullptr;
     QMenu* info = nullptr;
     QAction* info_programma = nullptr;
