@@ -143,4 +143,11 @@ menu_calcolo s
 apparsa '^Spinte di progetto$'
 foto "$finestra" 12_spinte_progetto
 chiudi_dal_bordo "$finestra"
+# 11. The loads on the backfill: the window with a strip just added, drawn beside its table.
+menu_calcolo t
+apparsa '^Carichi sul terrapieno$'
+xdotool windowactivate --sync "$finestra" key --clearmodifiers alt+a
+sleep 0.5
+foto "$finestra" 13_carichi
+chiudi_dal_bordo "$finestra"
 echo "fotografie: scritte in $destinazione"

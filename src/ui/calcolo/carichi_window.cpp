@@ -173,10 +173,10 @@ void CarichiWindow::costruisci() {
     Tabella->setColumnWidth(0, 26);
     Tabella->setColumnWidth(ColonnaTipo, 74);
     for (int c = PrimaValore; c < colonnaAzione(); ++c)
-        Tabella->setColumnWidth(c, 48);
+        Tabella->setColumnWidth(c, 54);
     Tabella->setColumnWidth(colonnaAzione(), 96);
     Tabella->setColumnWidth(colonnaPsi2(), 40);
-    Tabella->setFixedWidth(26 + 74 + 48 * static_cast<int>(Colonne().size()) + 96 + 40 + 24);
+    Tabella->setFixedWidth(26 + 74 + 54 * static_cast<int>(Colonne().size()) + 96 + 40 + 24);
     Tabella->setMinimumHeight(260);
     etichetta->setBuddy(Tabella);
     sinistra->addWidget(Tabella);
