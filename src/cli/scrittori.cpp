@@ -248,8 +248,12 @@ void scriviTabellaCarichi(std::ostream& out, const RisultatoProgetto& p,
                           const ParametriCalcolo& par, std::string_view sep) {
     if (p.carichi.empty())
         return;
+    const bool punto = std::any_of(p.carichi.begin(), p.carichi.end(), [](const EsitoCarico& e) {
+        return e.carico.tipo == TipoCarico::Punto;
+    });
     out << "Carichi sul terrapieno (Boussinesq, f = " << TestoParametro(par.fattoreCarichi)
-        << "; un carico punto: la sezione del muro davanti al carico), valori caratteristici:\n";
+        << (punto ? "; un carico punto: per metro di muro nella sezione davanti al carico" : "")
+        << "), valori caratteristici:\n";
     std::vector<std::vector<std::string>> righe = {
         {"N", "Carico", "Azione", "ψ2", "S", "M", "quota"},
         {"", "", "", "", "kN/m", "kN·m/m", "m"}};

@@ -91,6 +91,10 @@ QStringList righeCalcolo(const RisultatoProgetto& r, const ParametriCalcolo& p,
                                .arg(QString::fromStdString(x.nome),
                                     QString::fromStdString(DescrizioneSito(*x.sisma, dec)),
                                     QString::fromStdString(TestoValore(x.sisma->kh, 4, dec)));
+        if (std::any_of(r.carichi.begin(), r.carichi.end(),
+                        [](const EsitoCarico& e) { return e.carico.tipo == TipoCarico::Punto; }))
+            calcolo << QStringLiteral("Carichi sul terrapieno: un carico punto conta per metro di "
+                                      "muro nella sezione davanti al carico, la più caricata.");
     }
     return calcolo;
 }
