@@ -47,12 +47,12 @@ double nucleoG(double x, double z) {
     return w == 0 ? 0.0 : std::atan2(x, z) - x * z / w;
 }
 
-// The strip of intensity A + B·x from x1 to x2, at depth z, with the factor 1/π.
+// The integrals S0 and S1 of the strip of intensity A + B·x from x1 to x2 at depth z, with the
+// factor 1/π; its pressure is pressione's.
 Valori striscia(double x1, double x2, double A, double B, double z) {
     const double w1 = x1 * x1 + z * z, w2 = x2 * x2 + z * z;
     Valori v;
     if (A != 0) {
-        v.pressione = A * (nucleoG(x2, z) - nucleoG(x1, z));
         v.s0 = A * z * (std::atan2(x2, z) - std::atan2(x1, z));
         auto g1 = [z](double x) {
             return z * z / 2 * std::atan2(x, z) - x * z / 2 + x * x / 2 * std::atan2(z, x);
@@ -61,14 +61,12 @@ Valori striscia(double x1, double x2, double A, double B, double z) {
     }
     if (B != 0 && z > 0) {
         const double l = std::log(w2 / w1);
-        v.pressione += B * (z * l + z * z * z * (1 / w2 - 1 / w1));
         v.s0 += B * z * z / 2 * l;
         auto h1 = [z](double x) {
             return -x * x * z + x * x * x * std::atan2(z, x);
         };
         v.s1 += B * (z * z * z / 3 * l + (h1(x2) - h1(x1)) / 3);
     }
-    v.pressione /= pi;
     v.s0 /= pi;
     v.s1 /= pi;
     return v;
@@ -85,7 +83,7 @@ Valori valori(const Carico& c, double z, double H, double f) {
     case TipoCarico::Trapezio: {
         const double B = (c.q2 - c.q1) / c.b;
         const Valori v = striscia(c.a, c.a + c.b, c.q1 - B * c.a, B, z);
-        return {f * v.pressione, f * v.s0, f * v.s1};
+        return {pressione(c, z, H, f), f * v.s0, f * v.s1};
     }
     case TipoCarico::Linea: {
         // NAVFAC DM-7.2: a line load nearer than 0.4·H acts as if at 0.4·H.

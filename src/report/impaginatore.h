@@ -35,9 +35,7 @@ public:
         double alto = 0;
         std::size_t pagina = 0;
     };
-    Segno segno() const {
-        return {m_doc.pagine.back().passi.size(), m_y, m_doc.pagine.size() - 1};
-    }
+    Segno segno() const { return {m_doc.pagine.back().passi.size(), m_y, m_doc.pagine.size() - 1}; }
     // What was placed since the mark (a heading, the line that opens a table) stays on the page
     // of the next block: when that block does not fit, both start the new page.
     void legaAlSeguito(Segno da) { m_legato = da; }

@@ -103,6 +103,9 @@ TEST(Carichi, ProprietaFisiche) {
         const SpintaCarico tutto = SpintaCaricoTotale(c, H);
         EXPECT_NEAR(SpintaCaricoTotale(c, H, 1).spinta * 2, tutto.spinta, 1e-12 * tutto.spinta);
         EXPECT_NEAR(PressioneCarico(c, 2.5, H, 1) * 2, PressioneCarico(c, 2.5, H), 1e-12) << t;
+        // Nothing off the wall's height, nor on a wall of no height.
+        EXPECT_EQ(PressioneCarico(c, -0.1, H) + PressioneCarico(c, H + 0.1, H), 0) << t;
+        EXPECT_EQ(SpintaCaricoTotale(c, 0).spinta, 0) << t;
         double somma = 0, momento = 0;
         for (auto [z1, z2] : {std::pair{0.0, 0.7}, {0.7, 2.9}, {2.9, H}}) {
             const SpintaCarico s = SpintaCaricoTratto(c, z1, z2, H);
@@ -129,8 +132,9 @@ TEST(Carichi, TestiErrati) {
         {"trapezio:q1=0,q2=0.0,a=1,b=4", "Carico 2 (trapezio): i carichi q1 e q2 sono entrambi"},
         {"fascia:q=20,a=1,b=3", "Carico 2: il tipo «fascia» non esiste"},
         {"linea:q=44,a=1", "Carico 2 (linea): la chiave «q» non esiste"},
-        {"striscia:q=20,b=3", "Carico 2 (striscia): manca a"},
+        {"striscia:q=20,b=3", "Carico 2 (striscia): manca a (forma: striscia:q=N,a=N,b=N)"},
         {"punto:P=1,P=2,a=1", "Carico 2 (punto): P è dato due volte"},
+        {"striscia:q=20,a,b=3", "Carico 2 (striscia): «a» non è della forma chiave=valore"},
         {"linea:Q=4x,a=1", "Carico 2 (linea): il carico Q «4x» non è un numero"},
         {"linea:Q=44,a=1,psi2=1.5", "Carico 2 (linea): ψ2 «1.5» non è ammesso"},
         {"linea:Q=44,a=1,azione=permanente,psi2=0", "Carico 2 (linea): ψ2 «0» vale solo"},
@@ -201,8 +205,14 @@ TEST(Carichi, NelleCombinazioni) {
                         1e-9);
         }
     }
+    // A strip at the wall gives along it, at the top, its limit f·q/2 = 2·10/2 = 10 kPa (SLE).
+    p.carichi = {leggi("striscia:q=10,a=0,b=1")};
+    const RisultatoProgetto muro =
+        CalcolaSpinteProgetto(prova::profilo(0, {prova::strato(5, 18, 0, 30)}), p);
+    ASSERT_TRUE(muro.ok);
+    EXPECT_NEAR(*muro.righe.front().strati.front().pc1, 10, 1e-9);
     p.stato = StatoTerreno::Passiva;
-    EXPECT_NE(ControllaParametri(p).value_or("").find("Carico 1 (linea)"), std::string::npos);
+    EXPECT_NE(ControllaParametri(p).value_or("").find("Carico 1 (striscia)"), std::string::npos);
 }
 
 } // namespace
