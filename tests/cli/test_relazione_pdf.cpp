@@ -254,8 +254,8 @@ std::vector<CasoRelazione> casiRelazione() {
          "1.580 m",
          {"--carico", "striscia:q=20,a=2,b=3", "--kh", "0.1"},
          {"5.1 Carichi sul terrapieno",
-          "1 striscia q = 20 kPa, b = 3 m, a = 2 m variabile 0.00 "
-          "25.776 65.244 2.531",
+          std::string("1 striscia q = 20 kPa, b = 3 m, a = 2 m variabile 0.00 ") +
+              "25.776 65.244 2.531",
           "A1+M1 38.664", "SLV kv verso il basso 0.000 0.000", "5.2 Azione sismica",
           "Figura 4 – Pressione orizzontale caratteristica dei carichi"}},
         {"TuttoInTrazione",
