@@ -186,6 +186,10 @@ SpinteProgettoWindow::SpinteProgettoWindow(Servizi& servizi)
                      [this] { comando([this] { controllaCambiamenti(); }); });
 }
 
+SpinteProgettoWindow::~SpinteProgettoWindow() {
+    QObject::disconnect(Combinazioni->horizontalHeader(), nullptr, this, nullptr);
+}
+
 SpinteProgettoWindow::Fotografia SpinteProgettoWindow::fotografia() const {
     const Modulo1& m = servizi().modulo;
     Fotografia f;

@@ -27,6 +27,11 @@ class SpinteProgettoWindow final : public FinestraBase {
 
 public:
     explicit SpinteProgettoWindow(Servizi& servizi);
+    // The header of the rows' table resizes its sections while the children are destroyed, when
+    // this window is only a QWidget: its handler is let go first.
+    ~SpinteProgettoWindow() override;
+    SpinteProgettoWindow(const SpinteProgettoWindow&) = delete;
+    SpinteProgettoWindow& operator=(const SpinteProgettoWindow&) = delete;
 
     // Computes the job as it stands now and shows it.
     void aggiorna();
