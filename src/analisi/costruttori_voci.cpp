@@ -86,6 +86,11 @@ VoceParametro VoceNumero(const DescrizioneNumero& n) {
                             ParametriCalcolo p = d.parametri;
                             return TestoParametro(campo(p));
                         },
+                    .numeri =
+                        [campo = n.campo](const DatiLavoro& d) {
+                            ParametriCalcolo p = d.parametri;
+                            return std::array<std::optional<double>, 2>{campo(p), std::nullopt};
+                        },
                     .nome = std::string(n.nome.empty() ? n.chiave : n.nome),
                     .lettore =
                         [n](DatiLavoro& d, std::string_view t, std::string_view nome) {
@@ -137,6 +142,12 @@ VoceParametro VoceElenco(const DescrizioneElenco& e) {
                         if (scelte[k])
                             t += (t.empty() ? "" : ",") + std::string(e.parole[k]);
                     return t;
+                },
+            .scelti =
+                [e](const DatiLavoro& d) {
+                    ParametriCalcolo p = d.parametri;
+                    const std::span<bool> scelte = e.campo(p);
+                    return std::vector<bool>(scelte.begin(), scelte.end());
                 },
             .nome = std::string(e.chiave),
             .lettore = [e](DatiLavoro& d, std::string_view t, std::string_view nome) -> Esito {
@@ -202,12 +213,14 @@ Esito coppia(std::string_view testo, std::string_view chiamato, const Descrizion
     return std::nullopt;
 }
 
-std::string testoCoppia(const DescrizioneCoppia& c, const DatiLavoro& d) {
-    std::array<std::optional<double>, 2> v;
+std::array<std::optional<double>, 2> valoriCoppia(const DescrizioneCoppia& c, const DatiLavoro& d) {
     if (c.fattore)
-        v = {(d.parametri.*c.fattore)[0], (d.parametri.*c.fattore)[1]};
-    else
-        v = d.parametri.sisma.*c.perStato;
+        return {(d.parametri.*c.fattore)[0], (d.parametri.*c.fattore)[1]};
+    return d.parametri.sisma.*c.perStato;
+}
+
+std::string testoCoppia(const DescrizioneCoppia& c, const DatiLavoro& d) {
+    const std::array<std::optional<double>, 2> v = valoriCoppia(c, d);
     if (c.perStato && v[0] && v[1] && *v[0] == *v[1])
         return TestoParametro(*v[0]);
     std::string t;
@@ -223,23 +236,35 @@ VoceParametro VoceCoppia(const DescrizioneCoppia& c) {
     const std::string forma =
         c.forma.empty() ? std::string(c.insiemi[0]) + "=N," + std::string(c.insiemi[1]) + "=N"
                         : std::string(c.forma);
-    VoceParametro v{.chiave = c.chiave,
-                    .etichetta = c.etichetta,
-                    .clausola = c.clausola,
-                    .forma = forma,
-                    .tipo = TipoParametro::PerInsieme,
-                    .scelte = {c.insiemi[0], c.insiemi[1]},
-                    .testo = [c](const DatiLavoro& d) { return testoCoppia(c, d); },
-                    .nome = c.fattore
-                                ? std::string(c.chiave) + " (" + std::string(c.etichetta) + ")"
-                                : std::string(c.chiave),
-                    .lettore =
-                        [c](DatiLavoro& d, std::string_view t, std::string_view nome) {
-                            return c.fattore
-                                       ? coppia(t, nome, c, false, d.parametri.*c.fattore)
-                                       : coppia(t, nome, c, true, d.parametri.sisma.*c.perStato);
-                        },
-                    .parte = c.parte};
+    VoceParametro v{
+        .chiave = c.chiave,
+        .etichetta = c.etichetta,
+        .clausola = c.clausola,
+        .forma = forma,
+        .tipo = TipoParametro::PerInsieme,
+        .scelte = {c.insiemi[0], c.insiemi[1]},
+        .testo = [c](const DatiLavoro& d) { return testoCoppia(c, d); },
+        .numeri = [c](const DatiLavoro& d) { return valoriCoppia(c, d); },
+        .nome = c.fattore ? std::string(c.chiave) + " (" + std::string(c.etichetta) + ")"
+                          : std::string(c.chiave),
+        .lettore =
+            [c](DatiLavoro& d, std::string_view t, std::string_view nome) {
+                return c.fattore ? coppia(t, nome, c, false, d.parametri.*c.fattore)
+                                 : coppia(t, nome, c, true, d.parametri.sisma.*c.perStato);
+            },
+        .insieme = [c](DatiLavoro& d, std::size_t k, std::string_view t,
+                       std::string_view chiamato) -> Esito {
+            double x = 0;
+            if (auto e = numero(t, std::string(chiamato) + " " + std::string(c.insiemi[k]),
+                                c.intervallo, "", x))
+                return e;
+            if (c.fattore)
+                (d.parametri.*c.fattore)[k] = x;
+            else
+                (d.parametri.sisma.*c.perStato)[k] = x;
+            return std::nullopt;
+        },
+        .parte = c.parte};
     v.aiuto = std::string(c.aiuto) + " (" + TestoIntervallo(c.intervallo, "", ".") + "; " +
               (c.nota.empty() ? "predefinito " + v.testo(DatiLavoro{}) : std::string(c.nota)) + ")";
     return v;

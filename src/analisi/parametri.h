@@ -120,12 +120,22 @@ struct VoceParametro {
     bool calcolo = true;                    // a parameter of the calculation (false: heading data)
     // The value as the file and the option write it.
     std::function<std::string(const DatiLavoro&)> testo{};
+    // The value as a window shows it, so that no window parses the text above: a number's value
+    // first, a value per set's two (none for a set without one); nothing for the other kinds.
+    std::function<std::array<std::optional<double>, 2>(const DatiLavoro&)> numeri{};
+    // A list's words: whether each is chosen, in the order of `scelte`.
+    std::function<std::vector<bool>(const DatiLavoro&)> scelti{};
     // How a message of the options and the file names it: "beta (β)", "gamma-q (γQ ...)".
     std::string nome{};
     // Sets the value from its text; an Italian reason, naming the value as the last argument
     // says, when the text is not a valid value.
     std::function<std::optional<std::string>(DatiLavoro&, std::string_view, std::string_view)>
         lettore{};
+    // A value per set: the number of set k from its own box (either decimal separator), the
+    // reason naming it "chiamato" followed by the set.
+    std::function<std::optional<std::string>(DatiLavoro&, std::size_t, std::string_view,
+                                             std::string_view)>
+        insieme{};
     // The part of the parameters window it belongs to, when not the general one ("Sisma"); the
     // loads' entries ("Carichi") have a window of their own.
     std::string_view parte{};

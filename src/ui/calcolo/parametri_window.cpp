@@ -38,24 +38,6 @@ QString testoScelta(std::string_view parola) {
     return q(parola);
 }
 
-// A number of the file's form ("1.25") with the user's decimal separator, and back: the parameter
-// reads either separator, the values per set only the period (the comma parts the sets).
-QString conSeparatore(std::string t, const std::string& decimale) {
-    if (decimale == ",")
-        for (char& c : t)
-            if (c == '.')
-                c = ',';
-    return QString::fromStdString(t);
-}
-
-std::string conPunto(const QString& t) {
-    std::string s = t.trimmed().toStdString();
-    for (char& c : s)
-        if (c == ',')
-            c = '.';
-    return s;
-}
-
 // The loads' entries have a window of their own: this one keeps them as the job holds them.
 constexpr std::string_view ParteCarichi = "Carichi";
 ParametriCalcolo conCarichi(ParametriCalcolo p, const ParametriCalcolo& lavoro) {
@@ -243,46 +225,33 @@ QWidget* ParametriWindow::controlloDi(const Campo& c) const {
 }
 
 void ParametriWindow::mostra(const Campo& c, const DatiLavoro& d) {
-    const std::string testo = c.voce->testo(d);
     const std::string decimale = servizi().separatori.separatori().decimale;
+    const auto numero = [&](const std::optional<double>& v) {
+        return v ? QString::fromStdString(TestoParametro(*v, decimale)) : QString();
+    };
     switch (c.voce->tipo) {
     case TipoParametro::Scelta:
-        c.scelta->setCurrentIndex(c.scelta->findData(QString::fromStdString(testo)));
+        c.scelta->setCurrentIndex(c.scelta->findData(QString::fromStdString(c.voce->testo(d))));
         break;
     case TipoParametro::Numero:
-        c.testo[0]->setText(conSeparatore(testo, decimale));
+        c.testo[0]->setText(numero(c.voce->numeri(d)[0]));
         break;
     case TipoParametro::Testo:
-        c.testo[0]->setText(QString::fromStdString(testo));
+        c.testo[0]->setText(QString::fromStdString(c.voce->testo(d)));
         break;
     case TipoParametro::Interruttore:
-        c.interruttore->setChecked(testo == "si");
+        c.interruttore->setChecked(c.voce->testo(d) == "si");
         break;
     case TipoParametro::PerInsieme: {
-        // "A1=1.3,A2=1", "SLV=0.25" (a set without a value), or one number for both sets.
-        std::array<QString, 2> valori;
-        const bool perInsieme = testo.find('=') != std::string::npos;
-        if (!testo.empty() && !perInsieme)
-            valori = {conSeparatore(testo, decimale), conSeparatore(testo, decimale)};
-        std::string_view resto = testo;
-        while (perInsieme && !resto.empty()) {
-            const auto virgola = resto.find(',');
-            const std::string_view voce = resto.substr(0, virgola);
-            const auto uguale = voce.find('=');
-            for (std::size_t k = 0; k < 2 && uguale != std::string_view::npos; ++k)
-                if (voce.substr(0, uguale) == c.voce->scelte[k])
-                    valori[k] = conSeparatore(std::string(voce.substr(uguale + 1)), decimale);
-            resto.remove_prefix(virgola == std::string_view::npos ? resto.size() : virgola + 1);
-        }
-        c.testo[0]->setText(valori[0]);
-        c.testo[1]->setText(valori[1]);
+        const auto valori = c.voce->numeri(d);
+        c.testo[0]->setText(numero(valori[0]));
+        c.testo[1]->setText(numero(valori[1]));
         break;
     }
     case TipoParametro::Elenco: {
-        const std::string elenco = "," + testo + ",";
+        const std::vector<bool> scelti = c.voce->scelti(d);
         for (std::size_t k = 0; k < c.elenco.size(); ++k)
-            c.elenco[k]->setChecked(elenco.find("," + std::string(c.voce->scelte[k]) + ",") !=
-                                    std::string::npos);
+            c.elenco[k]->setChecked(scelti[k]);
         break;
     }
     }
@@ -303,11 +272,10 @@ std::optional<std::string> ParametriWindow::leggi(const Campo& c, DatiLavoro& d)
         // A value that may be absent (its default is) is left out when its field is empty; the
         // others must be given.
         for (std::size_t k = 0; k < 2; ++k) {
-            const std::string valore = conPunto(c.testo[k]->text());
-            if (valore.empty() && v.testo(DatiLavoro{}).empty())
+            const std::string valore = c.testo[k]->text().trimmed().toStdString();
+            if (valore.empty() && !v.numeri(DatiLavoro{})[k])
                 continue;
-            if (auto e = v.imposta(d, std::string(v.scelte[k]) + "=" + valore,
-                                   std::string(v.etichetta) + ","))
+            if (auto e = v.insieme(d, k, valore, std::string(v.etichetta) + ","))
                 return e;
         }
         return std::nullopt;
