@@ -8,6 +8,7 @@
 #include "report/relazione.h"
 #include "ui/calcolo/carichi_window.h"
 #include "ui/calcolo/controlli.h"
+#include "ui/calcolo/disegno_carichi.h"
 #include "ui/calcolo/parametri_window.h"
 #include "ui/calcolo/spinte_progetto_window.h"
 #include "ui/files/apri_window.h"
@@ -508,7 +509,7 @@ TEST_F(Calcolo, CarichiStradaApplicataEQuotaNellaRigaA1M1) {
 }
 
 // A refused value names its load by number and kind, the value as the calculation's message
-// does, or the empty box; the job keeps the road applied before.
+// does, or the empty box, and its box takes the focus; the job keeps the road applied before.
 TEST_F(Calcolo, CarichiRifiutatiNominatiEIlLavoroNonCambia) {
     struct Caso {
         const char* casella;
@@ -521,7 +522,7 @@ TEST_F(Calcolo, CarichiRifiutatiNominatiEIlLavoroNonCambia) {
         {"q-1", "", "Carico 1 (striscia): la casella q è vuota"},
         {"a-1", "due", "Carico 1 (striscia): la distanza a «due» non è un numero"},
         {"psi2-1", "1,5", "Carico 1 (striscia): ψ2 «1.5» non è ammesso"},
-        {"gamma-g2-A1", "", "γG2 azioni permanenti non strutturali sfavorevoli, A1: la casella"},
+        {"gamma-g2-A1", "", "γG2 azioni permanenti non strutturali sfavorevoli, A1: il valore è"},
         {"gamma-g2-A2", "0,1", "γG2 azioni permanenti non strutturali sfavorevoli"},
     };
     const Carico strada{.tipo = TipoCarico::Striscia, .a = 2, .b = 3, .q = 20};
@@ -536,6 +537,7 @@ TEST_F(Calcolo, CarichiRifiutatiNominatiEIlLavoroNonCambia) {
         EXPECT_TRUE(w->Esito->text().startsWith(QStringLiteral("Carichi non applicati: ") +
                                                 QString::fromUtf8(c.motivo)))
             << w->Esito->text().toStdString();
+        EXPECT_EQ(w->focusWidget(), in(w, c.casella));
         EXPECT_EQ(a.app.lavoro(), prima);
     }
 }
@@ -569,6 +571,9 @@ TEST_F(Calcolo, CarichiVentiAlMassimoRimozioneEValoriDelLavoro) {
     EXPECT_EQ(in<QComboBox>(w, "tipo-1")->currentText(), "striscia");
     EXPECT_EQ(w->Tabella->item(18, 0)->text(), "19");
     EXPECT_EQ(a.app.lavoro().parametri.carichi.size(), 1U) << "not applied";
+    // A layer made thicker in the main window while the window is open: the drawing follows.
+    a.m().Strati(2).Potenza = 4;
+    EXPECT_TRUE(QTest::qWaitFor([&] { return w->Disegno->spessori() == std::vector{2.0, 4.0}; }));
 }
 
 } // namespace

@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QShowEvent>
 #include <QTableWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -209,6 +210,14 @@ void CarichiWindow::costruisci() {
                      [this] { comando([this] { applica(); }); });
     QObject::connect(Chiudi, &QPushButton::clicked, this,
                      [this] { comando([this] { servizi().finestre.nascondi(id()); }); });
+    // The layers change in the main window while this one is open: the drawing follows them.
+    auto* controllo = new QTimer(this);
+    controllo->setInterval(500);
+    QObject::connect(controllo, &QTimer::timeout, this, [this] {
+        if (isVisible() && spessori() != Disegno->spessori())
+            ridisegna();
+    });
+    controllo->start();
     // A box of a row given the focus makes its row the table's current one, which Rimuovi takes.
     QObject::connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* ora) {
         if (ora != nullptr && Tabella->viewport()->isAncestorOf(ora)) {
@@ -319,8 +328,8 @@ void CarichiWindow::riempi(const std::vector<TestiRiga>& righe) {
     ridisegna();
 }
 
-std::optional<std::string> CarichiWindow::testoCarico(int riga, std::string& testo) const {
-    const TestiRiga t = testiRiga(riga);
+std::optional<std::string> CarichiWindow::testoCarico(const TestiRiga& t, int riga,
+                                                      std::string& testo) {
     const std::string chi =
         "Carico " + std::to_string(riga + 1) + " (" + std::string(ParolaTipoCarico(t.tipo)) + "): ";
     testo = std::string(ParolaTipoCarico(t.tipo));
@@ -342,20 +351,44 @@ std::optional<std::string> CarichiWindow::testoCarico(int riga, std::string& tes
     return std::nullopt;
 }
 
-void CarichiWindow::ridisegna() {
-    std::vector<double> spessori;
+QLineEdit* CarichiWindow::casellaRifiutata(int riga) const {
+    const TestiRiga t = testiRiga(riga);
+    const auto casella = [this, riga](int colonna) {
+        return qobject_cast<QLineEdit*>(Tabella->cellWidget(riga, colonna));
+    };
+    const auto legge = [riga](const TestiRiga& prova) {
+        std::string testo;
+        Carico c;
+        return !testoCarico(prova, riga, testo) && !LeggiCarico(testo, std::size_t(riga) + 1, c);
+    };
+    // The first box whose value, put right (1 is a sound value of every box), makes it read.
+    for (std::size_t k = 0; k < Colonne().size(); ++k) {
+        TestiRiga prova = t;
+        prova.valori[k] = QStringLiteral("1");
+        if (casella(PrimaValore + static_cast<int>(k))->isEnabled() && legge(prova))
+            return casella(PrimaValore + static_cast<int>(k));
+    }
+    return casella(legge(TestiRiga{t.tipo, t.valori, t.azione, QStringLiteral("1")}) ? colonnaPsi2()
+                                                                                     : PrimaValore);
+}
+
+std::vector<double> CarichiWindow::spessori() const {
+    std::vector<double> s;
     const Modulo1& m = servizi().modulo;
-    for (int i = 1; i <= m.NumStrati; ++i)
-        spessori.push_back(m.Strati(i).Potenza);
+    for (int i = 1; i <= std::min<int>(m.NumStrati, UltimoRecord); ++i)
+        s.push_back(m.Strati(i).Potenza);
+    return s;
+}
+
+void CarichiWindow::ridisegna() {
     std::vector<std::pair<int, Carico>> carichi;
     for (int r = 0; r < Tabella->rowCount(); ++r) {
         std::string testo;
         Carico c;
-        if (!testoCarico(r, testo) && !LeggiCarico(testo, std::size_t(r) + 1, c))
+        if (!testoCarico(testiRiga(r), r, testo) && !LeggiCarico(testo, std::size_t(r) + 1, c))
             carichi.emplace_back(r + 1, c);
     }
-    Disegno->imposta(std::move(spessori), std::move(carichi),
-                     servizi().separatori.separatori().decimale);
+    Disegno->imposta(spessori(), std::move(carichi), servizi().separatori.separatori().decimale);
 }
 
 void CarichiWindow::aggiungi() {
@@ -416,18 +449,9 @@ void CarichiWindow::mostraCarichi() {
 
     const VoceParametro& f = voce("fattore-carichi");
     Fattore->setCurrentIndex(Fattore->findData(QString::fromStdString(f.testo(d))));
-    // "A1=1.5,A2=1.3", or one number for both sets.
-    const VoceParametro& g = voce("gamma-g2");
-    const QString coppia = QString::fromStdString(g.testo(d));
-    for (std::size_t k = 0; k < 2; ++k) {
-        QString valore = coppia.contains('=') ? QString() : coppia;
-        for (const QString& parte : coppia.split(',', Qt::SkipEmptyParts))
-            if (parte.section('=', 0, 0) == q(g.scelte[k]))
-                valore = parte.section('=', 1);
-        if (decimale == ",")
-            valore.replace('.', ',');
-        GammaG2[k]->setText(valore);
-    }
+    const auto g = voce("gamma-g2").numeri(d);
+    for (std::size_t k = 0; k < 2; ++k)
+        GammaG2[k]->setText(QString::fromStdString(TestoParametro(g[k].value_or(0), decimale)));
     segnala({}, false);
 }
 
@@ -442,11 +466,12 @@ bool CarichiWindow::applica() {
     const VoceParametro& carico = voce("carico");
     for (int r = 0; r < Tabella->rowCount(); ++r) {
         std::string testo;
-        auto motivo = testoCarico(r, testo);
+        auto motivo = testoCarico(testiRiga(r), r, testo);
         if (!motivo)
             motivo = carico.imposta(nuovi, testo, carico.etichetta);
         if (motivo) {
             Tabella->setCurrentCell(r, 0);
+            casellaRifiutata(r)->setFocus(Qt::OtherFocusReason);
             return rifiuta(*motivo);
         }
     }
@@ -455,15 +480,12 @@ bool CarichiWindow::applica() {
             f.imposta(nuovi, Fattore->currentData().toString().toStdString(), f.etichetta))
         return rifiuta(*motivo);
     const VoceParametro& g = voce("gamma-g2");
-    for (std::size_t k = 0; k < 2; ++k) {
-        const std::string nome = std::string(g.etichetta) + ", " + std::string(g.scelte[k]);
-        const std::string valore = conPunto(GammaG2[k]->text());
-        if (valore.empty())
-            return rifiuta(nome + ": la casella è vuota");
-        if (auto motivo = g.imposta(nuovi, std::string(g.scelte[k]) + "=" + valore,
-                                    std::string(g.etichetta) + ","))
+    for (std::size_t k = 0; k < 2; ++k)
+        if (auto motivo = g.insieme(nuovi, k, GammaG2[k]->text().trimmed().toStdString(),
+                                    std::string(g.etichetta) + ",")) {
+            GammaG2[k]->setFocus(Qt::OtherFocusReason);
             return rifiuta(*motivo);
-    }
+        }
     for (const auto& motivo :
          {ControllaCarichi(nuovi.parametri.carichi, nuovi.parametri.fattoreCarichi),
           ControllaParametri(nuovi.parametri)})

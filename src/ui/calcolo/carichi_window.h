@@ -63,8 +63,12 @@ private:
     [[nodiscard]] TestiRiga testiRiga(int riga) const;
     // The row's load in the text the parameter file writes; the reason when a box it needs is
     // empty.
-    [[nodiscard]] std::optional<std::string> testoCarico(int riga, std::string& testo) const;
+    [[nodiscard]] static std::optional<std::string> testoCarico(const TestiRiga& t, int riga,
+                                                                std::string& testo);
+    // The box of a refused row that its reason is about, to take the focus.
+    [[nodiscard]] QLineEdit* casellaRifiutata(int riga) const;
     void adattaRiga(int riga); // the boxes of the row's kind enabled, the others empty
+    [[nodiscard]] std::vector<double> spessori() const; // of the job's layers, m
     void ridisegna();
     void aggiungi();
     void rimuovi();

@@ -24,6 +24,7 @@ public:
     void imposta(std::vector<double> spessori, std::vector<std::pair<int, Carico>> carichi,
                  std::string decimale);
 
+    [[nodiscard]] const std::vector<double>& spessori() const { return m_spessori; }
     [[nodiscard]] QSize sizeHint() const override { return {380, 360}; }
 
 protected:
