@@ -99,12 +99,21 @@ TEST_P(PostoFinestra, SiApreInteraETornaDoveLUtenteLHaLasciata) {
     const QPoint centro = f->screen()->geometry().center();
     const QPoint di(prima.center().x() < centro.x() ? 97 : -97,
                     prima.center().y() < centro.y() ? 61 : -61);
-    trascina(f->mapToGlobal(f->rect().center()), di, 1);
-    ASSERT_TRUE(attendi([&] { return f->frameGeometry().topLeft() == prima.topLeft() + di; }))
+    // On a loaded machine openbox now and then misses a whole gesture, the window left as it
+    // was: the user drags again.
+    const auto gesto = [f](QPoint punto, QPoint spostamento, int tasto, auto&& fatto) {
+        const QRect r = f->frameGeometry();
+        trascina(f->mapToGlobal(punto), spostamento, tasto);
+        if (!attendi(fatto) && f->frameGeometry() == r)
+            trascina(f->mapToGlobal(punto), spostamento, tasto);
+        return attendi(fatto);
+    };
+    ASSERT_TRUE(gesto(f->rect().center(), di, 1,
+                      [&] { return f->frameGeometry().topLeft() == prima.topLeft() + di; }))
         << testo(prima) << " moved: " << testo(f->frameGeometry());
     const QSize piu = c.ridimensionabile ? QSize(40, 30) : QSize(0, 0); // or a fixed border
-    trascina(f->mapToGlobal(QPoint(f->width() * 3 / 4, f->height() * 3 / 4)), {40, 30}, 3);
-    ASSERT_TRUE(attendi([&] { return f->frameGeometry().size() == prima.size() + piu; }))
+    ASSERT_TRUE(gesto(QPoint(f->width() * 3 / 4, f->height() * 3 / 4), {40, 30}, 3,
+                      [&] { return f->frameGeometry().size() == prima.size() + piu; }))
         << testo(prima) << " resized: " << testo(f->frameGeometry());
     const QRect lasciata = cornice(f);
 
