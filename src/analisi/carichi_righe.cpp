@@ -49,9 +49,7 @@ std::optional<std::string> AggiungiCarichi(const Modulo1& m, const ParametriCalc
         r.momentoCarichi = momento;
         r.spinta += spinta;
         r.momento += momento;
-        r.braccio.reset();
-        if (r.spinta != 0.0 && std::isfinite(r.momento / r.spinta))
-            r.braccio = r.momento / r.spinta;
+        r.braccio = Braccio(r.momento, r.spinta);
         for (std::size_t i = 0; i < r.strati.size(); ++i) {
             r.strati[i].pc1 = somma[i];
             r.strati[i].pc2 = somma[i + 1];

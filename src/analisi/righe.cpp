@@ -213,6 +213,12 @@ std::string_view VersoKv(int segno) {
     return segno > 0 ? "kv verso il basso" : "kv verso l'alto";
 }
 
+std::optional<double> Braccio(double momento, double spinta) {
+    if (spinta != 0.0 && std::isfinite(momento / spinta))
+        return momento / spinta;
+    return std::nullopt;
+}
+
 std::string TestoGradi(double v) {
     return TestoParametro(std::round(v * 100) / 100) + "°";
 }

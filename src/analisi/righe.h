@@ -176,6 +176,10 @@ const ColonnaRiga& ColonnaRigaDi(std::string_view chiave);
 // "kv verso il basso" (s = +1) or "kv verso l'alto".
 std::string_view VersoKv(int segno);
 
+// The height of the point of application above the base, M/S; none where it is not a finite
+// number (no thrust).
+std::optional<double> Braccio(double momento, double spinta);
+
 // An angle for a message: two decimals and the degree sign.
 std::string TestoGradi(double v);
 

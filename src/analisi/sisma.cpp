@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "analisi/sisma.h"
 
+#include "analisi/combinazioni.h"
+#include "analisi/passata.h"
 #include "model/calcolo.h"
 #include "text/testi_numerici.h"
 
@@ -125,10 +127,12 @@ struct Terreno {
     double tanDelta = 0;
 };
 
-// The segments handed to the shares, one per layer, and the layers' tan θ: one buffer for every
-// row.
+// The segments handed to the shares, the layers as the pass takes them, the pass and the
+// layers' tan θ: one buffer for every row.
 struct Buffer {
     Segmenti segmenti;
+    std::vector<StratoPassata> strati;
+    Passata passata;
     std::vector<double> tangenti; // tan θ of each layer in the row being computed
 };
 
@@ -239,70 +243,60 @@ std::optional<std::string> calcola(const Modulo1& m, const ParametriCalcolo& p,
     const ParametriSisma& ps = p.sisma;
     const bool attiva = p.stato == StatoTerreno::Attiva;
     const double fattore = 1.0 + segno * kv; // on the weight, the surcharge and in tan θ
-    const double segnoC = attiva ? -1.0 : 1.0;
     const std::size_t n = terreni.size();
-    std::vector<Strato>& segmenti = buffer.segmenti.strati;
-    std::vector<double>& inclinazioni = buffer.segmenti.inclinazioni;
-    segmenti.resize(n);
-    inclinazioni.resize(n);
+    std::vector<StratoPassata>& strati = buffer.strati;
+    strati.assign(n, {});
     buffer.tangenti.resize(n);
     out.strati.assign(n, {});
-    double svSopra = m.Strati(0).Sv;
-    double altezza = 0;
-    for (std::size_t i = 0; i < n; ++i)
-        altezza += m.Strati(static_cast<long long>(i) + 1).Potenza;
-    double zTetto = 0; // depth of the layer's top
-    Westergaard idro;
     for (std::size_t i = 0; i < n; ++i) {
-        const Strato& dato = m.Strati(static_cast<long long>(i) + 1);
         const Terreno& t = terreni[i];
-        const auto chi = [&] {
-            return "lo strato " + std::to_string(i + 1) + " " + riga;
-        };
-        const bool sommerso = dato.Falda != 0;
         double theta = 0;
         Coefficiente k;
         if (auto e = coefficienteStrato(m, p, terreni, i, kh, fattore, buffer, out, theta, k))
-            return chi() + *e;
+            return "lo strato " + std::to_string(i + 1) + " " + riga + *e;
         // Active, the slope beyond φ′d − θ: the root of E.2 is left out (E.3).
         if (attiva && theta > 0 && p.beta > t.phi - theta)
             out.e3.push_back(i + 1);
-        Strato s;
-        s.Potenza = dato.Potenza;
-        s.Falda = dato.Falda;
-        s.AttritoInterno = t.phi;
-        s.Gamma = t.gamma;
-        s.Ka = k.kh * fattore;
-        s.Sv = s.Gamma * s.Potenza + svSopra;
-        const Pressioni pr = PressioneLaterale(s, svSopra, acqua[i], s.Ka, segnoC, false);
-        s.Sa1 = pr.alto;
-        s.Sa2 = pr.base;
-        segmenti[i] = s;
-        inclinazioni[i] = k.inclinazione == 0 ? 0.0
-                          : attiva            ? t.tanDelta
-                                              : std::tan(Radianti(k.inclinazione));
+        const double inclinazione = k.inclinazione == 0 ? 0.0
+                                    : attiva            ? t.tanDelta
+                                                        : std::tan(Radianti(k.inclinazione));
+        strati[i].phi = t.phi;
+        strati[i].gamma = t.gamma;
+        strati[i].k = k.kh * fattore;
+        strati[i].tanInclinazione = inclinazione;
         StratoProgetto& d = out.strati[i];
         d.phiD = t.phi;
         d.gammaD = t.gamma;
         d.delta = k.inclinazione;
         d.k = k;
         d.theta = theta;
+    }
+    // c′ is not used: the sign on it only keeps the sign of a zero as the layers' pressures had it.
+    const Passata& passata = buffer.passata;
+    Passa(m, strati, acqua, m.Strati(0).Sv, {.segno = attiva ? -1.0 : 1.0}, buffer.segmenti,
+          buffer.passata);
+    double altezza = 0;
+    for (std::size_t i = 0; i < n; ++i)
+        altezza += m.Strati(static_cast<long long>(i) + 1).Potenza;
+    double zTetto = 0; // depth of the layer's top
+    Westergaard idro;
+    for (std::size_t i = 0; i < n; ++i) {
+        StratoProgetto& d = out.strati[i];
+        const Pressioni& pr = passata.pressioni[i];
         d.sa1 = pr.alto;
         d.sa2 = pr.base;
-        d.sv1 = ComponenteVerticale(pr.alto, acqua[i].u1, inclinazioni[i]);
-        d.sv2 = ComponenteVerticale(pr.base, acqua[i].u2, inclinazioni[i]);
+        d.sv1 = ComponenteVerticale(pr.alto, acqua[i].u1, strati[i].tanInclinazione);
+        d.sv2 = ComponenteVerticale(pr.base, acqua[i].u2, strati[i].tanInclinazione);
         d.u1 = acqua[i].u1;
         d.u2 = acqua[i].u2;
-        if (sommerso && ps.acquaPermeabile && kh > 0)
+        if (m.Strati(static_cast<long long>(i) + 1).Falda != 0 && ps.acquaPermeabile && kh > 0)
             idro.strato(m, i, kh, zTetto, altezza, d, out);
         else
             idro.zRun = 0;
-        svSopra = s.Sv;
-        zTetto += dato.Potenza;
+        zTetto += m.Strati(static_cast<long long>(i) + 1).Potenza;
     }
-    const SommaSegmenti somma = SommaDiSegmenti(buffer.segmenti);
-    const AnalisiSpinta& a = somma.analisi;
-    out.verticale = somma.verticale;
+    const AnalisiSpinta& a = passata.analisi;
+    out.verticale = passata.spintaVerticale;
     out.spinta = a.spinta + out.spintaIdro;
     out.acqua = a.spintaAcqua + out.spintaIdro;
     out.momento = a.momento + out.momentoIdro;
@@ -343,11 +337,8 @@ std::optional<std::string> AggiungiRigheSismiche(const Modulo1& m, const Paramet
         t.seni = seni(t.phi, attiva ? t.delta : 0.0, p.beta);
         t.tanDelta = t.seni.sd / t.seni.cd;
         altezza += s.Potenza;
-        if (std::abs(p.beta) > t.phi)
-            return "lo strato " + std::to_string(i + 1) +
-                   " nella combinazione sismica: l'inclinazione del terrapieno β = " +
-                   TestoGradi(p.beta) +
-                   " supera l'angolo di attrito di progetto φ′d = " + TestoGradi(t.phi);
+        if (auto e = InclinazioneEccessiva(p.beta, t.phi))
+            return "lo strato " + std::to_string(i + 1) + " nella combinazione sismica" + *e;
     }
     Buffer buffer;
     Calcolo statico;
@@ -395,14 +386,12 @@ std::optional<std::string> AggiungiRigheSismiche(const Modulo1& m, const Paramet
             const double braccioTerra =
                 p.sisma.vincolato || !statico.braccio ? altezza / 2 : *statico.braccio;
             const double momentoIncremento = incrementoTerra * braccioTerra + c.momentoIdro;
-            if (d.incremento != 0 && std::isfinite(momentoIncremento / d.incremento))
-                d.braccioIncremento = momentoIncremento / d.incremento;
+            d.braccioIncremento = Braccio(momentoIncremento, d.incremento);
             r.spinta = c.spinta;
             r.spintaVerticale = c.verticale;
             r.spintaAcqua = c.acqua;
             r.momento = statico.momento + momentoIncremento;
-            if (r.spinta != 0.0 && std::isfinite(r.momento / r.spinta))
-                r.braccio = r.momento / r.spinta;
+            r.braccio = Braccio(r.momento, r.spinta);
             r.strati = std::move(c.strati);
             r.sisma = d;
             if (!c.e3.empty())

@@ -2,6 +2,8 @@
 #include "analisi/spinte_progetto.h"
 
 #include "analisi/carichi_righe.h"
+#include "analisi/combinazioni.h"
+#include "analisi/passata.h"
 #include "analisi/sisma.h"
 #include "model/calcolo.h"
 #include "text/testi_numerici.h"
@@ -14,39 +16,6 @@ namespace spintaro {
 
 namespace {
 
-// The factors of one combination: the action set and the soil-parameter set it takes.
-struct Fattori {
-    double g1 = 1, q = 1, phi = 1, c = 1, gamma = 1;
-    std::optional<double> r;
-};
-
-Fattori fattoriDi(Combinazione c, const ParametriCalcolo& p) {
-    if (c == Combinazione::SLE)
-        return {};
-    const std::size_t j = c == Combinazione::A1M1 ? 0 : 1;
-    Fattori f{p.gammaG1[j], p.gammaQ[j], p.gammaPhi[j], p.gammaC[j], p.gammaGamma[j], std::nullopt};
-    if (p.stato == StatoTerreno::Passiva) {
-        // A resistance: the actions are not factored, γR is shown beside the row.
-        f.g1 = 1;
-        f.q = 1;
-        f.r = p.gammaR[j];
-    }
-    return f;
-}
-
-std::string nota(Combinazione c) {
-    switch (c) {
-    case Combinazione::SLE:
-        return "valori caratteristici";
-    case Combinazione::A1M1:
-        return "Approccio 2 (NTC 2018 §6.5.3.1.1: verifiche dei muri di sostegno)";
-    case Combinazione::A2M2:
-        return "Approccio 1, combinazione 2: per le paratie (§6.5.3.1.2) e la stabilità "
-               "globale; i muri si verificano con l'Approccio 2 (§6.5.3.1.1)";
-    }
-    return {};
-}
-
 // The design parameters of one layer in one combination, before any pressure.
 struct Parametri {
     double phi = 0, c = 0, gamma = 0, delta = 0;
@@ -55,108 +24,32 @@ struct Parametri {
     double tanInclinazione = 0; // of the thrust to the horizontal
 };
 
-// What one pass (one value of the surcharge) gives for the whole profile.
-struct Passo {
-    std::vector<Pressioni> pressioni;         // per layer, horizontal, with u
-    std::vector<std::optional<double>> inizi; // per layer in tension at its top: where its
-                                              // triangle starts, m below the surface
-    AnalisiSpinta analisi;
-    double spintaVerticale = 0;
-};
-
-// The layers' pressures for the surcharge q, cut at the minimum pressure where it applies, and
-// their shares of the thrust. Below the water table the soil cannot pull on the wall: the
-// pressure that acts is u plus the effective part cut at zero, the minimum pressure with f = 0.
-// A layer whose pressure crosses the minimum inside it is split at the crossing so that the
-// shares follow the cut line exactly.
-Passo passo(const Modulo1& m, const std::vector<Parametri>& par, const std::vector<Acqua>& acqua,
-            double q, const ParametriCalcolo& p, Segmenti& buffer) {
-    const double segno = p.stato == StatoTerreno::Attiva    ? -1.0
-                         : p.stato == StatoTerreno::Passiva ? 1.0
-                                                            : 0.0;
-    Passo r;
-    buffer.svuota(2 * par.size());
-    r.pressioni.reserve(par.size());
-    r.inizi.assign(par.size(), std::nullopt);
-    double svSopra = q;
-    double zBase = 0;
-    for (std::size_t i = 0; i < par.size(); ++i) {
-        const Strato& dato = m.Strati(static_cast<long long>(i) + 1);
-        Strato s;
-        s.Potenza = dato.Potenza;
-        s.Falda = dato.Falda;
-        s.AttritoInterno = par[i].phi;
-        s.Gamma = par[i].gamma;
-        s.Coesione = par[i].c;
-        s.Ka = par[i].k.kh;
-        s.Sv = s.Gamma * s.Potenza + svSopra;
-        const Acqua u = acqua[i];
-        Pressioni pr =
-            PressioneLaterale(s, svSopra, u, par[i].k.kh, segno, p.coesioneSottoFalda, par[i].k.kc);
-        const double f = p.pressioneMinima;
-        zBase = zBase + s.Potenza;
-        if (par[i].coesioneUsata && (f > 0 || s.Falda != 0)) {
-            const Pressioni minimo{f * (svSopra - u.u1) + u.u1, f * (s.Sv - u.u2) + u.u2};
-            const bool sottoAlto = pr.alto < minimo.alto, sottoBase = pr.base < minimo.base;
-            if (sottoAlto != sottoBase) {
-                // Where the two straight lines meet, as a fraction of the layer from its top.
-                const double t =
-                    (minimo.alto - pr.alto) / ((minimo.alto - pr.alto) - (minimo.base - pr.base));
-                const double pz = pr.alto + t * (pr.base - pr.alto);
-                Strato sopra = s, sotto = s;
-                sopra.Potenza = s.Potenza * t;
-                sotto.Potenza = s.Potenza - sopra.Potenza;
-                sopra.Sa1 = sottoAlto ? minimo.alto : pr.alto;
-                sopra.Sa2 = pz;
-                sotto.Sa1 = pz;
-                sotto.Sa2 = sottoBase ? minimo.base : pr.base;
-                buffer.aggiungi(sopra, par[i].tanInclinazione);
-                buffer.aggiungi(sotto, par[i].tanInclinazione);
-            }
-            const Pressioni taglio{std::max(pr.alto, minimo.alto), std::max(pr.base, minimo.base)};
-            // The layer's own values keep the ends of its line where the cut is at u alone.
-            if (f > 0)
-                pr = taglio;
-            if (sottoAlto == sottoBase) {
-                s.Sa1 = taglio.alto;
-                s.Sa2 = taglio.base;
-                buffer.aggiungi(s, par[i].tanInclinazione);
-            }
-        } else {
-            s.Sa1 = pr.alto;
-            s.Sa2 = pr.base;
-            buffer.aggiungi(s, par[i].tanInclinazione);
-            if (pr.alto < 0 && pr.base > 0) // in tension at its top: where its triangle starts
-                r.inizi[i] = InizioTrazione(s, zBase);
-        }
-        r.pressioni.push_back(pr);
-        svSopra = s.Sv;
-    }
-    SommaSegmenti somma = SommaDiSegmenti(buffer);
-    r.analisi = std::move(somma.analisi);
-    r.spintaVerticale = somma.verticale;
-    return r;
+// The layers as the pass takes them, from their design parameters.
+std::vector<StratoPassata> stratiPassata(const std::vector<Parametri>& par) {
+    std::vector<StratoPassata> v;
+    v.reserve(par.size());
+    for (const Parametri& d : par)
+        v.push_back({.phi = d.phi,
+                     .gamma = d.gamma,
+                     .c = d.c,
+                     .coesioneUsata = d.coesioneUsata,
+                     .k = d.k.kh,
+                     .kc = d.k.kc,
+                     .tanInclinazione = d.tanInclinazione});
+    return v;
 }
 
-// E_d = γQ·E(q) + (γG1 − γQ)·E(0); γG1·E where the surcharge takes no part, E itself for factors 1.
-double progetto(double conQ, double senzaQ, const Fattori& f) {
-    if (f.g1 == f.q || conQ == senzaQ)
-        return f.g1 * conQ; // x·1 is x, bit for bit
-    return f.q * conQ + (f.g1 - f.q) * senzaQ;
+RegolePassata regoleDi(const ParametriCalcolo& p) {
+    return {.segno = p.stato == StatoTerreno::Attiva    ? -1.0
+                     : p.stato == StatoTerreno::Passiva ? 1.0
+                                                        : 0.0,
+            .pressioneMinima = p.pressioneMinima,
+            .coesioneSottoFalda = p.coesioneSottoFalda};
 }
 
 std::string strato(std::size_t i, Combinazione c) {
     return "lo strato " + std::to_string(i + 1) + " nella combinazione " +
            std::string(NomeCombinazione(c));
-}
-
-// A slope steeper than the layer's design angle: no limit equilibrium gives a thrust.
-std::optional<std::string> inclinazioneEccessiva(std::size_t i, Combinazione c, double beta,
-                                                 double phi) {
-    if (std::abs(beta) <= phi)
-        return std::nullopt;
-    return strato(i, c) + ": l'inclinazione del terrapieno β = " + TestoGradi(beta) +
-           " supera l'angolo di attrito di progetto φ′d = " + TestoGradi(phi);
 }
 
 // The design parameters of layers 1..par.size() for the factors f of combination c: an Italian
@@ -188,8 +81,8 @@ std::optional<std::string> parametriStrati(const Modulo1& m, const ParametriCalc
             continue;
         d.phi = AttritoDiProgetto(s.AttritoInterno, f.phi);
         d.delta = p.teoria == Teoria::Rankine ? 0.0 : p.deltaPhi * d.phi;
-        if (auto e = inclinazioneEccessiva(i, c, p.beta, d.phi))
-            return e;
+        if (auto e = InclinazioneEccessiva(p.beta, d.phi))
+            return strato(i, c) + *e;
         const auto k = CoefficienteSpinta(p.stato, p.teoria, d.phi, d.delta, p.beta, p.ocr);
         if (!k)
             return strato(i, c) + ": il coefficiente di spinta non ha un valore finito con φ′d = " +
@@ -203,26 +96,25 @@ std::optional<std::string> parametriStrati(const Modulo1& m, const ParametriCalc
 
 // The row of combination c from its two passes, with and without the surcharge.
 RigaProgetto rigaDi(Combinazione c, const Fattori& f, const std::vector<Parametri>& par,
-                    const std::vector<Acqua>& acqua, const Passo& conQ, const Passo& senzaQ) {
+                    const std::vector<Acqua>& acqua, const Passata& conQ, const Passata& senzaQ) {
     const auto valore = [&](auto prendi) {
-        return progetto(prendi(conQ), prendi(senzaQ), f);
+        return ValoreDiProgetto(prendi(conQ), prendi(senzaQ), f);
     };
     RigaProgetto r;
     r.nome = std::string(NomeCombinazione(c));
     r.combinazione = c;
-    r.nota = nota(c);
+    r.nota = NotaCombinazione(c);
     r.gammaG1 = f.g1;
     r.gammaQ = f.q;
     r.gammaPhi = f.phi;
     r.gammaC = f.c;
     r.gammaGamma = f.gamma;
     r.gammaR = f.r;
-    r.spinta = valore([](const Passo& x) { return x.analisi.spinta; });
-    r.spintaVerticale = valore([](const Passo& x) { return x.spintaVerticale; });
-    r.spintaAcqua = valore([](const Passo& x) { return x.analisi.spintaAcqua; });
-    r.momento = valore([](const Passo& x) { return x.analisi.momento; });
-    if (r.spinta != 0.0 && std::isfinite(r.momento / r.spinta))
-        r.braccio = r.momento / r.spinta;
+    r.spinta = valore([](const Passata& x) { return x.analisi.spinta; });
+    r.spintaVerticale = valore([](const Passata& x) { return x.spintaVerticale; });
+    r.spintaAcqua = valore([](const Passata& x) { return x.analisi.spintaAcqua; });
+    r.momento = valore([](const Passata& x) { return x.analisi.momento; });
+    r.braccio = Braccio(r.momento, r.spinta);
     r.strati.reserve(par.size());
     for (std::size_t i = 0; i < par.size(); ++i) {
         const double t = par[i].tanInclinazione;
@@ -234,12 +126,14 @@ RigaProgetto rigaDi(Combinazione c, const Fattori& f, const std::vector<Parametr
             .gammaD = par[i].gamma,
             .delta = par[i].delta,
             .k = par[i].k,
-            .sa1 = valore([i](const Passo& x) { return x.pressioni[i].alto; }),
-            .sa2 = valore([i](const Passo& x) { return x.pressioni[i].base; }),
-            .sv1 = valore(
-                [&](const Passo& x) { return ComponenteVerticale(x.pressioni[i].alto, u.u1, t); }),
-            .sv2 = valore(
-                [&](const Passo& x) { return ComponenteVerticale(x.pressioni[i].base, u.u2, t); }),
+            .sa1 = valore([i](const Passata& x) { return x.pressioni[i].alto; }),
+            .sa2 = valore([i](const Passata& x) { return x.pressioni[i].base; }),
+            .sv1 = valore([&](const Passata& x) {
+                return ComponenteVerticale(x.pressioni[i].alto, u.u1, t);
+            }),
+            .sv2 = valore([&](const Passata& x) {
+                return ComponenteVerticale(x.pressioni[i].base, u.u2, t);
+            }),
             .u1 = f.g1 * u.u1,
             .u2 = f.g1 * u.u2,
             .theta = std::nullopt,
@@ -287,12 +181,12 @@ std::optional<std::string> ControllaInclinazione(const Modulo1& m, const Paramet
         if (!p.combinazioni[ci])
             continue;
         const auto c = static_cast<Combinazione>(ci);
-        const Fattori f = fattoriDi(c, p);
+        const Fattori f = FattoriDi(c, p);
         for (int i = 1; i <= n; ++i)
-            if (auto e = inclinazioneEccessiva(
-                    static_cast<std::size_t>(i - 1), c, p.beta,
+            if (auto e = InclinazioneEccessiva(
+                    p.beta,
                     AttritoDiProgetto(m.Strati(static_cast<long long>(i)).AttritoInterno, f.phi)))
-                return e;
+                return strato(static_cast<std::size_t>(i - 1), c) + *e;
     }
     return std::nullopt;
 }
@@ -317,7 +211,8 @@ RisultatoProgetto CalcolaSpinteProgetto(const Modulo1& m, const ParametriCalcolo
     struct Comune {
         double phi = 0, c = 0, gamma = 0;
         std::vector<Parametri> par;
-        std::optional<Passo> conQ, senzaQ;
+        std::vector<StratoPassata> strati;
+        std::optional<Passata> conQ, senzaQ;
     };
     std::optional<Comune> comune;
     Segmenti buffer;
@@ -326,20 +221,21 @@ RisultatoProgetto CalcolaSpinteProgetto(const Modulo1& m, const ParametriCalcolo
         if (!p.combinazioni[ci])
             continue;
         const auto c = static_cast<Combinazione>(ci);
-        const Fattori f = fattoriDi(c, p);
+        const Fattori f = FattoriDi(c, p);
         if (!comune || comune->phi != f.phi || comune->c != f.c || comune->gamma != f.gamma) {
-            comune = Comune{f.phi, f.c, f.gamma, std::vector<Parametri>(numero), {}, {}};
+            comune = Comune{f.phi, f.c, f.gamma, std::vector<Parametri>(numero), {}, {}, {}};
             if (auto e = parametriStrati(m, p, c, f, comune->par)) {
                 out.messaggio = *e;
                 return out;
             }
+            comune->strati = stratiPassata(comune->par);
         }
         if (!comune->conQ)
-            comune->conQ = passo(m, comune->par, acqua, q, p, buffer);
+            Passa(m, comune->strati, acqua, q, regoleDi(p), buffer, comune->conQ.emplace());
         // Without a surcharge S(q) is S(0): E_d = γG1·S.
         const bool unPasso = f.g1 == f.q || q == 0.0;
         if (!unPasso && !comune->senzaQ)
-            comune->senzaQ = passo(m, comune->par, acqua, 0.0, p, buffer);
+            Passa(m, comune->strati, acqua, 0.0, regoleDi(p), buffer, comune->senzaQ.emplace());
         RigaProgetto r = rigaDi(c, f, comune->par, acqua, *comune->conQ,
                                 unPasso ? *comune->conQ : *comune->senzaQ);
         if (!RigaFinita(r)) {
