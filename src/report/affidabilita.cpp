@@ -24,8 +24,9 @@ void voci(Impaginatore& p, std::initializer_list<std::pair<std::string_view, std
             p.paragrafo(std::string(voce) + ": " + valore, Carattere::Corpo);
 }
 
-std::string capitolo(int n) {
-    return "capitolo " + std::to_string(n);
+// "capitolo N", the number the chapter has in this report.
+std::string capitolo(Impaginatore& p, Capitolo c) {
+    return "capitolo " + std::to_string(p.numerazione().numero(c));
 }
 
 std::string limiti(const std::string& decimale) {
@@ -83,20 +84,21 @@ std::string fraseGiudizio(Giudizio g, double stima, double programma, const Nomi
            "dall'intervallo dei numeri); il progettista deve verificare i risultati in altro modo.";
 }
 
-// The check of the governing static design row, after the check of chapter 3.
+// The check of the governing static design row, after the check of the results chapter.
 void controlloProgetto(Impaginatore& p, const StimaOmogenea& s, double q,
                        const ParametriCalcolo& parametri, const RisultatoProgetto& risultati,
                        const std::string& decimale) {
     const auto v = [&decimale](double x, int cifre = 3) {
         return TestoValore(x, cifre, decimale);
     };
-    const std::string sismiche = " Le righe sismiche del capitolo 5 restano fuori dal controllo.";
+    const std::string progetto = capitolo(p, Capitolo::Progetto);
+    const std::string sismiche =
+        " Le righe sismiche del " + progetto + " restano fuori dal controllo.";
     p.avanza(8);
     const auto d = StimaRigaGovernante(s, q, parametri, risultati);
     if (!d) {
-        p.paragrafo("Spinte di progetto: nel capitolo 5 nessuna combinazione A1+M1 o A2+M2 "
-                    "governa, nessun controllo." +
-                        sismiche,
+        p.paragrafo("Spinte di progetto: nel " + progetto +
+                        " nessuna combinazione A1+M1 o A2+M2 governa, nessun controllo." + sismiche,
                     Carattere::Corpo);
         return;
     }
@@ -109,8 +111,9 @@ void controlloProgetto(Impaginatore& p, const StimaOmogenea& s, double q,
                                       "eq,d";
     p.paragrafo(
         "Spinte di progetto: lo stesso terreno omogeneo, senza coesione e con \xCF\x80 esatto, "
-        "nella combinazione che governa il capitolo 5 (" +
-            r.nome + "), con i suoi coefficienti parziali e la teoria del lavoro (" +
+        "nella combinazione che governa il " +
+            progetto + " (" + r.nome +
+            "), con i suoi coefficienti parziali e la teoria del lavoro (" +
             std::string(NomeTeoria(parametri.teoria)) +
             "): \xCF\x86"
             "eq,d = arctan(tan \xCF\x86"
@@ -151,7 +154,7 @@ void controlloProgetto(Impaginatore& p, const StimaOmogenea& s, double q,
              {k + ",eq,d", v(d->k, 5), ""},
              {"Kh", v(d->kh, 5), ""},
              {"Terreno omogeneo equivalente Seq,d", v(d->spinta), "kN/m"},
-             {"Programma Sd (capitolo 5, " + r.nome + ")", v(r.spinta), "kN/m"},
+             {"Programma Sd (" + progetto + ", " + r.nome + ")", v(r.spinta), "kN/m"},
              {"Rapporto Seq,d/Sd", rapporto(g, d->spinta, r.spinta, decimale), ""}});
     p.avanza(4);
     p.paragrafo(frase, Carattere::Corpo);
@@ -217,29 +220,36 @@ Giudizio GiudicaSpinta(double stima, double programma) {
     return r >= RapportoMinimo && r <= RapportoMassimo ? Giudizio::Coerente : Giudizio::NonSpiegato;
 }
 
-void SezioniAnalisiECodice(Impaginatore& p, const DatiRelazione& dati, bool progetto,
-                           int capitoloGiudizio) {
+void SezioniAnalisiECodice(Impaginatore& p, const DatiRelazione& dati) {
+    const Numerazione& numeri = p.numerazione();
+    const bool progetto = numeri.numero(Capitolo::Progetto) != 0;
     p.intestazione("Tipo di analisi", 3 * altezzaRiga(Carattere::Corpo));
     p.paragrafo("Analisi della spinta attiva delle terre, per metro di muro, su un muro di "
                 "sostegno verticale con piano campagna orizzontale: strati orizzontali, un "
-                "sovraccarico uniforme e l'eventuale falda; nei capitoli 1\xE2\x80\x93"
-                "4 analisi statica con i valori caratteristici dei parametri e il coefficiente "
-                "di Rankine." +
-                    std::string(progetto ? " Il capitolo 5 d\xC3\xA0 le spinte di progetto "
-                                           "nelle combinazioni scelte delle NTC 2018 (statiche "
-                                           "e, se \xC3\xA8 data l'azione sismica, "
-                                           "pseudostatiche), con lo stato del terreno e la "
-                                           "teoria dei parametri del lavoro."
-                                         : ""),
+                "sovraccarico uniforme e l'eventuale falda; nei capitoli " +
+                    std::to_string(numeri.numero(Capitolo::Dati)) + "\xE2\x80\x93" +
+                    std::to_string(numeri.numero(Capitolo::Diagrammi)) +
+                    " analisi statica con i valori caratteristici dei parametri e il coefficiente "
+                    "di Rankine." +
+                    (progetto ? " Il " + capitolo(p, Capitolo::Progetto) +
+                                    " d\xC3\xA0 le spinte di progetto nelle combinazioni scelte "
+                                    "delle NTC 2018 (statiche e, se \xC3\xA8 data l'azione "
+                                    "sismica, pseudostatiche), con lo stato del terreno e la "
+                                    "teoria dei parametri del lavoro."
+                              : std::string()),
                 Carattere::Corpo);
     p.avanza(1.5);
-    p.paragrafo("Presentazione dei risultati: i dati nel capitolo 1, il modello nel capitolo 2, "
-                "i risultati per strato e per il muro in tabelle nel capitolo 3, i diagrammi "
-                "di \xCF\x83v e \xCF\x83"
-                "a nel capitolo 4" +
-                    std::string(progetto ? ", le spinte di progetto nel capitolo 5" : "") +
+    p.paragrafo("Presentazione dei risultati: i dati nel " + capitolo(p, Capitolo::Dati) +
+                    ", il modello nel " + capitolo(p, Capitolo::Modello) +
+                    ", i risultati per strato e per il muro in tabelle nel " +
+                    capitolo(p, Capitolo::Risultati) +
+                    ", i diagrammi di \xCF\x83v e \xCF\x83"
+                    "a nel " +
+                    capitolo(p, Capitolo::Diagrammi) +
+                    (progetto ? ", le spinte di progetto nel " + capitolo(p, Capitolo::Progetto)
+                              : std::string()) +
                     "; il controllo semplificato indipendente e il giudizio sui risultati nel " +
-                    capitolo(capitoloGiudizio) + ".",
+                    capitolo(p, Capitolo::Giudizio) + ".",
                 Carattere::Corpo);
 
     // What is known of the code: its name and version, its licence, where the installed program
@@ -264,8 +274,10 @@ void SezioniAnalisiECodice(Impaginatore& p, const DatiRelazione& dati, bool prog
 }
 
 void CapitoloGiudizio(Impaginatore& p, const Modulo1& m, int n, double spinta,
-                      const std::string& titolo, const std::string& decimale,
-                      const ParametriCalcolo* parametri, const RisultatoProgetto* risultati) {
+                      const std::string& decimale, const ParametriCalcolo* parametri,
+                      const RisultatoProgetto* risultati) {
+    const std::string titolo = p.numerazione().capitolo(
+        Capitolo::Giudizio, "Giudizio di accettabilit\xC3\xA0 dei risultati");
     const auto v = [&decimale](double x, int cifre = 3) {
         return TestoValore(x, cifre, decimale);
     };
@@ -311,7 +323,7 @@ void CapitoloGiudizio(Impaginatore& p, const Modulo1& m, int n, double spinta,
              {"Ka,eq", v(s.ka, 4), ""},
              {"Acqua \xCE\xB3w\xC2\xB7Hw\xC2\xB2/2", v(s.acqua), "kN/m"},
              {"Terreno omogeneo equivalente Seq", v(s.spinta), "kN/m"},
-             {"Programma S (capitolo 3)", v(spinta), "kN/m"},
+             {"Programma S (" + capitolo(p, Capitolo::Risultati) + ")", v(spinta), "kN/m"},
              {"Rapporto Seq/S", rapporto(g, s.spinta, spinta, decimale), ""}});
     p.avanza(4);
     p.paragrafo(fraseGiudizio(g, s.spinta, spinta, {"Seq", "S"}, decimale), Carattere::Corpo);

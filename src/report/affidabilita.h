@@ -29,10 +29,11 @@ struct StimaOmogenea {
 };
 StimaOmogenea StimaTerrenoOmogeneo(const Modulo1& m, int n);
 
-// The same soil against the governing static design row (chapter 5), with that row's factors and
-// the job's state and theory, on the exact π and without cohesion: φeq,d = arctan(tan φeq/γφ′),
-// γeq,d = γeq/γγ, δ = (δ/φ′)·φeq,d (0 with Rankine) and the slope β, Kh the horizontal part of the
-// coefficient of the theory (coefficienti.h); the water apart as above:
+// The same soil against the governing static row of the design chapter, with that row's factors
+// and the job's state and theory, on the exact π and without cohesion:
+// φeq,d = arctan(tan φeq/γφ′), γeq,d = γeq/γγ, δ = (δ/φ′)·φeq,d (0 with Rankine) and the slope β,
+// Kh the horizontal part of the coefficient of the theory (coefficienti.h); the water apart as
+// above:
 //   Seq,d = γG1·[Kh·(γeq,d·H²/2 − γw·Hw²/2) + γw·Hw²/2] + γQ·Kh·q·H.
 // The seismic rows stay outside. Empty when no static row governs (SLE alone).
 struct StimaProgetto {
@@ -55,17 +56,15 @@ enum class Giudizio {
 };
 Giudizio GiudicaSpinta(double stima, double programma);
 
-// The unnumbered sections "Tipo di analisi" and "Codice di calcolo", before chapter 1.
-// progetto: the design chapter follows the diagrams; giudizio: the number of the last chapter.
-void SezioniAnalisiECodice(Impaginatore& p, const DatiRelazione& dati, bool progetto,
-                           int capitoloGiudizio);
+// The unnumbered sections "Tipo di analisi" and "Codice di calcolo", before the first chapter;
+// they name the chapters the layout's numbering has planned.
+void SezioniAnalisiECodice(Impaginatore& p, const DatiRelazione& dati);
 
 // The chapter "Giudizio di accettabilità dei risultati": the check's data and result, the ratio
 // to the program's thrust and whether the difference is explained; with the design results, the
 // same for the governing static row.
 void CapitoloGiudizio(Impaginatore& p, const Modulo1& m, int n, double spinta,
-                      const std::string& titolo, const std::string& decimale,
-                      const ParametriCalcolo* parametri = nullptr,
+                      const std::string& decimale, const ParametriCalcolo* parametri = nullptr,
                       const RisultatoProgetto* risultati = nullptr);
 
 } // namespace spintaro

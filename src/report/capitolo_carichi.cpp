@@ -22,8 +22,7 @@ double altezzaProfilo(const Modulo1& m, std::size_t strati) {
 // The characteristic pressure of all the loads (factor 1 each) over the height, with its values at
 // the top, at every layer boundary and at the base, and the point of application of their thrust.
 Diagramma diagrammaCarichi(const Modulo1& m, const ParametriCalcolo& parametri,
-                           const RisultatoProgetto& r, std::size_t strati, int figura,
-                           const std::string& d) {
+                           const RisultatoProgetto& r, std::size_t strati, const std::string& d) {
     const double h = altezzaProfilo(m, strati);
     const auto pressione = [&](double z) {
         double s = 0;
@@ -53,25 +52,21 @@ Diagramma diagrammaCarichi(const Modulo1& m, const ParametriCalcolo& parametri,
         g.spinta = PuntoApplicazione{h - momento / spinta,
                                      "S = " + TestoValore(spinta, 3, d) + " kN/m a " +
                                          TestoValore(momento / spinta, 3, d) + " m dalla base"};
-    g.didascalia = "Figura " + std::to_string(figura) +
-                   " – Pressione orizzontale caratteristica dei carichi sul terrapieno sul muro, "
-                   "lungo la profondità z; la freccia indica il punto di applicazione della loro "
-                   "spinta.";
     return g;
 }
 
 } // namespace
 
 void SezioneCarichi(Impaginatore& p, const Modulo1& m, const ParametriCalcolo& parametri,
-                    const RisultatoProgetto& r, const std::string& titolo, int figura,
-                    const std::string& decimale) {
+                    const RisultatoProgetto& r, const std::string& decimale) {
     if (r.carichi.empty())
         return;
     const auto v = [&decimale](double x, int cifre = 3) {
         return TestoValore(x, cifre, decimale);
     };
     p.avanza(8);
-    p.intestazione(titolo, 4 * altezzaRiga(Carattere::Tabella));
+    p.intestazione(p.numerazione().sezione("Carichi sul terrapieno"),
+                   4 * altezzaRiga(Carattere::Tabella));
     for (const std::string& f :
          {"Pressione orizzontale dei carichi per la teoria dell'elasticità (Boussinesq) in un "
           "terreno omogeneo, indipendente dagli strati, moltiplicata per f = " +
@@ -119,8 +114,11 @@ void SezioneCarichi(Impaginatore& p, const Modulo1& m, const ParametriCalcolo& p
              {"S orizz. totale", "kN/m"}},
             righe);
     p.avanza(10);
-    disegnaDiagramma(
-        p, diagrammaCarichi(m, parametri, r, r.righe.front().strati.size(), figura, decimale));
+    Diagramma g = diagrammaCarichi(m, parametri, r, r.righe.front().strati.size(), decimale);
+    g.didascalia = p.numerazione().figura(
+        "Pressione orizzontale caratteristica dei carichi sul terrapieno sul muro, lungo la "
+        "profondità z; la freccia indica il punto di applicazione della loro spinta.");
+    disegnaDiagramma(p, g);
 }
 
 } // namespace spintaro

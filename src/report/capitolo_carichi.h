@@ -13,10 +13,9 @@
 
 namespace spintaro {
 
-// The section under the heading given ("5.1 Carichi sul terrapieno"), its diagram numbered
-// figura; nothing for a job without loads.
+// The next section of the chapter open, "Carichi sul terrapieno", with the next figure; nothing
+// for a job without loads.
 void SezioneCarichi(Impaginatore& p, const Modulo1& m, const ParametriCalcolo& parametri,
-                    const RisultatoProgetto& r, const std::string& titolo, int figura,
-                    const std::string& decimale);
+                    const RisultatoProgetto& r, const std::string& decimale);
 
 } // namespace spintaro

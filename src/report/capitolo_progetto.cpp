@@ -70,7 +70,7 @@ void paragrafi(Impaginatore& p, std::initializer_list<std::string> frasi) {
 // The pressure diagram of one combination: each layer's line from its top to its base, the jumps
 // between layers, the values at every boundary and the point of application of the thrust. With
 // loads on the backfill their pressure, weighted as in the row, is added: not linear, each layer
-// is drawn in pieces.
+// is drawn in pieces. The caller writes the caption, with the figure's number.
 Diagramma diagrammaDi(const Modulo1& m, const ParametriCalcolo& par, const RigaProgetto& r,
                       const std::string& d) {
     double h = 0;
@@ -122,17 +122,12 @@ Diagramma diagrammaDi(const Modulo1& m, const ParametriCalcolo& par, const RigaP
         g.spinta =
             PuntoApplicazione{z - *r.braccio, "S = " + TestoValore(r.spinta, 3, d) + " kN/m a " +
                                                   TestoValore(*r.braccio, 3, d) + " m dalla base"};
-    g.didascalia = "Figura 3 – Pressione orizzontale di progetto σh sul muro "
-                   "nella combinazione " +
-                   r.nome + (carichi ? ", con i carichi sul terrapieno" : "") +
-                   ", lungo la profondità z; la freccia indica il punto di applicazione "
-                   "della spinta di progetto.";
     return g;
 }
 
 // The layers and the pressure diagram of the row that governs a seismic limit state.
 void stratiRigaSismica(Impaginatore& p, const Modulo1& m, const RigaProgetto& governa,
-                       const ParametriCalcolo& par, int figura, const std::string& d) {
+                       const ParametriCalcolo& par, const std::string& d) {
     const StatoTerreno stato = par.stato;
     const auto v = [&d](double x, int cifre = 3) {
         return TestoValore(x, cifre, d);
@@ -145,22 +140,21 @@ void stratiRigaSismica(Impaginatore& p, const Modulo1& m, const RigaProgetto& go
     tabellaStrati(p, governa, stato, {"phi_d", "theta", "k", "k_h", "delta", "sa1", "sa2"}, d);
     p.avanza(10);
     Diagramma g = diagrammaDi(m, par, governa, d);
-    g.didascalia = "Figura " + std::to_string(figura) +
-                   " – Pressione orizzontale σh con l'azione sismica " + governa.nome + " (" + kv +
-                   "), lungo la profondità z; la freccia indica il punto di applicazione della "
-                   "spinta totale" +
-                   (governa.sisma->braccioIncremento
-                        ? ", l'incremento ΔS agisce a " + v(*governa.sisma->braccioIncremento) +
-                              " m dalla base."
-                        : ".");
+    g.didascalia = p.numerazione().figura(
+        "Pressione orizzontale σh con l'azione sismica " + governa.nome + " (" + kv +
+        "), lungo la profondità z; la freccia indica il punto di applicazione della spinta "
+        "totale" +
+        (governa.sisma->braccioIncremento
+             ? ", l'incremento ΔS agisce a " + v(*governa.sisma->braccioIncremento) +
+                   " m dalla base."
+             : "."));
     disegnaDiagramma(p, g);
 }
 
 // The seismic section: the action of each limit state with its clauses, the formulas, the rows,
 // the layers and the pressure diagram of the governing seismic row.
 void sezioneSismica(Impaginatore& p, const Modulo1& m, const ParametriCalcolo& parametri,
-                    const RisultatoProgetto& r, const std::string& titolo, int figura,
-                    const std::string& d) {
+                    const RisultatoProgetto& r, const std::string& d) {
     const auto v = [&d](double x, int cifre = 3) {
         return TestoValore(x, cifre, d);
     };
@@ -168,7 +162,8 @@ void sezioneSismica(Impaginatore& p, const Modulo1& m, const ParametriCalcolo& p
         return x ? v(*x, cifre) : std::string("–");
     };
     p.avanza(8);
-    p.intestazione(titolo, 4 * altezzaRiga(Carattere::Tabella));
+    p.intestazione(p.numerazione().sezione("Azione sismica (NTC 2018 §7.11.6)"),
+                   4 * altezzaRiga(Carattere::Tabella));
     paragrafi(
         p,
         {"Metodo pseudostatico (NTC 2018 §7.11.6.2.1): coefficienti sismici kh e kv, spinta "
@@ -239,7 +234,7 @@ void sezioneSismica(Impaginatore& p, const Modulo1& m, const ParametriCalcolo& p
                          true),
             righe);
     for (const RigaProgetto* governa : governanti)
-        stratiRigaSismica(p, m, *governa, parametri, figura++, d);
+        stratiRigaSismica(p, m, *governa, parametri, d);
 }
 
 // The chapter's two tables of inputs: the parameters of the calculation with their clauses, and
@@ -284,9 +279,9 @@ void tabelleParametri(Impaginatore& p, const ParametriCalcolo& parametri,
 } // namespace
 
 void CapitoloProgetto(Impaginatore& p, const Modulo1& m, const ParametriCalcolo& parametri,
-                      const RisultatoProgetto& r, const std::string& titolo,
-                      const std::string& decimale) {
-    p.intestazione(titolo, 4 * altezzaRiga(Carattere::Tabella));
+                      const RisultatoProgetto& r, const std::string& decimale) {
+    p.intestazione(p.numerazione().capitolo(Capitolo::Progetto, "Spinte di progetto (NTC 2018)"),
+                   4 * altezzaRiga(Carattere::Tabella));
     paragrafi(p, {"Spinte di progetto secondo le NTC 2018 (D.M. 17/01/2018) e la Circolare "
                   "21/01/2019 n. 7, con i parametri del lavoro qui sotto. I valori caratteristici "
                   "(SLE) e le combinazioni A1+M1 e A2+M2 usano gli stessi strati, la stessa regola "
@@ -346,18 +341,17 @@ void CapitoloProgetto(Impaginatore& p, const Modulo1& m, const ParametriCalcolo&
     tabellaStrati(p, *governa, parametri.stato,
                   {"phi_d", "c_d", "k", "k_h", "delta", "sa1", "sa2", "u1", "u2"}, decimale);
     p.avanza(10);
-    disegnaDiagramma(p, diagrammaDi(m, parametri, *governa, decimale));
-    // The sections that follow, numbered in their order; the figures after Figure 3.
-    int sezione = 1, figura = 4;
-    const auto titoloSezione = [&sezione](std::string_view nome) {
-        return "5." + std::to_string(sezione++) + " " + std::string(nome);
-    };
-    if (!r.carichi.empty())
-        SezioneCarichi(p, m, parametri, r, titoloSezione("Carichi sul terrapieno"), figura++,
-                       decimale);
+    Diagramma g = diagrammaDi(m, parametri, *governa, decimale);
+    g.didascalia = p.numerazione().figura(
+        "Pressione orizzontale di progetto σh sul muro nella combinazione " + governa->nome +
+        (governa->spintaCarichi ? ", con i carichi sul terrapieno" : "") +
+        ", lungo la profondità z; la freccia indica il punto di applicazione della spinta di "
+        "progetto.");
+    disegnaDiagramma(p, g);
+    // The sections that follow, numbered in their order.
+    SezioneCarichi(p, m, parametri, r, decimale);
     if (std::any_of(r.righe.begin(), r.righe.end(), [](const RigaProgetto& x) { return x.sisma; }))
-        sezioneSismica(p, m, parametri, r, titoloSezione("Azione sismica (NTC 2018 §7.11.6)"),
-                       figura, decimale);
+        sezioneSismica(p, m, parametri, r, decimale);
 }
 
 } // namespace spintaro

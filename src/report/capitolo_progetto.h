@@ -14,7 +14,6 @@
 namespace spintaro {
 
 void CapitoloProgetto(Impaginatore& p, const Modulo1& m, const ParametriCalcolo& parametri,
-                      const RisultatoProgetto& r, const std::string& titolo,
-                      const std::string& decimale);
+                      const RisultatoProgetto& r, const std::string& decimale);
 
 } // namespace spintaro

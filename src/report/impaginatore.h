@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The parts of the report's layout that its sections share: the flow down the pages, tables and
-// diagrams. Private to src/report.
+// The parts of the report's layout that its sections share: the flow down the pages, the numbers
+// of chapters and figures, tables and diagrams. Private to src/report.
 
 #include "report/documento_relazione.h"
+#include "report/numerazione.h"
 
 #include <optional>
 #include <string>
@@ -60,10 +61,13 @@ public:
     DocumentoRelazione chiudi();
 
     DocumentoRelazione& documento() { return m_doc; }
+    // The numbers of the chapters, sections and figures placed so far, and of the chapters to come.
+    Numerazione& numerazione() { return m_numerazione; }
 
 private:
     std::string m_testata;
     DocumentoRelazione m_doc;
+    Numerazione m_numerazione;
     double m_y = Alto;
     std::optional<Segno> m_legato;
 };

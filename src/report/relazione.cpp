@@ -82,7 +82,8 @@ void intestazioneDocumento(Impaginatore& p, const DatiRelazione& dati,
 }
 
 void sezioneDati(Impaginatore& p, const Modulo1& m, int n, Numeri& numeri) {
-    p.intestazione("1. Dati", 3 * altezzaRiga(Carattere::Corpo));
+    p.intestazione(p.numerazione().capitolo(Capitolo::Dati, "Dati"),
+                   3 * altezzaRiga(Carattere::Corpo));
     p.paragrafo("Sovraccarico uniforme sul piano campagna: q = " + numeri.dato(m.Strati(0).Sv) +
                     " kPa.",
                 Carattere::Corpo);
@@ -150,7 +151,8 @@ void sezioneModello(Impaginatore& p, const Numeri& numeri) {
         "stesse aree rispetto alla base del profilo; punto di applicazione della spinta a M/S "
         "sopra la base."};
     // NOLINTEND(bugprone-suspicious-missing-comma)
-    p.intestazione("2. Modello di calcolo", 2 * altezzaRiga(Carattere::Corpo));
+    p.intestazione(p.numerazione().capitolo(Capitolo::Modello, "Modello di calcolo"),
+                   2 * altezzaRiga(Carattere::Corpo));
     for (const std::string& f : frasi) {
         p.paragrafo(f, Carattere::Corpo);
         p.avanza(1.5);
@@ -160,7 +162,8 @@ void sezioneModello(Impaginatore& p, const Numeri& numeri) {
 void sezioneRisultati(Impaginatore& p, const Modulo1& m, int n, const AnalisiSpinta& a,
                       Numeri& numeri) {
     // Kept with what the table keeps together: its header of two lines and its first three rows.
-    p.intestazione("3. Risultati", 5 * altezzaRiga(Carattere::Tabella));
+    p.intestazione(p.numerazione().capitolo(Capitolo::Risultati, "Risultati"),
+                   5 * altezzaRiga(Carattere::Tabella));
     if (n == 0) {
         p.paragrafo("Nessuno strato: nessun risultato per strato.", Carattere::Corpo);
     } else {
@@ -266,7 +269,7 @@ std::vector<SegmentoDiagramma> lineeColorate(const Disegno& d) {
 
 void sezioneDiagrammi(Impaginatore& p, const Modulo1& m, int n, const AnalisiSpinta& a,
                       Numeri& numeri, DocumentoRelazione& doc) {
-    const std::string titolo = "4. Diagrammi";
+    const std::string titolo = p.numerazione().capitolo(Capitolo::Diagrammi, "Diagrammi");
     if (n == 0) {
         p.intestazione(titolo, altezzaRiga(Carattere::Corpo));
         p.paragrafo("Nessuno strato: nessun diagramma.", Carattere::Corpo);
@@ -303,15 +306,15 @@ void sezioneDiagrammi(Impaginatore& p, const Modulo1& m, int n, const AnalisiSpi
         sa.spinta =
             PuntoApplicazione{z - *a.braccio, "S = " + numeri.valore(a.spinta) + " kN/m a " +
                                                   numeri.valore(*a.braccio) + " m dalla base"};
-    sv.didascalia = "Figura 1 \xE2\x80\x93 Tensione verticale totale \xCF\x83v lungo la "
-                    "profondit\xC3\xA0 z dal piano campagna; in rosso la tensione di ogni strato. "
-                    "A destra, per ogni confine tra gli strati, la profondit\xC3\xA0 e il valore "
-                    "di \xCF\x83v.";
-    sa.didascalia = "Figura 2 \xE2\x80\x93 Pressione attiva \xCF\x83"
-                    "a sul muro lungo la "
-                    "profondit\xC3\xA0 z; in rosso la pressione di ogni strato, in rosso scuro "
-                    "i salti ai confini; la freccia indica il punto di applicazione della spinta "
-                    "totale. A destra, per ogni confine, i valori sopra / sotto il confine.";
+    sv.didascalia = p.numerazione().figura(
+        "Tensione verticale totale \xCF\x83v lungo la profondit\xC3\xA0 z dal piano campagna; "
+        "in rosso la tensione di ogni strato. A destra, per ogni confine tra gli strati, la "
+        "profondit\xC3\xA0 e il valore di \xCF\x83v.");
+    sa.didascalia = p.numerazione().figura(
+        "Pressione attiva \xCF\x83"
+        "a sul muro lungo la profondit\xC3\xA0 z; in rosso la pressione di ogni strato, in "
+        "rosso scuro i salti ai confini; la freccia indica il punto di applicazione della spinta "
+        "totale. A destra, per ogni confine, i valori sopra / sotto il confine.");
     sv.sezione = titolo;
     if (auto r = disegnaDiagramma(p, sv))
         doc.diagrammaSv = *r;
@@ -345,20 +348,23 @@ DocumentoRelazione ComponiRelazione(const Modulo1& m, const DatiRelazione& dati)
 
     const bool capitoloProgetto = dati.risultati != nullptr && dati.parametri != nullptr &&
                                   dati.risultati->ok && !dati.risultati->righe.empty();
-    const int giudizio = capitoloProgetto ? 6 : 5;
+    std::vector<Capitolo> capitoli = {Capitolo::Dati, Capitolo::Modello, Capitolo::Risultati,
+                                      Capitolo::Diagrammi};
+    if (capitoloProgetto)
+        capitoli.push_back(Capitolo::Progetto);
+    capitoli.push_back(Capitolo::Giudizio);
+    p.numerazione().prevedi(std::move(capitoli));
 
     intestazioneDocumento(p, dati, progetto);
-    SezioniAnalisiECodice(p, dati, capitoloProgetto, giudizio);
+    SezioniAnalisiECodice(p, dati);
     sezioneDati(p, m, n, numeri);
     sezioneModello(p, numeri);
     sezioneRisultati(p, m, n, a, numeri);
     sezioneDiagrammi(p, m, n, a, numeri, doc);
     if (capitoloProgetto)
-        CapitoloProgetto(p, letto, *dati.parametri, *dati.risultati,
-                         "5. Spinte di progetto (NTC 2018)", dati.decimale);
-    CapitoloGiudizio(p, letto, n, a.spinta,
-                     std::to_string(giudizio) + ". Giudizio di accettabilit\xC3\xA0 dei risultati",
-                     dati.decimale, capitoloProgetto ? dati.parametri : nullptr,
+        CapitoloProgetto(p, letto, *dati.parametri, *dati.risultati, dati.decimale);
+    CapitoloGiudizio(p, letto, n, a.spinta, dati.decimale,
+                     capitoloProgetto ? dati.parametri : nullptr,
                      capitoloProgetto ? dati.risultati : nullptr);
     return p.chiudi();
 }

@@ -9,6 +9,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <limits>
 #include <tuple>
@@ -116,7 +118,7 @@ DatiRelazione dati(const std::string& progetto = "due_strati.spt") {
 // the header; all rows of both tables, in order, once each. A value that is not finite shows as
 // a dash with a note, never as "nan" or "inf". Every report of one to fifty layers, without and
 // with the design chapter (Rankine; Coulomb with δ/φ′ 2/3 and β 10°; seismic rows of SLV and
-// SLD), so that the breaks fall everywhere: the last text of each page,
+// SLD with a strip load), so that the breaks fall everywhere: the last text of each page,
 // the running header and the page number apart, is no heading and no line opening a table.
 TEST(Pagine, TuttoSullaCartaNienteSovrappostoNumeriInFondo) {
     Modulo1 nan = dueStrati();
@@ -141,6 +143,7 @@ TEST(Pagine, TuttoSullaCartaNienteSovrappostoNumeriInFondo) {
     coulomb.beta = 10;
     sisma.sisma.kh = {0.1, 0.05};
     sisma.sisma.stati = {true, true};
+    sisma.carichi = {Carico{TipoCarico::Striscia, 1, 3, 20}};
     // Every count of layers: the section breaks fall at every place of a page.
     for (int n = 1; n <= 50; ++n)
         for (const Parametri& p :
@@ -168,6 +171,7 @@ TEST(Pagine, TuttoSullaCartaNienteSovrappostoNumeriInFondo) {
         const DocumentoRelazione d = ComponiRelazione(lavoro, dr);
         EXPECT_TRUE(pagine == 0 || d.pagine.size() == pagine) << d.pagine.size();
         std::string tutto;
+        std::vector<std::string> titoli;
         std::vector<int> strati, attesi;
         int fasce = 0;
         for (std::size_t i = 0; i < d.pagine.size(); ++i) {
@@ -220,6 +224,8 @@ TEST(Pagine, TuttoSullaCartaNienteSovrappostoNumeriInFondo) {
             }
             for (std::size_t a = 0; a < t.size(); ++a) {
                 tutto += t[a]->testo + "\n";
+                if (t[a]->carattere == Carattere::Intestazione)
+                    titoli.push_back(t[a]->testo);
                 const Ingombro ia = ingombro(*t[a]);
                 EXPECT_TRUE(dentro(ia.sinistra, ia.alto) && dentro(ia.destra, ia.basso))
                     << t[a]->testo;
@@ -250,6 +256,27 @@ TEST(Pagine, TuttoSullaCartaNienteSovrappostoNumeriInFondo) {
                     strati.push_back(std::stoi(t[a]->testo));
             }
         }
+        // Chapters "N." and their sections "N.M" in order from 1, the figures too; the prose names
+        // only chapters the report has, the judgement's (the last) by its heading's number.
+        int capitolo = 0, sezione = 0, figura = 0;
+        for (const std::string& h : titoli) {
+            int n = 0, s = 0;
+            const int letti = std::sscanf(h.c_str(), "%d.%d", &n, &s);
+            capitolo += letti == 1 ? 1 : 0;
+            sezione = letti == 2 ? sezione + 1 : 0;
+            EXPECT_TRUE(letti < 1 || (n == capitolo && s == sezione)) << h;
+        }
+        std::replace(tutto.begin(), tutto.end(), '\n', ' '); // the wrapped lines joined again
+        for (auto k = tutto.find("Figura "); k != std::string::npos;
+             k = tutto.find("Figura ", k + 1))
+            EXPECT_EQ(std::atoi(&tutto[k + 7]), ++figura);
+        for (auto k = tutto.find("capitol"); k != std::string::npos;
+             k = tutto.find("capitol", k + 1)) {
+            const int n = std::atoi(&tutto[k + 9]); // 0 also for "capitoli precedenti"
+            EXPECT_TRUE(n <= capitolo && (n > 0 || tutto[k + 9] != '0'));
+        }
+        EXPECT_NE(tutto.find("giudizio sui risultati nel capitolo " + std::to_string(capitolo)),
+                  std::string::npos);
         for (int i = 0; i < 2 * lavoro.NumStrati; ++i)
             attesi.push_back(i % lavoro.NumStrati + 1);
         if (!parametri) { // the design chapter adds tables of its own
