@@ -275,9 +275,7 @@ std::optional<std::string> calcola(const Modulo1& m, const ParametriCalcolo& p,
     const Passata& passata = buffer.passata;
     Passa(m, strati, acqua, m.Strati(0).Sv, {.segno = attiva ? -1.0 : 1.0}, buffer.segmenti,
           buffer.passata);
-    double altezza = 0;
-    for (std::size_t i = 0; i < n; ++i)
-        altezza += m.Strati(static_cast<long long>(i) + 1).Potenza;
+    const double altezza = AltezzaProfilo(m, n);
     double zTetto = 0; // depth of the layer's top
     Westergaard idro;
     for (std::size_t i = 0; i < n; ++i) {
@@ -325,7 +323,6 @@ std::optional<std::string> AggiungiRigheSismiche(const Modulo1& m, const Paramet
     // M1 parameters (NTC 2018 §7.11.6.2.2), wall friction as the static calculation takes it.
     std::vector<Terreno> terreni(numero);
     const std::vector<Acqua> acqua = PressioniAcqua(m, n);
-    double altezza = 0;
     for (std::size_t i = 0; i < numero; ++i) {
         const Strato& s = m.Strati(static_cast<long long>(i) + 1);
         Terreno& t = terreni[i];
@@ -336,10 +333,10 @@ std::optional<std::string> AggiungiRigheSismiche(const Modulo1& m, const Paramet
         t.delta = p.teoria == Teoria::Rankine ? 0.0 : p.deltaPhi * t.phi;
         t.seni = seni(t.phi, attiva ? t.delta : 0.0, p.beta);
         t.tanDelta = t.seni.sd / t.seni.cd;
-        altezza += s.Potenza;
         if (auto e = InclinazioneEccessiva(p.beta, t.phi))
             return "lo strato " + std::to_string(i + 1) + " nella combinazione sismica" + *e;
     }
+    const double altezza = AltezzaProfilo(m, numero);
     Buffer buffer;
     Calcolo statico;
     if (auto e = calcola(m, p, terreni, acqua, 0, 0, 1, "senza sisma", buffer, statico))

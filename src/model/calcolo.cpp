@@ -124,6 +124,13 @@ CasoPressione classificaPressione(const Strato& s) {
     return CasoPressione::Nessuno;
 }
 
+double AltezzaProfilo(const Modulo1& m, std::size_t strati) {
+    double h = 0;
+    for (std::size_t i = 1; i <= strati; ++i)
+        h += m.Strati(static_cast<long long>(i)).Potenza;
+    return h;
+}
+
 double InizioTrazione(const Strato& s, double zBase) {
     // Where the layer's own pressure line, from Sa1 at its top to Sa2 at its base, crosses zero:
     // the pressure diagram is the soil's, whatever lies above the layer. Sa1 < 0 < Sa2 here, so

@@ -65,6 +65,9 @@ enum class CasoPressione {
 };
 CasoPressione classificaPressione(const Strato& s);
 
+// The height of layers 1..strati of m, their thicknesses summed from the top, m.
+double AltezzaProfilo(const Modulo1& m, std::size_t strati);
+
 // Depth below the ground surface where the pressure triangle of a layer in the Trazione case
 // starts: where the straight line from Sa1 at the layer's top to Sa2 at its base crosses zero, so
 // that the share is the area of the diagram as drawn. zBase is the depth of the layer's base.

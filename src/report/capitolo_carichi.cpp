@@ -12,18 +12,11 @@ namespace {
 // Pieces of the curve of the loads' pressure over the wall's height: the pressure is not linear.
 constexpr int PezziCurva = 40;
 
-double altezzaProfilo(const Modulo1& m, std::size_t strati) {
-    double h = 0;
-    for (std::size_t i = 1; i <= strati; ++i)
-        h += m.Strati(static_cast<long long>(i)).Potenza;
-    return h;
-}
-
 // The characteristic pressure of all the loads (factor 1 each) over the height, with its values at
 // the top, at every layer boundary and at the base, and the point of application of their thrust.
 Diagramma diagrammaCarichi(const Modulo1& m, const ParametriCalcolo& parametri,
                            const RisultatoProgetto& r, std::size_t strati, const std::string& d) {
-    const double h = altezzaProfilo(m, strati);
+    const double h = AltezzaProfilo(m, strati);
     const auto pressione = [&](double z) {
         double s = 0;
         for (const Carico& c : parametri.carichi)

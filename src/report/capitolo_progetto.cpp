@@ -73,9 +73,7 @@ void paragrafi(Impaginatore& p, std::initializer_list<std::string> frasi) {
 // is drawn in pieces. The caller writes the caption, with the figure's number.
 Diagramma diagrammaDi(const Modulo1& m, const ParametriCalcolo& par, const RigaProgetto& r,
                       const std::string& d) {
-    double h = 0;
-    for (std::size_t i = 0; i < r.strati.size(); ++i)
-        h += m.Strati(static_cast<long long>(i) + 1).Potenza;
+    const double h = AltezzaProfilo(m, r.strati.size());
     const bool carichi = r.spintaCarichi.has_value();
     const auto deiCarichi = [&](double z) {
         double s = 0;
