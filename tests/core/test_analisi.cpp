@@ -33,9 +33,8 @@ RigaProgetto riga(const Modulo1& m, const ParametriCalcolo& p, Combinazione c) {
 // K0 = (1 − sin φ′)·√OCR·(1 + sin β) (EN 1997-1 §9.5.2): φ 30°, OCR 4: 1.0005; φ 30°, β 10°:
 // 0.5871; φ 30°, β 1°: 0.5090; Rankine Kp = tan²(3.14/4 + φ/2): φ 30°: 2.9927. K0 at φ 15°,
 // OCR 10: (1 − sin 15°)·√10 = 2.3442 exceeds Kp = tan²(3.14/4 + 7.5°) = 1.6951, which it takes.
-// EN 1997-1 Annex C through the design coefficient, passive, φ′ = δ = 30°: Lancellotta (2002),
-// cos²φ/(1 − sin φ)·e^((π/2 + φ)·tan φ) = 5.0209 (5.026 with the exact π); β 20°: Kn 8.7763,
-// Kγ = Kn·cos²20° = 7.7507 (worked in test_annesso_c.cpp).
+// EN 1997-1 Annex C through the design coefficient, passive, φ′ = δ = 30°, β 0 and 20°: 5.0209
+// and 7.7507 (sources and working in test_annesso_c.cpp).
 TEST(Coefficienti, EsempiPubblicatiECalcoliAMano) {
     struct Caso {
         StatoTerreno stato;

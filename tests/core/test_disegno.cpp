@@ -71,11 +71,10 @@ TEST(Disegno, DiagrammiCasualiNellaLoroCornice) {
             if (t->testo == "z (m)" && t->x < r->destra) {
                 EXPECT_LT(t->x, r->sinistra);
             }
-        }
-        for (const TestoPagina* t : testi(pagina))
             if (t->x > r->destra && t->allineamento == Allineamento::Destra &&
                 t->testo != "z (m)" && t->y > r->alto)
                 profondita.push_back(t);
+        }
         ASSERT_EQ(profondita.size(), d.confini.size());
         for (std::size_t k = 0; k < profondita.size(); ++k) {
             EXPECT_EQ(profondita[k]->testo, TestoValore(d.confini[k].z, 3, ","));

@@ -5,7 +5,9 @@
 #include "profili.h"
 
 #include <algorithm>
+#include <cmath>
 #include <gtest/gtest.h>
+#include <numeric>
 #include <tuple>
 #include <vector>
 
@@ -212,12 +214,8 @@ TEST(SchemaCarichi, InScalaEDentroIlRiquadro) {
         EXPECT_NEAR(due, 2 * uno, 1e-9);
         // The strip's far edge 5 m away, the layers' base H below the ground line.
         EXPECT_NEAR(s.figure[2].x2 - s.xMuro, 5 * uno, 1e-9);
-        double h = 0;
-        for (double t : k.spessori)
-            h += t;
-        if (!k.spessori.empty()) {
-            EXPECT_NEAR(s.yStrati.back() - s.yTerreno, h * uno, 1e-9);
-        }
+        const double h = std::accumulate(k.spessori.begin(), k.spessori.end(), 0.0);
+        EXPECT_TRUE(k.spessori.empty() || std::abs(s.yStrati.back() - s.yTerreno - h * uno) < 1e-9);
         EXPECT_EQ(s.yStrati.size(), k.spessori.size());
         const double base = s.yTerreno + s.profondita * s.scala;
         EXPECT_LE(base, k.altezza - m.sotto + 1e-9);

@@ -2,9 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """What a screen reader gets from Spintaro (the program given), read over AT-SPI on a display
 that con_display.sh --accessibilita provides: the fields, the options, every window opened by
-pressing its button or menu item, the diagrams' descriptions and the report's lines, on a project
-of 1 m of dry sand (18 kN/m3, c 0, 30 degrees) over 3 m of dry clay (19 kN/m3, c 20 kPa, 20
-degrees) without surcharge: thrust 2.996324 + 4.099325 = 7.095648 kN/m worked by hand."""
+pressing its button or menu item, the diagrams' descriptions and the report's lines, on 1 m of
+dry sand over 3 m of dry clay without surcharge, the profile the core tests work by hand."""
 import os
 import pathlib
 import subprocess
@@ -65,8 +64,7 @@ ESITI = [("Parametri di calcolo", "Applica", "Esito", "Parametri applicati"),
          ("Carichi sul terrapieno", "Applica", "Esito", "Carichi applicati"),
          ("Spinte di progetto", "Aggiorna", "Stato del calcolo", "Calcolato alle ")]
 
-# The report, line by line (C locale: a period as separator): Ka .332925 and .489645, Sv 18 and
-# 75, Sa1 0 and -19.176241, Sa2 5.992647 and 8.733503, by the print patterns.
+# The report, line by line (C locale: a period as separator), by the print patterns.
 RIGHE = [
     "Strato; Potenza; Gamma; Coesione; Attrito interno; Sotto falda; Ka; Sv; Sa1; Sa2",
     "1; 1; 18; 0; 30; No; .33; 18.; .; 5.99",

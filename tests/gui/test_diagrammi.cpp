@@ -82,8 +82,7 @@ TEST_P(Finestra, StampaSalvaENascondeConservandoIlDisegno) {
     if (auto* d = qobject_cast<FinestraDiagramma*>(f)) { // the drawing: an image, named alike
         QAccessibleInterface* i = QAccessible::queryAccessibleInterface(d->tela());
         EXPECT_TRUE(i->role() == QAccessible::Graphic &&
-                    i->text(QAccessible::Name) == f->accessibleDescription() &&
-                    i->text(QAccessible::Name).contains(c.massimo))
+                    i->text(QAccessible::Name) == f->accessibleDescription())
             << i->role() << " " << i->text(QAccessible::Name).toStdString();
     }
     for (const Risposta r : {Risposta::No, Risposta::Si}) {
@@ -266,14 +265,14 @@ TEST(StampanteCups, IlRapportoEIlDiagrammaSvEsconoInUnaPagina) {
     EXPECT_TRUE(a.messaggi.eventi().isEmpty()) << a.messaggi.eventi().join(" | ").toStdString();
 }
 
-// --- The calculation report.
-// Every text of each page of the PDF (every number of the tables and totals, with the user's
-// comma) is read back on that page; A4, the layout's page count. The core measures texts without
-// fonts: its measure never falls short of the font drawn (the project named with Greek letters,
-// accents and symbols), or texts would overlap.
-TEST(RelazionePdf, OgniTestoSullaSuaPaginaEntroLaMisuraDelNucleo) {
-    STRUMENTO(pdftotext, "pdftotext");
-    STRUMENTO(pdfinfo, "pdfinfo");
+// --- The calculation report (its PDF read back page by page: test_relazione_pdf.cpp). The core
+// measures texts without fonts: its measure never falls short of the font drawn (the project
+// named with Greek letters, accents and symbols), or texts would overlap.
+TEST(RelazionePdf, LaMisuraDelNucleoNonStaSottoAlCarattere) {
+    QBuffer nulla;
+    nulla.open(QIODevice::WriteOnly);
+    QPdfWriter pdf(&nulla);
+    pdf.setResolution(RisoluzioneRelazione);
     for (const Modulo1& lavoro : {DueStrati, cinquantaStrati()}) {
         const DocumentoRelazione d = ComponiRelazione(
             lavoro,
@@ -281,35 +280,13 @@ TEST(RelazionePdf, OgniTestoSullaSuaPaginaEntroLaMisuraDelNucleo) {
              "\xC3\xA0\xC3\xA8\xC3\xA9\xC3\xAC\xC3\xB2\xC3\xB9"
              "\xC2\xB0\xC2\xB2\xC2\xB3\xC3\x97\xE2\x80\x94\xE2\x80\xA6\xE2\x88\x92\xE2\x88\x9A.spt",
              "01/02/2026 10:30", "Spintaro 1.1.0", ","});
-        QTemporaryDir cartella;
-        const QString file = cartella.filePath(QString("%1.pdf").arg(lavoro.NumStrati));
-        ASSERT_TRUE(scriviRelazione(file, d).ok);
-        const QString info = uscita(pdfinfo, {file});
-        EXPECT_TRUE(
-            info.contains(QRegularExpression(QString("Pages:\\s+%1\\n").arg(d.pagine.size()))) &&
-            info.contains("595 x 842 pts (A4)"))
-            << info.toStdString();
-        QBuffer nulla;
-        nulla.open(QIODevice::WriteOnly);
-        QPdfWriter pdf(&nulla);
-        pdf.setResolution(RisoluzioneRelazione);
-        for (std::size_t i = 0; i < d.pagine.size(); ++i) {
-            const QString n = QString::number(i + 1);
-            const QString pagina = uscita(pdftotext, {"-f", n, "-l", n, file, "-"}).simplified();
-            for (const PassoPagina& passo : d.pagine[i].passi) {
-                const auto* t = std::get_if<TestoPagina>(&passo);
-                if (t == nullptr)
-                    continue;
-                const QString testo = QString::fromStdString(t->testo);
-                EXPECT_TRUE(pagina.contains(testo))
-                    << lavoro.NumStrati << " strati, pagina " << i + 1 << ": " << t->testo;
-                EXPECT_LE(
-                    QFontMetricsF(carattereRelazione(t->carattere), &pdf).horizontalAdvance(testo) *
-                        72.0 / RisoluzioneRelazione,
-                    larghezzaTesto(t->testo, t->carattere) + 1e-6)
+        for (const PaginaRelazione& pagina : d.pagine)
+            for (const TestoPagina* t : testi(pagina))
+                EXPECT_LE(QFontMetricsF(carattereRelazione(t->carattere), &pdf)
+                                  .horizontalAdvance(QString::fromStdString(t->testo)) *
+                              72.0 / RisoluzioneRelazione,
+                          larghezzaTesto(t->testo, t->carattere) + 1e-6)
                     << t->testo;
-            }
-        }
     }
 }
 
