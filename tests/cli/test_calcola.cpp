@@ -281,8 +281,9 @@ INSTANTIATE_TEST_SUITE_P(
         {"NomeNonUtf8Vuoto", "v\xFF\x1B.spt", File, "", 1, "/v\uFFFD\uFFFD.spt: il file è vuoto"}}),
     NomeCaso{});
 
-// The export and the report under faults injected into the system calls of the atomic write, run
-// as a user with Italian regional settings.
+// The export and the report under faults injected into the system calls of the atomic write, or
+// of the reading of the project and its parameter file, run as a user with Italian regional
+// settings.
 struct CasoScrittura {
     const char* nome;
     std::string guasto;         // SPINTARO_GUASTO, empty for none
@@ -291,6 +292,7 @@ struct CasoScrittura {
     bool corto = false;         // every write short
     bool relazione = false;     // --relazione instead of --esporta
     std::string file = "e.dat"; // bytes
+    std::string scelto = {};    // SPINTARO_GUASTO_NOME; another name than file: a read fails
 };
 
 class ScritturaConGuasti : public testing::TestWithParam<CasoScrittura> {};
@@ -306,7 +308,8 @@ TEST_P(ScritturaConGuasti, FallisceLasciandoIlVecchioFileOScriveTutto) {
     const std::string ambiente =
         "-u LC_ALL LANG=it_IT.UTF-8 LD_PRELOAD=" SPINTARO_GUASTI
         " ASAN_OPTIONS=$ASAN_OPTIONS:verify_asan_link_order=0 SPINTARO_GUASTO=" +
-        c.guasto + " SPINTARO_GUASTO_TRACCIA=" + (altrove / "traccia") +
+        c.guasto + " SPINTARO_GUASTO_NOME=" + c.scelto +
+        " SPINTARO_GUASTO_TRACCIA=" + (altrove / "traccia") +
         (c.corto ? " SPINTARO_GUASTO_CORTO=1" : "");
     const Risultato u =
         lancia({c.relazione ? "--relazione" : "--esporta", file, esempio}, ambiente);
@@ -317,8 +320,10 @@ TEST_P(ScritturaConGuasti, FallisceLasciandoIlVecchioFileOScriveTutto) {
                                : std::regex_replace(c.guasto, std::regex(":.*:"), " ") + "\n");
     EXPECT_EQ(u.codice, c.parola.empty() ? 0 : 1) << "124: the program hung";
     const std::string azione = c.relazione ? "relazione non scritta" : "esportazione non riuscita";
-    EXPECT_TRUE(combacia(u.err, c.parola.empty() ? "" : "~: " + azione + ": ~" + c.parola + "~"))
-        << u.err;
+    // A read that failed names the file it could not read, a write the action.
+    const std::string dove =
+        c.scelto.empty() || c.scelto == c.file ? "~: " + azione + ": ~" : "~/" + c.scelto + ": ";
+    EXPECT_TRUE(combacia(u.err, c.parola.empty() ? "" : dove + c.parola + "~")) << u.err;
     // Only the file itself (when there is one) in the folder: no temporary left behind.
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.percorso), fs::directory_iterator()),
               c.prima != Niente || c.parola.empty() ? 1 : 0);
@@ -346,7 +351,24 @@ INSTANTIATE_TEST_SUITE_P(
         {"SoloScrittureCorte", "", "", File, true},
         {"NomeDi250Byte", "", "", File, false, false, std::string(246, 'n') + ".dat"},
         {"NomeNonUtf8", "", "", Niente, false, false, "e\xFF.dat"},
-        {"RelazioneDiscoPieno", "write:1:ENOSPC", "più spazio sul disco", File, false, true}}),
+        {"RelazioneDiscoPieno", "write:1:ENOSPC", "più spazio sul disco", File, false, true},
+        {"ScritturaInterrotta", "write:1:EINTR", ""},
+        {"AccessoInSolaLettura", "faccessat:1:EROFS", "il disco è in sola lettura", File, false,
+         false, "e.dat", "e.dat"},
+        {"CollegamentoIlleggibile", "readlink:1:EIO", "errore di scrittura sul disco", Zero, false,
+         false, "e.dat", "e.dat"},
+        {"ProgettoSenzaPermessi", "stat:1:EACCES", "non si hanno i permessi per leggere il file",
+         File, false, false, "e.dat", "due_strati.spt"},
+        {"ProgettoConTroppiFileAperti", "open:1:EMFILE", "il programma ha già troppi file aperti",
+         File, false, false, "e.dat", "due_strati.spt"},
+        {"ProgettoSenzaFstat", "fstat:1:EIO", "errore di lettura del disco", File, false, false,
+         "e.dat", "due_strati.spt"},
+        {"ProgettoSenzaFcntl", "fcntl:1:EIO", "errore di lettura del disco", File, false, false,
+         "e.dat", "due_strati.spt"},
+        {"ProgettoLetturaInterrotta", "read:1:EINTR", "", File, false, false, "e.dat",
+         "due_strati.spt"},
+        {"ParametriSenzaPermessi", "stat:1:EACCES", "non si hanno i permessi per leggere il file",
+         File, false, false, "e.dat", "due_strati.parametri"}}),
     NomeCaso{});
 
 // A calculator without its report module beside it or in ../lib/spintaro/moduli computes as

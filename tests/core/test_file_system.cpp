@@ -89,6 +89,11 @@ TEST(ScriviFileAtomico, SoloFileNormaliESenzaAttese) {
         EXPECT_TRUE(!esito.ok && esito.messaggio.contains(QString::fromUtf8(motivo)))
             << esito.messaggio.toStdString();
     }
+    // Nor are they removed.
+    EXPECT_EQ(rimuoviFile(PercorsoFile{d + "/cartella.spt"}).messaggio.toStdString(),
+              "esiste già una cartella con questo nome");
+    EXPECT_EQ(rimuoviFile(PercorsoFile{d + "/file/a.spt"}).messaggio.toStdString(),
+              "una parte del percorso non è una cartella");
     EXPECT_EQ(voci(dir), prima);
 }
 
@@ -111,16 +116,18 @@ TEST(ScriviFileAtomico, SenzaDirittoDiScritturaRestaIlVecchioFile) {
             const int libero = open("/dev/null", O_RDONLY); // the lowest free descriptor
             close(libero);
             const auto esito = scriviFileAtomico(p, "nuovo");
+            // Nor is the file removed from a folder that cannot be written, for the same reason.
+            const bool tolto = cartella == 0555 && rimuoviFile(p).messaggio != esito.messaggio;
             if (open("/dev/null", O_RDONLY) != libero)
                 _exit(4);
-            _exit(esito.ok ? 1 : esito.messaggio == QString::fromUtf8(motivo) ? 0 : 2);
+            _exit(esito.ok || tolto ? 1 : esito.messaggio == QString::fromUtf8(motivo) ? 0 : 2);
         }
         int stato = 0;
         waitpid(figlio, &stato, 0);
         chmod(QFile::encodeName(dir.path()).constData(), 0700);
         ASSERT_TRUE(WIFEXITED(stato));
         EXPECT_EQ(WEXITSTATUS(stato), 0)
-            << motivo << "; 1: written, 2: another message, 3: no user to switch to, 4: a leak";
+            << motivo << "; 1: written or removed, 2: another message, 3: no other user, 4: a leak";
         EXPECT_EQ(contenuto(p), "vecchio");
         EXPECT_EQ(voci(dir), QStringList{"a.spt"});
     }

@@ -1,16 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Faults on demand for the tests of the atomic write, loaded into a program with LD_PRELOAD.
+// Faults on demand for the tests of the file operations, loaded into a program with LD_PRELOAD.
 //
-//   SPINTARO_GUASTO=funzione:n:ERRORE   the n-th call (from 1) of open, write, fdatasync, close
-//                                       or rename fails with that errno (EIO, ENOSPC, EROFS,
-//                                       EXDEV); with ZERO that write returns 0 instead;
+//   SPINTARO_GUASTO=funzione:n:ERRORE   the n-th call (from 1) of open, write, fdatasync, close,
+//                                       rename, stat, fstat, fcntl, read, faccessat or readlink
+//                                       fails with that errno (EIO, ENOSPC, EROFS, EXDEV, EACCES,
+//                                       EMFILE, EINTR); with ZERO that write returns 0 instead;
+//   SPINTARO_GUASTO_NOME=testo          the calls on names with testo in them count, instead of
+//                                       those on the write's temporary file ("/.spintaro-");
 //   SPINTARO_GUASTO_CORTO=1             every write writes at most 3 bytes (a short write);
 //   SPINTARO_GUASTO_TRACCIA=file        each fault made adds a line "funzione ERRORE" there.
 //
-// Only calls on the write's temporary file count: an open or a rename of a name with
-// "/.spintaro-" in it, and write, fdatasync and close of the descriptor such an open returned.
-// Everything else passes straight to the system. The program calls open, not open64 or openat:
-// a fault that is never made shows in the trace, so a test notices if that changes.
+// Only calls on the chosen file count: an open, rename, stat, faccessat or readlink of its name,
+// and write, fdatasync, close, fstat, fcntl and read of the descriptor such an open returned.
+// Everything else passes straight to the system. The program calls open, stat and fcntl, not
+// open64, openat, statx or fcntl64: a fault that is never made shows in the trace, so a test
+// notices if that changes.
+#undef _FORTIFY_SOURCE // its inline read and readlink would stand in the way of these
 #include <atomic>
 #include <cerrno>
 #include <cstdarg>
@@ -19,22 +24,44 @@
 #include <cstring>
 #include <dlfcn.h>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
-std::atomic<int> descrittore{-1}; // the temporary file's, once opened
-std::atomic<int> chiamate[5];     // per function below
+std::atomic<int> descrittore{-1}; // the chosen file's, once opened
+std::atomic<int> chiamate[11];    // per function below
 
-enum Funzione { Open, Write, Fdatasync, Close, Rename };
-constexpr const char* NomiFunzioni[] = {"open", "write", "fdatasync", "close", "rename"};
+enum Funzione {
+    Open,
+    Write,
+    Fdatasync,
+    Close,
+    Rename,
+    Stat,
+    Fstat,
+    Fcntl,
+    Read,
+    Faccessat,
+    Readlink
+};
+constexpr const char* NomiFunzioni[] = {"open",   "write",     "fdatasync", "close",
+                                        "rename", "stat",      "fstat",     "fcntl",
+                                        "read",   "faccessat", "readlink"};
 
 template <typename F> F reale(const char* nome) {
     return reinterpret_cast<F>(dlsym(RTLD_NEXT, nome));
 }
 
-bool temporaneo(const char* percorso) {
-    return percorso != nullptr && std::strstr(percorso, "/.spintaro-") != nullptr;
+bool scelto(const char* percorso) {
+    const char* nome = std::getenv("SPINTARO_GUASTO_NOME");
+    return percorso != nullptr &&
+           std::strstr(percorso, nome != nullptr && *nome != '\0' ? nome : "/.spintaro-") !=
+               nullptr;
+}
+
+bool sulDescrittore(int fd) {
+    return fd == descrittore && fd >= 0;
 }
 
 // True when this call of the function is the one to fail; errno is then set and the fault traced.
@@ -49,8 +76,8 @@ bool guasto(Funzione f) {
     constexpr struct {
         const char* nome;
         int numero;
-    } Errori[] = {
-        {"EIO", EIO}, {"ENOSPC", ENOSPC}, {"EROFS", EROFS}, {"EXDEV", EXDEV}, {"ZERO", 0}};
+    } Errori[] = {{"EIO", EIO},       {"ENOSPC", ENOSPC}, {"EROFS", EROFS}, {"EXDEV", EXDEV},
+                  {"EACCES", EACCES}, {"EMFILE", EMFILE}, {"EINTR", EINTR}, {"ZERO", 0}};
     for (const auto& e : Errori)
         if (std::strcmp(errore, e.nome) == 0) {
             if (const char* traccia = std::getenv("SPINTARO_GUASTO_TRACCIA"))
@@ -76,17 +103,17 @@ int open(const char* percorso, int flag, ...) {
                             : 0;
     va_end(a);
     static auto sistema = reale<int (*)(const char*, int, ...)>("open");
-    if (temporaneo(percorso) && guasto(Open))
+    if (scelto(percorso) && guasto(Open))
         return -1;
     const int fd = sistema(percorso, flag, modo);
-    if (fd >= 0 && temporaneo(percorso))
+    if (fd >= 0 && scelto(percorso))
         descrittore = fd;
     return fd;
 }
 
 ssize_t write(int fd, const void* dati, size_t n) {
     static auto sistema = reale<ssize_t (*)(int, const void*, size_t)>("write");
-    if (fd == descrittore && fd >= 0) {
+    if (sulDescrittore(fd)) {
         if (guasto(Write))
             return errno == 0 ? 0 : -1; // ZERO: nothing written, and no error
         if (std::getenv("SPINTARO_GUASTO_CORTO") != nullptr && n > 3)
@@ -97,12 +124,12 @@ ssize_t write(int fd, const void* dati, size_t n) {
 
 int fdatasync(int fd) {
     static auto sistema = reale<int (*)(int)>("fdatasync");
-    return fd == descrittore && fd >= 0 && guasto(Fdatasync) ? -1 : sistema(fd);
+    return sulDescrittore(fd) && guasto(Fdatasync) ? -1 : sistema(fd);
 }
 
 int close(int fd) {
     static auto sistema = reale<int (*)(int)>("close");
-    if (fd != descrittore || fd < 0)
+    if (!sulDescrittore(fd))
         return sistema(fd);
     descrittore = -1;
     if (!guasto(Close))
@@ -115,7 +142,41 @@ int close(int fd) {
 
 int rename(const char* da, const char* a) {
     static auto sistema = reale<int (*)(const char*, const char*)>("rename");
-    return temporaneo(da) && guasto(Rename) ? -1 : sistema(da, a);
+    return scelto(da) && guasto(Rename) ? -1 : sistema(da, a);
+}
+
+int stat(const char* percorso, struct stat* st) {
+    static auto sistema = reale<int (*)(const char*, struct stat*)>("stat");
+    return scelto(percorso) && guasto(Stat) ? -1 : sistema(percorso, st);
+}
+
+int fstat(int fd, struct stat* st) {
+    static auto sistema = reale<int (*)(int, struct stat*)>("fstat");
+    return sulDescrittore(fd) && guasto(Fstat) ? -1 : sistema(fd, st);
+}
+
+int fcntl(int fd, int comando, ...) {
+    va_list a;
+    va_start(a, comando);
+    void* argomento = va_arg(a, void*); // what the system takes, whatever the command
+    va_end(a);
+    static auto sistema = reale<int (*)(int, int, ...)>("fcntl");
+    return sulDescrittore(fd) && guasto(Fcntl) ? -1 : sistema(fd, comando, argomento);
+}
+
+ssize_t read(int fd, void* dati, size_t n) {
+    static auto sistema = reale<ssize_t (*)(int, void*, size_t)>("read");
+    return sulDescrittore(fd) && guasto(Read) ? -1 : sistema(fd, dati, n);
+}
+
+int faccessat(int cartella, const char* percorso, int modo, int flag) {
+    static auto sistema = reale<int (*)(int, const char*, int, int)>("faccessat");
+    return scelto(percorso) && guasto(Faccessat) ? -1 : sistema(cartella, percorso, modo, flag);
+}
+
+ssize_t readlink(const char* percorso, char* dati, size_t n) {
+    static auto sistema = reale<ssize_t (*)(const char*, char*, size_t)>("readlink");
+    return scelto(percorso) && guasto(Readlink) ? -1 : sistema(percorso, dati, n);
 }
 
 } // extern "C"
