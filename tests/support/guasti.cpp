@@ -4,7 +4,8 @@
 //   SPINTARO_GUASTO=funzione:n:ERRORE   the n-th call (from 1) of open, write, fdatasync, close,
 //                                       rename, stat, fstat, fcntl, read, faccessat or readlink
 //                                       fails with that errno (EIO, ENOSPC, EROFS, EXDEV, EACCES,
-//                                       EMFILE, EINTR); with ZERO that write returns 0 instead;
+//                                       EMFILE, EINTR, EEXIST), n = 0 every call; with ZERO
+//                                       that write returns 0 instead;
 //   SPINTARO_GUASTO_NOME=testo          the calls on names with testo in them count, instead of
 //                                       those on the write's temporary file ("/.spintaro-");
 //   SPINTARO_GUASTO_CORTO=1             every write writes at most 3 bytes (a short write);
@@ -70,14 +71,15 @@ bool guasto(Funzione f) {
     const char* g = std::getenv("SPINTARO_GUASTO");
     char funzione[16], errore[16];
     int k = 0;
-    if (g == nullptr || std::sscanf(g, "%15[a-z]:%d:%15s", funzione, &k, errore) != 3 || k != n ||
-        std::strcmp(funzione, NomiFunzioni[f]) != 0)
+    if (g == nullptr || std::sscanf(g, "%15[a-z]:%d:%15s", funzione, &k, errore) != 3 ||
+        (k != 0 && k != n) || std::strcmp(funzione, NomiFunzioni[f]) != 0)
         return false;
     constexpr struct {
         const char* nome;
         int numero;
-    } Errori[] = {{"EIO", EIO},       {"ENOSPC", ENOSPC}, {"EROFS", EROFS}, {"EXDEV", EXDEV},
-                  {"EACCES", EACCES}, {"EMFILE", EMFILE}, {"EINTR", EINTR}, {"ZERO", 0}};
+    } Errori[] = {{"EIO", EIO},     {"ENOSPC", ENOSPC}, {"EROFS", EROFS},
+                  {"EXDEV", EXDEV}, {"EACCES", EACCES}, {"EMFILE", EMFILE},
+                  {"EINTR", EINTR}, {"EEXIST", EEXIST}, {"ZERO", 0}};
     for (const auto& e : Errori)
         if (std::strcmp(errore, e.nome) == 0) {
             if (const char* traccia = std::getenv("SPINTARO_GUASTO_TRACCIA"))
