@@ -370,6 +370,11 @@ INSTANTIATE_TEST_SUITE_P(
          "e.dat", "due_strati.spt"},
         {"ProgettoLetturaInterrotta", "read:1:EINTR", "", File, false, false, "e.dat",
          "due_strati.spt"},
+        {"ProgettoSostituitoDaUnaPipa", "fstat:1:PIPA", "non è un file normale (è una pipe", File,
+         false, false, "e.dat", "due_strati.spt"},
+        {"ProgettoCheCresceMentreSiLegge", "read:1:SENZAFINE",
+         "il file è troppo grande per essere un progetto", File, false, false, "e.dat",
+         "due_strati.spt"},
         {"ParametriSenzaPermessi", "stat:1:EACCES", "non si hanno i permessi per leggere il file",
          File, false, false, "e.dat", "due_strati.parametri"}}),
     NomeCaso{});

@@ -5,7 +5,9 @@
 //                                       rename, stat, fstat, fcntl, read, faccessat or readlink
 //                                       fails with that errno (EIO, ENOSPC, EROFS, EXDEV, EACCES,
 //                                       EMFILE, EINTR, EEXIST), n = 0 every call; with ZERO
-//                                       that write returns 0 instead;
+//                                       that write returns 0 instead; two races: with PIPA that
+//                                       fstat finds a pipe, with SENZAFINE that read and every
+//                                       read after it fill the buffer (the file grows);
 //   SPINTARO_GUASTO_NOME=testo          the calls on names with testo in them count, instead of
 //                                       those on the write's temporary file ("/.spintaro-");
 //   SPINTARO_GUASTO_CORTO=1             every write writes at most 3 bytes (a short write);
@@ -30,8 +32,10 @@
 
 namespace {
 
-std::atomic<int> descrittore{-1}; // the chosen file's, once opened
-std::atomic<int> chiamate[11];    // per function below
+std::atomic<int> descrittore{-1};        // the chosen file's, once opened
+std::atomic<bool> senzaFine{false};      // SENZAFINE made: the file grows without end
+constexpr int Pipa = -1, SenzaFine = -2; // the races, in place of an errno
+std::atomic<int> chiamate[11];           // per function below
 
 enum Funzione {
     Open,
@@ -77,9 +81,10 @@ bool guasto(Funzione f) {
     constexpr struct {
         const char* nome;
         int numero;
-    } Errori[] = {{"EIO", EIO},     {"ENOSPC", ENOSPC}, {"EROFS", EROFS},
-                  {"EXDEV", EXDEV}, {"EACCES", EACCES}, {"EMFILE", EMFILE},
-                  {"EINTR", EINTR}, {"EEXIST", EEXIST}, {"ZERO", 0}};
+    } Errori[] = {{"EIO", EIO},     {"ENOSPC", ENOSPC},      {"EROFS", EROFS},
+                  {"EXDEV", EXDEV}, {"EACCES", EACCES},      {"EMFILE", EMFILE},
+                  {"EINTR", EINTR}, {"EEXIST", EEXIST},      {"ZERO", 0},
+                  {"PIPA", Pipa},   {"SENZAFINE", SenzaFine}};
     for (const auto& e : Errori)
         if (std::strcmp(errore, e.nome) == 0) {
             if (const char* traccia = std::getenv("SPINTARO_GUASTO_TRACCIA"))
@@ -154,7 +159,13 @@ int stat(const char* percorso, struct stat* st) {
 
 int fstat(int fd, struct stat* st) {
     static auto sistema = reale<int (*)(int, struct stat*)>("fstat");
-    return sulDescrittore(fd) && guasto(Fstat) ? -1 : sistema(fd, st);
+    if (!sulDescrittore(fd) || !guasto(Fstat))
+        return sistema(fd, st);
+    if (errno != Pipa)
+        return -1;
+    const int r = sistema(fd, st); // replaced by a pipe between stat and open
+    st->st_mode = (st->st_mode & ~S_IFMT) | S_IFIFO;
+    return r;
 }
 
 int fcntl(int fd, int comando, ...) {
@@ -168,7 +179,14 @@ int fcntl(int fd, int comando, ...) {
 
 ssize_t read(int fd, void* dati, size_t n) {
     static auto sistema = reale<ssize_t (*)(int, void*, size_t)>("read");
-    return sulDescrittore(fd) && guasto(Read) ? -1 : sistema(fd, dati, n);
+    if (sulDescrittore(fd) && (senzaFine || guasto(Read))) {
+        if (!senzaFine && errno != SenzaFine)
+            return -1;
+        senzaFine = true;
+        std::memset(dati, ' ', n);
+        return static_cast<ssize_t>(n);
+    }
+    return sistema(fd, dati, n);
 }
 
 int faccessat(int cartella, const char* percorso, int modo, int flag) {
