@@ -11,8 +11,6 @@ int Numerazione::numero(Capitolo c) const {
 }
 
 std::string Numerazione::capitolo(Capitolo c, std::string_view titolo) {
-    if (numero(c) == 0)
-        m_piano.push_back(c);
     m_capitolo = numero(c);
     m_sezione = 0;
     return std::to_string(m_capitolo) + ". " + std::string(titolo);

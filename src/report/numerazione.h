@@ -20,8 +20,7 @@ public:
     void prevedi(std::vector<Capitolo> capitoli) { m_piano = std::move(capitoli); }
     // A chapter's number, 1 for the first; 0 for a chapter the report does not have.
     int numero(Capitolo c) const;
-    // "N. titolo": opens chapter c, whose sections count from 1. A chapter left out of the plan
-    // is added after the last.
+    // "N. titolo": opens chapter c of the plan, whose sections count from 1.
     std::string capitolo(Capitolo c, std::string_view titolo);
     // "N.M titolo": the next section of the chapter open.
     std::string sezione(std::string_view titolo);

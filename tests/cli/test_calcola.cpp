@@ -410,6 +410,8 @@ TEST(Calcola, SpinteDiProgettoDalleOpzioniEDalFileDeiParametri) {
     const Risultato base = esegui({"--sovraccarico", "10", "--formato", "json", spt});
     ASSERT_EQ(base.codice, 0) << base.err;
     EXPECT_EQ(base.out.find("combinazioni"), npos);
+    // Without a parameter file nor the option, no surcharge: 18·25/2·Ka = 74.908 kN/m.
+    EXPECT_NE(esegui({"--formato", "json", spt}).out.find("\"spinta_totale\":74.908"), npos);
     std::ofstream(parametri, std::ios::binary) << "# solo un commento\r\n\r\n";
     EXPECT_EQ(esegui({"--sovraccarico", "10", "--formato", "json", spt}).out, base.out);
     // The project's own surcharge from the parameter file, unless --sovraccarico is given:
@@ -531,7 +533,11 @@ TEST(Calcola, ColonneDegliStratiDallaTabella) {
     EXPECT_NE(c.out.find(colonne + "\r\n"), npos) << c.out.substr(0, 600);
     const Risultato j = esegui({"--formato", "json", "--kh", "0.1", carico, esempio});
     EXPECT_TRUE(combacia(j.out, modello)) << modello;
-    const Risultato t = esegui({"--combinazioni", "sle", esempio});
+    // The loads' block of the table: the strip 1 m behind the 5 m wall, Jarquio's P = q/90·H·(θ2 −
+    // θ1) with θ1 = atan(1/5) = 11.3099°, θ2 = atan(4/5) = 38.6598°: 30.389 kN/m.
+    const Risultato t = esegui({"--combinazioni", "sle", carico, esempio});
+    EXPECT_NE(t.out.find("1  striscia q = 20 kPa, b = 3 m, a = 1 m  variabile  0.00  30.389"), npos)
+        << t.out;
     for (const char* chiave : {"phi_d", "c_d", "k", "k_h", "delta", "sa1", "u2"})
         EXPECT_NE(
             t.out.find(EtichettaColonna(ColonnaStratoDi(chiave), StatoTerreno::Attiva, false)),
