@@ -428,7 +428,7 @@ TEST(Calcola, SpinteDiProgettoDalleOpzioniEDalFileDeiParametri) {
     EXPECT_NE(dalFile.out.find("\"combinazioni\":[{\"nome\":\"A2+M2\",\"spinta\":118.501"), npos)
         << dalFile.out;
     const Risultato opzione =
-        esegui({"--sovraccarico", "10", "--formato", "json", "--combinazioni", "a1m1", spt});
+        esegui({"--sovraccarico", "10", "--formato", "json", spt, "--combinazioni", "a1m1"});
     EXPECT_NE(opzione.out.find("{\"nome\":\"A1+M1\",\"spinta\":122.34988"), npos) << opzione.out;
     EXPECT_NE(opzione.out.find("\"governa\":true"), npos);
 
@@ -448,6 +448,11 @@ TEST(Calcola, SpinteDiProgettoDalleOpzioniEDalFileDeiParametri) {
     EXPECT_NE(coulomb.err.find("oppure la teoria annesso-c"), npos) << coulomb.err;
     const Risultato annesso = conTeoria("annesso-c", "1");
     EXPECT_NE(annesso.out.find("\"k\":5.0209"), npos) << annesso.out;
+    // Rankine's resistance in A1+M1 (no surcharge here): ½·18·25·Kp, Kp = tan²60° = 2.992655
+    // (π = 3.14), 673.347 kN/m, divided by γR = 1.4: 480.962.
+    const Risultato rankine =
+        esegui({"--sovraccarico", "0", "--stato", "passiva", "--combinazioni", "a1m1", spt});
+    EXPECT_NE(rankine.out.find("Resistenza divisa per γR: 480.962 kN/m\n"), npos) << rankine.out;
 
     for (const char* rotto : {"teoria = coulomb\nbeta = 10\nstato = attivo\n", "ocr = 2\nocr = 3\n",
                               "colore = rosso\n", "a1m1\n"}) {
@@ -531,6 +536,11 @@ TEST(Calcola, ColonneDegliStratiDallaTabella) {
     const std::string carico = "--carico=striscia:q=20,a=1,b=3";
     const Risultato c = esegui({"--formato", "csv", "--kh", "0.1", carico, esempio});
     EXPECT_NE(c.out.find(colonne + "\r\n"), npos) << c.out.substr(0, 600);
+    // With the defaults the SLE row is the layer computation: each layer's line carries the
+    // thrust 137.821684 kN/m (worked above) as spinta_totale and again as spinta_d.
+    const std::string sle = esegui({"--formato", "csv", "--combinazioni", "sle", esempio}).out;
+    const std::regex spinta(",137\\.82168[0-9]*,");
+    EXPECT_EQ(std::distance(std::sregex_iterator(sle.begin(), sle.end(), spinta), {}), 4) << sle;
     const Risultato j = esegui({"--formato", "json", "--kh", "0.1", carico, esempio});
     EXPECT_TRUE(combacia(j.out, modello)) << modello;
     // The loads' block of the table: the strip 1 m behind the 5 m wall, Jarquio's P = q/90·H·(θ2 −
