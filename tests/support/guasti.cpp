@@ -27,6 +27,7 @@
 #include <cstring>
 #include <dlfcn.h>
 #include <fcntl.h>
+#include <iterator>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -35,24 +36,10 @@ namespace {
 std::atomic<int> descrittore{-1};        // the chosen file's, once opened
 std::atomic<bool> senzaFine{false};      // SENZAFINE made: the file grows without end
 constexpr int Pipa = -1, SenzaFine = -2; // the races, in place of an errno
-std::atomic<int> chiamate[11];           // per function below
-
-enum Funzione {
-    Open,
-    Write,
-    Fdatasync,
-    Close,
-    Rename,
-    Stat,
-    Fstat,
-    Fcntl,
-    Read,
-    Faccessat,
-    Readlink
-};
 constexpr const char* NomiFunzioni[] = {"open",   "write",     "fdatasync", "close",
                                         "rename", "stat",      "fstat",     "fcntl",
                                         "read",   "faccessat", "readlink"};
+std::atomic<int> chiamate[std::size(NomiFunzioni)]; // per function, in the order above
 
 template <typename F> F reale(const char* nome) {
     return reinterpret_cast<F>(dlsym(RTLD_NEXT, nome));
@@ -70,13 +57,16 @@ bool sulDescrittore(int fd) {
 }
 
 // True when this call of the function is the one to fail; errno is then set and the fault traced.
-bool guasto(Funzione f) {
+bool guasto(const char* nome) {
+    std::size_t f = 0;
+    while (std::strcmp(NomiFunzioni[f], nome) != 0)
+        ++f;
     const int n = ++chiamate[f];
     const char* g = std::getenv("SPINTARO_GUASTO");
     char funzione[16], errore[16];
     int k = 0;
     if (g == nullptr || std::sscanf(g, "%15[a-z]:%d:%15s", funzione, &k, errore) != 3 ||
-        (k != 0 && k != n) || std::strcmp(funzione, NomiFunzioni[f]) != 0)
+        (k != 0 && k != n) || std::strcmp(funzione, nome) != 0)
         return false;
     constexpr struct {
         const char* nome;
@@ -110,7 +100,7 @@ int open(const char* percorso, int flag, ...) {
                             : 0;
     va_end(a);
     static auto sistema = reale<int (*)(const char*, int, ...)>("open");
-    if (scelto(percorso) && guasto(Open))
+    if (scelto(percorso) && guasto("open"))
         return -1;
     const int fd = sistema(percorso, flag, modo);
     if (fd >= 0 && scelto(percorso))
@@ -121,7 +111,7 @@ int open(const char* percorso, int flag, ...) {
 ssize_t write(int fd, const void* dati, size_t n) {
     static auto sistema = reale<ssize_t (*)(int, const void*, size_t)>("write");
     if (sulDescrittore(fd)) {
-        if (guasto(Write))
+        if (guasto("write"))
             return errno == 0 ? 0 : -1; // ZERO: nothing written, and no error
         if (std::getenv("SPINTARO_GUASTO_CORTO") != nullptr && n > 3)
             n = 3;
@@ -131,7 +121,7 @@ ssize_t write(int fd, const void* dati, size_t n) {
 
 int fdatasync(int fd) {
     static auto sistema = reale<int (*)(int)>("fdatasync");
-    return sulDescrittore(fd) && guasto(Fdatasync) ? -1 : sistema(fd);
+    return sulDescrittore(fd) && guasto("fdatasync") ? -1 : sistema(fd);
 }
 
 int close(int fd) {
@@ -139,7 +129,7 @@ int close(int fd) {
     if (!sulDescrittore(fd))
         return sistema(fd);
     descrittore = -1;
-    if (!guasto(Close))
+    if (!guasto("close"))
         return sistema(fd);
     const int numero = errno;
     sistema(fd); // the descriptor is gone all the same, as after a real failed close
@@ -149,17 +139,17 @@ int close(int fd) {
 
 int rename(const char* da, const char* a) {
     static auto sistema = reale<int (*)(const char*, const char*)>("rename");
-    return scelto(da) && guasto(Rename) ? -1 : sistema(da, a);
+    return scelto(da) && guasto("rename") ? -1 : sistema(da, a);
 }
 
 int stat(const char* percorso, struct stat* st) {
     static auto sistema = reale<int (*)(const char*, struct stat*)>("stat");
-    return scelto(percorso) && guasto(Stat) ? -1 : sistema(percorso, st);
+    return scelto(percorso) && guasto("stat") ? -1 : sistema(percorso, st);
 }
 
 int fstat(int fd, struct stat* st) {
     static auto sistema = reale<int (*)(int, struct stat*)>("fstat");
-    if (!sulDescrittore(fd) || !guasto(Fstat))
+    if (!sulDescrittore(fd) || !guasto("fstat"))
         return sistema(fd, st);
     if (errno != Pipa)
         return -1;
@@ -174,12 +164,12 @@ int fcntl(int fd, int comando, ...) {
     void* argomento = va_arg(a, void*); // what the system takes, whatever the command
     va_end(a);
     static auto sistema = reale<int (*)(int, int, ...)>("fcntl");
-    return sulDescrittore(fd) && guasto(Fcntl) ? -1 : sistema(fd, comando, argomento);
+    return sulDescrittore(fd) && guasto("fcntl") ? -1 : sistema(fd, comando, argomento);
 }
 
 ssize_t read(int fd, void* dati, size_t n) {
     static auto sistema = reale<ssize_t (*)(int, void*, size_t)>("read");
-    if (sulDescrittore(fd) && (senzaFine || guasto(Read))) {
+    if (sulDescrittore(fd) && (senzaFine || guasto("read"))) {
         if (!senzaFine && errno != SenzaFine)
             return -1;
         senzaFine = true;
@@ -191,12 +181,12 @@ ssize_t read(int fd, void* dati, size_t n) {
 
 int faccessat(int cartella, const char* percorso, int modo, int flag) {
     static auto sistema = reale<int (*)(int, const char*, int, int)>("faccessat");
-    return scelto(percorso) && guasto(Faccessat) ? -1 : sistema(cartella, percorso, modo, flag);
+    return scelto(percorso) && guasto("faccessat") ? -1 : sistema(cartella, percorso, modo, flag);
 }
 
 ssize_t readlink(const char* percorso, char* dati, size_t n) {
     static auto sistema = reale<ssize_t (*)(const char*, char*, size_t)>("readlink");
-    return scelto(percorso) && guasto(Readlink) ? -1 : sistema(percorso, dati, n);
+    return scelto(percorso) && guasto("readlink") ? -1 : sistema(percorso, dati, n);
 }
 
 } // extern "C"
