@@ -1,49 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The program in a temporary working directory, file helpers and gestures on the file lists.
+// Gestures on the file lists, the one message a failure shows, the program in a temporary
+// working directory.
 
 #include "ambiente_prova.h"
 #include "platform/liste_file.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
-
 namespace spintaro::prova {
-
-// A fresh temporary folder made the working directory; the old one comes back afterwards.
-class CartellaDiLavoro {
-public:
-    CartellaDiLavoro() { EXPECT_TRUE(m_dir.isValid() && QDir::setCurrent(m_percorso)); }
-    ~CartellaDiLavoro() { QDir::setCurrent(m_precedente); }
-
-    const QString& percorso() const { return m_percorso; }
-    QString file(const QString& nome) const { return m_percorso + QLatin1Char('/') + nome; }
-    QString sottocartella(const QString& nome) const {
-        QDir(m_percorso).mkpath(nome);
-        return file(nome);
-    }
-    QStringList contenuto(const QString& sotto = {}) const {
-        return QDir(file(sotto)).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
-    }
-
-private:
-    QString m_precedente = QDir::currentPath();
-    QTemporaryDir m_dir;
-    QString m_percorso = QFileInfo(m_dir.path()).canonicalFilePath();
-};
-
-inline std::string leggi(const QString& percorso) {
-    QFile f(percorso);
-    return f.open(QIODevice::ReadOnly) ? f.readAll().toStdString() : "<assente>";
-}
-
-inline void scriviFile(const QString& percorso, const std::string& byte) {
-    QFile f(percorso);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << percorso.toStdString();
-    f.write(byte.data(), static_cast<qint64>(byte.size()));
-}
 
 // Clicks an entry of a list, then with doppio opens it with a double click.
 inline void clicVoce(QListWidget* lista, QListWidgetItem* voce, bool doppio = false) {

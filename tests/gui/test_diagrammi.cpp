@@ -295,14 +295,13 @@ TEST(RelazionePdf, LaMisuraDelNucleoNonStaSottoAlCarattere) {
 // why, a cancelled dialog doing nothing; the batch calculator's text the same but for the date.
 TEST(Comando, ScriveApreNonRiesceAnnullaComeIlCalcolatore) {
     InCartella a;
-    const QTemporaryDir& cartella = a.cartella;
     const QString esempio = SPINTARO_EXAMPLES "/due_strati.spt";
     ASSERT_TRUE(apriProgetto(a.app.servizi(), esempio)); // q = 10 from its parameter file
     ASSERT_TRUE(QDir().mkdir("cartella.pdf"));
     for (const auto& [nome, risposta] :
          {std::pair("rel", Risposta::Si), std::pair("due.PDF", Risposta::No),
           std::pair("cartella.pdf", Risposta::Si)}) {
-        a.desktop.rispondi(cartella.filePath(nome));
+        a.desktop.rispondi(a.file(nome));
         a.messaggi.setNextAnswer(risposta);
         a.finestra->relazione->trigger();
     }
@@ -312,11 +311,11 @@ TEST(Comando, ScriveApreNonRiesceAnnullaComeIlCalcolatore) {
     const QString t = a.messaggi.testi().join('|');
     EXPECT_TRUE(t.count("La relazione di calcolo è stata salvata nel file «") == 2 &&
                 t.endsWith("Impossibile scrivere la relazione di calcolo «" +
-                           cartella.filePath("cartella.pdf") +
+                           a.file("cartella.pdf") +
                            "»:\r\nesiste già una cartella con questo nome.") &&
                 a.messaggi.messaggi().at(0).pulsanti == Pulsanti::SiNo)
         << t.toStdString();
-    EXPECT_EQ(a.desktop.aperti(), QStringList{cartella.filePath("rel.pdf")});
+    EXPECT_EQ(a.desktop.aperti(), QStringList{a.file("rel.pdf")});
 
     STRUMENTO(pdftotext, "pdftotext");
     ASSERT_NE(

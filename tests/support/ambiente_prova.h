@@ -13,6 +13,8 @@
 #include "ui/main/spintaro_window.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QProcess>
 #include <QStandardPaths>
@@ -148,17 +150,46 @@ inline void scrivi(QLineEdit* casella, const QString& testo) {
         QTest::keyClicks(casella, testo);
 }
 
+// A fresh temporary folder made the working directory; the old one comes back afterwards.
+class CartellaDiLavoro {
+public:
+    CartellaDiLavoro() { EXPECT_TRUE(m_dir.isValid() && QDir::setCurrent(m_percorso)); }
+    ~CartellaDiLavoro() { QDir::setCurrent(m_precedente); }
+
+    const QString& percorso() const { return m_percorso; }
+    QString file(const QString& nome) const { return m_percorso + QLatin1Char('/') + nome; }
+    QString sottocartella(const QString& nome) const {
+        QDir(m_percorso).mkpath(nome);
+        return file(nome);
+    }
+    QStringList contenuto(const QString& sotto = {}) const {
+        return QDir(file(sotto)).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+    }
+
+private:
+    QString m_precedente = QDir::currentPath();
+    QTemporaryDir m_dir;
+    QString m_percorso = QFileInfo(m_dir.path()).canonicalFilePath();
+};
+
+inline std::string leggi(const QString& percorso) {
+    QFile f(percorso);
+    return f.open(QIODevice::ReadOnly) ? f.readAll().toStdString() : "<assente>";
+}
+
+inline void scriviFile(const QString& percorso, const std::string& byte) {
+    QFile f(percorso);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << percorso.toStdString();
+    f.write(byte.data(), static_cast<qint64>(byte.size()));
+}
+
 // The program started in a temporary working directory of its own; the previous one comes back.
-struct InCartella : AmbienteProva {
+struct InCartella : CartellaDiLavoro, AmbienteProva {
     explicit InCartella(Separatori sep = Separatori{".", ","},
                         StampaPredefinita::FontePredefinita stampante = {})
         : AmbienteProva(std::move(sep), std::move(stampante)) {
-        QDir::setCurrent(cartella.path());
         EXPECT_NE(avvia(), nullptr);
     }
-    ~InCartella() { QDir::setCurrent(precedente); }
-    QString precedente = QDir::currentPath();
-    QTemporaryDir cartella;
 };
 
 // A tool's standard output, or Fallito when it did not end with status 0.
