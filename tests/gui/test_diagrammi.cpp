@@ -290,13 +290,21 @@ TEST(RelazionePdf, LaMisuraDelNucleoNonStaSottoAlCarattere) {
     }
 }
 
-// The File menu command on the bundled example: the project's name proposed, ".pdf" added unless
-// there in any case, the PDF opened on "Sì" only, a failing write (a folder has the name) said
-// why, a cancelled dialog doing nothing; the batch calculator's text the same but for the date.
+// The File menu command on the bundled example, with the design parameters and the heading that
+// the parameters window and the heading window save (ParametriEIntestazione… in test_calcolo.cpp)
+// beside it: the project's name proposed, ".pdf" added unless there in any case, the PDF opened on
+// "Sì" only, a failing write (a folder has the name) said why, a cancelled dialog doing nothing.
+// The batch calculator's text from the same files is the same but for the date: the job's
+// parameters and heading reach the report as the calculator's do (test_relazione_pdf.cpp).
 TEST(Comando, ScriveApreNonRiesceAnnullaComeIlCalcolatore) {
     InCartella a;
-    const QString esempio = SPINTARO_EXAMPLES "/due_strati.spt";
-    ASSERT_TRUE(apriProgetto(a.app.servizi(), esempio)); // q = 10 from its parameter file
+    const QString esempio = a.sottocartella("progetto") + "/due_strati.spt";
+    ASSERT_TRUE(QFile::copy(SPINTARO_EXAMPLES "/due_strati.spt", esempio));
+    scriviFile(a.file("progetto/due_strati.parametri"),
+               "# Spintaro: sovraccarico, parametri di calcolo e intestazione del lavoro\r\n"
+               "sovraccarico = 10\r\nteoria = coulomb\r\ndelta-phi = 2/3\r\nbeta = 10\r\n"
+               "committente = Comune di Prova\r\nopera = Muro di via Roma\r\n");
+    ASSERT_TRUE(apriProgetto(a.app.servizi(), esempio));
     ASSERT_TRUE(QDir().mkdir("cartella.pdf"));
     for (const auto& [nome, risposta] :
          {std::pair("rel", Risposta::Si), std::pair("due.PDF", Risposta::No),
@@ -318,16 +326,18 @@ TEST(Comando, ScriveApreNonRiesceAnnullaComeIlCalcolatore) {
     EXPECT_EQ(a.desktop.aperti(), QStringList{a.file("rel.pdf")});
 
     STRUMENTO(pdftotext, "pdftotext");
-    ASSERT_NE(
-        uscita(SPINTARO_CALCOLA, {"--sovraccarico", "10", "--relazione", "calc.pdf", esempio}),
-        Fallito);
+    ASSERT_NE(uscita(SPINTARO_CALCOLA, {"--relazione", "calc.pdf", esempio}), Fallito);
     auto testo = [&](const QString& file) {
         QStringList righe = uscita(pdftotext, {"-layout", file, "-"}).split('\n');
         righe.removeIf([](const QString& r) { return r.contains("Data e ora:"); });
         return righe;
     };
     const QStringList finestra = testo("rel.pdf");
-    EXPECT_TRUE(finestra.size() > 60 && finestra.join('\n').contains("Progetto: due_strati.spt"));
+    const QString tutto = finestra.join('\n');
+    EXPECT_TRUE(finestra.size() > 60 && tutto.contains("Progetto: due_strati.spt") &&
+                tutto.contains("Committente: Comune di Prova") &&
+                tutto.contains("5. Spinte di progetto (NTC 2018)"))
+        << tutto.toStdString();
     EXPECT_EQ(finestra, testo("calc.pdf"));
 }
 
