@@ -8,7 +8,6 @@
 #include "platform/caratteri.h"
 #include "profili.h"
 #include "ui/calcolo/carichi_window.h"
-#include "ui/calcolo/controlli.h"
 #include "ui/calcolo/disegno_carichi.h"
 #include "ui/calcolo/parametri_window.h"
 #include "ui/calcolo/spinte_progetto_window.h"
@@ -326,27 +325,19 @@ INSTANTIATE_TEST_SUITE_P(
         CasoRifiuto{"NessunaCombinazione", "combinazioni", "", "sceglierne almeno una"}),
     NomeCaso{});
 
-// The results window says when the layers changed after it computed, until "Aggiorna".
-TEST_F(Calcolo, IRisultatiDiconoQuandoGliStratiSonoCambiati) {
+// The results window says when the layers changed after it computed, until "Aggiorna". "No" to
+// saving before a new job: the results of the job that is gone leave the window, to a screen
+// reader too, and the status line says why; Aggiorna then finds nothing to compute, and says so.
+TEST_F(Calcolo, IRisultatiSeguonoGliStratiEIlNuovoLavoro) {
     SpinteProgettoWindow* r = risultati();
     ASSERT_NE(r, nullptr);
+    ASSERT_EQ(r->Combinazioni->rowCount(), 3);
     EXPECT_TRUE(r->Stato->text().startsWith("Calcolato alle ")) << r->Stato->text().toStdString();
     EXPECT_TRUE(r->Stato->text().endsWith("(2 strati), sovraccarico q = 10,000 kPa."));
     a.m().Strati(2).Coesione = 8;
     EXPECT_TRUE(QTest::qWaitFor([&] { return r->Stato->text().endsWith("premere Aggiorna."); }));
     clic(r->Aggiorna);
     EXPECT_FALSE(r->Stato->text().contains("premere Aggiorna"));
-    a.m().NumStrati = 0; // nothing to compute: said, no row
-    clic(r->Aggiorna);
-    EXPECT_TRUE(r->Stato->text().contains("non calcolabili") && r->Combinazioni->rowCount() == 0)
-        << r->Stato->text().toStdString();
-}
-
-// "No" to saving before a new job: the results of the job that is gone leave the results window,
-// to a screen reader too, and the status line says why.
-TEST_F(Calcolo, DopoNuovoLeTabelleDeiRisultatiSonoVuote) {
-    SpinteProgettoWindow* r = risultati();
-    ASSERT_EQ(r->Combinazioni->rowCount(), 3);
     f->new_->trigger();
     clic(istanza<QWidget>(IdFinestra::Attenzione)->findChild<QPushButton*>("Command1"));
     for (QTableWidget* t : {r->Combinazioni, r->StratiRiga})
@@ -354,6 +345,9 @@ TEST_F(Calcolo, DopoNuovoLeTabelleDeiRisultatiSonoVuote) {
     EXPECT_TRUE(QAccessible::queryAccessibleInterface(r->Stato)
                     ->text(QAccessible::Name)
                     .startsWith("Nessun risultato: il lavoro è nuovo."));
+    clic(r->Aggiorna);
+    EXPECT_TRUE(r->Stato->text().contains("non calcolabili") && r->Combinazioni->rowCount() == 0)
+        << r->Stato->text().toStdString();
 }
 
 // WCAG 2.x relative luminance (w3.org/TR/WCAG21/#dfn-relative-luminance) and contrast ratio
@@ -407,25 +401,16 @@ TEST_F(Calcolo, FileDeiParametriRimossoOppureRifiutato) {
     EXPECT_TRUE(a.m() == prima && a.app.lavoro() == DatiLavoro{});
 }
 
-// The toolkit's standard dialogs speak Italian whatever the system's language: the buttons a
-// file chooser and a question show.
-TEST(Traduzioni, IDialoghiStandardInItaliano) {
-    using B = QDialogButtonBox;
-    const B pulsanti(B::Save | B::Cancel | B::Yes | B::No);
-    QStringList testi;
-    for (const auto b : {B::Save, B::Cancel, B::Yes, B::No})
-        testi << pulsanti.button(b)->text().remove(QLatin1Char('&'));
-    EXPECT_EQ(testi.join('|'), QStringLiteral("Salva|Annulla|Sì|No"));
-}
-
-// A question of the program is answered "Sì" or "No", Esc meaning "No".
-TEST(Traduzioni, UnaDomandaSiRispondeSiONo) {
+// The toolkit's standard dialogs speak Italian whatever the system's language: the buttons of a
+// file chooser; a question of the program is answered "Sì" or "No", Esc meaning "No".
+TEST(Traduzioni, IDialoghiStandardEUnaDomandaInItaliano) {
+    const QDialogButtonBox scelta(QDialogButtonBox::Save | QDialogButtonBox::Cancel);
     const auto box = MessaggiQt::scatola("Spintaro", "Aprirla?", Pulsanti::SiNo);
     QStringList testi;
-    for (QAbstractButton* b : box->buttons())
+    for (QAbstractButton* b : scelta.buttons() + box->buttons())
         testi << b->text().remove(QLatin1Char('&'));
     testi.sort();
-    EXPECT_EQ(testi.join('|'), QStringLiteral("No|Sì"));
+    EXPECT_EQ(testi.join('|'), QStringLiteral("Annulla|No|Salva|Sì"));
     box->show();
     QTest::keyClick(box.get(), Qt::Key_Escape);
     EXPECT_EQ(box->clickedButton(), box->button(QMessageBox::No));
