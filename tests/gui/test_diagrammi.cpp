@@ -290,12 +290,12 @@ TEST(RelazionePdf, LaMisuraDelNucleoNonStaSottoAlCarattere) {
     }
 }
 
-// The File menu command on the bundled example, with the design parameters and the heading that
-// the parameters window and the heading window save (ParametriEIntestazione… in test_calcolo.cpp)
-// beside it: the project's name proposed, ".pdf" added unless there in any case, the PDF opened on
-// "Sì" only, a failing write (a folder has the name) said why, a cancelled dialog doing nothing.
-// The batch calculator's text from the same files is the same but for the date: the job's
-// parameters and heading reach the report as the calculator's do (test_relazione_pdf.cpp).
+// The File menu command on the bundled example, with the design parameters, the load and the
+// heading that the windows save (IntestazioneParametriCarichi… in test_calcolo.cpp) beside it: the
+// project's name proposed, ".pdf" added unless there in any case, the PDF opened on "Sì" only, a
+// failing write (a folder has the name) said why, a cancelled dialog doing nothing. The batch
+// calculator's text from the same files is the same but for the date: the job's parameters, loads
+// and heading reach the report as the calculator's do (test_relazione_pdf.cpp).
 TEST(Comando, ScriveApreNonRiesceAnnullaComeIlCalcolatore) {
     InCartella a;
     const QString esempio = a.sottocartella("progetto") + "/due_strati.spt";
@@ -303,6 +303,7 @@ TEST(Comando, ScriveApreNonRiesceAnnullaComeIlCalcolatore) {
     scriviFile(a.file("progetto/due_strati.parametri"),
                "# Spintaro: sovraccarico, parametri di calcolo e intestazione del lavoro\r\n"
                "sovraccarico = 10\r\nteoria = coulomb\r\ndelta-phi = 2/3\r\nbeta = 10\r\n"
+               "carico = striscia:q=20,a=2,b=3\r\n"
                "committente = Comune di Prova\r\nopera = Muro di via Roma\r\n");
     ASSERT_TRUE(apriProgetto(a.app.servizi(), esempio));
     ASSERT_TRUE(QDir().mkdir("cartella.pdf"));
@@ -336,7 +337,7 @@ TEST(Comando, ScriveApreNonRiesceAnnullaComeIlCalcolatore) {
     const QString tutto = finestra.join('\n');
     EXPECT_TRUE(finestra.size() > 60 && tutto.contains("Progetto: due_strati.spt") &&
                 tutto.contains("Committente: Comune di Prova") &&
-                tutto.contains("5. Spinte di progetto (NTC 2018)"))
+                tutto.contains("5.1 Carichi sul terrapieno"))
         << tutto.toStdString();
     EXPECT_EQ(finestra, testo("calc.pdf"));
 }
