@@ -2,7 +2,7 @@
 // The main window as built: what any layout of it must keep, a few places checked by hand, the
 // window's frame, the menus, the start state and the tab order.
 
-#include "ambiente_prova.h"
+#include "finestre_file_prova.h"
 #include "platform/caratteri.h"
 #include "platform/pulsante_immagine.h"
 
@@ -18,9 +18,8 @@
 namespace spintaro {
 namespace {
 
-class FinestraPrincipale : public ::testing::Test {
+class FinestraPrincipale : public prova::ProvaFile {
 protected:
-    void SetUp() override { ASSERT_NE(f = a.avvia(), nullptr); }
     // A control's rectangle in twips from the client area's corner (96 dpi: 15 to the pixel).
     QRect posto(const QWidget* w) const {
         return {w->mapTo(f->areaClient(), QPoint(0, 0)) * 15, w->size() * 15};
@@ -28,8 +27,6 @@ protected:
     static QString testo(const QWidget* w) {
         return w->property(qobject_cast<const QGroupBox*>(w) ? "title" : "text").toString();
     }
-    prova::AmbienteProva a;
-    SpintaroWindow* f = nullptr;
 };
 
 TEST_F(FinestraPrincipale, AlcuniPostiTestiESuggerimenti) {

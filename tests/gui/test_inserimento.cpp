@@ -44,12 +44,7 @@ void esempio(SpintaroWindow* f) {
     clic(f->Fine);
 }
 
-class Inserimento : public ::testing::Test {
-protected:
-    void SetUp() override { ASSERT_NE(f = a.avvia(), nullptr); }
-    AmbienteProva a;
-    SpintaroWindow* f = nullptr;
-};
+class Inserimento : public ProvaFile {};
 
 // After Ok, "Nuovo" with the boxes empty keeps layer 2 and goes on at 3; a third layer, Ok again.
 TEST_F(Inserimento, TreStratiSfogliatiPercorsiEOkDiNuovo) {
@@ -162,7 +157,6 @@ TEST_F(Inserimento, LettereNelPesoDiVolume) {
 // After the fiftieth "Nuovo" txt_strato shows 51, which only says that the table is full: every
 // command works on layers 1..50 (past 50 they fail and say so), and Ok closes the entry with them.
 TEST_F(Inserimento, CinquantaStratiRiempionoLaTabella) {
-    const prova::CartellaDiLavoro cartella;
     a.m().Strati(1).Potenza = 9; // left from an earlier job
     a.m().Strati(1).Falda = 1;
     for (int i = 1; i < 50; ++i)
