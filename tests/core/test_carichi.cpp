@@ -155,12 +155,6 @@ TEST(Carichi, TestiErrati) {
     EXPECT_TRUE(ControllaCarichi(carichi, 1).value_or("").starts_with("Carico 4 (striscia): la"));
 }
 
-} // namespace
-} // namespace spintaro
-
-namespace spintaro {
-namespace {
-
 // The loads in the design rows, worked by hand on a dry layer 5 m deep with γQ A1 = 1.4 and
 // γG2 A1 = 1.6 (not the defaults 1.5 and 1.5), kh = 0.1 and a variable load's ψ2 = 0.3:
 // - line Q = 44 kN/m, a = 1 m, permanent: x = max(1, 0.4·5) = 2 m; S = f·Q/π·H²/(x² + H²)
