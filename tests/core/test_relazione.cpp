@@ -49,18 +49,14 @@ TEST(TestoValore, DecimaliFissiZeroInizialeEsponenteLineetta) {
 // from the last multiple not above the data to the first not below; equal ends widened away from
 // zero by their own size.
 TEST(ScalaAsse, TaccheTondeCheCopronoIDati) {
+    // clang-format off
     const double casi[][5] = {
-        {0, 60.806119, 10, 0, 70},
+        {0, 60.806119, 10, 0, 70}, {-13.994922, 23.2, 5, -15, 25}, {0, 0, 0.2, 0, 1},
         {0, 106, 20, 0, 120}, // 7 intervals (5 would give 13); 10 would give 11
-        {-13.994922, 23.2, 5, -15, 25},
-        {0, 0, 0.2, 0, 1},
-        {3, 3, 0.5, 3, 6},
-        {-3, -3, 0.5, -6, -3},
-        {0, 0.0031, 0.0005, 0, 0.0035},
-        {100000, 100001, 0.2, 100000, 100001},
-        {-7, -2, 1, -7, -2},
-        {0, 1e300, 2e299, 0, 1e300},
+        {3, 3, 0.5, 3, 6}, {-3, -3, 0.5, -6, -3}, {0, 0.0031, 0.0005, 0, 0.0035},
+        {100000, 100001, 0.2, 100000, 100001}, {-7, -2, 1, -7, -2}, {0, 1e300, 2e299, 0, 1e300},
         {-1e300, 1e300, 5e299, -1e300, 1e300}};
+    // clang-format on
     for (const auto& [minimo, massimo, passo, inizio, fine] : casi) {
         SCOPED_TRACE(std::to_string(minimo) + ".." + std::to_string(massimo));
         const auto s = scalaAsse(minimo, massimo);
@@ -85,16 +81,13 @@ TEST(ScalaAsse, TaccheTondeCheCopronoIDati) {
 // digits 556, "t" 333 (bold), "à" 556, "°" 400, "γ" 700; an unknown character, and each byte that
 // starts no valid sequence, an em. Sizes 16, 12, 10, 8.5, 8.5 and 7.5 pt; 0.2 % to spare.
 TEST(MisureTesto, LarghezzeDelleMetricheDiHelvetica) {
+    // clang-format off
     const std::tuple<const char*, Carattere, double> casi[] = {
-        {"0123456789", Carattere::Corpo, 5560},
-        {"9", Carattere::Titolo, 556},
-        {"5", Carattere::Intestazione, 556},
-        {"3", Carattere::Tabella, 556},
+        {"0123456789", Carattere::Corpo, 5560}, {"9", Carattere::Titolo, 556},
+        {"5", Carattere::Intestazione, 556}, {"3", Carattere::Tabella, 556},
         {"t\xC3\xA0\xC2\xB0\xCE\xB3", Carattere::TabellaIntestazione, 333 + 556 + 400 + 700},
-        {"\xFF"
-         "a\xE2\x80"
-         "a\xE4\xB8\xAD",
-         Carattere::Piccolo, 1000 + 556 + 2000 + 556 + 1000}};
+        {"\xFF" "a\xE2\x80" "a\xE4\xB8\xAD", Carattere::Piccolo, 1000 + 556 + 2000 + 556 + 1000}};
+    // clang-format on
     const double punti[] = {16, 12, 10, 8.5, 8.5, 7.5};
     for (const auto& [testo, carattere, millesimi] : casi)
         EXPECT_NEAR(larghezzaTesto(testo, carattere),
@@ -204,11 +197,15 @@ TEST(Pagine, TuttoSullaCartaNienteSovrappostoNumeriInFondo) {
             for (const TestoPagina* c : t) {
                 if (c->carattere == Carattere::Tabella)
                     destraCelle = std::max(destraCelle, ingombro(*c).destra);
+                // A row's first cell lies below a header's first cell on its page, in its column.
                 if (std::any_of(t.begin(), t.end(), [&](const TestoPagina* h) {
                         return h->carattere == Carattere::TabellaIntestazione &&
                                h->testo == "Strato" && c->x == h->x && c->y > h->y;
-                    }))
+                    })) {
                     numeri.push_back(c);
+                    if (c->carattere == Carattere::Tabella)
+                        strati.push_back(std::stoi(c->testo));
+                }
             }
             for (const PassoPagina& s : d.pagine[i].passi) {
                 const auto* l = std::get_if<LineaPagina>(&s);
@@ -256,13 +253,6 @@ TEST(Pagine, TuttoSullaCartaNienteSovrappostoNumeriInFondo) {
                                  ia.alto < ib.basso && ib.alto < ia.basso)
                         << "«" << t[a]->testo << "» e «" << t[b]->testo << "»";
                 }
-                // A row's first cell lies below a header's first cell on its page, in its column.
-                if (t[a]->carattere == Carattere::Tabella &&
-                    std::any_of(t.begin(), t.end(), [&](const TestoPagina* h) {
-                        return h->carattere == Carattere::TabellaIntestazione &&
-                               h->testo == "Strato" && t[a]->x == h->x && t[a]->y > h->y;
-                    }))
-                    strati.push_back(std::stoi(t[a]->testo));
             }
         }
         // Chapters "N." and their sections "N.M" in order from 1, the figures too; the prose names
@@ -369,14 +359,10 @@ TEST(Pagine, CapitoloDelleSpinteDiProgetto) {
     const std::vector<std::string> confini = {"0,000", "4,994", "5,000", "43,946"};
     EXPECT_NE(std::search(titolo, testo.end(), confini.begin(), confini.end()), testo.end());
     // The governing row's layers: layer 1, φ′d 30°, c′d 0, K = Kh = Ka, δ 0, σh 4.994 / 43.946.
+    // clang-format off
     const std::vector<std::string> strato = {"Strati nella combinazione A1+M1:",
-                                             "1",
-                                             "30,00",
-                                             "0,00",
-                                             "0,3329",
-                                             "0,3329",
-                                             "0,00",
-                                             "4,994"};
+        "1", "30,00", "0,00", "0,3329", "0,3329", "0,00", "4,994"};
+    // clang-format on
     const auto tabella = std::find(titolo, testo.end(), strato.front());
     ASSERT_NE(tabella, testo.end());
     EXPECT_NE(std::search(tabella, testo.end(), strato.begin() + 1, strato.end()), testo.end());
