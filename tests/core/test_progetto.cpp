@@ -17,14 +17,6 @@ namespace {
 
 using prova::strato;
 
-Modulo1 esempioDueStrati() {
-    Modulo1 m;
-    m.Strati(1) = strato(2.5, 18, 0, 30);
-    m.Strati(2) = strato(3, 20, 10, 28, 1);
-    m.NumStrati = 2;
-    return m;
-}
-
 std::string record(int n) {
     std::string s;
     for (int i = 0; i < n; ++i)
@@ -32,7 +24,8 @@ std::string record(int n) {
     return s;
 }
 
-// The two-layer example, 15 lines of 82 bytes; "~" marks a space.
+// The two-layer example: its layers, and its file of 15 lines of 82 bytes ("~" marks a space).
+const std::vector<Strato> DueStrati = {strato(2.5, 18, 0, 30), strato(3, 20, 10, 28, 1)};
 std::string conSpazi(std::string s) {
     std::replace(s.begin(), s.end(), '~', ' ');
     return s;
@@ -42,7 +35,8 @@ const std::string fileEsempio = recordZero + conSpazi("~2.5~\r\n~18~\r\n~0~\r\n~
                                                       "~3~\r\n~20~\r\n~10~\r\n~28~\r\n~1~\r\n");
 
 TEST(ScriviProgetto, EsempioADueStratiByteperByte) {
-    Modulo1 m = esempioDueStrati(), vuoto;
+    Modulo1 m = prova::profilo(0, DueStrati), vuoto;
+    m.IndiceStrato = 0; // the write walks the layers with the cursor
     EXPECT_TRUE(ScriviProgetto(m) == fileEsempio && fileEsempio.size() == 82u &&
                 m.IndiceStrato == 3);
     EXPECT_TRUE(ScriviProgetto(vuoto) == recordZero && vuoto.IndiceStrato == 1);
@@ -119,9 +113,7 @@ TEST(ApriProgetto, UnFileRottoFallisceELasciaIlLavoroComEra) {
         {record(52), 256, "51"},
         {" 1 \r\n 2 \r\n 3 \r\n 4 \r\n 99999 \r\n", 5, "falda"},
         {" 1 \r\n 1E+999 \r\n 3 \r\n 4 \r\n 0 \r\n", 2, "peso di volume: «1E+999»"}};
-    Modulo1 m = esempioDueStrati();
-    m.Strati(0).Sv = 10;
-    CalcolaStrati(m, 2);
+    Modulo1 m = prova::profilo(10, DueStrati);
     m.IndiceStrato = 2;
     const Modulo1 prima = m;
     for (const auto& [testo, riga, parola] : casi) {
