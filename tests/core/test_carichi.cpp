@@ -164,7 +164,8 @@ TEST(Carichi, TestiErrati) {
 //   θ2 = atan(5/5) = 45°, S = 20/90·5·23.198591 = 25.776212 kN/m.
 // A1+M1: 1.4·25.776212 + 1.6·24.147647 = 74.722932 kN/m; A2+M2 (defaults 1.3, 1.3): 64.901017;
 // SLE: 49.923859; seismic rows: 0.3·25.776212 + 24.147647 = 31.880511. A row's thrust is its earth
-// thrust (the same row without loads) plus that share; the loads do not depend on the layers.
+// thrust (the same row without loads) plus that share; the loads depend neither on the layers nor
+// on the theory (two layers with Coulomb's δ = 2/3·φ′).
 TEST(Carichi, NelleCombinazioni) {
     ParametriCalcolo p;
     p.gammaQ = {1.4, 1.3};
@@ -173,9 +174,12 @@ TEST(Carichi, NelleCombinazioni) {
     ParametriCalcolo senza = p;
     p.carichi = {leggi("linea:Q=44,a=1,azione=permanente"),
                  leggi("striscia:q=20,a=2,b=3,psi2=0.3")};
-    for (const auto& strati :
-         {std::vector{prova::strato(5, 18, 0, 30)},
-          std::vector{prova::strato(2, 18, 0, 30), prova::strato(3, 18, 0, 30)}}) {
+    for (const auto& [strati, teoria] :
+         {std::pair{std::vector{prova::strato(2, 18, 0, 30), prova::strato(3, 18, 0, 30)},
+                    Teoria::Coulomb},
+          std::pair{std::vector{prova::strato(5, 18, 0, 30)}, Teoria::Rankine}}) {
+        p.teoria = senza.teoria = teoria;
+        p.deltaPhi = senza.deltaPhi = teoria == Teoria::Coulomb ? 2.0 / 3.0 : 0;
         const Modulo1 m = prova::profilo(0, strati);
         const RisultatoProgetto r = CalcolaSpinteProgetto(m, p),
                                 t = CalcolaSpinteProgetto(m, senza);
