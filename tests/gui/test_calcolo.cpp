@@ -187,8 +187,13 @@ TEST_F(Calcolo, IntestazioneParametriCarichiSalvatiERiaperti) {
 }
 
 // kh typed for SLV alone (SLD left empty, so absent): two seismic rows, one per kv sign, and every
-// row as the calculation gives it; K_AE and θ in the layers.
-TEST_F(Calcolo, KhDatoDirettamenteDaDueRigheSismiche) {
+// row as the calculation gives it; K_AE and θ in the layers; emptied, no seismic action. Then with
+// SLD too, the three windows as a user sees them: the program's font, every control inside its
+// window and clear of the others, buttons at their own width with "Chiudi" at the row's end, each
+// box of a list named with its caption; in the results, all seven rows of two limit states in
+// view, every cell wide enough for its text, names to the left and numbers to the right; the
+// results' "Parametri di calcolo..." opens that window.
+TEST_F(Calcolo, FinestreControlliAlLoroPosto) {
     ParametriWindow* p = parametri();
     scrivi(in(p, "kh-SLV"), "0,1");
     clic(p->Applica);
@@ -202,23 +207,13 @@ TEST_F(Calcolo, KhDatoDirettamenteDaDueRigheSismiche) {
     r->Combinazioni->setCurrentCell(3, 0);
     EXPECT_EQ(r->StratiRiga->horizontalHeaderItem(5)->text(), "K_AE");
     EXPECT_FALSE(r->StratiRiga->item(0, 13)->text().isEmpty()) << "θ of the layer";
-    in(p, "kh-SLV")->clear(); // emptied: no seismic action any more
+    in(p, "kh-SLV")->clear();
     clic(p->Applica);
     EXPECT_EQ(a.app.lavoro(), DatiLavoro{});
-}
-
-// The three windows as a user sees them: the program's font, every control inside its window
-// and clear of the others, buttons at their own width with "Chiudi" at the row's end, each box of
-// a list named with its caption; in the results, all seven rows of two limit states in view,
-// every cell wide enough for its text, names to the left and numbers to the right; the results'
-// "Parametri di calcolo..." opens that window.
-TEST_F(Calcolo, FinestreControlliAlLoroPosto) {
-    ParametriWindow* p = parametri();
     scrivi(in(p, "kh-SLV"), "0,1");
     scrivi(in(p, "kh-SLD"), "0,05");
     in<QCheckBox>(p, "stati-limite-SLD")->setChecked(true);
     clic(p->Applica);
-    SpinteProgettoWindow* r = risultati();
     f->intestazione->trigger();
     auto* h = istanza<IntestazioneWindow>(IdFinestra::Intestazione);
     for (QWidget* w : std::initializer_list<QWidget*>{p, r, h}) {
