@@ -77,7 +77,6 @@ INSTANTIATE_TEST_SUITE_P(
         {"ElencoStati", {"--stati-limite", "SLV,SLC", esempio}, "«SLC» non è uno stato limite"},
         {"CaricoSenzaLarghezza", {"--carico", "linea:Q=5,a=0", "--carico=striscia:q=20,a=1,b=0",
          esempio}, "Carico 2 (striscia): la larghezza b «0» non è ammessa"},
-        {"CaricoIgnoto", {"--carico", "nastro:q=1,a=1", esempio}, "«nastro»"},
         {"FattoreCarichi", {"--fattore-carichi", "3", esempio}, "«3» non è un fattore"},
         {"Gamma2Sotto", {"--gamma-g2", "A2=0.2", esempio}, "gamma-g2"}}),
     NomeCaso{});
