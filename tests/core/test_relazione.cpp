@@ -211,6 +211,8 @@ TEST(Pagine, TuttoSullaCartaNienteSovrappostoNumeriInFondo) {
                 const auto* l = std::get_if<LineaPagina>(&s);
                 const auto* r = std::get_if<RettangoloPagina>(&s);
                 EXPECT_TRUE(!l || (dentro(l->x1, l->y1) && dentro(l->x2, l->y2))) << i;
+                // A pressure line runs down the depth, in every diagram.
+                EXPECT_TRUE(!l || l->inchiostro != Inchiostro::Rosso || l->y1 <= l->y2) << i;
                 EXPECT_TRUE(!l ||
                             std::max(l->x1, l->x2) <= LarghezzaPagina - 20 * PuntiPerMm + 1e-9)
                     << i;
@@ -345,17 +347,22 @@ TEST(Pagine, CapitoloDelleSpinteDiProgetto) {
     const std::vector<std::string> testo = righe(doc);
     const auto titolo = std::find(testo.begin(), testo.end(), "5. Spinte di progetto (NTC 2018)");
     ASSERT_NE(titolo, testo.end());
-    const auto a1 = std::find(titolo, testo.end(), "A1+M1");
+    // The partial factors of A1+M1 (NTC 2018 Tab. 6.2.I and 6.2.II): γG1 1.3, γQ 1.5, γφ′ 1.
+    const std::vector<std::string> fattori = {"A1+M1", "1,30", "1,50", "1,00"};
+    const auto a1 = std::search(titolo, testo.end(), fattori.begin(), fattori.end());
     ASSERT_NE(a1, testo.end());
     EXPECT_NE(std::find(titolo, testo.end(), "122,350"), testo.end());
     EXPECT_NE(std::find(a1, testo.end(), "governa"), testo.end());
     EXPECT_GT(doc.pagine.size(), senza);
-    // The parameters' table lists the calculation's entries (not the heading's, not the partial
-    // factors, which have a table of their own). Beside the diagram, depth and σh of each
-    // boundary: 1.5·10·Ka = 4.994 at 0 m, (1.3·90 + 1.5·10)·Ka = 43.946 at 5 m (Ka 0.332925).
+    // The parameters' table lists the calculation's entries (not the partial factors, which have
+    // a table of their own). Beside the diagram, depth and σh of each boundary: 1.5·10·Ka = 4.994
+    // at 0 m, (1.3·90 + 1.5·10)·Ka = 43.946 at 5 m (Ka 0.332925); the thrust applied at
+    // (1.3·225·5/3 + 1.5·50·2.5)/367.5 = 1.837 m.
     EXPECT_NE(std::find(titolo, testo.end(), "Attrito terra-muro \xCE\xB4/\xCF\x86\xE2\x80\xB2"),
               testo.end());
-    EXPECT_EQ(std::find(titolo, testo.end(), "Committente"), testo.end());
+    EXPECT_EQ(std::find(titolo, testo.end(), "\xCE\xB3Q azioni variabili sfavorevoli"),
+              testo.end());
+    EXPECT_NE(std::find(titolo, testo.end(), "S = 122,350 kN/m a 1,837 m dalla base"), testo.end());
     const std::vector<std::string> confini = {"0,000", "4,994", "5,000", "43,946"};
     EXPECT_NE(std::search(titolo, testo.end(), confini.begin(), confini.end()), testo.end());
     // The governing row's layers: layer 1, φ′d 30°, c′d 0, K = Kh = Ka, δ 0, σh 4.994 / 43.946.
