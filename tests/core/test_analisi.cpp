@@ -232,10 +232,10 @@ TEST(SpinteProgetto, MaiSottoLaSpintaDellAcqua) {
 TEST(SpinteProgetto, ParametriErrati) {
     // clang-format off
     const std::pair<const char*, const char*> errati[] = {
-        {"delta-phi", "-0.1"}, {"delta-phi", "1.5"}, {"ocr", "0.5"}, {"beta", "nan"}, {"beta", "90"},
-        {"gamma-phi", "M1=0"}, {"gamma-q", "A3=1"}, {"gamma-c", "M1=1,M1=2"}, {"stato", "attivo"},
-        {"combinazioni", "sle,slu"}, {"opera", "a\nb"}, {"delta-phi", "x/2"}, {"ocr", "2/"},
-        {"gamma-phi", "M2=1e-300"}, {"gamma-q", "A1=0.4"}, {"gamma-g1", "A2=5.1"},
+        {"delta-phi", "-0.1"}, {"delta-phi", "1.5"}, {"ocr", "0.5"}, {"beta", "nan"},
+        {"beta", "90"}, {"gamma-phi", "M1=0"}, {"gamma-q", "A3=1"}, {"gamma-c", "M1=1,M1=2"},
+        {"stato", "attivo"}, {"combinazioni", "sle,slu"}, {"opera", "a\nb"}, {"delta-phi", "x/2"},
+        {"ocr", "2/"}, {"gamma-phi", "M2=1e-300"}, {"gamma-q", "A1=0.4"}, {"gamma-g1", "A2=5.1"},
         {"gamma-r", "A2=0.9"}, {"gamma-gamma", "M1=0.99"}, {"teoria", "caquot"}};
     // clang-format on
     for (const auto& [chiave, testo] : errati) {
